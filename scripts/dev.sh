@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Lumvane's one entry point for developers and CI on Debian 12.
+#
+#   scripts/dev.sh run [ARGS...]  install what is missing, build, start the program
+#   scripts/dev.sh test           install what is missing, build, run every test:
+#                                 the normal build, then the address/undefined
+#                                 sanitizer build (clang) with a short fuzz run
+#
+# Installing asks apt only for packages that are not there yet, so a second
+# run is quiet. Build trees: build/ (normal) and build-asan/ (sanitizers).
+set -euo pipefail
+
+cd "$(dirname "$0")/.."
+root=$(pwd)
+jobs=$(nproc 2>/dev/null || echo 2)
+
+packages=(
+  cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
+  qt6-base-dev libgl-dev libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev
+  libcdio-dev libtag1-dev fonts-liberation2
+  libgtest-dev libgmock-dev libbenchmark-dev
+)
+
+install_missing() {
+  local missing=()
+  for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  echo "Installing: ${missing[*]}"
+  "${sudo[@]}" apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" >/dev/null
+}
+
+configure_and_build() { # build-dir cmake-args...
+  local dir=$1
+  shift
+  cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
+  cmake --build "$dir" -j "$jobs"
+}
+
+run_tests() { # build-dir
+  ctest --test-dir "$1" -j "$jobs" --output-on-failure --timeout 300
+}
+
+fuzz_smoke() { # build-dir seconds
+  local dir=$1 seconds=$2 scratch
+  scratch=$(mktemp -d)
+  for fuzzer in "$dir"/fuzz/fuzz_*; do
+    [ -x "$fuzzer" ] || continue
+    local name=${fuzzer##*/fuzz_}
+    mkdir -p "$scratch/$name"
+    echo "Fuzzing $name for ${seconds}s"
+    # New inputs go to the scratch folder; the committed corpus is only read.
+    "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=0 \
+      "$scratch/$name" "$root/fuzz/corpus/$name" 2>"$scratch/$name.log" \
+      || { tail -n 40 "$scratch/$name.log"; return 1; }
+  done
+  rm -rf "$scratch"
+}
+
+case "${1:-}" in
+  run)
+    shift
+    install_missing
+    configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    exec build/bin/lumvane "$@"
+    ;;
+  test)
+    install_missing
+    configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    run_tests build
+    configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+      -DLUMVANE_SANITIZE=ON -DLUMVANE_FUZZ=ON -DLUMVANE_BENCH=OFF
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+      LSAN_OPTIONS=suppressions="$root/scripts/lsan.supp":print_suppressions=0 \
+      UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_tests build-asan
+    fuzz_smoke build-asan "${LUMVANE_FUZZ_SECONDS:-15}"
+    ;;
+  *)
+    sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
+    exit 2
+    ;;
+esac

@@ -1,0 +1,53 @@
+#pragma once
+
+#include "document/discwright_doc.h"
+#include "platform/ini_document.h"
+
+#include <QString>
+
+// The program's settings, kept in "lumvanesetup.ini" in the program folder.
+// One record lives for the whole run; the settings dialog, the label stock
+// chooser and the main window change it and SaveSettings() writes it back.
+struct AppSettings {
+    // Builds the record with its defaults for the given program folder (the
+    // folder of the executable unless told otherwise).
+    explicit AppSettings(const QString& executableFolder);
+
+    void LoadSettings();
+    void SaveSettings() const;
+
+    // The values a new document takes (label stocks and print choices).
+    DocumentSettings ForDocument() const;
+
+    QString m_user; // also the e-mail address given to CDDB servers
+    QString m_proxyUserName;
+    QString m_proxyPassword; // at most 79 characters
+    int m_useProxyAuthentication = 0;
+    int m_proxyPort = 80;
+    QString m_proxyAddress;
+    int m_useProxy = 0;
+    QString m_cddbServer = QStringLiteral("gnudb.gnudb.org");
+    int m_cddbPort = 80;
+    QString m_programFolder;
+    IniFile m_settingsFile;
+    int m_mainLeft = 30;
+    int m_mainTop = 30;
+    int m_mainWidth = 750;
+    int m_mainHeight = 500;
+    int m_printOffsetX = 0; // millimetres
+    int m_printOffsetY = 0;
+    int m_printExpandWidth = 0;
+    int m_printExpandHeight = 0;
+    unsigned m_borderLineColour = 0; // 0x00BBGGRR
+    int m_borderLineStyle = 0;       // 0 solid, 1 dashed
+    int m_printDisc = 1;
+    int m_printFrontInside = 1;
+    int m_printBack = 1;
+    int m_printBorder = 0;
+    QString m_discStockPath;
+    QString m_frontStockPath;
+    QString m_backStockPath;
+};
+
+// The settings file's name in the program folder.
+inline const QString kSettingsFileName = QStringLiteral("lumvanesetup.ini");

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QString>
+
+#include <memory>
+
+struct AppSettings;
+class CDiscwrightDoc;
+class CMainFrame;
+class SingleInstance;
+
+// Start-up of the window: one instance per user and program folder, the
+// settings file, the project document and the main window. Lives for the
+// whole run, inside the QApplication that main() made.
+class CDiscwrightApp {
+public:
+    CDiscwrightApp();
+    ~CDiscwrightApp();
+
+    // Returns false when the program should end quietly at once (another
+    // instance runs and was asked to show `fileArgument`). An empty
+    // `fileArgument` starts a new project.
+    bool InitInstance(const QString& fileArgument);
+
+    AppSettings& Settings() { return *m_settings; }
+    CDiscwrightDoc& Document() { return *m_doc; }
+    CMainFrame& MainFrame() { return *m_frame; }
+
+    // Opens `path` as the project, or reports why it cannot be opened and
+    // starts a new project instead.
+    void OpenOrReport(const QString& path);
+
+private:
+    std::unique_ptr<AppSettings> m_settings;
+    std::unique_ptr<SingleInstance> m_instance;
+    std::unique_ptr<CDiscwrightDoc> m_doc;
+    std::unique_ptr<CMainFrame> m_frame;
+};

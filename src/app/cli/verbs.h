@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <span>
+
+// One headless command of the command line, such as "dump".
+struct Verb {
+    QString name;
+    QString usage;   // the arguments, as --help shows them
+    QString summary; // one line
+    int (*run)(const QStringList& args); // exit status; messages go to stderr
+};
+
+// Every verb, in the order --help lists them.
+std::span<const Verb> Verbs();
+
+// Writes "lumvane: <message>" and a newline to stderr; returns 1 for convenience.
+int ReportFailure(const QString& message);

@@ -1,0 +1,97 @@
+#pragma once
+
+#include "face.h"
+#include "labelstock/label_stock.h"
+#include "tracks/album_data.h"
+
+#include <QObject>
+#include <QString>
+
+#include <array>
+#include <memory>
+
+class CBaseObject;
+class CImage;
+
+// What a new document takes from the program's settings: the three label
+// stock files and the print choices.
+struct DocumentSettings {
+    QString discStockPath;
+    QString frontStockPath; // front and inside faces
+    QString backStockPath;
+    int printDisc = 1;
+    int printFrontInside = 1;
+    int printBack = 1;
+    int printBorder = 0;
+};
+
+// The one project document: four faces, the three label stocks that size and
+// place them, the album data that placeholders show, the active face and the
+// grid. It is created once and reused for every New and Open.
+class CDiscwrightDoc : public QObject {
+    Q_OBJECT
+public:
+    explicit CDiscwrightDoc(const DocumentSettings& settings, QObject* parent = nullptr);
+    ~CDiscwrightDoc() override;
+
+    // New: empties the project; label stocks, active face and grid are kept.
+    bool OnNewDocument();
+    // Open: empties the project and reads `path`. On failure the project stays
+    // empty and `error` says which file and what was wrong.
+    bool OnOpenDocument(const QString& path, QString* error);
+    // Empties every face and resets the album data to its defaults.
+    void DeleteContents();
+
+    Face& GetFace(int faceId) { return m_faces[faceId]; }
+    const Face& GetFace(int faceId) const { return m_faces[faceId]; }
+    Face& ActiveFace() { return m_faces[m_activeFace]; }
+    int ActiveFaceId() const { return m_activeFace; }
+    void SetActiveFace(int faceId);
+
+    LabelStock& DiscStock() { return m_discStock; }
+    LabelStock& FrontStock() { return m_frontStock; }
+    LabelStock& BackStock() { return m_backStock; }
+    // The stock a face prints on: the front stock serves the front and inside faces.
+    LabelStock& StockOfFace(int faceId);
+    const LabelStock& StockOfFace(int faceId) const;
+    // Gives every face the label size of its stock.
+    void ApplyLabelSizes();
+    // Reads each stock again from its stored path.
+    void ReloadLabelStocks();
+
+    AlbumData& Album() { return m_album; }
+    const AlbumData& Album() const { return m_album; }
+
+    // Appends at the top of the active face's drawing order.
+    void AddObject(std::unique_ptr<CBaseObject> object);
+    // Makes a picture the active face's background (see Face::SetBackground).
+    void SetBackground(CImage* objectOfFace) { ActiveFace().SetBackground(objectOfFace); }
+    void SetBackground(std::unique_ptr<CImage> picture) {
+        ActiveFace().SetBackground(std::move(picture));
+    }
+    void DeleteLayoutObjects(int faceId) { m_faces[faceId].DeleteLayoutObjects(); }
+
+    bool IsModified() const { return m_modified != 0; }
+    void SetModifiedFlag(bool modified = true);
+
+    const QString& PathName() const { return m_pathName; }
+    void SetPathName(const QString& path) { m_pathName = path; }
+
+    int m_gridVisible = 0;
+    int m_gridSpacing = 500; // 5 mm
+
+Q_SIGNALS:
+    // The active face changed (the art gallery follows it).
+    void ActiveFaceChanged(int faceId);
+    void ModifiedChanged(bool modified);
+
+private:
+    std::array<Face, kFaceCount> m_faces;
+    LabelStock m_discStock{kDiscKind};
+    LabelStock m_frontStock{kFrontKind};
+    LabelStock m_backStock{kBackKind};
+    AlbumData m_album;
+    int m_activeFace = kDiscFace;
+    int m_modified = 0;
+    QString m_pathName;
+};

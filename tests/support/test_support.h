@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QByteArray>
+#include <QProcessEnvironment>
+#include <QString>
+#include <QStringList>
+#include <QTemporaryDir>
+
+// Helpers shared by the tests.
+
+// Writes `text` to `path`, creating folders; fails the test on error.
+void WriteTextFile(const QString& path, const QByteArray& text);
+QByteArray ReadWholeFile(const QString& path);
+
+// A temporary program folder with the shipped data (label stocks, ...) copied
+// in, for code that reads the program's own files.
+class TempProgramFolder {
+public:
+    TempProgramFolder();
+    QString Path() const { return m_dir.path(); }
+    QString File(const QString& relative) const { return m_dir.filePath(relative); }
+
+private:
+    QTemporaryDir m_dir;
+};
+
+// The real executable, run with LUMVANE_HOME = `home` and offscreen drawing.
+struct ProcessResult {
+    int exitCode = -1;
+    bool finished = false;
+    QByteArray out;
+    QByteArray err;
+};
+ProcessResult RunLumvane(const QStringList& args, const QString& home, int timeoutMs = 30000);
+QProcessEnvironment LumvaneEnvironment(const QString& home);

@@ -68,6 +68,7 @@ public:
     // Loading from `data` (which must outlive the archive), creating objects
     // through `classes`.
     Archive(QByteArrayView data, const ClassRegistry& classes);
+    Archive(QByteArray&&, const ClassRegistry&) = delete; // the bytes must outlive it
 
     bool IsStoring() const { return m_block != nullptr; }
     bool IsLoading() const { return m_block == nullptr; }

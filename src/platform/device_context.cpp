@@ -51,18 +51,19 @@ CDeviceContext::CDeviceContext(QImage& image, const RenderContext* context)
     SetContext(context);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     LOGFONTA system;
-    system.SetFaceName("Arial");
+    system.SetFaceName(QStringLiteral("Arial"));
     m_font = *MapLogFont(system, 16);
 }
 
 CDeviceContext::CDeviceContext(QPaintDevice& device, int pixelsPerInch,
                                const RenderContext* context)
-    : m_deviceSize(device.width(), device.height()), m_conversion(pixelsPerInch) {
+    : m_deviceSize(device.width(), device.height()),
+      m_conversion{pixelsPerInch > 0 ? pixelsPerInch : 96, 2540} {
     m_painter.begin(&device);
     SetContext(context);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     LOGFONTA system;
-    system.SetFaceName("Arial");
+    system.SetFaceName(QStringLiteral("Arial"));
     m_font = *MapLogFont(system, 16);
 }
 
@@ -112,7 +113,7 @@ QSize CDeviceContext::LPtoDPSize(QSize logical) const {
 QSize CDeviceContext::DPtoLPSize(QSize device) const {
     if (m_mapMode == MapMode::Pixels)
         return device;
-    return m_conversion.DeviceToLogicalSize(device);
+    return {m_conversion.PixelsToUnits(device.width()), m_conversion.PixelsToUnits(device.height())};
 }
 
 QRect CDeviceContext::DeviceRect(int left, int top, int right, int bottom) const {

@@ -1,6 +1,5 @@
 #include "font_mapper.h"
 
-#include "legacy_text.h"
 
 #include <QFontMetricsF>
 #include <QHash>
@@ -33,13 +32,13 @@ double CellToEmRatio(const QFont& font) {
 } // namespace
 
 std::optional<DeviceFont> MapLogFont(const LOGFONTA& record, int heightPixels) {
-    if (std::memchr(record.lfFaceName, 0, sizeof record.lfFaceName) == nullptr)
+    if (std::memchr(record.lfFaceName.data(), 0, record.lfFaceName.size()) == nullptr)
         return std::nullopt;
     const long magnitude = std::labs(static_cast<long>(heightPixels));
     if (magnitude > kMaxFontPixels)
         return std::nullopt;
 
-    QFont font(DecodeLegacyText(QByteArrayView(record.lfFaceName)));
+    QFont font(record.FaceName());
     font.setKerning(false);
     font.setStyleStrategy(QFont::PreferMatch);
     const int weight = record.lfWeight <= 0 ? kFwNormal : std::min(record.lfWeight, 1000);

@@ -1,14 +1,15 @@
 #pragma once
 
-#include <cstdint>
-#include <cstring>
+#include <QString>
 
-// The 60-byte font record objects store and project files carry byte for byte:
-// five 32-bit fields, eight single bytes and a zero-terminated face name.
-// lfHeight is in the unit of the device it is used on: positive values are the
-// cell height (ascent plus descent), negative values the character height.
-// lfEscapement is the angle of the baseline in tenths of a degree,
-// counter-clockwise.
+#include <array>
+#include <cstdint>
+
+class Archive;
+
+// A font description laid out as the 60-byte record files store: five 32-bit
+// fields, eight single bytes, then a 32-byte zero-terminated face name in the
+// 8-bit text of the file.
 struct LOGFONTA {
     int32_t lfHeight = 0;
     int32_t lfWidth = 0;
@@ -23,15 +24,21 @@ struct LOGFONTA {
     uint8_t lfClipPrecision = 0;
     uint8_t lfQuality = 0;
     uint8_t lfPitchAndFamily = 0;
-    char lfFaceName[32] = {};
+    std::array<char, 32> lfFaceName{};
 
-    // Copies `name` (UTF-8) into lfFaceName, truncated to 31 bytes and zero-padded.
-    void SetFaceName(const char* name) {
-        std::memset(lfFaceName, 0, sizeof lfFaceName);
-        std::strncpy(lfFaceName, name, sizeof lfFaceName - 1);
-    }
+    static constexpr int kRecordSize = 60;
+
+    // The face name up to its terminator.
+    QString FaceName() const;
+    // Stores `name` as UTF-8, cut to 31 bytes so the terminator always fits.
+    void SetFaceName(const QString& name);
+    // Writes or reads the 60 bytes.
+    void Serialize(Archive& ar);
+
+    bool operator==(const LOGFONTA&) const = default;
 };
-static_assert(sizeof(LOGFONTA) == 60, "LOGFONTA is stored byte for byte");
+
+static_assert(sizeof(LOGFONTA) == LOGFONTA::kRecordSize, "LOGFONTA is stored byte for byte");
 
 inline constexpr int32_t kFwNormal = 400;
 inline constexpr int32_t kFwBold = 700;

@@ -1,4 +1,5 @@
 #include "platform/device_context.h"
+#include "platform/scaling.h"
 
 #include <QFontInfo>
 #include <QFontMetrics>
@@ -182,7 +183,7 @@ TEST(DeviceContext, BitBltCopiesAndRespectsTheClip) {
 
 TEST(FontMapper, PositiveHeightIsTheCellHeightAndArialResolves) {
     LOGFONTA record;
-    record.SetFaceName("Arial");
+    record.SetFaceName(QStringLiteral("Arial"));
     for (int cell : {10, 20, 37, 100}) {
         const auto font = MapLogFont(record, cell);
         ASSERT_TRUE(font);
@@ -195,7 +196,7 @@ TEST(FontMapper, PositiveHeightIsTheCellHeightAndArialResolves) {
 
 TEST(FontMapper, StyleBitsAndUnusableRecords) {
     LOGFONTA record;
-    record.SetFaceName("Arial");
+    record.SetFaceName(QStringLiteral("Arial"));
     record.lfWeight = kFwBold;
     record.lfItalic = 1;
     record.lfUnderline = 1;
@@ -209,9 +210,9 @@ TEST(FontMapper, StyleBitsAndUnusableRecords) {
     EXPECT_EQ(font->escapement, 900);
 
     EXPECT_FALSE(MapLogFont(record, 5'000'000));
-    std::memset(record.lfFaceName, 'x', sizeof record.lfFaceName); // no terminator
+    record.lfFaceName.fill('x'); // no terminator
     EXPECT_FALSE(MapLogFont(record, 12));
-    record.SetFaceName("No Such Face At All");
+    record.SetFaceName(QStringLiteral("No Such Face At All"));
     EXPECT_TRUE(MapLogFont(record, 12)); // fontconfig substitutes a face
 }
 
@@ -220,7 +221,7 @@ TEST(DeviceContext, EscapementTurnsTextCounterClockwise) {
     {
         CDeviceContext dc(image);
         LOGFONTA record;
-        record.SetFaceName("Arial");
+        record.SetFaceName(QStringLiteral("Arial"));
         record.lfHeight = 20;
         record.lfEscapement = 900;
         dc.SelectFont(*dc.CreateFont(record));
@@ -239,7 +240,7 @@ TEST(DeviceContext, GetTextExtentIsInLogicalUnits) {
     CDeviceContext dc(image);
     dc.SetMapMode(MapMode::HiMetric);
     LOGFONTA record;
-    record.SetFaceName("Arial");
+    record.SetFaceName(QStringLiteral("Arial"));
     record.lfHeight = 529; // 20 pixels
     dc.SelectFont(*dc.CreateFont(record));
     const QSize extent = dc.GetTextExtent(QStringLiteral("Hello"));

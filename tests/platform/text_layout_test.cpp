@@ -10,7 +10,7 @@ constexpr unsigned kTextFlags = kDtWordBreak | kDtExpandTabs | kDtNoPrefix | kDt
 
 QFontMetricsF Metrics() {
     LOGFONTA record;
-    record.SetFaceName("Arial");
+    record.SetFaceName(QStringLiteral("Arial"));
     return QFontMetricsF(MapLogFont(record, 20)->font);
 }
 

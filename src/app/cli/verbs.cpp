@@ -8,8 +8,11 @@ int ReportFailure(const QString& message) {
     return 1;
 }
 
+extern const Verb kDumpVerb;
+extern const Verb kConvertVerb;
+
 std::span<const Verb> Verbs() {
     // Each verb's run function lives in a file of its own beside this one.
-    static const std::vector<Verb> kVerbs = {};
+    static const std::vector<Verb> kVerbs = {kDumpVerb, kConvertVerb};
     return kVerbs;
 }

@@ -21,8 +21,9 @@ void CBaseObject::Serialize(Archive& ar) {
 bool CBaseObject::IntersectsRect(const LogicalRect& r) const {
     // Both rectangles normalised; right and bottom edges lie outside, as for
     // a rectangular region.
-    const int left = std::min(m_x, m_x + m_width), right = std::max(m_x, m_x + m_width);
-    const int top = std::min(m_y, m_y + m_height), bottom = std::max(m_y, m_y + m_height);
+    const int x2 = AddClamped(m_x, m_width), y2 = AddClamped(m_y, m_height);
+    const int left = std::min(m_x, x2), right = std::max(m_x, x2);
+    const int top = std::min(m_y, y2), bottom = std::max(m_y, y2);
     if (left == right || top == bottom)
         return false; // an empty region meets nothing
     const int rl = std::min(r.left, r.right), rr = std::max(r.left, r.right);
@@ -33,8 +34,8 @@ bool CBaseObject::IntersectsRect(const LogicalRect& r) const {
 void CBaseObject::HandleCentres(float zoom, const UnitConversion& units,
                                 QPoint (&centres)[8]) const {
     const QPoint lt = units.LogicalToDevice({Zoomed(m_x, zoom), Zoomed(m_y, zoom)});
-    const QPoint rb =
-        units.LogicalToDevice({Zoomed(m_x + m_width, zoom), Zoomed(m_y + m_height, zoom)});
+    const QPoint rb = units.LogicalToDevice(
+        {Zoomed(AddClamped(m_x, m_width), zoom), Zoomed(AddClamped(m_y, m_height), zoom)});
     const int l = lt.x(), t = lt.y(), r = rb.x(), b = rb.y();
     const int mx = l + (r - l) / 2, my = t + (b - t) / 2;
     centres[0] = {l, t};

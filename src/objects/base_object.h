@@ -6,6 +6,8 @@
 
 #include <QPoint>
 
+class CDeviceContext;
+
 // The common base of everything placed on a face: position and size in the
 // face's coordinates (hundredths of a millimetre, y up, so height is negative),
 // the editor's flags, and the rectangle saved at the last draw for mouse
@@ -35,6 +37,13 @@ public:
     virtual int HitTestHandle(QPoint devicePoint, float zoom, const UnitConversion& units) const;
     // Whether the point (zoomed logical units) hits the object.
     virtual bool HitTest(int x, int y, float zoom) const;
+    // Paints the object offset by (dx, dy) logical units of `dc`, scaled by the
+    // view zoom or, when `dc` is printing, the print scale of its render context.
+    virtual void Draw(CDeviceContext& dc, int dx, int dy);
+    // The selection frame on a pixel-mapped `dc` (the view's back buffer), offset
+    // by (dx, dy) pixels, animated by the render context's step, and with the
+    // eight resize handles when asked.
+    virtual void DrawTracker(CDeviceContext& dc, int dx, int dy, bool withHandles) const;
 
     // The eight handle centres in device pixels, in handle order.
     void HandleCentres(float zoom, const UnitConversion& units, QPoint (&centres)[8]) const;

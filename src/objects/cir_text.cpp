@@ -27,8 +27,8 @@ void CCirText::PlaceOnCircle(double radius, double angle, float zoom) {
     m_radius = radius;
     m_scaledRadius = radius * zoom;
     const double theta = -angle * kDegreesToRadians;
-    m_x = static_cast<int>(radius * std::sin(theta) + m_centreX - m_textWidth * 0.5 / zoom);
-    m_y = static_cast<int>(radius * std::cos(theta) + m_textHeight * 0.5 / zoom + m_centreY);
+    m_x = TruncateToInt(radius * std::sin(theta) + m_centreX - m_textWidth * 0.5 / zoom);
+    m_y = TruncateToInt(radius * std::cos(theta) + m_textHeight * 0.5 / zoom + m_centreY);
     m_angle = std::ceil(angle);
     m_radius = static_cast<float>(m_radius);
 }

@@ -1,7 +1,11 @@
 #pragma once
 
 #include "base_object.h"
+#include "platform/font_mapper.h"
 #include "platform/logfont.h"
+#include "platform/region.h"
+
+#include <QPointF>
 
 #include <QString>
 
@@ -30,6 +34,37 @@ public:
     // `angle` degrees (stored rounded up to a whole degree).
     void PlaceOnCircle(double radius, double angle, float zoom);
 
+    // Paints the text, expanded from the render context, along its circle or
+    // as one turned line; on screen it first follows a position moved by
+    // dragging (TrackPosition), when printing it is placed from radius and angle.
+    void Draw(CDeviceContext& dc, int dx, int dy) override;
+    // The point (zoomed units) inside the glyph boxes of the last paint
+    // (circular) or the turned text box (straight).
+    bool HitTest(int x, int y, float zoom) const override;
+    // The hit region against the rectangle scaled by the zoom of the last paint.
+    bool IntersectsRect(const LogicalRect& r) const override;
+    // The band the text covers (or its turned box) and a dotted line to the centre.
+    void DrawTracker(CDeviceContext& dc, int dx, int dy, bool withHandles) const override;
+
+    // Takes the radius and angle from the text box's position at `zoom`, when
+    // it has moved by at least a unit or a degree, and recomputes the span and
+    // the turned corners.
+    void TrackPosition(float zoom);
+    // Measures the expanded text in the font at the view zoom into the text
+    // width and height (zoomed logical units of `dc`).
+    void MeasureText(CDeviceContext& dc);
+
+    // Where the text lies, in scaled units: what TrackPosition computes.
+    struct Placement {
+        int scaledX = 0, scaledY = 0;   // top-left of the text box
+        int centreX = 0, centreY = 0;   // centre of the circle
+        double scaledRadius = 0, angle = 0, span = 0;
+        double cornerX[4] = {}, cornerY[4] = {};
+    };
+    Placement Track(int scaledX, int scaledY, int centreX, int centreY) const;
+    // The straight-mode hit polygon of a placement.
+    CRegion StraightRegion(const Placement& p) const;
+
     quint32 m_textColour = 0;
     int m_scaledX = 0;
     int m_scaledY = 0;
@@ -47,6 +82,13 @@ public:
     double m_scaledRadius = 0;
     double m_span = 0;
     LOGFONTA m_font; // lfHeight in logical units at zoom 1
+    CRegion m_hitRegion;     // glyph boxes of the last paint on screen (circular mode)
+    float m_paintZoom = 1.0f; // the zoom of that paint
+
+private:
+    void Apply(const Placement& p);
+    void DrawGlyph(CDeviceContext& dc, DeviceFont font, QPointF middle, const QString& glyph,
+                   const Placement& p, CRegion* region);
 };
 
 // Degrees to radians and back with pi taken as 3.1415926, which positions in

@@ -19,6 +19,23 @@ public:
     // Base record, then fill, line, kind (2 bytes), line width and radii.
     void Serialize(Archive& ar) override;
 
+    void Draw(CDeviceContext& dc, int dx, int dy) override;
+    // The figure's own region (ellipse, diamond or rectangle) against the point
+    // or rectangle; a kind outside 0-3 is never hit.
+    bool HitTest(int x, int y, float zoom) const override;
+    bool IntersectsRect(const LogicalRect& r) const override;
+    // The base's handles, then 8 for the corner-radius handle of a round rectangle.
+    int HitTestHandle(QPoint devicePoint, float zoom, const UnitConversion& units) const override;
+    void DrawTracker(CDeviceContext& dc, int dx, int dy, bool withHandles) const override;
+
+    // Handle number of the corner radius.
+    static constexpr int kCornerHandle = 8;
+    // Whether the round rectangle is larger than one corner in both directions,
+    // so its corner-radius handle exists.
+    bool HasCornerHandle() const;
+    // The corner-radius handle's centre in pixels of `units` at `zoom`.
+    QPoint CornerHandleCentre(float zoom, const UnitConversion& units) const;
+
     quint32 m_fillColour = 0xFFFFFF; // 0x00BBGGRR
     quint32 m_lineColour = 0xFFFFFF;
     int m_kind = kRectangle;

@@ -24,6 +24,15 @@ public:
     // Base record, colour, text, rotation, alignment, then the 60-byte font.
     void Serialize(Archive& ar) override;
 
+    // Paints the text with its placeholders expanded from the render context,
+    // word-wrapped in the scaled rectangle; text below the rectangle still shows.
+    void Draw(CDeviceContext& dc, int dx, int dy) override;
+    // Anywhere inside the zoomed rectangle, lines or not.
+    bool HitTest(int x, int y, float zoom) const override;
+
+    // The DrawText flags the text is painted with.
+    unsigned DrawFlags() const;
+
     quint32 m_textColour = 0;
     QString m_text;
     LOGFONTA m_font;     // lfHeight in logical units at zoom 1

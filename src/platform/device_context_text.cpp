@@ -47,8 +47,11 @@ void CDeviceContext::TextOut(int x, int y, const QString& text) {
     m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
     m_painter.setFont(m_font.font);
     m_painter.translate(d.x(), d.y());
+    // The escapement turns the baseline from the logical x axis toward the
+    // logical -y axis: counter-clockwise on a pixel mapping, clockwise as seen
+    // on the metric mapping, whose y axis points up.
     if (m_font.escapement != 0)
-        m_painter.rotate(-m_font.escapement / 10.0);
+        m_painter.rotate((m_mapMode == MapMode::HiMetric ? 1 : -1) * m_font.escapement / 10.0);
     if (m_bkMode == BackgroundMode::Opaque)
         m_painter.fillRect(QRectF(0, 0, width, height), ToQColor(m_bkColour));
     m_painter.setPen(ToQColor(m_textColour));

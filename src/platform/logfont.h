@@ -10,6 +10,8 @@ class Archive;
 // A font description laid out as the 60-byte record files store: five 32-bit
 // fields, eight single bytes, then a 32-byte zero-terminated face name in the
 // 8-bit text of the file.
+// lfEscapement turns the baseline, in tenths of a degree, from the logical x
+// axis toward the logical -y axis (counter-clockwise on a pixel mapping).
 struct LOGFONTA {
     int32_t lfHeight = 0;
     int32_t lfWidth = 0;

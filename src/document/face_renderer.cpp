@@ -1,0 +1,148 @@
+#include "face_renderer.h"
+
+#include "discwright_doc.h"
+#include "face.h"
+#include "objects/image.h"
+
+#include <algorithm>
+
+Brush DeskBrush() { return Brush::Hatched(HatchStyle::DiagonalCross, kDeskHatchColour); }
+
+FaceOutline OutlineOfFace(const CDiscwrightDoc& doc, int faceId) {
+    FaceOutline outline;
+    if (faceId == kDiscFace) {
+        const LabelStock& stock = doc.StockOfFace(kDiscFace);
+        outline.disc = true;
+        outline.holeWidth = stock.holeWidth;
+        outline.holeHeight = stock.holeHeight;
+    }
+    return outline;
+}
+
+QSize FaceSizePixels(const Face& face, float zoom, const UnitConversion& units) {
+    const int w = units.UnitsToPixels(Zoomed(face.m_width, zoom));
+    const int h = units.UnitsToPixels(Zoomed(face.m_height, zoom));
+    return {std::clamp(w, 0, kMaxFacePixels), std::clamp(h, 0, kMaxFacePixels)};
+}
+
+RenderContext MakeRenderContext(const CDiscwrightDoc& doc, float zoom) {
+    RenderContext context;
+    context.viewZoom = zoom;
+    context.expandPlaceholders = [&doc](const QString& text) {
+        return doc.ExpandPlaceholders(text);
+    };
+    return context;
+}
+
+void DrawFace(CDeviceContext& dc, Face& face, bool withBackground) {
+    const float zoom = dc.Context().ScaleX(dc.IsPrinting());
+    const float zoomY = dc.Context().ScaleY(dc.IsPrinting());
+    dc.FillRect(0, 0, Zoomed(face.m_width, zoom), -Zoomed(face.m_height, zoomY),
+                Brush::Solid(face.m_backgroundColour));
+    if (withBackground && face.Background())
+        face.Background()->Draw(dc, 0, 0);
+    for (const auto& object : face.Objects()) {
+        object->m_savedX = object->m_x;
+        object->m_savedY = object->m_y;
+        object->m_savedWidth = object->m_width;
+        object->m_savedHeight = object->m_height;
+        object->Draw(dc, 0, 0);
+    }
+}
+
+void RefreshFaceCanvas(QImage& canvas, Face& face, const RenderContext& context) {
+    // One pixel of slack: the conversion of a side may round up.
+    const QSize size = FaceSizePixels(face, context.viewZoom, context.canvas) + QSize(1, 1);
+    if (canvas.size() != size || canvas.format() != QImage::Format_RGB32)
+        canvas = QImage(size, QImage::Format_RGB32);
+    canvas.fill(ToQColor(face.m_backgroundColour));
+    CDeviceContext dc(canvas, &context);
+    dc.SetMapMode(MapMode::HiMetric);
+    DrawFace(dc, face, true);
+}
+
+CRegion FaceClipRegion(QPoint origin, const Face& face, const FaceOutline& outline, float zoom,
+                       const UnitConversion& units) {
+    const QSize size = FaceSizePixels(face, zoom, units);
+    const int l = origin.x(), t = origin.y(), r = l + size.width(), b = t + size.height();
+    if (!outline.disc)
+        return CRegion::Rectangle(l, t, r, b);
+    const int hw = std::clamp(units.UnitsToPixels(Zoomed(outline.holeWidth, zoom)), 0, size.width());
+    const int hh =
+        std::clamp(units.UnitsToPixels(Zoomed(outline.holeHeight, zoom)), 0, size.height());
+    const int hl = l + (size.width() - hw) / 2, ht = t + (size.height() - hh) / 2;
+    return CRegion::Combined(CRegion::Ellipse(l, t, r, b), CRegion::Ellipse(hl, ht, hl + hw, ht + hh),
+                             CRegion::Combine::Difference);
+}
+
+void SetFaceClip(QPoint origin, CDeviceContext& dc, const Face& face, const FaceOutline& outline) {
+    const CRegion clip =
+        FaceClipRegion(origin, face, outline, dc.Context().viewZoom, dc.Context().canvas);
+    dc.SelectClipRegion(&clip);
+}
+
+void DrawGrid(CDeviceContext& dc, QPoint origin, const Face& face, int spacing) {
+    if (spacing <= 0)
+        return;
+    const float zoom = dc.Context().viewZoom;
+    const UnitConversion& units = dc.Context().canvas;
+    const QSize size = FaceSizePixels(face, zoom, units);
+    // Each dot's position is converted on its own, so rounding never adds up
+    // across the face; dots beyond the canvas limit are not made.
+    std::vector<int> xs, ys;
+    for (long long u = spacing; u <= face.m_width; u += spacing) {
+        const int x = units.UnitsToPixels(Zoomed(static_cast<int>(u), zoom));
+        if (x > size.width())
+            break;
+        xs.push_back(x);
+    }
+    for (long long u = spacing; u <= face.m_height; u += spacing) {
+        const int y = units.UnitsToPixels(Zoomed(static_cast<int>(u), zoom));
+        if (y > size.height())
+            break;
+        ys.push_back(y);
+    }
+    std::vector<QPoint> dots;
+    dots.reserve(xs.size() * ys.size());
+    for (int y : ys)
+        for (int x : xs)
+            dots.emplace_back(origin.x() + x, origin.y() + y);
+    dc.SetPixels(dots, 0x000000);
+}
+
+void DrawFoldLines(CDeviceContext& dc, QPoint origin, const Face& face) {
+    const float zoom = dc.Context().viewZoom;
+    const UnitConversion& units = dc.Context().canvas;
+    const QSize size = FaceSizePixels(face, zoom, units);
+    const int inset = units.UnitsToPixels(Zoomed(kFoldLineInset, zoom));
+    const Pen old = dc.SelectPen(Pen{PenStyle::Solid, 0, 0x000000});
+    for (int x : {inset, size.width() - inset}) {
+        dc.MoveTo(origin.x() + x, origin.y());
+        dc.LineTo(origin.x() + x, origin.y() + size.height());
+    }
+    dc.SelectPen(old);
+}
+
+QImage RenderFaceImage(CDiscwrightDoc& doc, int faceId, const FaceImageOptions& options) {
+    Face& face = doc.GetFace(faceId);
+    const RenderContext context = MakeRenderContext(doc, options.zoom);
+    QImage canvas;
+    RefreshFaceCanvas(canvas, face, context);
+
+    const int margin = std::clamp(options.margin, 0, 1000);
+    const QSize size = FaceSizePixels(face, options.zoom, context.canvas);
+    QImage image(size + QSize(2 * margin, 2 * margin), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    CDeviceContext dc(image, &context);
+    CDeviceContext canvasDc(canvas, &context);
+    dc.FillRect(0, 0, image.width(), image.height(), DeskBrush());
+    const QPoint origin(margin, margin);
+    SetFaceClip(origin, dc, face, OutlineOfFace(doc, faceId));
+    dc.BitBlt(origin, canvas.size(), canvasDc, {0, 0});
+    if (options.grid)
+        DrawGrid(dc, origin, face, doc.m_gridSpacing);
+    if (faceId == kBackFace)
+        DrawFoldLines(dc, origin, face);
+    dc.SelectClipRegion(nullptr);
+    return image;
+}

@@ -5,6 +5,7 @@
 #include "main_frame.h"
 #include "platform/program_folder.h"
 #include "single_instance.h"
+#include "view/discwright_view.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -53,11 +54,13 @@ bool CDiscwrightApp::InitInstance(const QString& fileArgument) {
 void CDiscwrightApp::OpenOrReport(const QString& path) {
     QString error;
     if (m_doc->OnOpenDocument(path, &error)) {
+        m_frame->View()->OnUpdate();
         m_frame->UpdateTitle();
         m_frame->UpdateFaceInformation();
         return;
     }
     m_doc->OnNewDocument();
+    m_frame->View()->OnUpdate();
     m_frame->UpdateTitle();
     // Window-modal and not blocking, so the window is usable behind it.
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Lumvane"),

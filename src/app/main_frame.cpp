@@ -2,6 +2,7 @@
 
 #include "app_settings.h"
 #include "document/discwright_doc.h"
+#include "view/discwright_view.h"
 
 #include <QCloseEvent>
 #include <QDateTime>
@@ -14,9 +15,8 @@
 CMainFrame::CMainFrame(AppSettings& settings, CDiscwrightDoc& doc, QWidget* parent)
     : QMainWindow(parent), m_settings(settings), m_doc(doc) {
     setObjectName(QStringLiteral("MainFrame"));
-    auto* central = new QWidget(this);
-    central->setObjectName(QStringLiteral("EditingViewPlaceholder"));
-    setCentralWidget(central);
+    m_view = new CDiscwrightView(m_doc, this);
+    setCentralWidget(m_view);
 
     m_faceInfoPane = new QLabel(this);
     m_faceInfoPane->setObjectName(QStringLiteral("FaceInformationPane"));

@@ -4,6 +4,7 @@
 
 struct AppSettings;
 class CDiscwrightDoc;
+class CDiscwrightView;
 class QLabel;
 
 // The program's one top-level window. It shows the project document and, in
@@ -21,6 +22,8 @@ public:
     // The face information text of the status bar, for example
     // "Plain Paper (A4) - (120,120)mm".
     QString FaceInformation() const;
+    // The editing view in the middle of the window.
+    CDiscwrightView* View() const { return m_view; }
 
 public Q_SLOTS:
     void UpdateTitle();
@@ -34,6 +37,7 @@ private:
 
     AppSettings& m_settings;
     CDiscwrightDoc& m_doc;
+    CDiscwrightView* m_view = nullptr;
     QLabel* m_faceInfoPane = nullptr;
     QLabel* m_datePane = nullptr;
     QLabel* m_timePane = nullptr;

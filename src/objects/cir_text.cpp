@@ -14,6 +14,7 @@ CCirText::CCirText(QPoint centre, double radius, double angle, quint32 textColou
     // Until the first measurement the text box is taken as one font height square.
     m_textWidth = Zoomed(m_font.lfHeight, zoom);
     m_textHeight = m_textWidth;
+    m_paintZoom = zoom;
     PlaceOnCircle(radius, angle, zoom);
 }
 

@@ -83,7 +83,7 @@ public:
     double m_span = 0;
     LOGFONTA m_font; // lfHeight in logical units at zoom 1
     CRegion m_hitRegion;     // glyph boxes of the last paint on screen (circular mode)
-    float m_paintZoom = 1.0f; // the zoom of that paint
+    float m_paintZoom = 1.0f; // the zoom of that paint and of the text extent
 
 private:
     void Apply(const Placement& p);

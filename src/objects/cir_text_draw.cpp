@@ -132,6 +132,14 @@ void CCirText::Draw(CDeviceContext& dc, int dx, int dy) {
     // Printing works on copies, so the screen's measurements and position stay.
     const int keptWidth = m_textWidth, keptHeight = m_textHeight;
     const QSize extent = dc.GetTextExtent(text);
+    if (!printing && m_textWidth > 0 && m_textHeight > 0 && m_paintZoom > 0 && s > 0 &&
+        (extent.width() != m_textWidth || extent.height() != m_textHeight)) {
+        // A new extent (first measurement, other text or font) keeps the box's
+        // middle on the circle; otherwise the text would slide along it.
+        const double oldW = m_textWidth / m_paintZoom, oldH = m_textHeight / m_paintZoom;
+        m_x = TruncateToInt(m_x + (oldW - extent.width() / s) / 2);
+        m_y = TruncateToInt(m_y + (extent.height() / s - oldH) / 2);
+    }
     m_textWidth = extent.width();
     m_textHeight = extent.height();
 
@@ -163,19 +171,17 @@ void CCirText::Draw(CDeviceContext& dc, int dx, int dy) {
             DrawGlyph(dc, font, OnCircle(p.centreX, p.centreY, p.scaledRadius, at), glyph, p,
                       &region);
         }
-        if (!printing) {
+        if (!printing)
             m_hitRegion = region;
-            m_paintZoom = s;
-        }
     } else {
         DeviceFont turned = font;
         turned.escapement = TruncateToInt((p.angle + (m_inverse ? 180.0 : 0.0)) * -10);
         dc.SelectFont(turned);
         dc.TextOut(TruncateToInt(p.scaledX + m_textWidth / 2 + p.cornerX[0]),
                    TruncateToInt(p.scaledY - m_textHeight / 2 - p.cornerY[0]), text);
-        if (!printing)
-            m_paintZoom = s;
     }
+    if (!printing)
+        m_paintZoom = s;
 
     if (printing) {
         m_textWidth = keptWidth;

@@ -20,22 +20,6 @@ double BlanksEnd(QStringView blanks, double x, const QFontMetricsF& m, double ta
     return x;
 }
 
-// Length of the longest prefix of `word` (at least one character) that fits `width`.
-qsizetype FittingPrefix(QStringView word, const QFontMetricsF& m, double width) {
-    double x = 0;
-    qsizetype i = 0;
-    while (i < word.size()) {
-        const qsizetype step = (word[i].isHighSurrogate() && i + 1 < word.size()) ? 2 : 1;
-        x += m.horizontalAdvance(word.mid(i, step).toString());
-        if (x > width && i > 0)
-            break;
-        i += step;
-        if (x > width)
-            break;
-    }
-    return i;
-}
-
 class Wrapper {
 public:
     Wrapper(const QFontMetricsF& m, double width, unsigned flags, double tabWidth,
@@ -99,19 +83,23 @@ private:
         }
         if (!m_line.isEmpty())
             Emit(); // leading blanks that already fill the line
-        while (!word.isEmpty()) {
-            const double w = m_m.horizontalAdvance(word.toString());
-            if (w <= m_width) {
-                Append({}, word, w);
-                return;
-            }
-            const qsizetype n = FittingPrefix(word, m_m, m_width);
-            const QStringView piece = word.left(n);
-            Append({}, piece, m_m.horizontalAdvance(piece.toString()));
-            word = word.mid(n);
-            if (!word.isEmpty())
+        // One pass over the characters: a line takes as many as fit, at
+        // least one, so a huge word costs time in proportion to its length.
+        qsizetype start = 0;
+        double x = 0;
+        for (qsizetype i = 0; i < word.size();) {
+            const qsizetype step = (word[i].isHighSurrogate() && i + 1 < word.size()) ? 2 : 1;
+            const double advance = m_m.horizontalAdvance(word.mid(i, step).toString());
+            if (x + advance > m_width && i > start) {
+                Append({}, word.mid(start, i - start), x);
                 Emit();
+                start = i;
+                x = 0;
+            }
+            x += advance;
+            i += step;
         }
+        Append({}, word.mid(start), x);
     }
     void Emit() {
         m_out.push_back(TextLine{m_line, m_x});

@@ -10,9 +10,10 @@ int ReportFailure(const QString& message) {
 
 extern const Verb kDumpVerb;
 extern const Verb kConvertVerb;
+extern const Verb kRenderVerb;
 
 std::span<const Verb> Verbs() {
     // Each verb's run function lives in a file of its own beside this one.
-    static const std::vector<Verb> kVerbs = {kDumpVerb, kConvertVerb};
+    static const std::vector<Verb> kVerbs = {kDumpVerb, kConvertVerb, kRenderVerb};
     return kVerbs;
 }

@@ -1,0 +1,102 @@
+#pragma once
+
+#include "platform/render_context.h"
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <QTimer>
+
+class CDiscwrightDoc;
+class Face;
+
+// Command identifiers of the view's zoom and grid commands.
+enum ViewCommand : int {
+    kIdZoomIn = 32840,
+    kIdZoomOut = 32841,
+    kIdZoom100 = 32842,
+    kIdShowGrid = 32844,
+};
+
+// The editing view: the active face on a hatched desk, clipped to its outline,
+// with the grid, the back insert's fold lines, the rubber band and the
+// animated selection frames, in a scrolled page of the face plus 20 pixels
+// of desk on each side.
+//
+// Drawing has two stages. Every change of what the face shows redraws the
+// face canvas (RefreshFaceCanvas), an image of the face at the current zoom;
+// painting composes the canvas with the desk, grid and frames in the back
+// buffer, which holds the whole page, and copies the visible part to the
+// window. The view owns both images; the document owns the faces.
+class CDiscwrightView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    explicit CDiscwrightView(CDiscwrightDoc& doc, QWidget* parent = nullptr);
+    ~CDiscwrightView() override;
+
+    CDiscwrightDoc& Document() { return m_doc; }
+    // Zoom, canvas conversion, placeholders and animation step for objects.
+    const RenderContext& Context() const { return m_context; }
+    float Zoom() const { return m_context.viewZoom; }
+    QPoint Margin() const { return m_margin; }
+    QPoint ScrollPosition() const;
+    QSize PageSize() const;
+    const QImage& FaceCanvas() const { return m_canvas; }
+    const QImage& BackBuffer() const { return m_backBuffer; }
+
+    // Window pixel to face units, and back.
+    QPoint WindowToFace(QPoint window) const;
+    QPoint FaceToWindow(QPoint face) const;
+
+    // Redraws the face canvas from the active face and repaints.
+    void RefreshFaceCanvas();
+    // Recomputes the page size, margins and scroll ranges.
+    void RecalcLayout();
+    // Composes a whole frame into the back buffer (what painting shows).
+    void ComposeFrame();
+
+    // The rubber band from `down` to `current`, in page pixels; the mouse tools set it.
+    void SetRubberBand(bool active, QPoint down = {}, QPoint current = {});
+
+    // Runs one of the ViewCommand commands; false for others.
+    bool OnCommand(int id);
+    bool IsGridChecked() const;
+
+public Q_SLOTS:
+    // Makes face `faceId` active (keeping every face's selection) and shows it.
+    void ShowFace(int faceId);
+    void ZoomIn();
+    void ZoomOut();
+    void Zoom100();
+    void ToggleGrid();
+    // The document's content changed as a whole (New, Open, undo).
+    void OnUpdate();
+    // One step of the selection frames' animation.
+    void AnimateSelection();
+
+Q_SIGNALS:
+    // The active face is shown; its first selected object (or none) belongs
+    // in the property bar.
+    void FaceShown(int faceId);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void DrawTrackers(bool withHandles);
+    void AfterZoom();
+
+    CDiscwrightDoc& m_doc;
+    RenderContext m_context;
+    QImage m_canvas;     // the active face at the current zoom
+    QImage m_backBuffer; // the composed page
+    QPoint m_margin{20, 20};
+    bool m_rubberBand = false;
+    QPoint m_bandDown;
+    QPoint m_bandCurrent;
+    bool m_onlyCopy = false; // the next paint copies the back buffer as it is
+    QTimer m_animation;
+};

@@ -1,0 +1,120 @@
+#include "draw_support.h"
+#include "objects/cir_text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+// What the "Circular Text" command makes on a 120 x 120 mm face.
+CCirText NewCircularText(const QString& text = QStringLiteral("your text here")) {
+    return CCirText({6000, -6000}, 5000.0, 0.0, 0, text, 1, 0, UnitConversion{}, 1.0f);
+}
+
+QPointF Middle(const CCirText& t) {
+    return {t.m_scaledX + t.m_textWidth / 2.0, t.m_scaledY - t.m_textHeight / 2.0};
+}
+
+// Ink left and right of the vertical line x = `split`.
+std::pair<int, int> InkSides(const QImage& image, int split) {
+    return {Ink(image, QRect(0, 0, split, image.height())),
+            Ink(image, QRect(split, 0, image.width() - split, image.height()))};
+}
+} // namespace
+
+TEST(CirTextDraw, NewTextSitsFiftyMillimetresAboveTheCentre) {
+    CCirText text = NewCircularText();
+    const QImage image = PaintObject(text, AtZoom(1.0f));
+    EXPECT_NEAR(Middle(text).x(), 6000, 1);
+    EXPECT_NEAR(Middle(text).y(), -1000, 1);
+    EXPECT_NEAR(text.m_scaledRadius, 5000, 2);
+    EXPECT_NEAR(text.m_angle, 0, 0.5);
+    // The glyphs lie around the top of the circle (y = 10 mm, 38 pixels).
+    EXPECT_GT(Ink(image, QRect(150, 20, 155, 40)), 50);
+    EXPECT_EQ(Ink(image, QRect(0, 100, 500, 400)), 0);
+}
+
+TEST(CirTextDraw, AngleNinetyIsLeftOfTheCentreAndMinusNinetyRight) {
+    CCirText left = NewCircularText();
+    left.PlaceOnCircle(5000, 90, 1.0f);
+    const QImage leftImage = PaintObject(left, AtZoom(1.0f));
+    EXPECT_NEAR(Middle(left).x(), 1000, 2);
+    EXPECT_NEAR(Middle(left).y(), -6000, 2);
+    EXPECT_GT(Ink(leftImage, QRect(20, 150, 40, 155)), 50);
+    EXPECT_EQ(Ink(leftImage, QRect(120, 0, 380, 500)), 0);
+
+    CCirText right = NewCircularText();
+    right.PlaceOnCircle(5000, -90, 1.0f);
+    PaintObject(right, AtZoom(1.0f));
+    EXPECT_NEAR(Middle(right).x(), 11000, 2);
+}
+
+TEST(CirTextDraw, InverseLaysTheCharactersInReverse) {
+    // Wide "W"s first and thin dots last: on the top of the circle the Ws
+    // are on the left; turned over they move to the right.
+    CCirText normal = NewCircularText(QStringLiteral("WWW............"));
+    CCirText inverse = NewCircularText(QStringLiteral("WWW............"));
+    inverse.m_inverse = 1;
+    const int split = UnitConversion{}.UnitsToPixels(6000);
+    const auto [nl, nr] = InkSides(PaintObject(normal, AtZoom(1.0f)), split);
+    const auto [il, ir] = InkSides(PaintObject(inverse, AtZoom(1.0f)), split);
+    EXPECT_GT(nl, 3 * nr);
+    EXPECT_GT(ir, 3 * il);
+}
+
+TEST(CirTextDraw, StraightModeDrawsOneTurnedLine) {
+    CCirText text = NewCircularText(QStringLiteral("straight line"));
+    text.m_circular = 0;
+    text.PlaceOnCircle(5000, 90, 1.0f);
+    const QImage image = PaintObject(text, AtZoom(1.0f));
+    // Left of the centre the line runs upward: a tall, narrow band.
+    QRect inked;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (Pixel(image, x, y) != 0xFFFFFF)
+                inked |= QRect(x, y, 1, 1);
+    EXPECT_GT(inked.height(), 3 * inked.width());
+    EXPECT_LT(inked.right(), UnitConversion{}.UnitsToPixels(2500));
+    EXPECT_TRUE(text.HitTest(TruncateToInt(Middle(text).x()), TruncateToInt(Middle(text).y()), 1.0f));
+    EXPECT_FALSE(text.HitTest(6000, -6000, 1.0f));
+}
+
+TEST(CirTextTrack, SpanShrinksAsTheRadiusGrows) {
+    CCirText text = NewCircularText();
+    text.m_textWidth = 3000;
+    text.m_textHeight = 400;
+    // The box middle 5000 units above the centre.
+    text.m_x = 6000 - 1500;
+    text.m_y = -6000 + 5000 + 200;
+    text.TrackPosition(1.0f);
+    EXPECT_NEAR(text.m_span, 3000 * 180 / (5000 * 3.1415926), 1e-6);
+    EXPECT_NEAR(text.m_span, 34.4, 0.05);
+    text.m_y += 5000;
+    text.TrackPosition(1.0f);
+    EXPECT_LT(text.m_span, 20);
+}
+
+TEST(CirTextTrack, MovesOfLessThanAUnitAndADegreeChangeNothing) {
+    CCirText text = NewCircularText();
+    PaintObject(text, AtZoom(1.0f));
+    const double radius = text.m_scaledRadius, angle = text.m_angle;
+    text.m_scaledRadius = radius + 0.6; // less than one unit from the tracked distance
+    text.TrackPosition(1.0f);
+    EXPECT_DOUBLE_EQ(text.m_scaledRadius, radius + 0.6);
+    EXPECT_DOUBLE_EQ(text.m_angle, angle);
+    text.m_x -= 200; // a move of about 2 degrees
+    text.TrackPosition(1.0f);
+    EXPECT_GT(text.m_angle, angle + 1);
+}
+
+TEST(CirTextHitTest, GlyphBoxesOfTheLastPaint) {
+    CCirText text = NewCircularText();
+    PaintObject(text, AtZoom(1.0f));
+    EXPECT_TRUE(text.HitTest(6000, -1000, 1.0f));
+    EXPECT_FALSE(text.HitTest(6000, -6000, 1.0f));
+    EXPECT_FALSE(text.HitTest(6000, -2000, 1.0f));
+    EXPECT_TRUE(text.IntersectsRect({5900, -900, 6100, -1100}));
+    EXPECT_FALSE(text.IntersectsRect({0, 0, 1000, -1000}));
+    // After a paint at zoom 2 the region is in zoomed units.
+    PaintObject(text, AtZoom(2.0f), {1000, 1000});
+    EXPECT_TRUE(text.HitTest(12000, -2000, 2.0f));
+    EXPECT_TRUE(text.IntersectsRect({5900, -900, 6100, -1100}));
+}

@@ -65,13 +65,11 @@ QString CMainFrame::FaceInformation() const {
         .arg(stock.labelHeight / 100, 2, 10, QLatin1Char('0'));
 }
 
-void CMainFrame::UpdateFaceInformation() {
-    m_faceInfoPane->setText(FaceInformation());
-}
+void CMainFrame::UpdateFaceInformation() { m_faceInfoPane->setText(FaceInformation()); }
 
 void CMainFrame::UpdateTitle() {
-    const QString name =
-        m_doc.PathName().isEmpty() ? tr("Untitled") : QFileInfo(m_doc.PathName()).fileName();
+    const QString name = m_doc.PathName().isEmpty() ? tr("Untitled")
+                                                    : QFileInfo(m_doc.PathName()).fileName();
     setWindowTitle(QStringLiteral("%1[*] - Lumvane").arg(name));
     setWindowModified(m_doc.IsModified());
 }

@@ -32,8 +32,13 @@ QByteArray SafeName(const QString& name) {
 }
 
 QString LoginName() {
-    if (const passwd* entry = getpwuid(getuid()); entry != nullptr && entry->pw_name != nullptr)
-        return QString::fromLocal8Bit(entry->pw_name);
+    // The reentrant form: lookups run on a worker thread.
+    passwd entry{};
+    passwd* found = nullptr;
+    char buffer[4096];
+    if (getpwuid_r(getuid(), &entry, buffer, sizeof buffer, &found) == 0 && found != nullptr &&
+        found->pw_name != nullptr)
+        return QString::fromLocal8Bit(found->pw_name);
     return qEnvironmentVariable("USER");
 }
 

@@ -181,3 +181,28 @@ TEST_F(CddbLookupTest, CancellingStopsAWaitingRequest) {
     EXPECT_TRUE(result.cancelled);
     EXPECT_TRUE(result.message.isEmpty());
 }
+
+TEST(CddbClient, ReceptionLimitsSetTheirErrors) {
+    const CCddbSite site = CCddbSite::ForQuery(QStringLiteral("127.0.0.1"), 0);
+    struct Case {
+        CannedReply reply;
+        int error;
+    };
+    const Case cases[] = {
+        {{HttpReply("210 rock 1 follows\r\n"), 0, 0, true}, ETIMEDOUT},
+        {{HttpReply(QByteArray(1024 * 1024, 'x')), 0, 0, true}, EMSGSIZE},
+        {{HttpReply("210 rock 1 follows\r\n# xmcd\r\n")}, ECONNRESET},
+        {{HttpReply("210 rock 1 follows\r\n" + QByteArray(5000, 'x') + "\r\n.\r\n")},
+         EPROTONOSUPPORT},
+    };
+    for (const Case& c : cases) {
+        CddbTestServer server([&c](const QByteArray&) { return c.reply; });
+        CCddbSite local = site;
+        local.port = server.Port();
+        CCddbClient client;
+        CCddbRecord record;
+        EXPECT_FALSE(client.Read(local, QStringLiteral("rock"), 1, record));
+        EXPECT_EQ(client.LastError(), c.error) << c.reply.bytes.left(40).data();
+        EXPECT_FALSE(client.LastReplyText().isEmpty());
+    }
+}

@@ -16,11 +16,13 @@ constexpr size_t kMaxSpareBackgrounds = 4;
 bool NextRecordIs(const Archive& ar, const CImage& picture) {
     if (picture.m_encodedRecord.isEmpty())
         return false;
-    QByteArray expected;
-    Archive base(&expected);
-    const_cast<CImage&>(picture).CBaseObject::Serialize(base);
-    expected += picture.m_encodedRecord;
-    return ar.Peek(expected.size()) == expected;
+    QByteArray base;
+    Archive baseArchive(&base);
+    const_cast<CImage&>(picture).CBaseObject::Serialize(baseArchive); // storing: no change
+    const QByteArrayView next = ar.Peek(base.size() + picture.m_encodedRecord.size());
+    return next.size() == base.size() + picture.m_encodedRecord.size() &&
+           next.first(base.size()) == base &&
+           next.sliced(base.size()) == QByteArrayView(picture.m_encodedRecord);
 }
 } // namespace
 

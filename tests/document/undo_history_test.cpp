@@ -160,6 +160,23 @@ TEST_F(UndoTest, BackgroundsComeBackWithUndoAndRedo) {
     EXPECT_EQ(Xs(kFrontFace), std::vector<int>{5});
 }
 
+TEST_F(UndoTest, LargePictureRecordsRestoreThroughSharedPieces) {
+    doc.SetActiveFace(kBackFace);
+    const QByteArray big(200000, 'j');
+    auto picture = Picture("");
+    picture->m_encodedRecord = big;
+    doc.SetBackground(std::move(picture));
+    AddShape(1);
+    doc.SetBackground(Picture("other"));
+    AddShape(2);
+    ASSERT_TRUE(doc.Undo());
+    ASSERT_NE(doc.GetFace(kBackFace).Background(), nullptr);
+    EXPECT_EQ(doc.GetFace(kBackFace).Background()->m_encodedRecord, big);
+    EXPECT_EQ(Xs(kBackFace), std::vector<int>{1});
+    ASSERT_TRUE(doc.Redo());
+    EXPECT_EQ(doc.GetFace(kBackFace).Background()->m_encodedRecord, QByteArray("other"));
+}
+
 TEST_F(UndoTest, AFailedRestoreChangesNothing) {
     Face& back = doc.GetFace(kBackFace);
     back.SetBackground(Picture("first"));

@@ -27,14 +27,6 @@ QString ArchiveError::Text() const {
     return QStringLiteral("%1 at byte %2").arg(m_message).arg(m_offset);
 }
 
-const ArchiveClass* ClassRegistry::Find(QByteArrayView name) const {
-    for (const ArchiveClass* cls : m_classes) {
-        if (name == QByteArrayView(cls->name))
-            return cls;
-    }
-    return nullptr;
-}
-
 qint64 PieceBlock::Size() const {
     qint64 n = 0;
     for (const QByteArray& piece : pieces)

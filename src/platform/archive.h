@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive_class.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -9,9 +11,6 @@
 #include <memory>
 #include <stdexcept>
 #include <vector>
-
-class Archive;
-class ArchiveObject;
 
 // Why reading (or writing) an archive stopped, and at which byte.
 class ArchiveError : public std::runtime_error {
@@ -27,23 +26,6 @@ private:
     qint64 m_offset;
 };
 
-// A class the archive can name in a file and create again on reading.
-struct ArchiveClass {
-    const char* name;
-    quint16 schema;
-    std::unique_ptr<ArchiveObject> (*create)();
-};
-
-// The creatable classes an archive may meet, looked up by exact name.
-class ClassRegistry {
-public:
-    void Register(const ArchiveClass& cls) { m_classes.push_back(&cls); }
-    const ArchiveClass* Find(QByteArrayView name) const;
-
-private:
-    std::vector<const ArchiveClass*> m_classes;
-};
-
 // What a storing archive writes when long runs of bytes may be kept by
 // reference instead of copied: the archive's bytes are its pieces in order.
 // Pieces handed to WriteSharedBytes share the caller's data.
@@ -53,16 +35,6 @@ struct PieceBlock {
     qint64 Size() const;
     // All the bytes in one array (a single piece is shared, not copied).
     QByteArray Joined() const;
-};
-
-// Anything written through an object reference: it names its class and
-// writes or reads its own record in one Serialize, depending on the archive's
-// direction.
-class ArchiveObject {
-public:
-    virtual ~ArchiveObject() = default;
-    virtual const ArchiveClass& Class() const = 0;
-    virtual void Serialize(Archive& ar) = 0;
 };
 
 // The object archive: little-endian, unaligned primitives, length-prefixed

@@ -1,3 +1,7 @@
+#include "document/discwright_doc.h"
+#include "objects/cir_text.h"
+#include "objects/shape.h"
+#include "objects/text.h"
 #include "support/test_support.h"
 
 #include <QJsonArray>
@@ -61,6 +65,40 @@ TEST(ProjectCli, ConvertRewritesIdenticalBytes) {
         ASSERT_EQ(r.exitCode, 0) << r.err.constData();
         EXPECT_EQ(ReadWholeFile(out), ReadWholeFile(Fixture(name))) << name;
     }
+}
+
+TEST(ProjectCli, ConvertKeepsAProjectLumvaneSavedByteForByte) {
+    const TempProgramFolder program;
+    DocumentSettings settings;
+    settings.discStockPath = program.File(QStringLiteral("label stock/disc/plain paper(A4).ini"));
+    CDiscwrightDoc doc(settings);
+    doc.OnNewDocument();
+    const UnitConversion units;
+    doc.AddObject(std::make_unique<CShape>(0, 0, 500, -500, CShape::kDiamond, 0xABCDEF, 0x10));
+    doc.AddObject(std::make_unique<CText>(0, 0, 3000, -900, 0x0000FF,
+                                          QStringLiteral("Caf\u00e9 \u266b <title01>"), units));
+    doc.SetActiveFace(kBackFace);
+    doc.AddObject(std::make_unique<CCirText>(QPoint(6000, -6000), 4321.5, -33.3, 0,
+                                             QStringLiteral("round"), 0, 1, units, 1.0f));
+    doc.Album().tracks.push_back(
+        {QStringLiteral("\u00c5sa"), QStringLiteral("Sp\u00e5r"), QStringLiteral("3:45")});
+    const QString saved = program.File(QStringLiteral("saved.dwp"));
+    QString error;
+    ASSERT_TRUE(doc.OnSaveDocument(saved, &error)) << error.toStdString();
+
+    const QString out = program.File(QStringLiteral("converted.dwp"));
+    const ProcessResult r = RunLumvane({QStringLiteral("convert"), saved, out}, program.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(ReadWholeFile(out), ReadWholeFile(saved));
+
+    const ProcessResult d = RunLumvane({QStringLiteral("dump"), out}, program.Path());
+    const QJsonObject json = QJsonDocument::fromJson(d.out).object();
+    EXPECT_EQ(json[u"faces"][0][u"objects"][1][u"text"].toString(),
+              QStringLiteral("Caf\u00e9 \u266b <title01>"));
+    EXPECT_EQ(json[u"faces"][3][u"objects"][0][u"radius"].toDouble(), 4321.5);
+    EXPECT_EQ(json[u"faces"][3][u"objects"][0][u"angle"].toDouble(), -33.0);
+    EXPECT_EQ(json[u"tracks"][0][u"artist"].toString(), QStringLiteral("\u00c5sa"));
+    EXPECT_EQ(json[u"label_stocks"][u"disc"].toString(), settings.discStockPath);
 }
 
 TEST(ProjectCli, DumpReadsLayoutFiles) {

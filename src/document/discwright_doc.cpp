@@ -1,6 +1,30 @@
 #include "discwright_doc.h"
 
+#include "objects/image.h"
+#include "platform/archive.h"
+#include "platform/archive_file.h"
 #include "project_file.h"
+#include "tracks/placeholders.h"
+
+namespace {
+// Pictures kept for reuse by undo and redo; older ones are dropped. Decoded
+// pictures can be large, so only a few are kept.
+constexpr size_t kMaxSpareBackgrounds = 4;
+
+// Whether the bytes at the archive's position are exactly `picture`'s record,
+// as its cached encoding gives it.
+bool NextRecordIs(const Archive& ar, const CImage& picture) {
+    if (picture.m_encodedRecord.isEmpty())
+        return false;
+    QByteArray base;
+    Archive baseArchive(&base);
+    const_cast<CImage&>(picture).CBaseObject::Serialize(baseArchive); // storing: no change
+    const QByteArrayView next = ar.Peek(base.size() + picture.m_encodedRecord.size());
+    return next.size() == base.size() + picture.m_encodedRecord.size() &&
+           next.first(base.size()) == base &&
+           next.sliced(base.size()) == QByteArrayView(picture.m_encodedRecord);
+}
+} // namespace
 
 CDiscwrightDoc::CDiscwrightDoc(const DocumentSettings& settings, QObject* parent)
     : QObject(parent) {
@@ -22,13 +46,26 @@ bool CDiscwrightDoc::OnNewDocument() {
     DeleteContents();
     m_pathName.clear();
     SetModifiedFlag(false);
+    m_spareBackgrounds.clear();
+    ResetHistory();
     return true;
 }
 
 bool CDiscwrightDoc::OnOpenDocument(const QString& path, QString* error) {
     DeleteContents();
     QString why;
-    if (!ReadProjectFile(*this, path, &why)) {
+    QByteArray bytes;
+    bool ok = ReadWholeFileBytes(path, &bytes, &why);
+    if (ok) {
+        try {
+            Archive ar(bytes, ObjectClasses());
+            Serialize(ar);
+        } catch (const ArchiveError& e) {
+            why = QStringLiteral("%1: %2").arg(path, e.Text());
+            ok = false;
+        }
+    }
+    if (!ok) {
         DeleteContents();
         if (error != nullptr)
             *error = why;
@@ -36,7 +73,136 @@ bool CDiscwrightDoc::OnOpenDocument(const QString& path, QString* error) {
     }
     m_pathName = path;
     SetModifiedFlag(false);
+    m_spareBackgrounds.clear();
+    ResetHistory();
     return true;
+}
+
+bool CDiscwrightDoc::OnSaveDocument(const QString& path, QString* error) {
+    QByteArray bytes;
+    QString why;
+    try {
+        Archive ar(&bytes);
+        Serialize(ar);
+    } catch (const ArchiveError& e) {
+        if (error != nullptr)
+            *error = QStringLiteral("%1: %2").arg(path, e.Text());
+        return false;
+    }
+    if (!WriteFileAtomically(path, bytes, &why)) {
+        if (error != nullptr)
+            *error = why;
+        return false;
+    }
+    m_pathName = path;
+    SetModifiedFlag(false);
+    return true;
+}
+
+void CDiscwrightDoc::Serialize(Archive& ar) {
+    if (ar.IsStoring()) {
+        WriteProject(ar, *this);
+        return;
+    }
+    ProjectContent content;
+    ReadProject(ar, content);
+    Adopt(content, true);
+}
+
+void CDiscwrightDoc::StoreOrLoadRecord(Archive& ar, UndoRecord&) {
+    if (ar.IsStoring()) {
+        WriteProject(ar, *this);
+        return;
+    }
+    // Read everything first, so a snapshot that cannot be read changes nothing.
+    ProjectContent content;
+    ReadProject(ar, content, [this](Archive& a, int faceId, bool* keepCurrent) {
+        return ReadBackgroundForRestore(a, faceId, keepCurrent);
+    });
+    Adopt(content, false);
+}
+
+std::unique_ptr<CImage> CDiscwrightDoc::ReadBackgroundForRestore(Archive& ar, int faceId,
+                                                                 bool* keepCurrent) {
+    if (const CImage* current = m_faces[faceId].Background();
+        current != nullptr && NextRecordIs(ar, *current)) {
+        ar.ReadBytes(CBaseObject::kBaseRecordSize + current->m_encodedRecord.size());
+        *keepCurrent = true;
+        return nullptr;
+    }
+    for (auto it = m_spareBackgrounds.begin(); it != m_spareBackgrounds.end(); ++it) {
+        if (NextRecordIs(ar, **it)) {
+            ar.ReadBytes(CBaseObject::kBaseRecordSize + (*it)->m_encodedRecord.size());
+            std::unique_ptr<CImage> picture = std::move(*it);
+            m_spareBackgrounds.erase(it);
+            return picture;
+        }
+    }
+    auto picture = std::make_unique<CImage>();
+    picture->Serialize(ar);
+    return picture;
+}
+
+void CDiscwrightDoc::Adopt(ProjectContent& content, bool reloadAllStocks) {
+    for (int id = 0; id < kFaceCount; ++id) {
+        Face& face = m_faces[id];
+        ProjectFace& read = content.faces[size_t(id)];
+        face.m_backgroundColour = read.backgroundColour;
+        if (!read.keepCurrentBackground) {
+            KeepSpareBackground(face.TakeBackground());
+            if (read.background)
+                face.SetBackground(std::move(read.background));
+        }
+        face.Selection().clear();
+        face.LayoutScratch().clear();
+        face.Objects().swap(read.objects);
+        face.RebuildSelection();
+    }
+    m_album = std::move(content.album);
+    bool stocksChanged = false;
+    LabelStock* stocks[] = {&m_discStock, &m_frontStock, &m_backStock};
+    for (size_t i = 0; i < 3; ++i) {
+        if (reloadAllStocks || stocks[i]->path != content.stockPaths[i]) {
+            ReadLabelStock(*stocks[i], content.stockPaths[i]);
+            stocksChanged = true;
+        }
+    }
+    if (stocksChanged)
+        ApplyLabelSizes();
+}
+
+void CDiscwrightDoc::KeepSpareBackground(std::unique_ptr<CImage> picture) {
+    // Only a picture that knows its record can be recognised again.
+    if (!picture || picture->m_encodedRecord.isEmpty())
+        return;
+    if (m_spareBackgrounds.size() >= kMaxSpareBackgrounds)
+        m_spareBackgrounds.erase(m_spareBackgrounds.begin());
+    picture->m_isBackground = 0;
+    m_spareBackgrounds.push_back(std::move(picture));
+}
+
+void CDiscwrightDoc::SetBackground(CImage* objectOfFace) {
+    Face& face = ActiveFace();
+    if (objectOfFace == nullptr || objectOfFace == face.Background())
+        return;
+    std::unique_ptr<CBaseObject> taken = face.TakeObject(objectOfFace);
+    if (taken)
+        SetBackground(std::unique_ptr<CImage>(static_cast<CImage*>(taken.release())));
+}
+
+void CDiscwrightDoc::SetBackground(std::unique_ptr<CImage> picture) {
+    if (!picture)
+        return;
+    KeepSpareBackground(ActiveFace().TakeBackground());
+    ActiveFace().SetBackground(std::move(picture));
+}
+
+void CDiscwrightDoc::RemoveBackground() {
+    KeepSpareBackground(ActiveFace().TakeBackground());
+}
+
+QString CDiscwrightDoc::ExpandPlaceholders(const QString& text) const {
+    return ::ExpandPlaceholders(text, m_album);
 }
 
 void CDiscwrightDoc::DeleteContents() {

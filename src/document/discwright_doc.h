@@ -3,6 +3,7 @@
 #include "face.h"
 #include "labelstock/label_stock.h"
 #include "tracks/album_data.h"
+#include "undo_history.h"
 
 #include <QObject>
 #include <QString>
@@ -10,8 +11,10 @@
 #include <array>
 #include <memory>
 
+class Archive;
 class CBaseObject;
 class CImage;
+struct ProjectContent;
 
 // What a new document takes from the program's settings: the three label
 // stock files and the print choices.
@@ -27,8 +30,9 @@ struct DocumentSettings {
 
 // The one project document: four faces, the three label stocks that size and
 // place them, the album data that placeholders show, the active face and the
-// grid. It is created once and reused for every New and Open.
-class CDiscwrightDoc : public QObject {
+// grid. It is created once and reused for every New and Open. Its undo
+// history snapshots the whole project in the project file's bytes.
+class CDiscwrightDoc : public QObject, public UndoHistory {
     Q_OBJECT
 public:
     explicit CDiscwrightDoc(const DocumentSettings& settings, QObject* parent = nullptr);
@@ -39,8 +43,17 @@ public:
     // Open: empties the project and reads `path`. On failure the project stays
     // empty and `error` says which file and what was wrong.
     bool OnOpenDocument(const QString& path, QString* error);
+    // Save: writes the project to `path` through a temporary file, so a failed
+    // save leaves the old file intact; `error` names the file and the cause.
+    bool OnSaveDocument(const QString& path, QString* error);
     // Empties every face and resets the album data to its defaults.
     void DeleteContents();
+    // Writes the project to a storing archive, or reads it from a loading one
+    // into this emptied document (then taking the label stocks from the
+    // stored paths and the face sizes from the stocks). Throws ArchiveError.
+    void Serialize(Archive& ar);
+    // The text with its placeholders filled from the album data.
+    QString ExpandPlaceholders(const QString& text) const;
 
     Face& GetFace(int faceId) { return m_faces[faceId]; }
     const Face& GetFace(int faceId) const { return m_faces[faceId]; }
@@ -65,10 +78,11 @@ public:
     // Appends at the top of the active face's drawing order.
     void AddObject(std::unique_ptr<CBaseObject> object);
     // Makes a picture the active face's background (see Face::SetBackground).
-    void SetBackground(CImage* objectOfFace) { ActiveFace().SetBackground(objectOfFace); }
-    void SetBackground(std::unique_ptr<CImage> picture) {
-        ActiveFace().SetBackground(std::move(picture));
-    }
+    // The picture it replaces is kept for a while, so that undo can bring it
+    // back without decoding it again.
+    void SetBackground(CImage* objectOfFace);
+    void SetBackground(std::unique_ptr<CImage> picture);
+    void RemoveBackground();
     void DeleteLayoutObjects(int faceId) { m_faces[faceId].DeleteLayoutObjects(); }
 
     bool IsModified() const { return m_modified != 0; }
@@ -94,4 +108,18 @@ private:
     int m_activeFace = kDiscFace;
     int m_modified = 0;
     QString m_pathName;
+    // Background pictures an undo step replaced, kept so that a later step
+    // back to them reuses them instead of decoding their records again.
+    std::vector<std::unique_ptr<CImage>> m_spareBackgrounds;
+
+protected:
+    void StoreOrLoadRecord(Archive& ar, UndoRecord& record) override;
+
+private:
+    // Moves the read project into the faces and the album data. Label stocks
+    // whose path differs (or all, with `reloadAllStocks`) are read again and
+    // the faces take their sizes.
+    void Adopt(ProjectContent& content, bool reloadAllStocks);
+    std::unique_ptr<CImage> ReadBackgroundForRestore(Archive& ar, int faceId, bool* keepCurrent);
+    void KeepSpareBackground(std::unique_ptr<CImage> picture);
 };

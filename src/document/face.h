@@ -53,6 +53,8 @@ public:
     // Makes a new picture the background, replacing and deleting the old one.
     void SetBackground(std::unique_ptr<CImage> picture);
     void RemoveBackground() { m_background.reset(); }
+    // Hands the background picture over, leaving the face without one.
+    std::unique_ptr<CImage> TakeBackground() { return std::move(m_background); }
 
     // Deletes every object inserted from a layout.
     void DeleteLayoutObjects();

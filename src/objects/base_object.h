@@ -1,16 +1,42 @@
 #pragma once
 
+#include "platform/archive.h"
+#include "platform/unit_conversion.h"
+
+#include <QPoint>
+
 // The common base of everything placed on a face: position and size in the
 // face's coordinates (hundredths of a millimetre, y up, so height is negative),
-// the editor's flags, and the rectangle saved at the last draw for mouse tracking.
-// Objects are owned by their face and deleted through the virtual destructor.
-class CBaseObject {
+// the editor's flags, and the rectangle saved at the last draw for mouse
+// tracking. Objects are owned by their face and deleted through the virtual
+// destructor. Each kind writes the 28-byte base record first, then its own.
+class CBaseObject : public ArchiveObject {
 public:
     CBaseObject() = default;
-    virtual ~CBaseObject() = default;
+    ~CBaseObject() override = default;
 
     CBaseObject(const CBaseObject&) = delete;
     CBaseObject& operator=(const CBaseObject&) = delete;
+
+    static const ArchiveClass& StaticClass();
+    const ArchiveClass& Class() const override { return StaticClass(); }
+
+    // x, y, width, height, selected, then locked before from-layout.
+    static constexpr int kBaseRecordSize = 28;
+    void Serialize(Archive& ar) override;
+
+    // Whether the rectangle `r` (logical units, unzoomed) meets this object's
+    // rectangle.
+    virtual bool IntersectsRect(const LogicalRect& r) const;
+    // The resize handle 0-7 under `devicePoint` (pixels of the face canvas),
+    // or -1. Handles 0, 1, 2 run along the top edge, 2, 3, 4 down the right,
+    // 4, 5, 6 along the bottom and 6, 7, 0 up the left.
+    virtual int HitTestHandle(QPoint devicePoint, float zoom, const UnitConversion& units) const;
+    // Whether the point (zoomed logical units) hits the object.
+    virtual bool HitTest(int x, int y, float zoom) const;
+
+    // The eight handle centres in device pixels, in handle order.
+    void HandleCentres(float zoom, const UnitConversion& units, QPoint (&centres)[8]) const;
 
     int m_x = 0;
     int m_y = 0;
@@ -24,3 +50,8 @@ public:
     int m_savedWidth = 0;
     int m_savedHeight = 0;
 };
+
+// A coordinate multiplied by a single-precision zoom and truncated toward zero.
+inline int Zoomed(int v, float zoom) {
+    return static_cast<int>(static_cast<float>(v) * zoom);
+}

@@ -16,7 +16,6 @@
 #include <cstdio>
 #include <optional>
 
-bool WriteProjectFile(const CDiscwrightDoc& doc, const QString& path, QString* error);
 
 namespace {
 
@@ -137,9 +136,8 @@ int Apply(const QStringList& args) {
 
     const AppSettings settings = LoadedSettings();
     CDiscwrightDoc doc(settings.ForDocument());
-    doc.DeleteContents();
     QString error;
-    if (!ReadProjectFile(doc, path, &error))
+    if (!doc.OnOpenDocument(path, &error))
         return ReportFailure(error);
     AlbumData album = doc.Album();
     if (mode == u"--cd") {
@@ -151,14 +149,14 @@ int Apply(const QStringList& args) {
         return ReportFailure(error);
     }
     doc.Album() = album;
-    if (!WriteProjectFile(doc, path, &error))
+    if (!doc.OnSaveDocument(path, &error))
         return ReportFailure(error);
     return 0;
 }
 
 } // namespace
 
-int RunTracksVerb(const QStringList& args) {
+static int RunTracksVerb(const QStringList& args) {
     const QString command = args.value(0);
     if (command == u"lookup" && args.size() == 1) {
         AlbumData album;
@@ -177,3 +175,10 @@ int RunTracksVerb(const QStringList& args) {
     return ReportFailure(
         QStringLiteral("tracks: use lookup, import FILES... or apply FILE.dwp ..."));
 }
+
+const Verb kTracksVerb = {
+    QStringLiteral("tracks"),
+    QStringLiteral("tracks lookup | import FILES... | apply FILE.dwp (--cd | --import FILES... | "
+                   "--json J)"),
+    QStringLiteral("look up the CD, read music files and playlists, or set a project's track list"),
+    RunTracksVerb};

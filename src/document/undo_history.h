@@ -1,0 +1,66 @@
+#pragma once
+
+#include "platform/archive.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <deque>
+#include <memory>
+
+// One checkpoint: the whole document serialised in the project file's bytes.
+// Large picture records are held by reference to the pictures' own encoded
+// bytes, so unchanged pictures cost no copy per checkpoint.
+struct UndoRecord {
+    PieceBlock block;
+};
+
+// Undo and redo over whole snapshots. Every checkpoint serialises the
+// document (faces with their background pictures, album data, label stock
+// paths) into a memory block; Undo moves the newest record to the redo list
+// and restores the one before it, Redo brings it back. The undo list holds
+// the current state and up to kLevels earlier ones. The history owns its
+// records; the class that mixes it in says how to write and read a snapshot.
+class UndoHistory {
+public:
+    static constexpr int kLevels = 20;
+    static constexpr int kBlockGrowth = 0x20000;
+
+    UndoHistory() = default;
+    virtual ~UndoHistory() = default;
+    UndoHistory(const UndoHistory&) = delete;
+    UndoHistory& operator=(const UndoHistory&) = delete;
+
+    // Records the current state as the newest checkpoint and forgets the redo
+    // list; does nothing while suspended. False when the state could not be
+    // written (the history is then unchanged).
+    bool CheckPoint();
+    // Empties both lists and records the current state as the only record.
+    void ResetHistory();
+    // Restores the previous checkpoint. False when there is none, or when the
+    // snapshot could not be read back (`error` says why; nothing changed).
+    bool Undo(QString* error = nullptr);
+    // Restores the checkpoint undone last.
+    bool Redo(QString* error = nullptr);
+
+    bool CanUndo() const { return m_undo.size() > 1; }
+    bool CanRedo() const { return !m_redo.empty(); }
+    int UndoCount() const { return int(m_undo.size()); }
+    int RedoCount() const { return int(m_redo.size()); }
+
+    // Checkpoints are recorded only while this is 0 or less.
+    int m_suspended = 0;
+
+protected:
+    // Writes the current state into `ar`, or (loading) replaces it with the
+    // snapshot in `ar`. Throws ArchiveError; a failed load must leave the
+    // state unchanged.
+    virtual void StoreOrLoadRecord(Archive& ar, UndoRecord& record) = 0;
+
+private:
+    bool Restore(UndoRecord& record, QString* error);
+
+    std::deque<std::unique_ptr<UndoRecord>> m_undo; // front: the current state
+    std::deque<std::unique_ptr<UndoRecord>> m_redo; // front: undone last
+    QByteArray m_scratch; // reused between checkpoints so writing rarely allocates
+};

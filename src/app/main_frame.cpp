@@ -2,6 +2,7 @@
 
 #include "app_settings.h"
 #include "document/discwright_doc.h"
+#include "tracks/track_info_dialog.h"
 #include "view/discwright_view.h"
 
 #include <QCloseEvent>
@@ -9,6 +10,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLocale>
+#include <QMenuBar>
 #include <QStatusBar>
 #include <QTimer>
 
@@ -17,6 +19,9 @@ CMainFrame::CMainFrame(AppSettings& settings, CDiscwrightDoc& doc, QWidget* pare
     setObjectName(QStringLiteral("MainFrame"));
     m_view = new CDiscwrightView(m_doc, this);
     setCentralWidget(m_view);
+
+    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
+    edit->addAction(tr("Edit Tracks Information..."), this, &CMainFrame::OnEditTracksInformation);
 
     m_faceInfoPane = new QLabel(this);
     m_faceInfoPane->setObjectName(QStringLiteral("FaceInformationPane"));
@@ -67,6 +72,12 @@ void CMainFrame::UpdateTitle() {
                                                     : QFileInfo(m_doc.PathName()).fileName();
     setWindowTitle(QStringLiteral("%1[*] - Lumvane").arg(name));
     setWindowModified(m_doc.IsModified());
+}
+
+void CMainFrame::OnEditTracksInformation() {
+    CTrackInfoDialog dialog(m_doc, CTrackInfoDialog::CddbSettingsFrom(m_settings), this);
+    if (dialog.exec() == QDialog::Accepted)
+        m_doc.SetModifiedFlag();
 }
 
 void CMainFrame::UpdateClock() {

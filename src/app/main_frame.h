@@ -28,6 +28,8 @@ public:
 public Q_SLOTS:
     void UpdateTitle();
     void UpdateFaceInformation();
+    // Edit > "Edit Tracks Information...": the album data dialog.
+    void OnEditTracksInformation();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

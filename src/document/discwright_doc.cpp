@@ -7,19 +7,22 @@
 #include "tracks/placeholders.h"
 
 namespace {
-// Pictures kept for reuse by undo and redo; older ones are dropped.
-constexpr size_t kMaxSpareBackgrounds = 8;
+// Pictures kept for reuse by undo and redo; older ones are dropped. Decoded
+// pictures can be large, so only a few are kept.
+constexpr size_t kMaxSpareBackgrounds = 4;
 
 // Whether the bytes at the archive's position are exactly `picture`'s record,
 // as its cached encoding gives it.
 bool NextRecordIs(const Archive& ar, const CImage& picture) {
     if (picture.m_encodedRecord.isEmpty())
         return false;
-    QByteArray expected;
-    Archive base(&expected);
-    const_cast<CImage&>(picture).CBaseObject::Serialize(base);
-    expected += picture.m_encodedRecord;
-    return ar.Peek(expected.size()) == expected;
+    QByteArray base;
+    Archive baseArchive(&base);
+    const_cast<CImage&>(picture).CBaseObject::Serialize(baseArchive); // storing: no change
+    const QByteArrayView next = ar.Peek(base.size() + picture.m_encodedRecord.size());
+    return next.size() == base.size() + picture.m_encodedRecord.size() &&
+           next.first(base.size()) == base &&
+           next.sliced(base.size()) == QByteArrayView(picture.m_encodedRecord);
 }
 } // namespace
 
@@ -146,12 +149,7 @@ void CDiscwrightDoc::Adopt(ProjectContent& content, bool reloadAllStocks) {
         ProjectFace& read = content.faces[size_t(id)];
         face.m_backgroundColour = read.backgroundColour;
         if (!read.keepCurrentBackground) {
-            std::unique_ptr<CImage> old = face.TakeBackground();
-            if (old && !old->m_encodedRecord.isEmpty()) {
-                if (m_spareBackgrounds.size() >= kMaxSpareBackgrounds)
-                    m_spareBackgrounds.erase(m_spareBackgrounds.begin());
-                m_spareBackgrounds.push_back(std::move(old));
-            }
+            KeepSpareBackground(face.TakeBackground());
             if (read.background)
                 face.SetBackground(std::move(read.background));
         }
@@ -171,6 +169,36 @@ void CDiscwrightDoc::Adopt(ProjectContent& content, bool reloadAllStocks) {
     }
     if (stocksChanged)
         ApplyLabelSizes();
+}
+
+void CDiscwrightDoc::KeepSpareBackground(std::unique_ptr<CImage> picture) {
+    // Only a picture that knows its record can be recognised again.
+    if (!picture || picture->m_encodedRecord.isEmpty())
+        return;
+    if (m_spareBackgrounds.size() >= kMaxSpareBackgrounds)
+        m_spareBackgrounds.erase(m_spareBackgrounds.begin());
+    picture->m_isBackground = 0;
+    m_spareBackgrounds.push_back(std::move(picture));
+}
+
+void CDiscwrightDoc::SetBackground(CImage* objectOfFace) {
+    Face& face = ActiveFace();
+    if (objectOfFace == nullptr || objectOfFace == face.Background())
+        return;
+    std::unique_ptr<CBaseObject> taken = face.TakeObject(objectOfFace);
+    if (taken)
+        SetBackground(std::unique_ptr<CImage>(static_cast<CImage*>(taken.release())));
+}
+
+void CDiscwrightDoc::SetBackground(std::unique_ptr<CImage> picture) {
+    if (!picture)
+        return;
+    KeepSpareBackground(ActiveFace().TakeBackground());
+    ActiveFace().SetBackground(std::move(picture));
+}
+
+void CDiscwrightDoc::RemoveBackground() {
+    KeepSpareBackground(ActiveFace().TakeBackground());
 }
 
 QString CDiscwrightDoc::ExpandPlaceholders(const QString& text) const {

@@ -78,10 +78,11 @@ public:
     // Appends at the top of the active face's drawing order.
     void AddObject(std::unique_ptr<CBaseObject> object);
     // Makes a picture the active face's background (see Face::SetBackground).
-    void SetBackground(CImage* objectOfFace) { ActiveFace().SetBackground(objectOfFace); }
-    void SetBackground(std::unique_ptr<CImage> picture) {
-        ActiveFace().SetBackground(std::move(picture));
-    }
+    // The picture it replaces is kept for a while, so that undo can bring it
+    // back without decoding it again.
+    void SetBackground(CImage* objectOfFace);
+    void SetBackground(std::unique_ptr<CImage> picture);
+    void RemoveBackground();
     void DeleteLayoutObjects(int faceId) { m_faces[faceId].DeleteLayoutObjects(); }
 
     bool IsModified() const { return m_modified != 0; }
@@ -120,4 +121,5 @@ private:
     // the faces take their sizes.
     void Adopt(ProjectContent& content, bool reloadAllStocks);
     std::unique_ptr<CImage> ReadBackgroundForRestore(Archive& ar, int faceId, bool* keepCurrent);
+    void KeepSpareBackground(std::unique_ptr<CImage> picture);
 };

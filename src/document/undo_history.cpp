@@ -11,15 +11,14 @@ bool UndoHistory::CheckPoint() {
     auto record = std::make_unique<UndoRecord>();
     if (m_scratch.capacity() < kBlockGrowth)
         m_scratch.reserve(kBlockGrowth);
-    m_scratch.resize(0);
     try {
-        Archive ar(&m_scratch);
+        Archive ar(&record->block, &m_scratch);
         StoreOrLoadRecord(ar, *record);
+        ar.Close();
     } catch (const ArchiveError& e) {
         qWarning("Undo checkpoint not recorded: %s", qPrintable(e.Text()));
         return false;
     }
-    record->block = QByteArray(m_scratch.constData(), m_scratch.size());
     if (int(m_undo.size()) > kLevels)
         m_undo.pop_back();
     m_undo.push_front(std::move(record));
@@ -35,7 +34,8 @@ void UndoHistory::ResetHistory() {
 
 bool UndoHistory::Restore(UndoRecord& record, QString* error) {
     try {
-        Archive ar(record.block, ObjectClasses());
+        const QByteArray bytes = record.block.Joined();
+        Archive ar(bytes, ObjectClasses());
         StoreOrLoadRecord(ar, record);
         return true;
     } catch (const ArchiveError& e) {

@@ -1,16 +1,18 @@
 #pragma once
 
+#include "platform/archive.h"
+
 #include <QByteArray>
 #include <QString>
 
 #include <deque>
 #include <memory>
 
-class Archive;
-
 // One checkpoint: the whole document serialised in the project file's bytes.
+// Large picture records are held by reference to the pictures' own encoded
+// bytes, so unchanged pictures cost no copy per checkpoint.
 struct UndoRecord {
-    QByteArray block;
+    PieceBlock block;
 };
 
 // Undo and redo over whole snapshots. Every checkpoint serialises the

@@ -11,7 +11,7 @@ void CImage::Serialize(Archive& ar) {
     if (ar.IsStoring()) {
         if (m_encodedRecord.isEmpty())
             ar.Fail(QStringLiteral("picture has no encoded data to write"));
-        ar.WriteBytes(m_encodedRecord);
+        ar.WriteSharedBytes(m_encodedRecord);
         return;
     }
     ar.Fail(QStringLiteral("pictures (CImage) cannot be read by this version of Lumvane"));

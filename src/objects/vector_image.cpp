@@ -11,7 +11,7 @@ void CVectorImage::Serialize(Archive& ar) {
     if (ar.IsStoring()) {
         if (m_encodedRecord.isEmpty())
             ar.Fail(QStringLiteral("vector picture has no encoded data to write"));
-        ar.WriteBytes(m_encodedRecord);
+        ar.WriteSharedBytes(m_encodedRecord);
         return;
     }
     ar.Fail(

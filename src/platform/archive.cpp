@@ -14,6 +14,8 @@ constexpr quint16 kClassTag = 0x8000;
 constexpr quint16 kBigObjectTag = 0x7FFF;
 constexpr quint32 kBigClassTag = 0x80000000;
 constexpr int kMaxClassName = 64; // names must be shorter than this
+// Shared runs shorter than this are copied: a piece of their own costs more.
+constexpr qsizetype kShareThreshold = 4096;
 } // namespace
 
 ArchiveError::ArchiveError(const QString& what, qint64 offset)
@@ -25,15 +27,50 @@ QString ArchiveError::Text() const {
     return QStringLiteral("%1 at byte %2").arg(m_message).arg(m_offset);
 }
 
-const ArchiveClass* ClassRegistry::Find(QByteArrayView name) const {
-    for (const ArchiveClass* cls : m_classes) {
-        if (name == QByteArrayView(cls->name))
-            return cls;
-    }
-    return nullptr;
+qint64 PieceBlock::Size() const {
+    qint64 n = 0;
+    for (const QByteArray& piece : pieces)
+        n += piece.size();
+    return n;
+}
+
+QByteArray PieceBlock::Joined() const {
+    if (pieces.size() == 1)
+        return pieces.front();
+    QByteArray all;
+    all.reserve(Size());
+    for (const QByteArray& piece : pieces)
+        all += piece;
+    return all;
 }
 
 Archive::Archive(QByteArray* block) : m_block(block) {
+}
+
+Archive::Archive(PieceBlock* out, QByteArray* scratch) : m_block(scratch), m_pieces(out) {
+    m_block->resize(0);
+}
+
+Archive::~Archive() {
+    Close();
+}
+
+void Archive::Close() {
+    if (m_pieces == nullptr || m_block->isEmpty())
+        return;
+    m_flushed += m_block->size();
+    m_pieces->pieces.emplace_back(m_block->constData(), m_block->size()); // exact size
+    m_block->resize(0);
+}
+
+void Archive::WriteSharedBytes(const QByteArray& bytes) {
+    if (m_pieces == nullptr || bytes.size() < kShareThreshold) {
+        WriteBytes(bytes);
+        return;
+    }
+    Close();
+    m_pieces->pieces.push_back(bytes);
+    m_flushed += bytes.size();
 }
 
 Archive::Archive(QByteArrayView data, const ClassRegistry& classes)

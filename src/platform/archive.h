@@ -1,5 +1,7 @@
 #pragma once
 
+#include "archive_class.h"
+
 #include <QByteArray>
 #include <QHash>
 #include <QString>
@@ -9,9 +11,6 @@
 #include <memory>
 #include <stdexcept>
 #include <vector>
-
-class Archive;
-class ArchiveObject;
 
 // Why reading (or writing) an archive stopped, and at which byte.
 class ArchiveError : public std::runtime_error {
@@ -27,31 +26,15 @@ private:
     qint64 m_offset;
 };
 
-// A class the archive can name in a file and create again on reading.
-struct ArchiveClass {
-    const char* name;
-    quint16 schema;
-    std::unique_ptr<ArchiveObject> (*create)();
-};
+// What a storing archive writes when long runs of bytes may be kept by
+// reference instead of copied: the archive's bytes are its pieces in order.
+// Pieces handed to WriteSharedBytes share the caller's data.
+struct PieceBlock {
+    std::vector<QByteArray> pieces;
 
-// The creatable classes an archive may meet, looked up by exact name.
-class ClassRegistry {
-public:
-    void Register(const ArchiveClass& cls) { m_classes.push_back(&cls); }
-    const ArchiveClass* Find(QByteArrayView name) const;
-
-private:
-    std::vector<const ArchiveClass*> m_classes;
-};
-
-// Anything written through an object reference: it names its class and
-// writes or reads its own record in one Serialize, depending on the archive's
-// direction.
-class ArchiveObject {
-public:
-    virtual ~ArchiveObject() = default;
-    virtual const ArchiveClass& Class() const = 0;
-    virtual void Serialize(Archive& ar) = 0;
+    qint64 Size() const;
+    // All the bytes in one array (a single piece is shared, not copied).
+    QByteArray Joined() const;
 };
 
 // The object archive: little-endian, unaligned primitives, length-prefixed
@@ -65,6 +48,13 @@ class Archive {
 public:
     // Storing into `block` (appended to; the archive does not own it).
     explicit Archive(QByteArray* block);
+    // Storing into `out`, writing small items through `scratch` (emptied
+    // first; its capacity is reused) and keeping shared bytes by reference.
+    // Close() (or the destructor) hands over the last piece.
+    Archive(PieceBlock* out, QByteArray* scratch);
+    ~Archive();
+    Archive(const Archive&) = delete;
+    Archive& operator=(const Archive&) = delete;
     // Loading from `data` (which must outlive the archive), creating objects
     // through `classes`.
     Archive(QByteArrayView data, const ClassRegistry& classes);
@@ -73,7 +63,7 @@ public:
     bool IsStoring() const { return m_block != nullptr; }
     bool IsLoading() const { return m_block == nullptr; }
     // Bytes written, or bytes consumed so far.
-    qint64 Offset() const { return IsStoring() ? m_block->size() : m_pos; }
+    qint64 Offset() const { return IsStoring() ? m_flushed + m_block->size() : m_pos; }
     bool AtEnd() const { return IsLoading() && m_pos >= m_data.size(); }
     [[noreturn]] void Fail(const QString& what) const;
 
@@ -83,6 +73,11 @@ public:
     void WriteInt(qint32 v) { WriteDword(quint32(v)); }
     void WriteDouble(double v);
     void WriteBytes(QByteArrayView bytes) { m_block->append(bytes); }
+    // The same bytes as WriteBytes; when storing into a PieceBlock, long runs
+    // are kept by reference to `bytes` rather than copied.
+    void WriteSharedBytes(const QByteArray& bytes);
+    // Ends a storing archive over a PieceBlock; nothing to do otherwise.
+    void Close();
     // UTF-8 bytes behind a one-, three- or seven-byte length prefix.
     void WriteString(const QString& s);
     void WriteCount(quint32 n);
@@ -118,6 +113,8 @@ private:
 
     // Storing
     QByteArray* m_block = nullptr;
+    PieceBlock* m_pieces = nullptr;
+    qint64 m_flushed = 0;                     // bytes already handed to m_pieces
     QHash<const void*, quint32> m_storeIndex; // classes and objects written
     // Loading
     QByteArrayView m_data;

@@ -296,3 +296,30 @@ TEST(Archive, EveryCutOfAValidStreamIsAnError) {
             << n;
     }
 }
+
+TEST(Archive, PieceBlocksKeepLongRunsByReference) {
+    const QByteArray big(10000, 'p');
+    const QByteArray small("tiny");
+    PieceBlock out;
+    QByteArray scratch("left over");
+    {
+        Archive ar(&out, &scratch);
+        ar.WriteWord(1);
+        ar.WriteSharedBytes(big);
+        EXPECT_EQ(ar.Offset(), 2 + 10000);
+        ar.WriteSharedBytes(small);
+        ar.WriteDword(2);
+        EXPECT_EQ(ar.Offset(), 2 + 10000 + 4 + 4);
+    }
+    ASSERT_EQ(out.pieces.size(), 3u);
+    EXPECT_EQ(out.pieces[1].constData(), big.constData()); // shared, not copied
+    EXPECT_EQ(out.Joined(), Hex("0100") + big + small + Hex("02000000"));
+    EXPECT_EQ(out.Size(), 10010);
+
+    // Over a plain block the same calls simply append.
+    QByteArray plain;
+    Archive ar(&plain);
+    ar.WriteWord(1);
+    ar.WriteSharedBytes(big);
+    EXPECT_EQ(plain.size(), 10002);
+}

@@ -29,6 +29,5 @@ int RunConvert(const QStringList& args) {
 
 } // namespace
 
-extern const Verb kConvertVerb;
 const Verb kConvertVerb = {QStringLiteral("convert"), QStringLiteral("convert IN.dwp OUT.dwp"),
                            QStringLiteral("read a project and write it again"), RunConvert};

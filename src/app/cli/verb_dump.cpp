@@ -147,6 +147,5 @@ int RunDump(const QStringList& args) {
 
 } // namespace
 
-extern const Verb kDumpVerb;
 const Verb kDumpVerb = {QStringLiteral("dump"), QStringLiteral("dump FILE"),
                         QStringLiteral("print a project or layout file as JSON"), RunDump};

@@ -8,12 +8,8 @@ int ReportFailure(const QString& message) {
     return 1;
 }
 
-extern const Verb kDumpVerb;
-extern const Verb kConvertVerb;
-extern const Verb kRenderVerb;
-
 std::span<const Verb> Verbs() {
     // Each verb's run function lives in a file of its own beside this one.
-    static const std::vector<Verb> kVerbs = {kDumpVerb, kConvertVerb, kRenderVerb};
+    static const std::vector<Verb> kVerbs = {kDumpVerb, kConvertVerb, kTracksVerb, kRenderVerb};
     return kVerbs;
 }

@@ -13,6 +13,12 @@ struct Verb {
     int (*run)(const QStringList& args); // exit status; messages go to stderr
 };
 
+// The verbs, each defined in its own verb_*.cpp file.
+extern const Verb kDumpVerb;
+extern const Verb kConvertVerb;
+extern const Verb kTracksVerb;
+extern const Verb kRenderVerb;
+
 // Every verb, in the order --help lists them.
 std::span<const Verb> Verbs();
 

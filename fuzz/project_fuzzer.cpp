@@ -1,0 +1,19 @@
+#include "document/project_file.h"
+
+#include <cstddef>
+#include <cstdint>
+
+// Project and layout files come from anywhere: every read must end in the
+// content or in an archive error, whatever the bytes, without allocating more
+// than the bytes can describe. What reads must also write again.
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+    const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
+    QString error;
+    ProjectContent project;
+    if (ReadProjectBytes(bytes, project, &error))
+        (void)ProjectBytes(project);
+    ObjectList layout;
+    if (ReadLayoutBytes(bytes, layout, &error))
+        (void)LayoutBytes(layout);
+    return 0;
+}

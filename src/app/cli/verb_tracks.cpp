@@ -1,0 +1,184 @@
+#include "verbs.h"
+
+#include "app/app_settings.h"
+#include "document/discwright_doc.h"
+#include "document/project_file.h"
+#include "platform/program_folder.h"
+#include "tracks/cddb_lookup.h"
+#include "tracks/track_import.h"
+#include "tracks/track_info_dialog.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cstdio>
+#include <optional>
+
+
+namespace {
+
+// The album as the command line shows it; `withAlbum` false leaves the album
+// fields out (an import changes only the track list).
+QJsonObject AlbumJson(const AlbumData& album, bool withAlbum) {
+    QJsonObject fields;
+    if (withAlbum) {
+        fields[QStringLiteral("title")] = album.title;
+        fields[QStringLiteral("artist")] = album.artist;
+        fields[QStringLiteral("year")] = album.year;
+    }
+    QJsonArray tracks;
+    for (const TrackEntry& track : album.tracks)
+        tracks.append(QJsonObject{{QStringLiteral("artist"), track.artist},
+                                  {QStringLiteral("title"), track.title},
+                                  {QStringLiteral("play_time"), track.playTime}});
+    return QJsonObject{{QStringLiteral("album"), fields}, {QStringLiteral("tracks"), tracks}};
+}
+
+int PrintJson(const QJsonObject& object) {
+    const QByteArray text = QJsonDocument(object).toJson(QJsonDocument::Indented);
+    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
+    return 0;
+}
+
+std::optional<QString> JsonText(const QJsonValue& value) {
+    if (value.isString())
+        return value.toString();
+    if (value.isDouble())
+        return QString::number(value.toInteger());
+    return std::nullopt;
+}
+
+// Reads the form that lookup and import print. Album fields that are absent
+// keep their value in `album`; the track list is replaced.
+bool ReadAlbumJson(const QString& path, AlbumData& album, QString* error) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("%1: cannot be read").arg(path);
+        return false;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument json = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const auto invalid = [&](const QString& why) {
+        *error = QStringLiteral("%1: %2").arg(path, why);
+        return false;
+    };
+    if (!json.isObject())
+        return invalid(parseError.error != QJsonParseError::NoError
+                           ? parseError.errorString()
+                           : QStringLiteral("not a JSON object"));
+    AlbumData result = album;
+    const QJsonValue fields = json.object().value(QStringLiteral("album"));
+    if (!fields.isUndefined() && !fields.isObject())
+        return invalid(QStringLiteral("\"album\" is not an object"));
+    const std::pair<const char*, QString*> albumKeys[] = {
+        {"title", &result.title}, {"artist", &result.artist}, {"year", &result.year}};
+    for (const auto& [key, target] : albumKeys) {
+        const QJsonValue value = fields.toObject().value(QLatin1String(key));
+        if (value.isUndefined())
+            continue;
+        const auto text = JsonText(value);
+        if (!text)
+            return invalid(QStringLiteral("album \"%1\" is not a text").arg(QLatin1String(key)));
+        *target = *text;
+    }
+    const QJsonValue tracks = json.object().value(QStringLiteral("tracks"));
+    if (!tracks.isArray())
+        return invalid(QStringLiteral("\"tracks\" is not a list"));
+    result.tracks.clear();
+    for (const QJsonValue& item : tracks.toArray()) {
+        const QJsonObject track = item.toObject();
+        const auto artist = JsonText(track.value(QStringLiteral("artist")));
+        const auto title = JsonText(track.value(QStringLiteral("title")));
+        const auto playTime = JsonText(track.value(QStringLiteral("play_time")));
+        if (!item.isObject() || !artist || !title || !playTime)
+            return invalid(
+                QStringLiteral("track %1 needs the texts \"artist\", \"title\" and \"play_time\"")
+                    .arg(result.tracks.size() + 1));
+        result.tracks.push_back(TrackEntry{*artist, *title, *playTime});
+    }
+    album = std::move(result);
+    return true;
+}
+
+AppSettings LoadedSettings() {
+    AppSettings settings(ExecutableFolder());
+    settings.LoadSettings();
+    return settings;
+}
+
+bool Lookup(const AppSettings& settings, AlbumData& album, QString* error) {
+    const CddbLookupResult result = RunCddbLookup(CTrackInfoDialog::CddbSettingsFrom(settings));
+    if (!result.ok) {
+        *error = result.message.isEmpty()
+                     ? QStringLiteral("the CD's table of contents could not be read")
+                     : result.message;
+        return false;
+    }
+    album = result.album;
+    return true;
+}
+
+int Apply(const QStringList& args) {
+    if (args.size() < 2)
+        return ReportFailure(QStringLiteral(
+            "tracks apply needs FILE.dwp and --cd, --import FILES... or --json FILE"));
+    const QString path = args[0];
+    const QString mode = args[1];
+    const QStringList rest = args.mid(2);
+    const bool known = (mode == u"--cd" && rest.isEmpty()) ||
+                       (mode == u"--import" && !rest.isEmpty()) ||
+                       (mode == u"--json" && rest.size() == 1);
+    if (!known)
+        return ReportFailure(
+            QStringLiteral("tracks apply: use --cd, --import FILES... or --json FILE"));
+
+    const AppSettings settings = LoadedSettings();
+    CDiscwrightDoc doc(settings.ForDocument());
+    QString error;
+    if (!doc.OnOpenDocument(path, &error))
+        return ReportFailure(error);
+    AlbumData album = doc.Album();
+    if (mode == u"--cd") {
+        if (!Lookup(settings, album, &error))
+            return ReportFailure(error);
+    } else if (mode == u"--import") {
+        album.tracks = ImportTrackFiles(rest);
+    } else if (!ReadAlbumJson(rest.front(), album, &error)) {
+        return ReportFailure(error);
+    }
+    doc.Album() = album;
+    if (!doc.OnSaveDocument(path, &error))
+        return ReportFailure(error);
+    return 0;
+}
+
+} // namespace
+
+static int RunTracksVerb(const QStringList& args) {
+    const QString command = args.value(0);
+    if (command == u"lookup" && args.size() == 1) {
+        AlbumData album;
+        QString error;
+        if (!Lookup(LoadedSettings(), album, &error))
+            return ReportFailure(error);
+        return PrintJson(AlbumJson(album, true));
+    }
+    if (command == u"import" && args.size() > 1) {
+        AlbumData album;
+        album.tracks = ImportTrackFiles(args.mid(1));
+        return PrintJson(AlbumJson(album, false));
+    }
+    if (command == u"apply")
+        return Apply(args.mid(1));
+    return ReportFailure(
+        QStringLiteral("tracks: use lookup, import FILES... or apply FILE.dwp ..."));
+}
+
+const Verb kTracksVerb = {
+    QStringLiteral("tracks"),
+    QStringLiteral("tracks lookup | import FILES... | apply FILE.dwp (--cd | --import FILES... | "
+                   "--json J)"),
+    QStringLiteral("look up the CD, read music files and playlists, or set a project's track list"),
+    RunTracksVerb};

@@ -1,0 +1,315 @@
+#include "track_info_dialog.h"
+
+#include "app/app_settings.h"
+#include "document/discwright_doc.h"
+#include "tracks/cddb_lookup.h"
+#include "tracks/track_import.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QThread>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <atomic>
+#include <functional>
+
+// Shared by the dialog and the worker thread; the worker writes `result`
+// before it finishes, the dialog reads it after.
+struct CddbLookupState {
+    std::atomic<bool> cancelled{false};
+    CddbLookupResult result;
+};
+
+namespace {
+
+const QStringList kImportFilters = {
+    QStringLiteral("mp3 files(*.mp3)"),  QStringLiteral("mp4 files(*.mp4,*.m4a) (*.mp4 *.m4a)"),
+    QStringLiteral("wav files (*.wav)"), QStringLiteral("pls files (*.pls)"),
+    QStringLiteral("m3u files (*.m3u)"), QStringLiteral("All files (*)"),
+};
+
+QTableWidgetItem* Cell(const QString& text,
+                       Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
+    auto* item = new QTableWidgetItem(text);
+    item->setTextAlignment(alignment);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    return item;
+}
+
+QString CellText(const QTableWidget* list, int row, int column) {
+    const QTableWidgetItem* item = list->item(row, column);
+    return item != nullptr ? item->text() : QString();
+}
+
+} // namespace
+
+CTrackInfoDialog::CTrackInfoDialog(CDiscwrightDoc& doc, const CddbSettings& cddb, QWidget* parent)
+    : QDialog(parent), m_doc(doc), m_cddb(cddb) {
+    setWindowTitle(tr("CD Tracks Information"));
+    setObjectName(QStringLiteral("TrackInfoDialog"));
+    setFont(QFont(QStringLiteral("Arial"), 9));
+
+    m_artist = new QLineEdit(m_doc.Album().artist, this);
+    m_year = new QLineEdit(m_doc.Album().year, this);
+    m_albumTitle = new QLineEdit(m_doc.Album().title, this);
+    auto* fields = new QGridLayout;
+    fields->addWidget(new QLabel(tr("Artist"), this), 0, 0);
+    fields->addWidget(m_artist, 0, 1);
+    fields->addWidget(new QLabel(tr("Year"), this), 0, 2);
+    fields->addWidget(m_year, 0, 3);
+    fields->addWidget(new QLabel(tr("Album Title"), this), 1, 0);
+    fields->addWidget(m_albumTitle, 1, 1, 1, 3);
+
+    m_list = new QTableWidget(0, 4, this);
+    m_list->setHorizontalHeaderLabels({tr("#"), tr("Artist"), tr("Title"), tr("Play Time")});
+    m_list->verticalHeader()->hide();
+    m_list->setShowGrid(true);
+    m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_list->setWordWrap(false);
+    const int widths[] = {30, 110, 200, 80};
+    for (int column = 0; column < 4; ++column)
+        m_list->setColumnWidth(column, widths[column]);
+    m_list->horizontalHeaderItem(kNumberColumn)->setTextAlignment(Qt::AlignCenter);
+    m_list->horizontalHeaderItem(kPlayTimeColumn)->setTextAlignment(Qt::AlignCenter);
+
+    const auto button = [this](ControlId id, const QString& text,
+                               void (CTrackInfoDialog::*slot)()) {
+        auto* b = new QPushButton(text, this);
+        b->setAutoDefault(false);
+        connect(b, &QPushButton::clicked, this, slot);
+        m_controls.emplace_back(id, b);
+        return b;
+    };
+    auto* side = new QVBoxLayout;
+    side->addWidget(button(kUpButton, tr("Up"), &CTrackInfoDialog::OnUp));
+    side->addWidget(button(kDownButton, tr("Down"), &CTrackInfoDialog::OnDown));
+    side->addWidget(button(kAddButton, tr("Add"), &CTrackInfoDialog::OnAdd));
+    side->addWidget(button(kDeleteButton, tr("Delete"), &CTrackInfoDialog::OnDelete));
+    side->addStretch();
+    side->addWidget(button(kImportButton, tr("Import..."), &CTrackInfoDialog::OnImport));
+    side->addWidget(
+        button(kQueryButton, tr("Query CD Info from CDDB"), &CTrackInfoDialog::OnQueryCddb));
+    m_controls.emplace_back(kArtistEdit, m_artist);
+    m_controls.emplace_back(kYearEdit, m_year);
+    m_controls.emplace_back(kAlbumTitleEdit, m_albumTitle);
+    m_controls.emplace_back(kTrackList, m_list);
+
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CTrackInfoDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &CTrackInfoDialog::reject);
+
+    auto* middle = new QHBoxLayout;
+    middle->addWidget(m_list, 1);
+    middle->addLayout(side);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(fields);
+    layout->addLayout(middle, 1);
+    layout->addWidget(buttons);
+    resize(640, 480);
+
+    for (const TrackEntry& track : m_doc.Album().tracks)
+        AddRow(track);
+}
+
+CTrackInfoDialog::~CTrackInfoDialog() {
+    // A running lookup stops on its own soon; its result is not wanted.
+    if (m_lookup)
+        m_lookup->cancelled = true;
+}
+
+CddbSettings CTrackInfoDialog::CddbSettingsFrom(const AppSettings& settings) {
+    CddbSettings cddb;
+    cddb.server = settings.m_cddbServer;
+    cddb.port = settings.m_cddbPort;
+    cddb.userEmail = settings.m_user.trimmed();
+    cddb.useProxy = settings.m_useProxy != 0;
+    cddb.proxyHost = settings.m_proxyAddress;
+    cddb.proxyPort = settings.m_proxyPort;
+    cddb.useAuthentication = settings.m_useProxyAuthentication != 0;
+    cddb.proxyUser = settings.m_proxyUserName;
+    cddb.proxyPassword = settings.m_proxyPassword;
+    return cddb;
+}
+
+QWidget* CTrackInfoDialog::Control(ControlId id) const {
+    for (const auto& [controlId, widget] : m_controls)
+        if (controlId == id)
+            return widget;
+    return nullptr;
+}
+
+void CTrackInfoDialog::SetMessageHandlers(std::function<void(const QString&)> message,
+                                          std::function<bool(const QString&)> question) {
+    m_message = std::move(message);
+    m_question = std::move(question);
+}
+
+AlbumData CTrackInfoDialog::ShownAlbum() const {
+    AlbumData album{m_albumTitle->text(), m_artist->text(), m_year->text(), {}};
+    for (int row = 0; row < m_list->rowCount(); ++row)
+        album.tracks.push_back(TrackEntry{CellText(m_list, row, kArtistColumn),
+                                          CellText(m_list, row, kTitleColumn),
+                                          CellText(m_list, row, kPlayTimeColumn)});
+    return album;
+}
+
+void CTrackInfoDialog::AddRow(const TrackEntry& entry) {
+    const int row = m_list->rowCount();
+    m_list->insertRow(row);
+    m_list->setItem(row, kNumberColumn, Cell(QString::number(row + 1), Qt::AlignCenter));
+    m_list->setItem(row, kArtistColumn, Cell(entry.artist));
+    m_list->setItem(row, kTitleColumn, Cell(entry.title));
+    m_list->setItem(row, kPlayTimeColumn, Cell(entry.playTime, Qt::AlignCenter));
+}
+
+void CTrackInfoDialog::Renumber() {
+    for (int row = 0; row < m_list->rowCount(); ++row)
+        m_list->item(row, kNumberColumn)->setText(QString::number(row + 1));
+}
+
+void CTrackInfoDialog::SwapWith(int offset) {
+    const QList<QTableWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    int first = m_list->rowCount();
+    for (const QTableWidgetItem* item : selected)
+        first = qMin(first, item->row());
+    const int other = first + offset;
+    if (other < 0 || other >= m_list->rowCount())
+        return;
+    for (int column = kArtistColumn; column <= kPlayTimeColumn; ++column) {
+        const QString text = m_list->item(first, column)->text();
+        m_list->item(first, column)->setText(m_list->item(other, column)->text());
+        m_list->item(other, column)->setText(text);
+    }
+    // The selection goes with the texts.
+    const bool firstSelected = m_list->item(first, 0)->isSelected();
+    const bool otherSelected = m_list->item(other, 0)->isSelected();
+    for (int column = 0; column < m_list->columnCount(); ++column) {
+        m_list->item(first, column)->setSelected(otherSelected);
+        m_list->item(other, column)->setSelected(firstSelected);
+    }
+    m_list->setFocus();
+}
+
+void CTrackInfoDialog::OnUp() {
+    SwapWith(-1);
+}
+void CTrackInfoDialog::OnDown() {
+    SwapWith(1);
+}
+
+void CTrackInfoDialog::OnAdd() {
+    AddRow(TrackEntry{QString(), QString(), QStringLiteral("0:00")});
+}
+
+void CTrackInfoDialog::OnDelete() {
+    const QList<QTableWidgetItem*> selected = m_list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const QString question = tr("Delete the item(s) you have selected?");
+    const bool yes =
+        m_question ? m_question(question)
+                   : QMessageBox::question(this, tr("Warning"), question,
+                                           QMessageBox::Yes | QMessageBox::No) != QMessageBox::No;
+    if (!yes)
+        return;
+    std::vector<int> rows;
+    for (const QTableWidgetItem* item : selected)
+        rows.push_back(item->row());
+    std::sort(rows.begin(), rows.end(), std::greater<>());
+    rows.erase(std::unique(rows.begin(), rows.end()), rows.end());
+    for (int row : rows)
+        m_list->removeRow(row);
+    Renumber();
+}
+
+void CTrackInfoDialog::OnImport() {
+    const QStringList paths = QFileDialog::getOpenFileNames(
+        this, tr("Get Track Information"), QString(), kImportFilters.join(QStringLiteral(";;")));
+    if (!paths.isEmpty())
+        ImportFiles(paths);
+}
+
+void CTrackInfoDialog::ImportFiles(const QStringList& paths) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    for (const TrackEntry& row : ImportTrackFiles(paths))
+        AddRow(row);
+    QApplication::restoreOverrideCursor();
+}
+
+void CTrackInfoDialog::OnQueryCddb() {
+    if (m_lookup)
+        return;
+    m_list->setRowCount(0);
+    auto state = std::make_shared<CddbLookupState>();
+    m_lookup = state;
+    QThread* worker = QThread::create(
+        [state, settings = m_cddb] { state->result = RunCddbLookup(settings, &state->cancelled); });
+    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
+    connect(worker, &QThread::finished, this, [this, state] { OnLookupFinished(state); });
+
+    m_progress =
+        new QProgressDialog(tr("Asking the CDDB server about the CD..."), tr("Cancel"), 0, 0, this);
+    m_progress->setObjectName(QStringLiteral("CddbProgress"));
+    m_progress->setWindowModality(Qt::WindowModal);
+    m_progress->setMinimumDuration(0);
+    m_progress->setAutoClose(false);
+    m_progress->setAutoReset(false);
+    connect(m_progress, &QProgressDialog::canceled, this, [state] { state->cancelled = true; });
+    Control(kQueryButton)->setEnabled(false);
+    m_progress->show();
+    worker->start();
+}
+
+void CTrackInfoDialog::OnLookupFinished(const std::shared_ptr<CddbLookupState>& state) {
+    if (state != m_lookup)
+        return;
+    m_lookup.reset();
+    if (m_progress != nullptr) {
+        m_progress->hide();
+        m_progress->deleteLater();
+        m_progress = nullptr;
+    }
+    Control(kQueryButton)->setEnabled(true);
+    const CddbLookupResult& result = state->result;
+    if (state->cancelled)
+        return;
+    if (!result.ok) {
+        if (!result.message.isEmpty())
+            ShowMessage(result.message);
+        return;
+    }
+    for (const TrackEntry& track : result.album.tracks)
+        AddRow(track);
+    m_artist->setText(result.album.artist);
+    m_albumTitle->setText(result.album.title);
+    m_year->setText(result.album.year);
+}
+
+void CTrackInfoDialog::ShowMessage(const QString& text) {
+    if (m_message)
+        m_message(text);
+    else
+        QMessageBox::information(this, QApplication::applicationName(), text);
+}
+
+void CTrackInfoDialog::accept() {
+    if (m_lookup)
+        return; // the lookup's rows are still to come
+    m_doc.Album() = ShownAlbum();
+    QDialog::accept();
+}

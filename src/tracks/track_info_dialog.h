@@ -1,0 +1,90 @@
+#pragma once
+
+#include "tracks/album_data.h"
+#include "tracks/cddb_types.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+struct AppSettings;
+class CDiscwrightDoc;
+class QLineEdit;
+class QProgressDialog;
+class QPushButton;
+class QTableWidget;
+struct CddbLookupState;
+
+// "CD Tracks Information": edits a copy of the project's album data (track
+// rows and album artist, title and year). Rows come from the CDDB lookup,
+// from music files and playlists, and from Add; OK writes them into the
+// document, Cancel leaves it alone. The lookup runs on a worker thread behind
+// a progress dialog whose Cancel closes the connection.
+class CTrackInfoDialog : public QDialog {
+    Q_OBJECT
+public:
+    enum ControlId {
+        kArtistEdit = 1062,
+        kYearEdit = 1042,
+        kAlbumTitleEdit = 1041,
+        kTrackList = 1032,
+        kUpButton = 1010,
+        kDownButton = 1035,
+        kAddButton = 1012,
+        kDeleteButton = 1014,
+        kImportButton = 1036,
+        kQueryButton = 1040,
+    };
+    enum Column { kNumberColumn, kArtistColumn, kTitleColumn, kPlayTimeColumn };
+
+    CTrackInfoDialog(CDiscwrightDoc& doc, const CddbSettings& cddb, QWidget* parent = nullptr);
+    ~CTrackInfoDialog() override;
+
+    // The CDDB part of the program's settings.
+    static CddbSettings CddbSettingsFrom(const AppSettings& settings);
+
+    // What the dialog shows now: the rows and the three album fields.
+    AlbumData ShownAlbum() const;
+    QTableWidget* TrackList() const { return m_list; }
+    QWidget* Control(ControlId id) const;
+
+    // Adds the rows that importing `paths` gives (Import... after its file dialog).
+    void ImportFiles(const QStringList& paths);
+    // Whether a CDDB lookup is running.
+    bool LookupRunning() const { return m_lookup != nullptr; }
+
+    // Tests replace the message boxes: `message` shows a text, `question`
+    // answers the delete question (true for Yes).
+    void SetMessageHandlers(std::function<void(const QString&)> message,
+                            std::function<bool(const QString&)> question);
+
+public Q_SLOTS:
+    void OnUp();
+    void OnDown();
+    void OnAdd();
+    void OnDelete();
+    void OnImport();
+    void OnQueryCddb();
+    void accept() override;
+
+private:
+    void AddRow(const TrackEntry& entry);
+    void Renumber();
+    void SwapWith(int offset);
+    void OnLookupFinished(const std::shared_ptr<CddbLookupState>& state);
+    void ShowMessage(const QString& text);
+
+    CDiscwrightDoc& m_doc;
+    CddbSettings m_cddb;
+    QLineEdit* m_artist = nullptr;
+    QLineEdit* m_year = nullptr;
+    QLineEdit* m_albumTitle = nullptr;
+    QTableWidget* m_list = nullptr;
+    std::vector<std::pair<ControlId, QWidget*>> m_controls;
+    std::shared_ptr<CddbLookupState> m_lookup;
+    QProgressDialog* m_progress = nullptr;
+    std::function<void(const QString&)> m_message;
+    std::function<bool(const QString&)> m_question;
+};

@@ -1,0 +1,293 @@
+#include "document/discwright_doc.h"
+#include "document/project_file.h"
+#include "objects/cir_text.h"
+#include "objects/image.h"
+#include "objects/shape.h"
+#include "objects/text.h"
+#include "platform/archive.h"
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QFile>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QByteArray Fixture(const char* name) {
+    return ReadWholeFile(QStringLiteral(LUMVANE_TEST_DATA_DIR "/") + QLatin1String(name));
+}
+
+DocumentSettings Stocks(const TempProgramFolder& program) {
+    DocumentSettings s;
+    s.discStockPath = program.File(QStringLiteral("label stock/disc/plain paper(A4).ini"));
+    s.frontStockPath =
+        program.File(QStringLiteral("label stock/front inside/Plain Paper (A4).ini"));
+    s.backStockPath = program.File(QStringLiteral("label stock/back/Plain Paper(A4).ini"));
+    return s;
+}
+
+ProjectContent EmptyContent() {
+    ProjectContent c;
+    c.album = AlbumData::Defaults();
+    c.stockPaths = {QStringLiteral("/nonexistent/disc.ini"),
+                    QStringLiteral("/nonexistent/front.ini"),
+                    QStringLiteral("/nonexistent/back.ini")};
+    return c;
+}
+
+std::unique_ptr<CShape> Shape(int x, int y, int w, int h) {
+    return std::make_unique<CShape>(x, y, x + w, y + h, CShape::kRectangle, 0xC0C0C0, 0);
+}
+
+// A picture whose record is already encoded, as a decoded picture keeps it.
+std::unique_ptr<CImage> Picture(const QByteArray& encoded) {
+    auto picture = std::make_unique<CImage>();
+    picture->m_width = 12000;
+    picture->m_height = -12000;
+    picture->m_encodedRecord = encoded;
+    return picture;
+}
+
+QByteArray Bytes(const ProjectContent& c) {
+    return ProjectBytes(c);
+}
+
+} // namespace
+
+TEST(ProjectFile, EmptyProjectExactBytes) {
+    const QByteArray expected = Fixture("empty_project.dwp");
+    ASSERT_FALSE(expected.isEmpty());
+    EXPECT_EQ(Bytes(EmptyContent()).toHex(), expected.toHex());
+    // 04 "V1.0", four white faces without picture or objects, no tracks, ...
+    EXPECT_TRUE(expected.startsWith(QByteArray::fromHex("0456312e30ffffff00000000000000")));
+}
+
+TEST(ProjectFile, ShapesAndTextOnTheDiscExactBytes) {
+    ProjectContent c = EmptyContent();
+    auto first = Shape(1000, -1000, 3000, -2000);
+    first->m_selected = 1;
+    auto second =
+        std::make_unique<CShape>(5000, -5000, 7000, -7000, CShape::kEllipse, 0x0000FF, 0x00FF00);
+    second->m_lineWidth = 3;
+    auto text = std::make_unique<CText>(1000, -8000, 5000, -9000, 0, QStringLiteral("<albumtitle>"),
+                                        UnitConversion{});
+    text->m_selected = 1;
+    text->m_alignment = CText::kCentre;
+    c.faces[kDiscFace].objects.push_back(std::move(first));
+    c.faces[kDiscFace].objects.push_back(std::move(second));
+    c.faces[kDiscFace].objects.push_back(std::move(text));
+
+    const QByteArray expected = Fixture("disc_shapes_text.dwp");
+    EXPECT_EQ(Bytes(c).toHex(), expected.toHex());
+    // Class 1 "CShape", object 2; 0x8001 for the second shape; class 4 "CText".
+    EXPECT_EQ(expected.mid(15, 12), QByteArray::fromHex("ffff00000600") + "CShape");
+    EXPECT_EQ(expected.mid(77, 2), QByteArray::fromHex("0180"));
+
+    ProjectContent read;
+    QString error;
+    ASSERT_TRUE(ReadProjectBytes(expected, read, &error)) << error.toStdString();
+    ASSERT_EQ(read.faces[kDiscFace].objects.size(), 3u);
+    const auto& t = dynamic_cast<const CText&>(*read.faces[kDiscFace].objects[2]);
+    EXPECT_EQ(t.m_text, QStringLiteral("<albumtitle>"));
+    EXPECT_EQ(t.m_font.lfHeight, 265);
+    EXPECT_EQ(read.stockPaths[2], QStringLiteral("/nonexistent/back.ini"));
+    EXPECT_EQ(Bytes(read), expected);
+}
+
+TEST(ProjectFile, ObjectListsOf65535OrMore) {
+    for (quint32 count : {65534u, 65535u, 70000u}) {
+        ProjectContent c = EmptyContent();
+        for (quint32 i = 0; i < count; ++i)
+            c.faces[kFrontFace].objects.push_back(Shape(int(i), 0, 10, -10));
+        const QByteArray bytes = Bytes(c);
+        // The front face's block follows the 5-byte version and the disc's 10 bytes.
+        const QByteArray count8 = bytes.mid(5 + 10 + 8, count < 0xFFFF ? 2 : 6);
+        QByteArray expected;
+        Archive ar(&expected);
+        ar.WriteCount(count);
+        EXPECT_EQ(count8.toHex(), expected.toHex()) << count;
+        ProjectContent read;
+        QString error;
+        ASSERT_TRUE(ReadProjectBytes(bytes, read, &error)) << error.toStdString();
+        ASSERT_EQ(read.faces[kFrontFace].objects.size(), count);
+        EXPECT_EQ(read.faces[kFrontFace].objects.back()->m_x, int(count - 1));
+        EXPECT_EQ(Bytes(read), bytes);
+    }
+}
+
+TEST(ProjectFile, LaterFacesUseShortClassReferences) {
+    ProjectContent c = EmptyContent();
+    c.faces[kDiscFace].objects.push_back(Shape(0, 0, 10, -10));
+    c.faces[kBackFace].objects.push_back(Shape(1, 0, 10, -10));
+    const QByteArray bytes = Bytes(c);
+    EXPECT_EQ(bytes.count("CShape"), 1);
+    // Disc: 10 + 12 + 50 bytes; front and inside 10 each; back: colour, flag, count, 0x8001.
+    EXPECT_EQ(bytes.mid(5 + 72 + 20, 12).toHex(), QByteArray("ffffff00000000000100"
+                                                             "0180"));
+}
+
+TEST(ProjectFile, BackgroundPicturesTakeNoIndex) {
+    const auto backList = [](bool withPicture) {
+        ProjectContent c = EmptyContent();
+        if (withPicture)
+            c.faces[kDiscFace].background = Picture("PICTURE-RECORD");
+        c.faces[kDiscFace].objects.push_back(Shape(0, 0, 10, -10));
+        c.faces[kBackFace].objects.push_back(Shape(1, 0, 10, -10));
+        const QByteArray bytes = Bytes(c);
+        // Everything after the disc's one shape: the other faces, album and stocks.
+        return bytes.mid(bytes.indexOf("CShape") + 6 + 50);
+    };
+    const QByteArray with = backList(true), without = backList(false);
+    EXPECT_EQ(with.toHex(), without.toHex());
+    EXPECT_EQ(with.mid(20 + 8, 4).toHex(), QByteArray("01000180"));
+
+    // The picture's record is written directly after the flag 1.
+    ProjectContent c = EmptyContent();
+    c.faces[kInsideFace].background = Picture("PIC");
+    const QByteArray bytes = Bytes(c);
+    const qsizetype inside = 5 + 10 + 10;
+    EXPECT_EQ(bytes.mid(inside, 8).toHex(), QByteArray("ffffff0001000000"));
+    EXPECT_EQ(bytes.mid(inside + 8 + 28, 3), QByteArray("PIC"));
+    EXPECT_EQ(bytes.mid(inside + 8 + 31, 2).toHex(), QByteArray("0000"));
+}
+
+TEST(ProjectFile, SaveAndOpenKeepSelectionAlbumAndColours) {
+    const TempProgramFolder program;
+    const QString path = program.File(QStringLiteral("p.dwp"));
+    {
+        CDiscwrightDoc doc(Stocks(program));
+        doc.OnNewDocument();
+        doc.SetActiveFace(kFrontFace);
+        doc.AddObject(Shape(0, 0, 100, -100));
+        doc.AddObject(Shape(200, 0, 100, -100));
+        doc.AddObject(Shape(400, 0, 100, -100));
+        doc.ActiveFace().Objects()[1]->m_selected = 1;
+        doc.ActiveFace().RebuildSelection();
+        doc.GetFace(kBackFace).m_backgroundColour = 0x123456;
+        doc.Album().tracks.push_back(
+            {QStringLiteral("A"), QStringLiteral("T"), QStringLiteral("1:00")});
+        doc.Album().year = QStringLiteral("1999");
+        doc.SetModifiedFlag();
+        QString error;
+        ASSERT_TRUE(doc.OnSaveDocument(path, &error)) << error.toStdString();
+        EXPECT_FALSE(doc.IsModified());
+    }
+    // A document whose stocks could not be read takes sizes from the file's stocks.
+    CDiscwrightDoc doc(DocumentSettings{});
+    EXPECT_EQ(doc.GetFace(kDiscFace).m_width, 0);
+    QString error;
+    ASSERT_TRUE(doc.OnOpenDocument(path, &error)) << error.toStdString();
+    const Face& front = doc.GetFace(kFrontFace);
+    ASSERT_EQ(front.Objects().size(), 3u);
+    ASSERT_EQ(front.Selection().size(), 1u);
+    EXPECT_EQ(front.Selection()[0], front.Objects()[1].get());
+    EXPECT_EQ(doc.GetFace(kBackFace).m_backgroundColour, 0x123456u);
+    EXPECT_EQ(doc.Album().tracks.size(), 1u);
+    EXPECT_EQ(doc.Album().year, QStringLiteral("1999"));
+    EXPECT_EQ(doc.GetFace(kDiscFace).m_width, 12000);
+    EXPECT_EQ(doc.GetFace(kBackFace).m_width, 15100);
+    EXPECT_EQ(doc.DiscStock().path, Stocks(program).discStockPath);
+    EXPECT_EQ(doc.UndoCount(), 1);
+}
+
+TEST(ProjectFile, UnknownVersionIsAccepted) {
+    QByteArray bytes = Fixture("disc_shapes_text.dwp");
+    bytes.replace(0, 5, QByteArray("\x06V2.5.1", 7));
+    ProjectContent read;
+    QString error;
+    ASSERT_TRUE(ReadProjectBytes(bytes, read, &error)) << error.toStdString();
+    EXPECT_EQ(read.version, QStringLiteral("V2.5.1"));
+    EXPECT_EQ(read.faces[kDiscFace].objects.size(), 3u);
+    EXPECT_TRUE(ProjectBytes(read).startsWith("\x04V1.0"));
+}
+
+TEST(ProjectFile, DeletedLabelStockOpensAsUnknown) {
+    const TempProgramFolder program;
+    const QString path = program.File(QStringLiteral("p.dwp"));
+    CDiscwrightDoc doc(Stocks(program));
+    doc.OnNewDocument();
+    QString error;
+    ASSERT_TRUE(doc.OnSaveDocument(path, &error));
+    ASSERT_TRUE(QFile::remove(Stocks(program).backStockPath));
+    ASSERT_TRUE(doc.OnOpenDocument(path, &error)) << error.toStdString();
+    EXPECT_EQ(doc.BackStock().name, QStringLiteral("unknown"));
+    EXPECT_EQ(doc.BackStock().path, QString());
+    EXPECT_NE(doc.DiscStock().name, QStringLiteral("unknown"));
+}
+
+TEST(ProjectFile, FailedOpenEmptiesTheDocumentAndSaysWhereAndWhy) {
+    const TempProgramFolder program;
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        const char* message;
+    };
+    const QByteArray good = Fixture("disc_shapes_text.dwp");
+    QByteArray picture = Fixture("empty_project.dwp");
+    picture.replace(5 + 4, 4, QByteArray("\x01\0\0\0", 4)); // disc face claims a picture
+    QByteArray hugeCount = good.left(13) + QByteArray::fromHex("ffffffffff7f");
+    const Case cases[] = {
+        {"cut.dwp", good.left(100), "unexpected end of data"},
+        {"empty.dwp", QByteArray(), "unexpected end of data"},
+        {"picture.dwp", picture, "CImage"},
+        {"huge.dwp", hugeCount, "unexpected end of data"},
+    };
+    for (const Case& c : cases) {
+        CDiscwrightDoc doc(Stocks(program));
+        doc.AddObject(Shape(0, 0, 1, -1));
+        doc.Album().title = QStringLiteral("kept?");
+        const QString path = program.File(QLatin1String(c.name));
+        WriteTextFile(path, c.bytes);
+        QString error;
+        EXPECT_FALSE(doc.OnOpenDocument(path, &error)) << c.name;
+        EXPECT_TRUE(error.contains(path)) << error.toStdString();
+        EXPECT_TRUE(error.contains(QLatin1String(c.message))) << error.toStdString();
+        EXPECT_TRUE(error.contains(QLatin1String(" at byte "))) << error.toStdString();
+        for (int id = 0; id < kFaceCount; ++id)
+            EXPECT_TRUE(doc.GetFace(id).Objects().empty()) << c.name;
+        EXPECT_EQ(doc.Album(), AlbumData::Defaults()) << c.name;
+    }
+}
+
+TEST(ProjectFile, FailedSaveLeavesTheOldFile) {
+    const TempProgramFolder program;
+    const QString path = program.File(QStringLiteral("old.dwp"));
+    WriteTextFile(path, "old contents");
+    CDiscwrightDoc doc(Stocks(program));
+    doc.OnNewDocument();
+    doc.AddObject(Shape(0, 0, 1, -1));
+    // A picture that cannot be written stops the save half-way through.
+    doc.GetFace(kBackFace).SetBackground(Picture(QByteArray()));
+    doc.SetModifiedFlag();
+    QString error;
+    EXPECT_FALSE(doc.OnSaveDocument(path, &error));
+    EXPECT_TRUE(error.contains(path)) << error.toStdString();
+    EXPECT_EQ(ReadWholeFile(path), QByteArray("old contents"));
+    EXPECT_TRUE(doc.IsModified());
+    EXPECT_EQ(QDir(program.Path()).entryList({QStringLiteral("old.dwp*")}, QDir::Files).size(), 1);
+
+    // A folder that does not exist.
+    doc.GetFace(kBackFace).RemoveBackground();
+    const QString nowhere = program.File(QStringLiteral("no/such/folder/p.dwp"));
+    EXPECT_FALSE(doc.OnSaveDocument(nowhere, &error));
+    EXPECT_TRUE(error.contains(nowhere)) << error.toStdString();
+}
+
+TEST(ProjectFile, LayoutArchiveHoldsOneObjectList) {
+    ObjectList objects;
+    objects.push_back(Shape(0, 0, 10, -10));
+    objects.push_back(std::make_unique<CCirText>(QPoint(6000, -6000), 5000.0, 0.0, 0,
+                                                 QStringLiteral("round"), 1, 0, UnitConversion{},
+                                                 1.0f));
+    objects.back()->m_fromLayout = 1;
+    const QByteArray bytes = LayoutBytes(objects);
+    EXPECT_TRUE(bytes.startsWith(QByteArray::fromHex("0200ffff00000600") + "CShape"));
+    ObjectList read;
+    QString error;
+    ASSERT_TRUE(ReadLayoutBytes(bytes, read, &error)) << error.toStdString();
+    ASSERT_EQ(read.size(), 2u);
+    EXPECT_EQ(read[1]->m_fromLayout, 1);
+    EXPECT_EQ(dynamic_cast<CCirText&>(*read[1]).m_text, QStringLiteral("round"));
+    EXPECT_EQ(LayoutBytes(read), bytes);
+}

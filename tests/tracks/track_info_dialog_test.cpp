@@ -1,0 +1,182 @@
+#include "document/discwright_doc.h"
+#include "music_fixtures.h"
+#include "support/test_support.h"
+#include "tracks/track_info_dialog.h"
+#include "tracks_test_support.h"
+
+#include <QElapsedTimer>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Runs the event loop until `done` holds or `timeoutMs` pass.
+bool WaitFor(const std::function<bool()>& done, int timeoutMs = 10000) {
+    QElapsedTimer clock;
+    clock.start();
+    while (!done() && clock.elapsed() < timeoutMs)
+        QTest::qWait(10);
+    return done();
+}
+
+class TrackDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_doc.Album().tracks = {{"A1", "T1", "1:00"}, {"A2", "T2", "2:00"}};
+        m_doc.Album().artist = QStringLiteral("Band");
+        qputenv("LUMVANE_CDROM", MakeExampleDisc(m_dir.path()).toUtf8());
+    }
+    void TearDown() override { qunsetenv("LUMVANE_CDROM"); }
+
+    std::unique_ptr<CTrackInfoDialog> Dialog(int port = 1) {
+        CddbSettings cddb;
+        cddb.server = QStringLiteral("127.0.0.1");
+        cddb.port = port;
+        auto dialog = std::make_unique<CTrackInfoDialog>(m_doc, cddb);
+        dialog->SetMessageHandlers([this](const QString& text) { m_messages << text; },
+                                   [this](const QString& text) {
+                                       m_messages << text;
+                                       return m_answer;
+                                   });
+        return dialog;
+    }
+    static void Click(CTrackInfoDialog& dialog, CTrackInfoDialog::ControlId id) {
+        QTest::mouseClick(static_cast<QPushButton*>(dialog.Control(id)), Qt::LeftButton);
+    }
+    static QStringList Column(const CTrackInfoDialog& dialog, int column) {
+        QStringList texts;
+        for (int row = 0; row < dialog.TrackList()->rowCount(); ++row)
+            texts << dialog.TrackList()->item(row, column)->text();
+        return texts;
+    }
+    static void SelectRow(CTrackInfoDialog& dialog, int row) {
+        dialog.TrackList()->clearSelection();
+        dialog.TrackList()->selectRow(row);
+    }
+
+    QTemporaryDir m_dir;
+    TempProgramFolder m_home;
+    CDiscwrightDoc m_doc{DocumentSettings{}};
+    QStringList m_messages;
+    bool m_answer = true;
+};
+
+} // namespace
+
+TEST_F(TrackDialogTest, ShowsTheDocumentAndNumbersRowsAfterAddAndDelete) {
+    auto dialog = Dialog();
+    EXPECT_EQ(dialog->windowTitle(), u"CD Tracks Information");
+    EXPECT_EQ(dialog->ShownAlbum(), m_doc.Album());
+    EXPECT_EQ(dialog->TrackList()->horizontalHeaderItem(3)->text(), u"Play Time");
+    EXPECT_EQ(dialog->TrackList()->columnWidth(2), 200);
+
+    dialog->TrackList()->setRowCount(0);
+    for (int i = 0; i < 3; ++i)
+        Click(*dialog, CTrackInfoDialog::kAddButton);
+    EXPECT_EQ(Column(*dialog, 3), QStringList({"0:00", "0:00", "0:00"}));
+    SelectRow(*dialog, 1);
+    m_answer = false;
+    Click(*dialog, CTrackInfoDialog::kDeleteButton);
+    EXPECT_EQ(dialog->TrackList()->rowCount(), 3);
+    m_answer = true;
+    Click(*dialog, CTrackInfoDialog::kDeleteButton);
+    EXPECT_EQ(m_messages, QStringList(2, "Delete the item(s) you have selected?"));
+    Click(*dialog, CTrackInfoDialog::kAddButton);
+    EXPECT_EQ(Column(*dialog, 0), QStringList({"1", "2", "3"}));
+
+    dialog->TrackList()->clearSelection();
+    Click(*dialog, CTrackInfoDialog::kDeleteButton); // nothing selected: no question
+    EXPECT_EQ(m_messages.size(), 2);
+}
+
+TEST_F(TrackDialogTest, UpAndDownMoveTextsAndSelection) {
+    auto dialog = Dialog();
+    Click(*dialog, CTrackInfoDialog::kAddButton);
+    SelectRow(*dialog, 0);
+    Click(*dialog, CTrackInfoDialog::kUpButton); // at the top: nothing
+    EXPECT_EQ(Column(*dialog, 2), QStringList({"T1", "T2", ""}));
+    Click(*dialog, CTrackInfoDialog::kDownButton);
+    EXPECT_EQ(Column(*dialog, 2), QStringList({"T2", "T1", ""}));
+    EXPECT_EQ(Column(*dialog, 1), QStringList({"A2", "A1", ""}));
+    EXPECT_EQ(Column(*dialog, 0), QStringList({"1", "2", "3"}));
+    EXPECT_TRUE(dialog->TrackList()->item(1, 2)->isSelected());
+    EXPECT_FALSE(dialog->TrackList()->item(0, 2)->isSelected());
+    SelectRow(*dialog, 2);
+    Click(*dialog, CTrackInfoDialog::kDownButton); // at the bottom: nothing
+    EXPECT_EQ(Column(*dialog, 3), QStringList({"2:00", "1:00", "0:00"}));
+    Click(*dialog, CTrackInfoDialog::kUpButton);
+    EXPECT_EQ(Column(*dialog, 3), QStringList({"2:00", "0:00", "1:00"}));
+}
+
+TEST_F(TrackDialogTest, ImportAddsRowsFromEveryKind) {
+    const QString folder = m_dir.path() + u'/';
+    WriteSparseFile(folder + "a.mp3", Mp3Frames(0xFFFB9000, 6, 417), 413 * 2000,
+                    Id3v1Tag("Song", "Singer", 1));
+    WriteWav(folder + "b.wav", 8000, 61);
+    WriteM4a(folder + "c.m4a", 5000);
+    WriteTextFile(folder + "d.pls", "[playlist]\nFile1=a.mp3\nFile2=x.mp3\nTitle2=X\nLength2=75\n");
+    WriteTextFile(folder + "e.m3u", "#EXTM3U\nnothing.mp3\n");
+    auto dialog = Dialog();
+    dialog->TrackList()->setRowCount(0);
+    dialog->ImportFiles(
+        {folder + "a.mp3", folder + "b.wav", folder + "c.m4a", folder + "d.pls", folder + "e.m3u"});
+    EXPECT_EQ(Column(*dialog, 2), QStringList({"Song", "b", "c", "Song", "X", "nothing"}));
+    EXPECT_EQ(Column(*dialog, 3), QStringList({"0:52", "1:01", "0:05", "0:52", "1:15", "0:00"}));
+    EXPECT_EQ(Column(*dialog, 0), QStringList({"1", "2", "3", "4", "5", "6"}));
+}
+
+TEST_F(TrackDialogTest, QueryFillsRowsAndOkWritesTheDocument) {
+    CddbTestServer server(ExampleCddbServer);
+    auto dialog = Dialog(server.Port());
+    Click(*dialog, CTrackInfoDialog::kQueryButton);
+    EXPECT_TRUE(dialog->LookupRunning());
+    EXPECT_EQ(dialog->TrackList()->rowCount(), 0); // emptied at once
+    ASSERT_TRUE(WaitFor([&] { return !dialog->LookupRunning(); }));
+    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join(u'\n').toStdString();
+    EXPECT_EQ(Column(*dialog, 2), QStringList({"One", QStringLiteral("Tw\u00f6"), "Three"}));
+    EXPECT_EQ(Column(*dialog, 3), QStringList({"03:08", "03:30", "03:20"}));
+    const AlbumData before = m_doc.Album();
+    const AlbumData shown = dialog->ShownAlbum();
+    EXPECT_EQ(shown.title, u"Some Album");
+    EXPECT_EQ(shown.year, u"1999");
+    EXPECT_EQ(m_doc.Album(), before); // nothing changes before OK
+    dialog->accept();
+    EXPECT_EQ(m_doc.Album(), shown);
+}
+
+TEST_F(TrackDialogTest, CancelChangesNothingAndQueryFailuresShowTheirMessage) {
+    CddbTestServer server(
+        [](const QByteArray&) { return CannedReply{HttpReply("202 No match.\r\n")}; });
+    auto dialog = Dialog(server.Port());
+    Click(*dialog, CTrackInfoDialog::kAddButton);
+    Click(*dialog, CTrackInfoDialog::kQueryButton);
+    ASSERT_TRUE(WaitFor([&] { return !dialog->LookupRunning(); }));
+    EXPECT_EQ(m_messages, QStringList("No match found!"));
+    EXPECT_EQ(dialog->TrackList()->rowCount(), 0);
+    const AlbumData before = m_doc.Album();
+    dialog->reject();
+    EXPECT_EQ(m_doc.Album(), before);
+}
+
+TEST_F(TrackDialogTest, CancellingTheLookupClosesTheConnection) {
+    CddbTestServer server([](const QByteArray&) {
+        return CannedReply{HttpReply("210 x\r\n"), 0, 0, true};
+    });
+    auto dialog = Dialog(server.Port());
+    Click(*dialog, CTrackInfoDialog::kQueryButton);
+    auto* progress = dialog->findChild<QProgressDialog*>(QStringLiteral("CddbProgress"));
+    ASSERT_NE(progress, nullptr);
+    ASSERT_TRUE(WaitFor([&] { return !server.Requests().empty(); }));
+    auto* cancel = progress->findChild<QPushButton*>();
+    ASSERT_NE(cancel, nullptr);
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    // Well before the 2-second reception limit.
+    EXPECT_TRUE(WaitFor([&] { return !dialog->LookupRunning(); }, 1000));
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_EQ(dialog->TrackList()->rowCount(), 0);
+}

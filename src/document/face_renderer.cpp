@@ -6,7 +6,9 @@
 
 #include <algorithm>
 
-Brush DeskBrush() { return Brush::Hatched(HatchStyle::DiagonalCross, kDeskHatchColour); }
+Brush DeskBrush() {
+    return Brush::Hatched(HatchStyle::DiagonalCross, kDeskHatchColour);
+}
 
 FaceOutline OutlineOfFace(const CDiscwrightDoc& doc, int faceId) {
     FaceOutline outline;
@@ -67,11 +69,13 @@ CRegion FaceClipRegion(QPoint origin, const Face& face, const FaceOutline& outli
     const int l = origin.x(), t = origin.y(), r = l + size.width(), b = t + size.height();
     if (!outline.disc)
         return CRegion::Rectangle(l, t, r, b);
-    const int hw = std::clamp(units.UnitsToPixels(Zoomed(outline.holeWidth, zoom)), 0, size.width());
+    const int hw =
+        std::clamp(units.UnitsToPixels(Zoomed(outline.holeWidth, zoom)), 0, size.width());
     const int hh =
         std::clamp(units.UnitsToPixels(Zoomed(outline.holeHeight, zoom)), 0, size.height());
     const int hl = l + (size.width() - hw) / 2, ht = t + (size.height() - hh) / 2;
-    return CRegion::Combined(CRegion::Ellipse(l, t, r, b), CRegion::Ellipse(hl, ht, hl + hw, ht + hh),
+    return CRegion::Combined(CRegion::Ellipse(l, t, r, b),
+                             CRegion::Ellipse(hl, ht, hl + hw, ht + hh),
                              CRegion::Combine::Difference);
 }
 

@@ -38,7 +38,8 @@ void InvertHandles(CDeviceContext& dc, const std::vector<QPoint>& centres) {
     dc.SetROP2(previous);
 }
 
-void CBaseObject::Draw(CDeviceContext&, int, int) {}
+void CBaseObject::Draw(CDeviceContext&, int, int) {
+}
 
 void CBaseObject::DrawTracker(CDeviceContext& dc, int dx, int dy, bool withHandles) const {
     const RenderContext& context = dc.Context();

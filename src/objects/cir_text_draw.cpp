@@ -110,9 +110,9 @@ void CCirText::DrawGlyph(CDeviceContext& dc, DeviceFont font, QPointF middle, co
     dc.TextOut(TruncateToInt(middle.x() + offset.x()), TruncateToInt(middle.y() + offset.y()),
                glyph);
     dc.SelectFont(old);
-    region->UniteWith(CRegion::Rectangle(
-        TruncateToInt(middle.x() - c / 2), TruncateToInt(middle.y() - h / 2),
-        TruncateToInt(middle.x() + c / 2), TruncateToInt(middle.y() + h / 2)));
+    region->UniteWith(
+        CRegion::Rectangle(TruncateToInt(middle.x() - c / 2), TruncateToInt(middle.y() - h / 2),
+                           TruncateToInt(middle.x() + c / 2), TruncateToInt(middle.y() + h / 2)));
 }
 
 void CCirText::Draw(CDeviceContext& dc, int dx, int dy) {
@@ -150,8 +150,7 @@ void CCirText::Draw(CDeviceContext& dc, int dx, int dy) {
         p = Track(TruncateToInt(middle.x() - m_textWidth / 2.0),
                   TruncateToInt(middle.y() + m_textHeight / 2.0), centreX, centreY);
     } else {
-        p = Track(AddClamped(Zoomed(m_x, s), dx), AddClamped(Zoomed(m_y, s), dy), centreX,
-                  centreY);
+        p = Track(AddClamped(Zoomed(m_x, s), dx), AddClamped(Zoomed(m_y, s), dy), centreX, centreY);
         Apply(p);
     }
 
@@ -232,8 +231,8 @@ void CCirText::DrawTracker(CDeviceContext& dc, int dx, int dy, bool withHandles)
         if (m_circular) {
             const double from = p.angle - (p.span + 4) / 2, to = p.angle + (p.span + 4) / 2;
             const QPoint centre = device({double(p.centreX), double(p.centreY)});
-            for (double radius : {p.scaledRadius + m_textHeight / 2.0,
-                                  p.scaledRadius - m_textHeight / 2.0}) {
+            for (double radius :
+                 {p.scaledRadius + m_textHeight / 2.0, p.scaledRadius - m_textHeight / 2.0}) {
                 const int r = std::abs(units.UnitsToPixels(TruncateToInt(radius)));
                 const QPoint a = device(OnCircle(p.centreX, p.centreY, radius, from));
                 const QPoint b = device(OnCircle(p.centreX, p.centreY, radius, to));
@@ -242,18 +241,18 @@ void CCirText::DrawTracker(CDeviceContext& dc, int dx, int dy, bool withHandles)
                        a.x(), a.y(), b.x(), b.y());
             }
             for (double angle : {from, to}) {
-                const QPoint outer = device(OnCircle(p.centreX, p.centreY,
-                                                     p.scaledRadius + m_textHeight / 2.0, angle));
-                const QPoint inner = device(OnCircle(p.centreX, p.centreY,
-                                                     p.scaledRadius - m_textHeight / 2.0, angle));
+                const QPoint outer = device(
+                    OnCircle(p.centreX, p.centreY, p.scaledRadius + m_textHeight / 2.0, angle));
+                const QPoint inner = device(
+                    OnCircle(p.centreX, p.centreY, p.scaledRadius - m_textHeight / 2.0, angle));
                 dc.MoveTo(outer.x(), outer.y());
                 dc.LineTo(inner.x(), inner.y());
             }
         } else {
             std::vector<QPoint> outline;
             for (int i = 0; i <= 4; ++i)
-                outline.push_back(device({middle.x() + p.cornerX[i % 4],
-                                          middle.y() - p.cornerY[i % 4]}));
+                outline.push_back(
+                    device({middle.x() + p.cornerX[i % 4], middle.y() - p.cornerY[i % 4]}));
             dc.Polyline(outline);
         }
         dc.SetMapMode(oldMode);

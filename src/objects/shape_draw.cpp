@@ -53,7 +53,8 @@ void CShape::Draw(CDeviceContext& dc, int dx, int dy) {
     const bool outline = m_lineWidth >= 1;
     const int pixels = outline ? std::min(m_lineWidth, kMaxLineWidth) : 1;
     const int width = dc.DPtoLPSize(QSize(pixels, pixels)).width();
-    const Pen oldPen = dc.SelectPen(Pen{PenStyle::Solid, width, outline ? m_lineColour : m_fillColour});
+    const Pen oldPen =
+        dc.SelectPen(Pen{PenStyle::Solid, width, outline ? m_lineColour : m_fillColour});
 
     switch (m_kind) {
     case kRectangle:
@@ -109,6 +110,6 @@ int CShape::HitTestHandle(QPoint p, float zoom, const UnitConversion& units) con
 void CShape::DrawTracker(CDeviceContext& dc, int dx, int dy, bool withHandles) const {
     CBaseObject::DrawTracker(dc, dx, dy, withHandles);
     if (withHandles && HasCornerHandle())
-        InvertHandles(dc, {CornerHandleCentre(dc.Context().viewZoom, dc.Conversion()) +
-                           QPoint(dx, dy)});
+        InvertHandles(
+            dc, {CornerHandleCentre(dc.Context().viewZoom, dc.Conversion()) + QPoint(dx, dy)});
 }

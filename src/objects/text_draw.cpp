@@ -25,7 +25,7 @@ DeviceFont CreateObjectFont(CDeviceContext& dc, LOGFONTA& record, int height, in
 
 unsigned CText::DrawFlags() const {
     // Alignment values other than left, centre and right are taken as left.
-    const unsigned alignment = m_alignment == kCentre ? kDtCenter
+    const unsigned alignment = m_alignment == kCentre  ? kDtCenter
                                : m_alignment == kRight ? kDtRight
                                                        : kDtLeft;
     return alignment | kDtWordBreak | kDtExpandTabs | kDtNoPrefix | kDtEditControl;
@@ -57,9 +57,11 @@ void CText::Draw(CDeviceContext& dc, int dx, int dy) {
         const QPointF centre = QRectF(box).center();
         const bool quarter = (m_rotation % 180 + 180) % 180 == 90;
         const long long halfW = (quarter ? (static_cast<long long>(bottom) - top)
-                                         : (static_cast<long long>(right) - left)) / 2;
+                                         : (static_cast<long long>(right) - left)) /
+                                2;
         const long long halfH = (quarter ? (static_cast<long long>(right) - left)
-                                         : (static_cast<long long>(bottom) - top)) / 2;
+                                         : (static_cast<long long>(bottom) - top)) /
+                                2;
         const long long cx = (static_cast<long long>(left) + right) / 2;
         const long long cy = (static_cast<long long>(top) + bottom) / 2;
         QPainter& painter = dc.Painter();

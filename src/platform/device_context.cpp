@@ -57,8 +57,9 @@ CDeviceContext::CDeviceContext(QImage& image, const RenderContext* context)
 
 CDeviceContext::CDeviceContext(QPaintDevice& device, int pixelsPerInch,
                                const RenderContext* context)
-    : m_deviceSize(device.width(), device.height()),
-      m_conversion{pixelsPerInch > 0 ? pixelsPerInch : 96, 2540} {
+    : m_deviceSize(device.width(), device.height()), m_conversion{pixelsPerInch > 0 ? pixelsPerInch
+                                                                                    : 96,
+                                                                  2540} {
     m_painter.begin(&device);
     SetContext(context);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
@@ -113,7 +114,8 @@ QSize CDeviceContext::LPtoDPSize(QSize logical) const {
 QSize CDeviceContext::DPtoLPSize(QSize device) const {
     if (m_mapMode == MapMode::Pixels)
         return device;
-    return {m_conversion.PixelsToUnits(device.width()), m_conversion.PixelsToUnits(device.height())};
+    return {m_conversion.PixelsToUnits(device.width()),
+            m_conversion.PixelsToUnits(device.height())};
 }
 
 QRect CDeviceContext::DeviceRect(int left, int top, int right, int bottom) const {

@@ -1,6 +1,5 @@
 #include "font_mapper.h"
 
-
 #include <QFontMetricsF>
 #include <QHash>
 

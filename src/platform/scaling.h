@@ -17,7 +17,9 @@ inline int ScaleCoordinate(int value, float factor) {
 // a + b clamped to the int range: object fields come from files and may be absurd.
 inline int AddClamped(long long a, long long b) {
     const long long sum = a + b;
-    return sum > 2147483647LL ? 2147483647 : sum < -2147483648LL ? -2147483647 - 1 : static_cast<int>(sum);
+    return sum > 2147483647LL    ? 2147483647
+           : sum < -2147483648LL ? -2147483647 - 1
+                                 : static_cast<int>(sum);
 }
 
 // Truncation of a double toward zero with the same clamping.

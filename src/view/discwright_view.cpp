@@ -15,9 +15,9 @@ constexpr int kPageBorder = 20;        // pixels of desk around the face
 } // namespace
 
 CDiscwrightView::CDiscwrightView(CDiscwrightDoc& doc, QWidget* parent)
-    : QAbstractScrollArea(parent), m_doc(doc),
-      m_context(MakeRenderContext(doc, 1.0f)) {
+    : QAbstractScrollArea(parent), m_doc(doc), m_context(MakeRenderContext(doc, 1.0f)) {
     setObjectName(QStringLiteral("EditingView"));
+    qRegisterMetaType<CBaseObject*>("CBaseObject*");
     viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
     viewport()->setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
@@ -59,6 +59,30 @@ QPoint CDiscwrightView::FaceToWindow(QPoint face) const {
 void CDiscwrightView::RefreshFaceCanvas() {
     ::RefreshFaceCanvas(m_canvas, m_doc.ActiveFace(), m_context);
     viewport()->update();
+}
+
+void CDiscwrightView::Repaint() {
+    viewport()->update();
+}
+
+void CDiscwrightView::RecordChange() {
+    m_doc.CheckPoint();
+    m_doc.SetModifiedFlag(true);
+}
+
+CBaseObject* CDiscwrightView::PropertyObject() const {
+    const Face& face = m_doc.ActiveFace();
+    if (face.Selection().size() == 1)
+        return face.Selection().front();
+    return face.Selection().empty() ? face.Background() : nullptr;
+}
+
+void CDiscwrightView::ShowInPropertyBar(CBaseObject* object) {
+    Q_EMIT PropertyObjectChanged(object);
+}
+
+void CDiscwrightView::RefreshPropertyValues() {
+    Q_EMIT PropertyValuesChanged();
 }
 
 void CDiscwrightView::RecalcLayout() {
@@ -162,14 +186,16 @@ void CDiscwrightView::showEvent(QShowEvent* event) {
     RecalcLayout();
 }
 
-void CDiscwrightView::scrollContentsBy(int, int) { viewport()->update(); }
+void CDiscwrightView::scrollContentsBy(int, int) {
+    viewport()->update();
+}
 
 void CDiscwrightView::wheelEvent(QWheelEvent* event) {
     // A page up or down on the vertical bar while the page is taller than the
     // window, else on the horizontal bar.
     const bool forward = event->angleDelta().y() > 0;
-    QScrollBar* bar = viewport()->height() < PageSize().height() ? verticalScrollBar()
-                                                                : horizontalScrollBar();
+    QScrollBar* bar =
+        viewport()->height() < PageSize().height() ? verticalScrollBar() : horizontalScrollBar();
     bar->triggerAction(forward ? QAbstractSlider::SliderPageStepSub
                                : QAbstractSlider::SliderPageStepAdd);
     event->accept();
@@ -181,8 +207,18 @@ void CDiscwrightView::ShowFace(int faceId) {
     if (m_doc.ActiveFaceId() != faceId)
         m_doc.SetActiveFace(faceId);
     RecalcLayout();
+    ShowFirstSelected();
     RefreshFaceCanvas();
     Q_EMIT FaceShown(faceId);
+}
+
+void CDiscwrightView::ShowFirstSelected() {
+    ShowInPropertyBar(nullptr);
+    const auto& selection = m_doc.ActiveFace().Selection();
+    if (!selection.empty()) {
+        selection.front()->m_selected = 1;
+        ShowInPropertyBar(selection.front());
+    }
 }
 
 void CDiscwrightView::AfterZoom() {
@@ -215,7 +251,9 @@ void CDiscwrightView::ToggleGrid() {
     RefreshFaceCanvas();
 }
 
-bool CDiscwrightView::IsGridChecked() const { return m_doc.m_gridVisible != 0; }
+bool CDiscwrightView::IsGridChecked() const {
+    return m_doc.m_gridVisible != 0;
+}
 
 bool CDiscwrightView::OnCommand(int id) {
     switch (id) {
@@ -238,6 +276,7 @@ bool CDiscwrightView::OnCommand(int id) {
 
 void CDiscwrightView::OnUpdate() {
     RecalcLayout();
+    ShowFirstSelected();
     RefreshFaceCanvas();
     Q_EMIT FaceShown(m_doc.ActiveFaceId());
 }

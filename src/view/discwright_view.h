@@ -1,5 +1,6 @@
 #pragma once
 
+#include "editing_host.h"
 #include "platform/render_context.h"
 
 #include <QAbstractScrollArea>
@@ -27,17 +28,26 @@ enum ViewCommand : int {
 // painting composes the canvas with the desk, grid and frames in the back
 // buffer, which holds the whole page, and copies the visible part to the
 // window. The view owns both images; the document owns the faces.
-class CDiscwrightView : public QAbstractScrollArea {
+class CDiscwrightView : public QAbstractScrollArea, public EditingHost {
     Q_OBJECT
 public:
     explicit CDiscwrightView(CDiscwrightDoc& doc, QWidget* parent = nullptr);
     ~CDiscwrightView() override;
 
-    CDiscwrightDoc& Document() { return m_doc; }
+    // EditingHost
+    CDiscwrightDoc& Document() override { return m_doc; }
+    void RefreshFaceCanvas() override;
+    void Repaint() override;
+    void RecordChange() override;
+    CBaseObject* PropertyObject() const override;
+    void ShowInPropertyBar(CBaseObject* object) override;
+    void RefreshPropertyValues() override;
+    float Zoom() const override { return m_context.viewZoom; }
+    QPoint Margin() const override { return m_margin; }
+    QWidget* DialogParent() override { return this; }
+
     // Zoom, canvas conversion, placeholders and animation step for objects.
     const RenderContext& Context() const { return m_context; }
-    float Zoom() const { return m_context.viewZoom; }
-    QPoint Margin() const { return m_margin; }
     QPoint ScrollPosition() const;
     QSize PageSize() const;
     const QImage& FaceCanvas() const { return m_canvas; }
@@ -47,8 +57,6 @@ public:
     QPoint WindowToFace(QPoint window) const;
     QPoint FaceToWindow(QPoint face) const;
 
-    // Redraws the face canvas from the active face and repaints.
-    void RefreshFaceCanvas();
     // Recomputes the page size, margins and scroll ranges.
     void RecalcLayout();
     // Composes a whole frame into the back buffer (what painting shows).
@@ -77,6 +85,9 @@ Q_SIGNALS:
     // The active face is shown; its first selected object (or none) belongs
     // in the property bar.
     void FaceShown(int faceId);
+    // The property bar is to show `object` (null: nothing), or to read its values again.
+    void PropertyObjectChanged(CBaseObject* object);
+    void PropertyValuesChanged();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -87,6 +98,8 @@ protected:
 
 private:
     void DrawTrackers(bool withHandles);
+    // Clears the property bar, then shows the active face's first selected object.
+    void ShowFirstSelected();
     void AfterZoom();
 
     CDiscwrightDoc& m_doc;

@@ -73,7 +73,8 @@ TEST(CirTextDraw, StraightModeDrawsOneTurnedLine) {
                 inked |= QRect(x, y, 1, 1);
     EXPECT_GT(inked.height(), 3 * inked.width());
     EXPECT_LT(inked.right(), UnitConversion{}.UnitsToPixels(2500));
-    EXPECT_TRUE(text.HitTest(TruncateToInt(Middle(text).x()), TruncateToInt(Middle(text).y()), 1.0f));
+    EXPECT_TRUE(
+        text.HitTest(TruncateToInt(Middle(text).x()), TruncateToInt(Middle(text).y()), 1.0f));
     EXPECT_FALSE(text.HitTest(6000, -6000, 1.0f));
 }
 

@@ -7,7 +7,8 @@
 
 // Paints objects the way the face canvas does: a white image in the metric
 // mapping at a zoom.
-inline QImage PaintObject(CBaseObject& object, const RenderContext& context, QSize size = {500, 500}) {
+inline QImage PaintObject(CBaseObject& object, const RenderContext& context,
+                          QSize size = {500, 500}) {
     QImage image(size, QImage::Format_RGB32);
     image.fill(Qt::white);
     CDeviceContext dc(image, &context);
@@ -22,7 +23,9 @@ inline RenderContext AtZoom(float zoom) {
     return context;
 }
 
-inline QRgb Pixel(const QImage& image, int x, int y) { return image.pixel(x, y) & 0xFFFFFF; }
+inline QRgb Pixel(const QImage& image, int x, int y) {
+    return image.pixel(x, y) & 0xFFFFFF;
+}
 
 // Pixels in `area` that are not white.
 inline int Ink(const QImage& image, const QRect& area) {

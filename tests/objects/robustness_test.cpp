@@ -39,8 +39,10 @@ TEST(DrawingRobustness, AbsurdFieldsNeitherCrashNorHang) {
     QElapsedTimer timer;
     timer.start();
     const int extremes[][4] = {
-        {INT_MAX, INT_MIN, INT_MAX, INT_MIN}, {INT_MIN, INT_MAX, INT_MIN, INT_MAX},
-        {0, 0, 0, 0},                         {100, -100, -5000, 5000},
+        {INT_MAX, INT_MIN, INT_MAX, INT_MIN},
+        {INT_MIN, INT_MAX, INT_MIN, INT_MAX},
+        {0, 0, 0, 0},
+        {100, -100, -5000, 5000},
         {-1'000'000'000, 1'000'000'000, 2'000'000'000, -2'000'000'000},
     };
     for (const auto& e : extremes) {

@@ -9,7 +9,9 @@ constexpr quint32 kFillRed = 0x0000FF;
 constexpr QRgb kRed = 0xFF0000;
 
 // Device pixel of a logical point at 96 pixels per inch.
-int Px(int units) { return UnitConversion{}.UnitsToPixels(units); }
+int Px(int units) {
+    return UnitConversion{}.UnitsToPixels(units);
+}
 } // namespace
 
 TEST(ShapeDraw, LineWidthZeroLeavesNoOutlineOfAnotherColour) {
@@ -63,11 +65,15 @@ TEST(ShapeHitTest, FigureRegionsDecide) {
     };
     // A 100 x 60 figure at (0, 0); y runs downward into negative values.
     const Case cases[] = {
-        {CShape::kRectangle, {2, -2}, true},    {CShape::kRectangle, {50, -30}, true},
+        {CShape::kRectangle, {2, -2}, true},
+        {CShape::kRectangle, {50, -30}, true},
         {CShape::kRoundRect, {1, -1}, true}, // the cut-off corner still hits
-        {CShape::kEllipse, {50, -30}, true},    {CShape::kEllipse, {3, -3}, false},
-        {CShape::kEllipse, {97, -57}, false},   {CShape::kDiamond, {50, -30}, true},
-        {CShape::kDiamond, {5, -5}, false},     {CShape::kDiamond, {95, -55}, false},
+        {CShape::kEllipse, {50, -30}, true},
+        {CShape::kEllipse, {3, -3}, false},
+        {CShape::kEllipse, {97, -57}, false},
+        {CShape::kDiamond, {50, -30}, true},
+        {CShape::kDiamond, {5, -5}, false},
+        {CShape::kDiamond, {95, -55}, false},
         {7, {50, -30}, false}, // an unknown kind is never hit
     };
     for (const Case& c : cases) {

@@ -12,12 +12,14 @@ struct TestText : CText {
         m_font.lfHeight = 500;
     }
 };
-int Px(int units) { return UnitConversion{}.UnitsToPixels(units); }
+int Px(int units) {
+    return UnitConversion{}.UnitsToPixels(units);
+}
 } // namespace
 
 TEST(TextDraw, WrapsAtTheWidthAndPaintsPastTheBottom) {
-    TestText text(QStringLiteral("wrap these words inside a narrow box please"), 1000,
-                          -1000, 4000, -1500);
+    TestText text(QStringLiteral("wrap these words inside a narrow box please"), 1000, -1000, 4000,
+                  -1500);
     const QImage image = PaintObject(text, AtZoom(1.0f));
     // Several lines below the 5 mm box, nothing right of it.
     EXPECT_GT(Ink(image, QRect(Px(1000), Px(1500) + 25, Px(3000), 80)), 30);

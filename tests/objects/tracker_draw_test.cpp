@@ -16,7 +16,9 @@ QImage Tracker(const CBaseObject& object, unsigned step, bool handles) {
     return image;
 }
 
-bool Black(const QImage& image, int x, int y) { return Pixel(image, x, y) == 0; }
+bool Black(const QImage& image, int x, int y) {
+    return Pixel(image, x, y) == 0;
+}
 } // namespace
 
 TEST(TrackerDraw, DashesFollowTheAnimationStepPixelForPixel) {

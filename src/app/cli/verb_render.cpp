@@ -8,8 +8,10 @@
 #include "document/face_renderer.h"
 #include "platform/program_folder.h"
 
-#include <QBuffer>
+#include <QGuiApplication>
 #include <QSaveFile>
+
+#include <memory>
 
 namespace {
 
@@ -31,10 +33,11 @@ int RunRender(const QStringList& args) {
             bool ok = false;
             zoom = args[++i].toFloat(&ok);
             if (!ok || !(zoom >= kMinZoom && zoom <= kMaxZoom))
-                return ReportFailure(QStringLiteral("--zoom wants a number from %1 to %2, not \"%3\"")
-                                         .arg(kMinZoom)
-                                         .arg(kMaxZoom)
-                                         .arg(args[i]));
+                return ReportFailure(
+                    QStringLiteral("--zoom wants a number from %1 to %2, not \"%3\"")
+                        .arg(kMinZoom)
+                        .arg(kMaxZoom)
+                        .arg(args[i]));
         } else if (arg == QLatin1String("-o") && hasValue) {
             output = args[++i];
         } else if (!arg.startsWith(QLatin1Char('-')) && input.isEmpty()) {
@@ -57,6 +60,17 @@ int RunRender(const QStringList& args) {
     if (!doc.OnOpenDocument(input, &error))
         return ReportFailure(error);
 
+    // Fonts need a GUI application; without a display it draws offscreen.
+    std::unique_ptr<QGuiApplication> gui;
+    if (!QCoreApplication::instance()) {
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "lumvane";
+        static char* argv[] = {name, nullptr};
+        gui = std::make_unique<QGuiApplication>(argc, argv);
+    }
+
     FaceImageOptions options;
     options.zoom = zoom;
     const QImage image = RenderFaceImage(doc, faceId, options);
@@ -65,8 +79,8 @@ int RunRender(const QStringList& args) {
 
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        return ReportFailure(QStringLiteral("%1: cannot write the image (%2)")
-                                 .arg(output, file.errorString()));
+        return ReportFailure(
+            QStringLiteral("%1: cannot write the image (%2)").arg(output, file.errorString()));
     return 0;
 }
 

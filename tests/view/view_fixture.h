@@ -1,0 +1,44 @@
+#pragma once
+
+#include "document/discwright_doc.h"
+#include "objects/cir_text.h"
+#include "objects/shape.h"
+#include "objects/text.h"
+
+#include <QRgb>
+
+#include <memory>
+
+// A document on the shipped plain-paper label stocks: a 120 mm disc with a
+// 15 mm hole, 120 mm front and inside faces, and a 151 x 118 mm back insert.
+inline DocumentSettings ShippedStocks() {
+    const QString stocks = QStringLiteral(LUMVANE_SOURCE_DATA) + QStringLiteral("/label stock/");
+    DocumentSettings s;
+    s.discStockPath = stocks + QStringLiteral("disc/plain paper(A4).ini");
+    s.frontStockPath = stocks + QStringLiteral("front inside/Plain Paper (A4).ini");
+    s.backStockPath = stocks + QStringLiteral("back/Plain Paper(A4).ini");
+    return s;
+}
+
+// Colours as stored (0x00BBGGRR) and as images read them back (0xRRGGBB).
+inline constexpr quint32 kStoredRed = 0x0000FF;
+inline constexpr quint32 kStoredBlue = 0xFF0000;
+inline constexpr QRgb kRed = 0xFF0000;
+inline constexpr QRgb kBlue = 0x0000FF;
+
+// One object of every drawn kind, in the face's upper-left quarter (inside
+// the disc's ring): a red rectangle, a blue ellipse, a text and a circular
+// text around the face centre.
+inline void AddEveryKind(Face& face) {
+    face.AppendObject(std::make_unique<CShape>(2000, -2000, 3500, -3500, CShape::kRectangle,
+                                               kStoredRed, 0x000000));
+    face.AppendObject(std::make_unique<CShape>(3600, -2000, 5000, -3500, CShape::kEllipse,
+                                               kStoredBlue, 0x000000));
+    auto text = std::make_unique<CText>(2000, -3800, 5500, -5000, 0x000000,
+                                        QStringLiteral("Side <albumtitle>"), UnitConversion{});
+    text->m_font.lfHeight = 400;
+    face.AppendObject(std::move(text));
+    face.AppendObject(std::make_unique<CCirText>(
+        QPoint(face.m_width / 2, -face.m_height / 2), 4000.0, 0.0, 0x000000,
+        QStringLiteral("around the centre"), 1, 0, UnitConversion{}, 1.0f));
+}

@@ -1,0 +1,127 @@
+#include "document/face_renderer.h"
+#include "view/discwright_view.h"
+#include "view_fixture.h"
+
+#include <QScrollBar>
+#include <QSignalSpy>
+
+#include <gtest/gtest.h>
+
+namespace {
+QRgb At(const QImage& image, QPoint p) {
+    return image.pixel(p) & 0xFFFFFF;
+}
+
+struct ViewTest : ::testing::Test {
+    CDiscwrightDoc doc{ShippedStocks()};
+    CDiscwrightView view{doc};
+    void SetUp() override {
+        view.resize(900, 700);
+        view.show();
+        view.RecalcLayout();
+    }
+};
+} // namespace
+
+TEST_F(ViewTest, ZoomStopsAtPointFourAndTwo) {
+    for (int i = 0; i < 3; ++i)
+        view.ZoomOut();
+    EXPECT_FLOAT_EQ(view.Zoom(), 0.4f);
+    view.ZoomOut();
+    EXPECT_FLOAT_EQ(view.Zoom(), 0.4f);
+    view.Zoom100();
+    EXPECT_EQ(view.Zoom(), 1.0f);
+    float previous = view.Zoom();
+    for (int i = 0; i < 5; ++i) {
+        view.ZoomIn();
+        EXPECT_GT(view.Zoom(), previous);
+        previous = view.Zoom();
+    }
+    EXPECT_FLOAT_EQ(view.Zoom(), 2.0f);
+    view.ZoomIn();
+    EXPECT_FLOAT_EQ(view.Zoom(), 2.0f);
+    EXPECT_TRUE(view.OnCommand(kIdZoom100));
+    EXPECT_EQ(view.Zoom(), 1.0f);
+    // The canvas follows the zoom: the 120 mm disc is 454 pixels at 1.0.
+    EXPECT_EQ(view.FaceCanvas().width(), 454 + 1);
+}
+
+TEST_F(ViewTest, MarginsCentreTheFaceOrKeepTwentyPixels) {
+    const QSize client = view.viewport()->size();
+    const int w = 454; // the disc at zoom 1.0
+    EXPECT_EQ(view.Margin().x(), (client.width() - w + 20) / 2);
+    view.resize(300, 300);
+    view.RecalcLayout();
+    EXPECT_EQ(view.Margin(), QPoint(20, 20));
+    EXPECT_EQ(view.PageSize(), QSize(w + 40, w + 40));
+    EXPECT_GT(view.verticalScrollBar()->maximum(), 0);
+}
+
+TEST_F(ViewTest, ComposedFrameShowsDeskClipAndSelection) {
+    Face& disc = doc.GetFace(kDiscFace);
+    disc.m_backgroundColour = kStoredRed;
+    AddEveryKind(disc);
+    CBaseObject* rectangle = disc.Objects()[0].get();
+    rectangle->m_selected = 1;
+    disc.RebuildSelection();
+    view.RefreshFaceCanvas();
+    view.ComposeFrame();
+    const QImage& frame = view.BackBuffer();
+    const QPoint m = view.Margin();
+    const int c = 454 / 2;
+    EXPECT_NE(At(frame, m + QPoint(c, c)), kRed);   // the hole
+    EXPECT_NE(At(frame, m + QPoint(3, 3)), kRed);   // a corner
+    EXPECT_EQ(At(frame, m + QPoint(c, 10)), kRed);  // the ring
+    EXPECT_EQ(At(frame, m + QPoint(90, 90)), kRed); // inside the rectangle
+    // The rectangle's handle 0 at (76, 76) is an inverted 6 x 6 square.
+    const QPoint h0 = m + QPoint(76, 76);
+    EXPECT_EQ(At(frame, h0 + QPoint(-3, -3)), 0x00FFFFu); // red inverted
+    EXPECT_EQ(At(frame, h0 + QPoint(-4, -4)), kRed);
+
+    // The animation redraws the dashes one step further.
+    const QImage before = frame.copy();
+    view.AnimateSelection();
+    EXPECT_NE(view.BackBuffer(), before);
+}
+
+TEST_F(ViewTest, SwitchingFacesKeepsEachSelection) {
+    AddEveryKind(doc.GetFace(kDiscFace));
+    AddEveryKind(doc.GetFace(kBackFace));
+    doc.GetFace(kDiscFace).Objects()[1]->m_selected = 1;
+    doc.GetFace(kDiscFace).RebuildSelection();
+    QSignalSpy shown(&view, &CDiscwrightView::PropertyObjectChanged);
+    view.ShowFace(kBackFace);
+    EXPECT_EQ(doc.ActiveFaceId(), kBackFace);
+    EXPECT_EQ(view.FaceCanvas().width(), UnitConversion{}.UnitsToPixels(15100) + 1);
+    EXPECT_TRUE(doc.GetFace(kBackFace).Selection().empty());
+    view.ShowFace(kDiscFace);
+    ASSERT_EQ(doc.GetFace(kDiscFace).Selection().size(), 1u);
+    EXPECT_EQ(doc.GetFace(kDiscFace).Selection()[0], doc.GetFace(kDiscFace).Objects()[1].get());
+    // Each switch clears the property bar, then shows the first selected object.
+    ASSERT_GE(shown.size(), 3);
+    EXPECT_EQ(shown.last().at(0).value<CBaseObject*>(), doc.GetFace(kDiscFace).Objects()[1].get());
+}
+
+TEST_F(ViewTest, GridCommandTogglesTheDots) {
+    doc.SetActiveFace(kFrontFace);
+    view.RecalcLayout();
+    view.RefreshFaceCanvas();
+    EXPECT_FALSE(view.IsGridChecked());
+    view.OnCommand(kIdShowGrid);
+    EXPECT_TRUE(view.IsGridChecked());
+    view.ComposeFrame();
+    const QPoint dot = view.Margin() + QPoint(19, 19); // 5 mm
+    EXPECT_EQ(At(view.BackBuffer(), dot), 0u);
+    view.OnCommand(kIdShowGrid);
+    view.ComposeFrame();
+    EXPECT_EQ(At(view.BackBuffer(), dot), 0xFFFFFFu);
+}
+
+TEST_F(ViewTest, WindowAndFaceCoordinatesAgree) {
+    view.ZoomIn();
+    const QPoint face(5000, -3000);
+    const QPoint window = view.FaceToWindow(face);
+    const QPoint back = view.WindowToFace(window);
+    EXPECT_NEAR(back.x(), face.x(), 30);
+    EXPECT_NEAR(back.y(), face.y(), 30);
+}

@@ -130,6 +130,8 @@ void DrawFoldLines(CDeviceContext& dc, QPoint origin, const Face& face) {
 QImage RenderFaceImage(CDiscwrightDoc& doc, int faceId, const FaceImageOptions& options) {
     Face& face = doc.GetFace(faceId);
     const RenderContext context = MakeRenderContext(doc, options.zoom);
+    if (FaceSizePixels(face, options.zoom, context.canvas).isEmpty())
+        return {};
     QImage canvas;
     RefreshFaceCanvas(canvas, face, context);
 

@@ -71,4 +71,5 @@ struct FaceImageOptions {
     bool grid = false;
     int margin = 0;
 };
+// A null image when the face has no size (its label stock gave none).
 QImage RenderFaceImage(CDiscwrightDoc& doc, int faceId, const FaceImageOptions& options);

@@ -47,7 +47,8 @@ QColor ToQColor(ColourRef colour) {
 
 CDeviceContext::CDeviceContext(QImage& image, const RenderContext* context)
     : m_image(&image), m_deviceSize(image.size()) {
-    m_painter.begin(&image);
+    if (!image.isNull())
+        m_painter.begin(&image);
     SetContext(context);
     m_painter.setRenderHint(QPainter::Antialiasing, false);
     LOGFONTA system;

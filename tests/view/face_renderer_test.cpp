@@ -139,4 +139,6 @@ TEST(FaceRenderer, AbsurdFaceSizesAreCapped) {
     const QImage image = RenderFaceImage(doc, kFrontFace, options);
     EXPECT_LE(image.width(), kMaxFacePixels);
     EXPECT_LE(image.height(), kMaxFacePixels);
+    face.m_width = 0; // a stock that gave no size
+    EXPECT_TRUE(RenderFaceImage(doc, kFrontFace, options).isNull());
 }

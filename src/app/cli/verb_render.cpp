@@ -75,7 +75,9 @@ int RunRender(const QStringList& args) {
     options.zoom = zoom;
     const QImage image = RenderFaceImage(doc, faceId, options);
     if (image.isNull())
-        return ReportFailure(QStringLiteral("%1: the face is empty").arg(input));
+        return ReportFailure(
+            QStringLiteral("%1: the %2 face has no size (its label stock could not be read)")
+                .arg(input, faceName));
 
     QSaveFile file(output);
     if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())

@@ -1,4 +1,7 @@
 #include "document/face_renderer.h"
+#include "app/app_settings.h"
+#include "app/main_frame.h"
+#include "support/test_support.h"
 #include "view/discwright_view.h"
 #include "view_fixture.h"
 
@@ -124,4 +127,19 @@ TEST_F(ViewTest, WindowAndFaceCoordinatesAgree) {
     const QPoint back = view.WindowToFace(window);
     EXPECT_NEAR(back.x(), face.x(), 30);
     EXPECT_NEAR(back.y(), face.y(), 30);
+}
+
+TEST(MainFrameView, TheWindowShowsTheActiveFace) {
+    const TempProgramFolder program;
+    AppSettings settings(program.Path());
+    CDiscwrightDoc doc(settings.ForDocument());
+    AddEveryKind(doc.GetFace(kDiscFace));
+    CMainFrame frame(settings, doc);
+    ASSERT_NE(frame.View(), nullptr);
+    EXPECT_EQ(frame.centralWidget(), frame.View());
+    frame.View()->OnUpdate();
+    frame.View()->ComposeFrame();
+    const QPoint m = frame.View()->Margin();
+    // The red rectangle at 27.5 mm on the disc.
+    EXPECT_EQ(frame.View()->BackBuffer().pixel(m + QPoint(104, 104)) & 0xFFFFFF, kRed);
 }

@@ -40,8 +40,8 @@ CCirText::Placement CCirText::Track(int scaledX, int scaledY, int centreX, int c
     p.centreY = centreY;
     p.scaledRadius = m_scaledRadius;
     p.angle = m_angle;
-    const double dx = scaledX + m_textWidth / 2 - static_cast<double>(centreX);
-    const double dy = scaledY - m_textHeight / 2 - static_cast<double>(centreY);
+    const double dx = static_cast<double>(scaledX) + m_textWidth / 2 - centreX;
+    const double dy = static_cast<double>(scaledY) - m_textHeight / 2 - centreY;
     const double m = std::sqrt(dx * dx + dy * dy);
     // Only a move of at least one unit or one degree changes radius and angle.
     if (std::abs(TruncateToInt(m - p.scaledRadius)) > 0.3)
@@ -176,8 +176,9 @@ void CCirText::Draw(CDeviceContext& dc, int dx, int dy) {
         DeviceFont turned = font;
         turned.escapement = TruncateToInt((p.angle + (m_inverse ? 180.0 : 0.0)) * -10);
         dc.SelectFont(turned);
-        dc.TextOut(TruncateToInt(p.scaledX + m_textWidth / 2 + p.cornerX[0]),
-                   TruncateToInt(p.scaledY - m_textHeight / 2 - p.cornerY[0]), text);
+        dc.TextOut(TruncateToInt(static_cast<double>(p.scaledX) + m_textWidth / 2 + p.cornerX[0]),
+                   TruncateToInt(static_cast<double>(p.scaledY) - m_textHeight / 2 - p.cornerY[0]),
+                   text);
     }
     if (!printing)
         m_paintZoom = s;

@@ -67,7 +67,7 @@ void CText::Draw(CDeviceContext& dc, int dx, int dy) {
         QPainter& painter = dc.Painter();
         painter.save();
         painter.translate(centre);
-        painter.rotate(-m_rotation);
+        painter.rotate(-static_cast<double>(m_rotation % 360));
         painter.translate(-centre);
         dc.DrawText(text, AddClamped(cx, -std::abs(halfW)), AddClamped(cy, std::abs(halfH)),
                     AddClamped(cx, std::abs(halfW)), AddClamped(cy, -std::abs(halfH)), DrawFlags());

@@ -161,8 +161,8 @@ DeviceFont CDeviceContext::SelectFont(const DeviceFont& font) {
 int CDeviceContext::PenPixels() const {
     if (m_pen.style == PenStyle::Null)
         return 0;
-    const int pixels = std::abs(LPtoDPSize(QSize(m_pen.width, 0)).width());
-    return std::clamp(pixels, 1, kMaxPenPixels);
+    const long long pixels = std::llabs(LPtoDPSize(QSize(m_pen.width, 0)).width());
+    return static_cast<int>(std::clamp<long long>(pixels, 1, kMaxPenPixels));
 }
 
 void CDeviceContext::ApplyRop() {

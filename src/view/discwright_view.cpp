@@ -52,7 +52,8 @@ QPoint CDiscwrightView::WindowToFace(QPoint window) const {
 QPoint CDiscwrightView::FaceToWindow(QPoint face) const {
     const float z = Zoom();
     return QPoint(m_context.canvas.UnitsToPixels(Zoomed(face.x(), z)),
-                  m_context.canvas.UnitsToPixels(Zoomed(-face.y(), z))) +
+                  m_context.canvas.UnitsToPixels(
+                      Zoomed(AddClamped(0, -static_cast<long long>(face.y())), z))) +
            m_margin - ScrollPosition();
 }
 

@@ -54,7 +54,6 @@ bool CRasterImage::Allocate(int width, int height, int bitCount, int formatId) {
     m_info.rowStride = uint32_t(stride);
     m_info.formatId = formatId;
     m_info.colorType = bitCount == 24 ? 2 : 1;
-    m_info.backgroundIndex = -1;
     m_cachedWidth = width;
     m_cachedHeight = height;
     m_alpha.clear();

@@ -7,6 +7,8 @@
 #include <vector>
 
 #include <jpeglib.h>
+// jerror.h needs jpeglib.h first.
+#include <jerror.h>
 
 namespace {
 
@@ -23,7 +25,11 @@ void OnError(j_common_ptr info) {
     longjmp(err->jump, 1);
 }
 
-void OnMessage(j_common_ptr, int) {
+// Warnings are ignored, except the end of data in the middle of the picture:
+// a truncated file fails instead of showing grey where its pixels are missing.
+void OnMessage(j_common_ptr info, int level) {
+    if (level < 0 && info->err->msg_code == JWRN_JPEG_EOF)
+        OnError(info);
 }
 
 bool Fail(CRasterImage& out, const char* text) {

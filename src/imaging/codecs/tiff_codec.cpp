@@ -88,6 +88,63 @@ public:
     }
 
 private:
+    // 8-bit RGB or RGBA in strips, read as stored: exact colours even where
+    // the alpha is 0, which the general RGBA reader premultiplies away.
+    // Returns false without an error text when the page is of another kind.
+    static bool ReadPlainRgb(TIFF* tiff, CRasterImage& out, uint32_t w, uint32_t h, bool alpha) {
+        uint16_t photometric = 0, bits = 0, samples = 0, planar = PLANARCONFIG_CONTIG;
+        TIFFGetField(tiff, TIFFTAG_PHOTOMETRIC, &photometric);
+        TIFFGetFieldDefaulted(tiff, TIFFTAG_BITSPERSAMPLE, &bits);
+        TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLESPERPIXEL, &samples);
+        TIFFGetFieldDefaulted(tiff, TIFFTAG_PLANARCONFIG, &planar);
+        uint16_t orientation = ORIENTATION_TOPLEFT;
+        TIFFGetFieldDefaulted(tiff, TIFFTAG_ORIENTATION, &orientation);
+        if (photometric != PHOTOMETRIC_RGB || bits != 8 || planar != PLANARCONFIG_CONTIG ||
+            TIFFIsTiled(tiff) || orientation != ORIENTATION_TOPLEFT || samples != (alpha ? 4 : 3))
+            return false;
+        const tmsize_t lineBytes = TIFFScanlineSize(tiff);
+        if (lineBytes < tmsize_t(w) * samples)
+            return false;
+        CRasterImage image;
+        if (!image.Allocate(int(w), int(h), 24, kFormatTiff)) {
+            out.SetError(image.Info().lastError);
+            return false;
+        }
+        if (alpha)
+            image.AlphaCreate();
+        std::vector<uint8_t> line(static_cast<size_t>(lineBytes));
+        for (uint32_t r = 0; r < h; ++r) {
+            if (out.Cancelled())
+                return Fail(out, "Cancelled");
+            if (TIFFReadScanline(tiff, line.data(), r, 0) < 0)
+                return Fail(out, "Corrupted TIFF file!");
+            const int y = int(h - 1 - r);
+            const uint8_t* s = line.data();
+            uint8_t* d = image.Row(y);
+            uint8_t* a = alpha ? image.Alpha() + size_t(y) * w : nullptr;
+            for (uint32_t x = 0; x < w; ++x, s += samples, d += 3) {
+                d[0] = s[2], d[1] = s[1], d[2] = s[0];
+                if (a)
+                    a[x] = s[3];
+            }
+        }
+        SetResolution(tiff, image);
+        out = std::move(image);
+        return true;
+    }
+
+    static void SetResolution(TIFF* tiff, CRasterImage& image) {
+        float xRes = 0, yRes = 0;
+        uint16_t unit = RESUNIT_INCH;
+        TIFFGetFieldDefaulted(tiff, TIFFTAG_RESOLUTIONUNIT, &unit);
+        if (TIFFGetField(tiff, TIFFTAG_XRESOLUTION, &xRes) &&
+            TIFFGetField(tiff, TIFFTAG_YRESOLUTION, &yRes) && xRes > 0 && yRes > 0 &&
+            xRes < 100000 && yRes < 100000) {
+            const double scale = unit == RESUNIT_CENTIMETER ? 2.54 : 1.0;
+            image.SetDpi(int(xRes * scale + 0.5), int(yRes * scale + 0.5));
+        }
+    }
+
     static bool ReadPage(TIFF* tiff, CRasterImage& out) {
         if (out.Frame() > 0 && !TIFFSetDirectory(tiff, tdir_t(out.Frame())))
             return Fail(out, "Error: page not present in TIFF file");
@@ -100,6 +157,10 @@ private:
         uint16_t* extraTypes = nullptr;
         TIFFGetField(tiff, TIFFTAG_EXTRASAMPLES, &extraCount, &extraTypes);
         const bool alpha = extraCount > 0;
+        if (ReadPlainRgb(tiff, out, w, h, alpha))
+            return true;
+        if (out.Info().lastError[0])
+            return false;
         std::vector<uint32_t> raster;
         try {
             raster.resize(size_t(w) * h);
@@ -130,15 +191,7 @@ private:
                     a[x] = uint8_t(TIFFGetA(s[x]));
             }
         }
-        float xRes = 0, yRes = 0;
-        uint16_t unit = RESUNIT_INCH;
-        TIFFGetFieldDefaulted(tiff, TIFFTAG_RESOLUTIONUNIT, &unit);
-        if (TIFFGetField(tiff, TIFFTAG_XRESOLUTION, &xRes) &&
-            TIFFGetField(tiff, TIFFTAG_YRESOLUTION, &yRes) && xRes > 0 && yRes > 0 &&
-            xRes < 100000 && yRes < 100000) {
-            const double scale = unit == RESUNIT_CENTIMETER ? 2.54 : 1.0;
-            image.SetDpi(int(xRes * scale + 0.5), int(yRes * scale + 0.5));
-        }
+        SetResolution(tiff, image);
         out = std::move(image);
         return true;
     }

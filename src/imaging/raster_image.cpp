@@ -11,6 +11,21 @@
 #include <QImage>
 #include <QSaveFile>
 
+namespace {
+
+// The pixel block of the last image replaced by a decode, kept for the next
+// allocation: a fresh block of tens of megabytes costs more in page faults
+// than decoding into it. Only blocks up to this size are kept.
+constexpr size_t kMaxSpareBytes = size_t(128) << 20;
+thread_local std::vector<uint8_t> t_spareDib;
+
+void KeepSpare(std::vector<uint8_t>& block) {
+    if (block.capacity() <= kMaxSpareBytes && block.capacity() > t_spareDib.capacity())
+        t_spareDib.swap(block);
+}
+
+} // namespace
+
 bool CheckImageSize(CRasterImage& image, int64_t width, int64_t height) {
     if (width <= 0 || height <= 0) {
         image.SetError("Image has no pixels");
@@ -39,6 +54,8 @@ bool CRasterImage::Allocate(int width, int height, int bitCount, int formatId) {
     const size_t total =
         sizeof(BitmapInfoHeader) + size_t(paletteSize) * 4 + size_t(stride) * height;
     try {
+        if (t_spareDib.capacity() >= total && m_dib.capacity() < total)
+            m_dib.swap(t_spareDib);
         m_dib.assign(total, 0);
     } catch (const std::bad_alloc&) {
         m_dib.clear();
@@ -135,6 +152,7 @@ bool CRasterImage::DecodeFrom(std::span<const uint8_t> bytes, int formatId) {
     decoded.m_info.escape = 0;
     decoded.m_info.lastError[0] = 0;
     const int frame = m_frame;
+    KeepSpare(m_dib);
     *this = std::move(decoded);
     m_frame = frame;
     m_cachedWidth = Width();

@@ -3,6 +3,7 @@
 #include "imaging/image_codec.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 #include <cstring>
 #include <new>
@@ -107,17 +108,27 @@ bool CRasterImage::IsGreyRamp() const {
     return true;
 }
 
+namespace {
+
+// Resolutions from files can be anything; conversions saturate instead of
+// overflowing.
+int32_t Saturate(double value) {
+    return int32_t(std::clamp(value, double(INT32_MIN), double(INT32_MAX)));
+}
+
+} // namespace
+
 void CRasterImage::SetDpi(int x, int y) {
     m_info.xDpi = x;
     m_info.yDpi = y;
-    m_header.xPelsPerMeter = int32_t(std::floor(x * 39.37007874015748 + 0.5));
-    m_header.yPelsPerMeter = int32_t(std::floor(y * 39.37007874015748 + 0.5));
+    m_header.xPelsPerMeter = Saturate(std::floor(x * 39.37007874015748 + 0.5));
+    m_header.yPelsPerMeter = Saturate(std::floor(y * 39.37007874015748 + 0.5));
     SyncHeader();
 }
 
 void CRasterImage::SetDpiFromHeader(int32_t xPelsPerMeter, int32_t yPelsPerMeter) {
-    m_info.xDpi = int32_t(std::floor(xPelsPerMeter * 0.0254 + 0.5));
-    m_info.yDpi = int32_t(std::floor(yPelsPerMeter * 0.0254 + 0.5));
+    m_info.xDpi = Saturate(std::floor(xPelsPerMeter * 0.0254 + 0.5));
+    m_info.yDpi = Saturate(std::floor(yPelsPerMeter * 0.0254 + 0.5));
     m_header.xPelsPerMeter = xPelsPerMeter;
     m_header.yPelsPerMeter = yPelsPerMeter;
     SyncHeader();

@@ -103,6 +103,12 @@ std::vector<BrokenCase> BrokenCases() {
         b.insert(b.end(), 5, 0x01);
         cases.push_back({"pcx_cut", kFormatPcx, b, "corrupted PCX"});
     }
+    // 30000 x 8000 claimed by a stream of two bytes.
+    cases.push_back({"gif_more_pixels_than_data", kFormatGif,
+                     Bytes({'G',  'I',  'F',  '8',  '9', 'a', 1,   0,    1,    0, 0x80, 0,
+                            0,    0,    0,    0,    255, 255, 255, 0x2C, 0,    0, 0,    0,
+                            0x30, 0x75, 0x40, 0x1F, 0,   2,   2,   0x4C, 0x01, 0, 0x3B}),
+                     "corrupted GIF"});
     cases.push_back({"gif_signature", kFormatGif, Bytes({'G', 'I', 'F', '7', 0, 0}), "Not a GIF"});
     cases.push_back({"ico_type", kFormatIco, Bytes({0, 0, 2, 0, 1, 0}), "Not an ICO"});
     cases.push_back({"png_garbage", kFormatPng, Bytes({1, 2, 3, 4, 5, 6, 7, 8, 9}), "*"});

@@ -69,6 +69,12 @@ TEST(ImageCore, InformationBlockFieldsSitAtTheirOffsets) {
     EXPECT_EQ(image.Info().yDpi, 96);
     image.AlphaCreate();
     EXPECT_EQ(image.Info().colorType, 4);
+    // Found by fuzzing: a file's extreme pixels per metre, converted to dots
+    // per inch and back (as a rotation does), saturates instead of overflowing.
+    image.SetDpiFromHeader(INT32_MAX, INT32_MIN);
+    ASSERT_TRUE(image.RotateLeft());
+    EXPECT_EQ(image.Header().xPelsPerMeter, INT32_MAX);
+    EXPECT_EQ(image.Header().yPelsPerMeter, INT32_MIN);
 }
 
 TEST(ImageCore, ReadPixelOutsideGivesTheBackground) {

@@ -66,6 +66,9 @@ public:
                 palette[1] = RgbQuad{255, 255, 255, 0};
         }
 
+        // Two bytes of data give at most 63 bytes of rows.
+        if ((in.Remaining() / 2 + 1) * 63 < size_t(planes) * bytesPerLine * h)
+            return Fail(out, "corrupted PCX");
         const int outBits = trueColour ? 24 : planar ? 4 : bits == 2 ? 4 : bits;
         CRasterImage image;
         image.Info().escape = out.Info().escape;

@@ -74,6 +74,10 @@ bool ReadPng(ReadJob& job, ReadState& state, CRasterImage& image, CRasterImage& 
     png_get_IHDR(png, info, &w, &h, &depth, &colorType, &interlace, nullptr, nullptr);
     if (!CheckImageSize(out, w, h))
         return false;
+    // Deflate expands at most 1032 times: refuse rows the file cannot hold.
+    if ((uint64_t(w) * depth * png_get_channels(png, info) / 8 + 1) * h >
+        uint64_t(state.in->Size()) * 1032 + 4096)
+        return Fail(out, "Read Error");
     const bool hasTrns = png_get_valid(png, info, PNG_INFO_tRNS);
     if (depth == 16)
         png_set_strip_16(png);

@@ -166,6 +166,9 @@ public:
         const int bytes = (depth + 7) / 8;
         if (!rle && in.Remaining() < size_t(hd.width) * hd.height * bytes)
             return Fail(out, "corrupted TGA");
+        // A packet of 1 + `bytes` bytes gives at most 128 pixels.
+        if (rle && in.Remaining() / (1 + bytes) * 128 < size_t(hd.width) * hd.height)
+            return Fail(out, "corrupted TGA");
 
         CRasterImage image;
         image.Info().escape = out.Info().escape;

@@ -1,6 +1,7 @@
 #include "imaging/image_codec.h"
 #include "imaging/raster_image.h"
 
+#include <algorithm>
 #include <cstdarg>
 #include <cstring>
 #include <vector>
@@ -179,6 +180,7 @@ private:
         }
         if (alpha)
             image.AlphaCreate();
+        const bool unassociated = alpha && extraTypes && extraTypes[0] == EXTRASAMPLE_UNASSALPHA;
         for (uint32_t y = 0; y < h; ++y) {
             const uint32_t* s = raster.data() + size_t(y) * w;
             uint8_t* d = image.Row(int(y));
@@ -187,8 +189,13 @@ private:
                 d[0] = uint8_t(TIFFGetB(s[x]));
                 d[1] = uint8_t(TIFFGetG(s[x]));
                 d[2] = uint8_t(TIFFGetR(s[x]));
-                if (a)
-                    a[x] = uint8_t(TIFFGetA(s[x]));
+                if (!a)
+                    continue;
+                a[x] = uint8_t(TIFFGetA(s[x]));
+                // The RGBA reader premultiplies unassociated alpha; undo it.
+                if (unassociated && a[x] > 0 && a[x] < 255)
+                    for (int c = 0; c < 3; ++c)
+                        d[c] = uint8_t(std::min(255, (d[c] * 255 + a[x] / 2) / a[x]));
             }
         }
         SetResolution(tiff, image);

@@ -41,11 +41,11 @@ convert $B -quality 95 -density 118 -units PixelsPerCentimeter jpeg_rgb.jpg
 convert $B -colorspace Gray jpeg_grey.jpg
 convert -size 16x16 'xc:rgb(200,100,50)' -quality 95 jpeg_flat_rgb.jpg
 convert -size 16x16 'xc:rgb(200,100,50)' -colorspace CMYK -quality 95 jpeg_flat_cmyk.jpg
-convert $B PNG24:png_rgb.png
-convert $A PNG32:png_rgba.png
-convert $B -type palette png_palette.png
-convert $W -colorspace Gray -depth 16 png_grey16.png
-convert $B -interlace PNG PNG24:png_interlaced.png
+convert $B -define png:exclude-chunk=date,time PNG24:png_rgb.png
+convert $A -define png:exclude-chunk=date,time PNG32:png_rgba.png
+convert $B -type palette -define png:exclude-chunk=date,time png_palette.png
+convert $W -colorspace Gray -depth 16 -define png:exclude-chunk=date,time png_grey16.png
+convert $B -interlace PNG -define png:exclude-chunk=date,time PNG24:png_interlaced.png
 convert $A ico_32.ico
 convert $B -type palette ico_8.ico
 convert $B -density 150 tiff_rgb.tif
@@ -142,4 +142,16 @@ pcx("pcx_4_planes.pcx", 1, 4, 2, lines, pal16)
 bw16 = bytes([0, 0, 0, 255, 255, 255]) + bytes(42)
 lines = [bytes([sum(0x80 >> x for x in range(w) if (x + r) % 2), 0]) for r in range(h)]
 pcx("pcx_1.pcx", 1, 1, 2, lines, bw16)
+PY
+
+# The image fuzzer's seeds: each fixture behind the byte that picks its reader.
+python3 - <<'PY'
+import os
+fmt = {"bmp": 0, "gif": 1, "jpg": 2, "png": 3, "ico": 4, "tif": 5, "tga": 6, "pcx": 7, "dib": 8}
+out = "../../../fuzz/corpus/image"
+os.makedirs(out, exist_ok=True)
+for f in sorted(os.listdir(".")):
+    ext = f.rsplit(".", 1)[-1]
+    if ext in fmt:
+        open(os.path.join(out, f), "wb").write(bytes([fmt[ext]]) + open(f, "rb").read())
 PY

@@ -73,6 +73,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Fixture{"bmp_4_rle.bmp", kFormatBmp, 4, C, false},
                     Fixture{"bmp_1.bmp", kFormatBmp, 1, BW, false},
                     Fixture{"bmp_os2.bmp", kFormatBmp, 24, C, false},
+                    Fixture{"bmp_os2_8.bmp", kFormatBmp, 8, C, false},
                     Fixture{"bmp_16.bmp", kFormatBmp, 24, C, false},
                     Fixture{"bmp_16_565.bmp", kFormatBmp, 24, C, false},
                     Fixture{"bmp_16_plain.bmp", kFormatBmp, 24, C, false},
@@ -118,6 +119,26 @@ TEST(CodecFixtures, SixteenBitTgaKeepsItsAttributeBitAsAlpha) {
     EXPECT_EQ(image.Alpha()[4 * 7 + 0], 255);
     EXPECT_EQ(image.Alpha()[4 * 7 + 5], 0);
     EXPECT_EQ(PixelRgb(image, 1, 4), kColours[1]); // top row, x = 1
+}
+
+TEST(CodecFixtures, IconMaskMakesPixelsTransparent) {
+    // One 2 x 1 icon of 1 bit: colour indices 1 0, mask bits 0 1.
+    std::vector<uint8_t> ico = {0, 0, 1, 0, 1, 0, 2, 1, 2, 0, 1, 0, 1, 0, 0, 0, 0, 0, 22, 0, 0, 0};
+    const uint8_t header[40] = {40, 0, 0, 0, 2, 0, 0, 0, 2, 0, 0, 0, 1, 0, 1, 0};
+    ico.insert(ico.end(), header, header + 40);
+    for (uint8_t b : {0, 0, 0, 0, 255, 255, 255, 0}) // black, white
+        ico.push_back(b);
+    for (uint8_t b : {0x80, 0, 0, 0}) // colour row
+        ico.push_back(b);
+    for (uint8_t b : {0x40, 0, 0, 0}) // mask row
+        ico.push_back(b);
+    CRasterImage image;
+    ASSERT_TRUE(image.DecodeFrom(ico, kFormatIco)) << image.LastError().toStdString();
+    EXPECT_EQ(image.BitCount(), 1);
+    EXPECT_EQ(PixelRgb(image, 0, 0), 0xFFFFFFu);
+    ASSERT_TRUE(image.HasAlpha());
+    EXPECT_EQ(image.Alpha()[0], 255);
+    EXPECT_EQ(image.Alpha()[1], 0);
 }
 
 TEST(CodecFixtures, GifTransparentIndexBecomesTheBackgroundIndex) {

@@ -106,6 +106,10 @@ for r in range(h):
     rle += b"\x00\x00"
 rle += b"\x00\x01"
 bmp("bmp_4_rle.bmp", info(4, 2, colours=8), pal, rle)
+# OS/2 8-bit: 12-byte header, 256 palette entries of 3 bytes
+os2pal = b"".join(bytes([b, g, r]) for r, g, b in cols) + bytes(3 * 248)
+os2 = struct.pack("<IHHHH", 12, w, h, 1, 8)
+bmp("bmp_os2_8.bmp", os2, os2pal, rows8)
 # TGA 16-bit with one attribute bit: x < 3 opaque
 def tga16():
     hd = struct.pack("<BBBHHBHHHHBB", 0, 0, 2, 0, 0, 0, 0, 0, w, h, 16, 0x01)

@@ -113,12 +113,9 @@ public:
     int CachedWidth() const { return m_cachedWidth; }
     int CachedHeight() const { return m_cachedHeight; }
 
-    // Internal to the image layer: the header copy and the DIB's header are
-    // kept equal through this.
-    void SyncHeader();
-    BitmapInfoHeader& MutableHeader() { return m_header; }
-
 private:
+    // Writes the header copy into the DIB block, so both always agree.
+    void SyncHeader();
     size_t PixelOffset() const { return sizeof(BitmapInfoHeader) + size_t(m_header.clrUsed) * 4; }
 
     ImageInfo m_info;

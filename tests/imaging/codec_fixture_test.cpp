@@ -91,6 +91,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Fixture{"ico_8.ico", kFormatIco, 4, C, false},
                     Fixture{"tiff_rgb.tif", kFormatTiff, 24, C, false, 0, 150},
                     Fixture{"tiff_alpha.tif", kFormatTiff, 24, C, true},
+                    Fixture{"tiff_palette_strips.tif", kFormatTiff, 24, C, false},
                     Fixture{"tiff_two_pages.tif", kFormatTiff, 24, BW, false, 1},
                     Fixture{"tga_24.tga", kFormatTga, 24, C, false},
                     Fixture{"tga_24_rle.tga", kFormatTga, 24, C, false},

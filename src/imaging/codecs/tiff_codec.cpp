@@ -162,17 +162,6 @@ private:
             return true;
         if (out.Info().lastError[0])
             return false;
-        std::vector<uint32_t> raster;
-        try {
-            raster.resize(size_t(w) * h);
-        } catch (const std::bad_alloc&) {
-            return Fail(out, "No space for raster buffer");
-        }
-        // Rows come out bottom-up, as the DIB holds them.
-        if (!TIFFReadRGBAImageOriented(tiff, w, h, raster.data(), ORIENTATION_BOTLEFT, 0))
-            return Fail(out, "Corrupted TIFF file!");
-        if (out.Cancelled())
-            return Fail(out, "Cancelled");
         CRasterImage image;
         if (!image.Allocate(int(w), int(h), 24, kFormatTiff)) {
             out.SetError(image.Info().lastError);
@@ -181,22 +170,49 @@ private:
         if (alpha)
             image.AlphaCreate();
         const bool unassociated = alpha && extraTypes && extraTypes[0] == EXTRASAMPLE_UNASSALPHA;
-        for (uint32_t y = 0; y < h; ++y) {
-            const uint32_t* s = raster.data() + size_t(y) * w;
-            uint8_t* d = image.Row(int(y));
-            uint8_t* a = alpha ? image.Alpha() + size_t(y) * w : nullptr;
-            for (uint32_t x = 0; x < w; ++x, d += 3) {
-                d[0] = uint8_t(TIFFGetB(s[x]));
-                d[1] = uint8_t(TIFFGetG(s[x]));
-                d[2] = uint8_t(TIFFGetR(s[x]));
-                if (!a)
-                    continue;
-                a[x] = uint8_t(TIFFGetA(s[x]));
-                // The RGBA reader premultiplies unassociated alpha; undo it.
-                if (unassociated && a[x] > 0 && a[x] < 255)
-                    for (int c = 0; c < 3; ++c)
-                        d[c] = uint8_t(std::min(255, (d[c] * 255 + a[x] / 2) / a[x]));
+        // Stripped pages are converted one strip at a time, so the RGBA
+        // buffer stays small; tiled pages are converted whole.
+        const bool tiled = TIFFIsTiled(tiff);
+        uint32_t rowsPerStrip = h;
+        if (!tiled)
+            TIFFGetFieldDefaulted(tiff, TIFFTAG_ROWSPERSTRIP, &rowsPerStrip);
+        rowsPerStrip = std::clamp<uint32_t>(rowsPerStrip, 1, h);
+        std::vector<uint32_t> raster;
+        try {
+            raster.resize(size_t(w) * (tiled ? h : rowsPerStrip));
+        } catch (const std::bad_alloc&) {
+            return Fail(out, "No space for raster buffer");
+        }
+        for (uint32_t top = 0; top < h; top += rowsPerStrip) {
+            if (out.Cancelled())
+                return Fail(out, "Cancelled");
+            const uint32_t rows = tiled ? h : std::min(rowsPerStrip, h - top);
+            // Both readers put the lowest row first, as the DIB holds rows.
+            const int ok =
+                tiled ? TIFFReadRGBAImageOriented(tiff, w, h, raster.data(), ORIENTATION_BOTLEFT, 0)
+                      : TIFFReadRGBAStrip(tiff, top, raster.data());
+            if (!ok)
+                return Fail(out, "Corrupted TIFF file!");
+            for (uint32_t k = 0; k < rows; ++k) {
+                const int y = int(h - top - rows + k);
+                const uint32_t* px = raster.data() + size_t(k) * w;
+                uint8_t* d = image.Row(y);
+                uint8_t* a = alpha ? image.Alpha() + size_t(y) * w : nullptr;
+                for (uint32_t x = 0; x < w; ++x, d += 3) {
+                    d[0] = uint8_t(TIFFGetB(px[x]));
+                    d[1] = uint8_t(TIFFGetG(px[x]));
+                    d[2] = uint8_t(TIFFGetR(px[x]));
+                    if (!a)
+                        continue;
+                    a[x] = uint8_t(TIFFGetA(px[x]));
+                    // The RGBA reader premultiplies unassociated alpha; undo it.
+                    if (unassociated && a[x] > 0 && a[x] < 255)
+                        for (int c = 0; c < 3; ++c)
+                            d[c] = uint8_t(std::min(255, (d[c] * 255 + a[x] / 2) / a[x]));
+                }
             }
+            if (tiled)
+                break;
         }
         SetResolution(tiff, image);
         out = std::move(image);

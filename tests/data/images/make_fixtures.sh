@@ -50,6 +50,7 @@ convert $A ico_32.ico
 convert $B -type palette ico_8.ico
 convert $B -density 150 tiff_rgb.tif
 convert $A tiff_alpha.tif
+convert $B -type palette -define tiff:rows-per-strip=2 -compress lzw tiff_palette_strips.tif
 convert $B $W tiff_two_pages.tif
 convert $B -compress None tga_24.tga
 convert $A -compress None tga_32.tga

@@ -6,6 +6,7 @@
 #include "app/property_bar/text_panel.h"
 #include "objects/cir_text.h"
 #include "objects/text.h"
+#include "toolkit/colour_button.h"
 
 #include <QApplication>
 #include <QMenu>
@@ -154,5 +155,7 @@ TEST_F(TextPanelsTest, CircularTextStyleButtons) {
     bar.m_cirTextPanel->m_circular->click();
     EXPECT_EQ(cir->m_font.lfItalic, 1);
     EXPECT_EQ(cir->m_circular, 0);
-    EXPECT_EQ(NewUndoSteps(), 2);
+    bar.m_cirTextPanel->m_controls->m_colour->PickColour(QColor(0xAA, 0xBB, 0xCC));
+    EXPECT_EQ(cir->m_textColour, 0xCCBBAAu);
+    EXPECT_EQ(NewUndoSteps(), 3);
 }

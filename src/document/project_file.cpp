@@ -127,8 +127,19 @@ bool ReadLayoutBytes(QByteArrayView bytes, ObjectList& objects, QString* error) 
 }
 
 QByteArray LayoutBytes(const ObjectList& objects) {
+    std::vector<CBaseObject*> pointers;
+    pointers.reserve(objects.size());
+    for (const auto& object : objects)
+        pointers.push_back(object.get());
+    return LayoutBytes(pointers);
+}
+
+QByteArray LayoutBytes(std::span<CBaseObject* const> objects) {
+    // The bytes WriteObjectList gives: the count, then one reference per object.
     QByteArray bytes;
     Archive ar(&bytes);
-    WriteObjectList(ar, objects);
+    ar.WriteCount(quint32(objects.size()));
+    for (const CBaseObject* object : objects)
+        ar.WriteObject(object);
     return bytes;
 }

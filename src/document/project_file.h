@@ -10,6 +10,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <span>
 
 class Archive;
 class CDiscwrightDoc;
@@ -65,3 +66,5 @@ QByteArray ProjectBytes(const ProjectContent& content);
 // A layout archive: one object list and nothing else.
 bool ReadLayoutBytes(QByteArrayView bytes, ObjectList& objects, QString* error);
 QByteArray LayoutBytes(const ObjectList& objects);
+// The same archive over objects owned elsewhere, such as a face's selection.
+QByteArray LayoutBytes(std::span<CBaseObject* const> objects);

@@ -1,0 +1,125 @@
+#include "cir_text_panel.h"
+
+#include "position_fields.h"
+#include "text_controls.h"
+
+#include "objects/cir_text.h"
+#include "toolkit/colour_button.h"
+#include "view/editing_host.h"
+
+#include <QComboBox>
+#include <QFontComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+CCirTextPanel::CCirTextPanel(EditingHost& host, const UnitConversion& units, QWidget* parent)
+    : CObjectPanel(host, units, parent), m_angle(NewDigitsEdit(this)),
+      m_radius(NewDigitsEdit(this)), m_controls(new TextControls(this, units)),
+      m_circular(NewToggleButton(this, tr("Cir"), tr("Circular"))),
+      m_inverse(NewToggleButton(this, tr("Inv"), tr("Inverse"))) {
+    auto* top = new QHBoxLayout;
+    auto* angleLabel = new QLabel(tr("Angle"), this);
+    angleLabel->setBuddy(m_angle);
+    auto* radiusLabel = new QLabel(tr("Radius"), this);
+    radiusLabel->setBuddy(m_radius);
+    for (QWidget* w : {static_cast<QWidget*>(angleLabel), static_cast<QWidget*>(m_angle),
+                       static_cast<QWidget*>(radiusLabel), static_cast<QWidget*>(m_radius)})
+        top->addWidget(w);
+    top->addWidget(m_controls->m_text, 1);
+    top->addWidget(m_controls->m_editText);
+    top->addWidget(m_controls->m_trackButton);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_controls->m_face, 1);
+    bottom->addWidget(m_controls->m_size);
+    for (QWidget* w :
+         {m_controls->m_bold, m_controls->m_italic, m_controls->m_underline, m_circular, m_inverse})
+        bottom->addWidget(w);
+    bottom->addWidget(m_controls->m_colour);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(4, 2, 4, 2);
+    layout->addLayout(top);
+    layout->addLayout(bottom);
+
+    for (QLineEdit* field : {m_angle, m_radius})
+        OnEdited(field, this, [this] {
+            if (IsActive())
+                ApplyTo();
+        });
+    connect(m_controls->m_text, &QLineEdit::textEdited, this, [this](const QString& text) {
+        if (!text.isEmpty())
+            ApplyTo();
+    });
+    connect(m_controls, &TextControls::TextReplaced, this, &CCirTextPanel::ApplyTo);
+    connect(m_controls->m_editText, &QToolButton::clicked, this,
+            [this] { m_controls->EditText(m_host.DialogParent()); });
+    connect(m_controls->m_face, &QComboBox::activated, this, [this] {
+        if (CCirText* text = CirText()) {
+            text->m_font.SetFaceName(m_controls->m_face->currentFont().family());
+            ApplyTo();
+        }
+    });
+    connect(m_controls->m_size, &QComboBox::activated, this, [this] {
+        if (CCirText* text = CirText()) {
+            text->m_font.lfHeight = m_controls->ChosenHeight();
+            // MEASURE-TEXT CALL SITE: the text's extent must be measured again
+            // with the new height before it is placed on its circle, as in
+            // text->MeasureText(text->m_font.lfHeight, <face canvas>), once
+            // circular text can measure itself.
+            ApplyTo();
+        }
+    });
+    for (QToolButton* style :
+         {m_controls->m_bold, m_controls->m_italic, m_controls->m_underline, m_circular, m_inverse})
+        connect(style, &QToolButton::clicked, this, [this] {
+            if (CCirText* text = CirText()) {
+                m_controls->ReadStyle(text->m_font);
+                text->m_circular = m_circular->isChecked() ? 1 : 0;
+                text->m_inverse = m_inverse->isChecked() ? 1 : 0;
+                ApplyTo();
+            }
+        });
+    connect(m_controls->m_colour, &ColourButton::ColourPicked, this, &CCirTextPanel::ApplyTo);
+}
+
+CCirText* CCirTextPanel::CirText() const {
+    return static_cast<CCirText*>(m_object);
+}
+
+void CCirTextPanel::Load() {
+    const CCirText& text = *CirText();
+    ShowValue(m_angle, static_cast<int>(text.m_angle));
+    ShowValue(m_radius, static_cast<int>(text.m_radius));
+    m_controls->ShowFont(text.m_font);
+    m_circular->setChecked(text.m_circular != 0);
+    m_inverse->setChecked(text.m_inverse != 0);
+    m_controls->m_text->setText(text.m_text);
+    m_controls->m_colour->SetColour(ColourFromRef(text.m_textColour));
+}
+
+void CCirTextPanel::RefreshPosition(const LogicalRect&) {
+    CCirText* text = CirText();
+    if (text == nullptr)
+        return;
+    const float zoom = m_host.Zoom();
+    if (zoom > 0)
+        text->m_radius = text->m_scaledRadius / zoom;
+    ShowValue(m_angle, static_cast<int>(text->m_angle));
+    ShowValue(m_radius, static_cast<int>(text->m_radius));
+}
+
+void CCirTextPanel::ApplyTo() {
+    CCirText* text = CirText();
+    if (text == nullptr || m_loading > 0)
+        return;
+    // An emptied field keeps the object's text: an empty circular text could
+    // no longer be seen or picked on the face.
+    const QString typed = m_controls->m_text->text();
+    if (!typed.isEmpty())
+        text->m_text = typed;
+    text->m_textColour = RefFromColour(m_controls->m_colour->Colour());
+    text->PlaceOnCircle(FieldValue(m_radius), FieldValue(m_angle), m_host.Zoom());
+    Commit();
+}

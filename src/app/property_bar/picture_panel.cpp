@@ -1,0 +1,211 @@
+#include "picture_panel.h"
+
+#include "position_fields.h"
+
+#include "document/discwright_doc.h"
+#include "objects/image.h"
+#include "toolkit/colour_button.h"
+#include "view/editing_host.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QIntValidator>
+#include <QLineEdit>
+#include <QToolButton>
+
+namespace {
+
+struct EffectButton {
+    PictureEffect effect;
+    const char* text;
+    const char* toolTip;
+};
+
+const EffectButton kEffectButtons[kPictureEffectCount] = {
+    {PictureEffect::kFlip, "\u2195", "flip"},
+    {PictureEffect::kMirror, "\u2194", "mirror"},
+    {PictureEffect::kRotateLeft, "\u21b6", "rotate left"},
+    {PictureEffect::kRotateRight, "\u21b7", "rotate right"},
+    {PictureEffect::kLighten, "+", "lighten"},
+    {PictureEffect::kDarken, "\u2212", "darken"},
+    {PictureEffect::kSoften, "S", "soften"},
+    {PictureEffect::kSharpen, "H", "sharpen"},
+    {PictureEffect::kNegative, "N", "negative"},
+    {PictureEffect::kGrayscale, "G", "grayscale"},
+};
+
+constexpr quint32 kMagenta = 0xFF00FF;
+
+// Shows the wait cursor while an effect runs, however it ends.
+class WaitCursor {
+public:
+    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
+    WaitCursor(const WaitCursor&) = delete;
+    WaitCursor& operator=(const WaitCursor&) = delete;
+};
+
+} // namespace
+
+CPicturePanel::CPicturePanel(EditingHost& host, const UnitConversion& units,
+                             PictureEditing& editing, QWidget* parent)
+    : CObjectPanel(host, units, parent), m_position(new PositionFields(this)),
+      m_keepAspect(new QCheckBox(tr("Keep Aspect Ratio"), this)),
+      m_alpha(new QCheckBox(tr("Alpha channel"), this)),
+      m_transparent(new QCheckBox(tr("Transparent"), this)),
+      m_transparentColour(new ColourButton(this)), m_transparency(new QLineEdit(this)),
+      m_editing(editing) {
+    m_transparency->setValidator(new QIntValidator(0, 255, m_transparency));
+    m_transparency->hide();
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 2, 4, 2);
+    m_position->AddTo(layout);
+    for (QWidget* w :
+         {static_cast<QWidget*>(m_keepAspect), static_cast<QWidget*>(m_alpha),
+          static_cast<QWidget*>(m_transparent), static_cast<QWidget*>(m_transparentColour)})
+        layout->addWidget(w);
+    for (int i = 0; i < kPictureEffectCount; ++i) {
+        auto* button = new QToolButton(this);
+        button->setText(QString::fromUtf8(kEffectButtons[i].text));
+        button->setToolTip(QString::fromLatin1(kEffectButtons[i].toolTip));
+        const PictureEffect effect = kEffectButtons[i].effect;
+        connect(button, &QToolButton::clicked, this, [this, effect] { RunEffect(effect); });
+        layout->addWidget(button);
+        m_effects[i] = button;
+    }
+    layout->addStretch(1);
+
+    connect(m_position, &PositionFields::Edited, this, [this](QLineEdit* field) {
+        if (!IsActive() || Image() == nullptr)
+            return;
+        if (field == m_position->m_w || field == m_position->m_h) {
+            SizeEdited(field == m_position->m_w);
+            return;
+        }
+        ApplyTo();
+        Commit();
+    });
+    connect(m_keepAspect, &QCheckBox::clicked, this, [this] {
+        if (Image() != nullptr) {
+            ApplyTo();
+            Commit();
+        }
+    });
+    connect(m_alpha, &QCheckBox::clicked, this, [this] {
+        if (Image() == nullptr)
+            return;
+        ApplyTo();
+        Commit();
+        m_transparent->setEnabled(!m_alpha->isChecked());
+        m_transparentColour->setEnabled(!m_alpha->isChecked());
+    });
+    connect(m_transparent, &QCheckBox::clicked, this, [this] {
+        if (Image() == nullptr)
+            return;
+        m_transparentColour->setEnabled(m_transparent->isChecked());
+        // The option and its colour go into one undo step.
+        TakeTransparentColour();
+        ApplyTo();
+        Commit();
+    });
+    connect(m_transparentColour, &ColourButton::ColourPicked, this, [this] {
+        if (Image() == nullptr)
+            return;
+        TakeTransparentColour();
+        ApplyTo();
+        Commit();
+    });
+}
+
+CImage* CPicturePanel::Image() const {
+    return static_cast<CImage*>(m_object);
+}
+
+bool CPicturePanel::IsBackground() const {
+    return m_object != nullptr && m_host.Document().ActiveFace().Background() == m_object;
+}
+
+void CPicturePanel::Load() {
+    const CImage& image = *Image();
+    const PictureOptions options = m_editing.Options(image);
+    const bool hasAlpha = m_editing.HasAlphaChannel(image);
+    m_position->Show(image);
+    // A background picture always covers its face.
+    m_position->SetEnabled(!IsBackground());
+    m_keepAspect->setChecked(options.keepAspectRatio != 0);
+    m_alpha->setChecked(options.useAlphaChannel);
+    m_alpha->setEnabled(hasAlpha);
+    m_transparent->setChecked(options.transparentColourOn);
+    const bool alphaRules = hasAlpha && options.useAlphaChannel;
+    m_transparent->setEnabled(!alphaRules);
+    m_transparentColour->setEnabled(!alphaRules);
+    m_transparentColour->SetColour(ColourFromRef(m_editing.TransparentColour(image)));
+    ShowValue(m_transparency, options.transparency);
+}
+
+void CPicturePanel::RefreshPosition(const LogicalRect& rect) {
+    m_position->Show(rect);
+}
+
+void CPicturePanel::ApplyTo() {
+    CImage* image = Image();
+    if (image == nullptr || m_loading > 0)
+        return;
+    m_position->WriteTo(*image);
+    image->m_savedX = image->m_x;
+    image->m_savedY = image->m_y;
+    image->m_savedWidth = image->m_width;
+    image->m_savedHeight = image->m_height;
+    PictureOptions options;
+    options.keepAspectRatio = m_keepAspect->isChecked() ? 1 : 0;
+    options.transparency = FieldValue(m_transparency);
+    options.useAlphaChannel = m_alpha->isChecked();
+    options.transparentColourOn = m_transparent->isChecked();
+    m_editing.SetOptions(*image, options);
+}
+
+void CPicturePanel::SizeEdited(bool widthEdited) {
+    CImage& image = *Image();
+    if (!m_keepAspect->isChecked()) {
+        ApplyTo();
+        Commit();
+        return;
+    }
+    // The other side changes by the same amount, not in proportion.
+    if (widthEdited)
+        m_position->SetH(m_position->H() + m_position->W() - image.m_width);
+    else
+        m_position->SetW(m_position->W() + m_position->H() + image.m_height);
+    image.m_width = m_position->W();
+    image.m_height = -m_position->H();
+    Commit();
+}
+
+void CPicturePanel::TakeTransparentColour() {
+    CImage& image = *Image();
+    quint32 colour = RefFromColour(m_transparentColour->Colour());
+    if (colour == kMagenta) {
+        colour = m_editing.CornerPixel(image);
+        m_transparentColour->SetColour(ColourFromRef(colour));
+    }
+    m_editing.SetTransparentColour(image, colour);
+}
+
+void CPicturePanel::RunEffect(PictureEffect effect) {
+    CImage* image = Image();
+    if (image == nullptr)
+        return;
+    WaitCursor wait;
+    const bool rotation =
+        effect == PictureEffect::kRotateLeft || effect == PictureEffect::kRotateRight;
+    if (rotation && !IsBackground()) {
+        // The fields take the turned size, so that applying them keeps it.
+        const int w = m_position->W();
+        m_position->SetW(m_position->H());
+        m_position->SetH(w);
+    }
+    m_editing.RunEffect(*image, effect);
+    ApplyTo();
+    Commit();
+}

@@ -1,0 +1,267 @@
+#include "arrange_commands.h"
+
+#include "background_commands.h"
+#include "command_ids.h"
+#include "document/discwright_doc.h"
+#include "editing_host.h"
+#include "objects/cir_text.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace {
+
+const std::vector<CBaseObject*>& SelectionOf(EditingHost& host) {
+    return host.Document().ActiveFace().Selection();
+}
+
+// The selected objects that have a rectangle to arrange.
+std::vector<CBaseObject*> Arrangeable(EditingHost& host) {
+    std::vector<CBaseObject*> objects;
+    for (CBaseObject* object : SelectionOf(host)) {
+        if (dynamic_cast<CCirText*>(object) == nullptr)
+            objects.push_back(object);
+    }
+    return objects;
+}
+
+// Edge sums are taken in 64 bits: coordinates read from a file may be anything,
+// and the stored result wraps like the 32-bit field it goes into.
+qint64 RightEdge(const CBaseObject* o) {
+    return qint64(o->m_x) + o->m_width;
+}
+qint64 BottomEdge(const CBaseObject* o) {
+    return qint64(o->m_y) + o->m_height;
+}
+
+void AlignObjects(const std::vector<CBaseObject*>& objects, Alignment how) {
+    constexpr qint64 kLowest = std::numeric_limits<qint64>::min();
+    constexpr qint64 kHighest = std::numeric_limits<qint64>::max();
+    qint64 minX = kHighest, minY = kHighest, maxRight = kLowest, maxBottom = kLowest;
+    int maxWidth = std::numeric_limits<int>::min();
+    int maxHeight = std::numeric_limits<int>::min();
+    for (const CBaseObject* o : objects) {
+        minX = std::min<qint64>(minX, o->m_x);
+        minY = std::min<qint64>(minY, o->m_y);
+        maxRight = std::max(maxRight, RightEdge(o));
+        maxBottom = std::max(maxBottom, BottomEdge(o));
+        maxWidth = std::max(maxWidth, o->m_width);
+        maxHeight = std::max(maxHeight, o->m_height);
+    }
+    for (CBaseObject* o : objects) {
+        switch (how) {
+        case Alignment::kLeft:
+            o->m_x = int(minX);
+            break;
+        case Alignment::kRight:
+            o->m_x = int(maxRight - o->m_width);
+            break;
+        case Alignment::kTop:
+            o->m_y = int(minY);
+            break;
+        case Alignment::kBottom:
+            o->m_y = int(maxBottom - o->m_height);
+            break;
+        case Alignment::kSameWidth:
+            o->m_width = maxWidth;
+            break;
+        case Alignment::kSameHeight:
+            o->m_height = maxHeight;
+            break;
+        case Alignment::kSameSize:
+            o->m_width = maxWidth;
+            o->m_height = maxHeight;
+            break;
+        }
+    }
+}
+
+void FinishChange(EditingHost& host) {
+    host.RecordChange();
+    host.RefreshFaceCanvas();
+    host.Repaint();
+}
+
+} // namespace
+
+bool CanAlign(EditingHost& host) {
+    return SelectionOf(host).size() >= 2;
+}
+
+bool Align(EditingHost& host, Alignment how) {
+    if (!CanAlign(host))
+        return false;
+    const std::vector<CBaseObject*> objects = Arrangeable(host);
+    if (objects.empty())
+        return false;
+    AlignObjects(objects, how);
+    host.RefreshPropertyValues();
+    FinishChange(host);
+    return true;
+}
+
+bool CanCentre(EditingHost& host) {
+    return !SelectionOf(host).empty();
+}
+
+bool Centre(EditingHost& host, CentreAxis axis) {
+    const std::vector<CBaseObject*> objects = Arrangeable(host);
+    if (objects.empty())
+        return false;
+    const Face& face = host.Document().ActiveFace();
+    // Integer halves truncate toward zero, as the face and object sizes do.
+    for (CBaseObject* o : objects) {
+        if (axis == CentreAxis::kHorizontal)
+            o->m_x = face.m_width / 2 - o->m_width / 2;
+        else
+            o->m_y = -face.m_height / 2 - o->m_height / 2;
+    }
+    host.RefreshPropertyValues();
+    FinishChange(host);
+    return true;
+}
+
+void ChangeStackOrder(EditingHost& host, StackMove move) {
+    Face& face = host.Document().ActiveFace();
+    CBaseObject* target = host.PropertyObject();
+    Face::ObjectList& list = face.Objects();
+    const auto it = std::find_if(list.begin(), list.end(),
+                                 [target](const auto& owned) { return owned.get() == target; });
+    // The background picture is never in the list, so it is never moved.
+    if (target != nullptr && it != list.end()) {
+        switch (move) {
+        case StackMove::kToFront:
+            std::rotate(it, it + 1, list.end());
+            break;
+        case StackMove::kToBack:
+            std::rotate(list.begin(), it, it + 1);
+            break;
+        case StackMove::kUp:
+            if (it + 1 != list.end())
+                std::iter_swap(it, it + 1);
+            break;
+        case StackMove::kDown:
+            if (it != list.begin())
+                std::iter_swap(it, it - 1);
+            break;
+        }
+    }
+    FinishChange(host);
+}
+
+bool CanDeleteSelection(EditingHost& host) {
+    return !SelectionOf(host).empty();
+}
+
+bool DeleteSelection(EditingHost& host) {
+    Face& face = host.Document().ActiveFace();
+    if (face.Selection().empty())
+        return false;
+    // The property bar lets go of its object before the object is destroyed.
+    host.ShowInPropertyBar(nullptr);
+    const std::vector<CBaseObject*> doomed = face.Selection();
+    for (CBaseObject* object : doomed)
+        face.TakeObject(object); // the returned owner destroys it
+    face.Selection().clear();
+    FinishChange(host);
+    return true;
+}
+
+LockState LockMenuState(EditingHost& host) {
+    const std::vector<CBaseObject*>& selection = SelectionOf(host);
+    if (selection.empty())
+        return LockState::kDisabled;
+    if (selection.size() > 1)
+        return LockState::kMixed;
+    return selection.front()->m_locked != 0 ? LockState::kLocked : LockState::kUnlocked;
+}
+
+bool ToggleLock(EditingHost& host) {
+    const std::vector<CBaseObject*>& selection = SelectionOf(host);
+    if (selection.empty())
+        return false;
+    for (CBaseObject* object : selection)
+        object->m_locked = object->m_locked != 0 ? 0 : 1;
+    // Locks are not drawn, so only the undo step and the modified mark follow.
+    host.RecordChange();
+    return true;
+}
+
+bool RunArrangeCommand(EditingHost& host, int id, const CommandPrompts& prompts) {
+    switch (id) {
+    case kAlignLeft:
+        return Align(host, Alignment::kLeft);
+    case kAlignRight:
+        return Align(host, Alignment::kRight);
+    case kAlignTop:
+        return Align(host, Alignment::kTop);
+    case kAlignBottom:
+        return Align(host, Alignment::kBottom);
+    case kMakeSameWidth:
+        return Align(host, Alignment::kSameWidth);
+    case kMakeSameHeight:
+        return Align(host, Alignment::kSameHeight);
+    case kMakeSameSize:
+        return Align(host, Alignment::kSameSize);
+    case kCenterHorizontal:
+        return Centre(host, CentreAxis::kHorizontal);
+    case kCenterVertical:
+        return Centre(host, CentreAxis::kVertical);
+    case kBringToFront:
+        ChangeStackOrder(host, StackMove::kToFront);
+        return true;
+    case kSendToBack:
+        ChangeStackOrder(host, StackMove::kToBack);
+        return true;
+    case kMoveToNext:
+        ChangeStackOrder(host, StackMove::kUp);
+        return true;
+    case kMoveToPrevious:
+        ChangeStackOrder(host, StackMove::kDown);
+        return true;
+    case kDeleteSelection:
+        return DeleteSelection(host);
+    case kLockUnlockObject:
+        return ToggleLock(host);
+    case kSetAsBackgroundImage:
+        return SetSelectionAsBackground(host);
+    case kRemoveBackgroundImage:
+        return RemoveBackgroundPicture(host);
+    case kSetBackgroundColor:
+        return SetBackgroundColour(host, prompts);
+    default:
+        return false;
+    }
+}
+
+bool IsArrangeCommandEnabled(EditingHost& host, int id) {
+    switch (id) {
+    case kAlignLeft:
+    case kAlignRight:
+    case kAlignTop:
+    case kAlignBottom:
+    case kMakeSameWidth:
+    case kMakeSameHeight:
+    case kMakeSameSize:
+        return CanAlign(host);
+    case kCenterHorizontal:
+    case kCenterVertical:
+        return CanCentre(host);
+    case kBringToFront:
+    case kSendToBack:
+    case kMoveToNext:
+    case kMoveToPrevious:
+    case kSetBackgroundColor:
+        return true;
+    case kDeleteSelection:
+        return CanDeleteSelection(host);
+    case kLockUnlockObject:
+        return LockMenuState(host) != LockState::kDisabled;
+    case kSetAsBackgroundImage:
+        return CanSetAsBackground(host);
+    case kRemoveBackgroundImage:
+        return CanRemoveBackground(host);
+    default:
+        return false;
+    }
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "command_prompts.h"
+
+class EditingHost;
+
+// Commands that arrange the active face's objects: alignment and equal sizing,
+// centring, stacking order, delete and locking. Each command that changes the
+// project records exactly one undo step (EditingHost::RecordChange), then
+// redraws the face. The Can... queries give the menu and tool-bar state.
+
+// Alignment and equal sizing over the selection. Circular texts have no
+// rectangle to align and are left where they are.
+enum class Alignment {
+    kLeft,       // x := smallest x
+    kRight,      // right edge := largest right edge
+    kTop,        // y := smallest y (the lowest top edge: y grows upwards)
+    kBottom,     // bottom edge := largest bottom edge (the highest one)
+    kSameWidth,  // width := largest width
+    kSameHeight, // height := largest height value (heights are negative: the shortest)
+    kSameSize,   // both of the above
+};
+bool CanAlign(EditingHost& host); // two or more selected
+// False (and nothing changes) unless two or more objects are selected and one
+// of them can be aligned.
+bool Align(EditingHost& host, Alignment how);
+
+// Centring each selected object on the face (circular texts excepted).
+enum class CentreAxis { kHorizontal, kVertical };
+bool CanCentre(EditingHost& host); // one or more selected
+bool Centre(EditingHost& host, CentreAxis axis);
+
+// Stacking order of the property bar's object. The undo step is taken even
+// when the object is already at that end of the order, or when there is no
+// such object (several selected).
+enum class StackMove { kToFront, kToBack, kUp, kDown };
+void ChangeStackOrder(EditingHost& host, StackMove move);
+
+// Deletes every selected object.
+bool CanDeleteSelection(EditingHost& host); // one or more selected
+bool DeleteSelection(EditingHost& host);
+
+// The lock command's menu state: disabled without a selection, checked or
+// not for one object, indeterminate for several.
+enum class LockState { kDisabled, kUnlocked, kLocked, kMixed };
+LockState LockMenuState(EditingHost& host);
+// Flips the locked flag of every selected object.
+bool ToggleLock(EditingHost& host);
+
+// Runs the arrange or face-background command `id` (CommandId); false when
+// `id` is none of them or the command did nothing.
+bool RunArrangeCommand(EditingHost& host, int id,
+                       const CommandPrompts& prompts = CommandPrompts::Interactive());
+// Whether the arrange or face-background command `id` is enabled; false for
+// other ids.
+bool IsArrangeCommandEnabled(EditingHost& host, int id);

@@ -1,0 +1,92 @@
+#include "background_commands.h"
+
+#include "document/discwright_doc.h"
+#include "editing_host.h"
+#include "face_selection.h"
+#include "objects/image.h"
+
+namespace {
+
+// A background picture covers the face from its top-left corner.
+void StretchOverFace(CImage& picture, const Face& face) {
+    picture.m_x = 0;
+    picture.m_y = 0;
+    picture.m_width = face.m_width;
+    picture.m_height = -face.m_height;
+}
+
+// 0x00BBGGRR, as faces store colours.
+quint32 ColourValue(const QColor& colour) {
+    const QColor rgb = colour.toRgb();
+    return quint32(rgb.red()) | quint32(rgb.green()) << 8 | quint32(rgb.blue()) << 16;
+}
+
+void FinishChange(EditingHost& host) {
+    host.RecordChange();
+    host.RefreshFaceCanvas();
+    host.Repaint();
+}
+
+} // namespace
+
+bool CanSetAsBackground(EditingHost& host) {
+    const std::vector<CBaseObject*>& selection = host.Document().ActiveFace().Selection();
+    return !selection.empty() && dynamic_cast<CImage*>(selection.front()) != nullptr;
+}
+
+bool SetSelectionAsBackground(EditingHost& host) {
+    if (!CanSetAsBackground(host))
+        return false;
+    CDiscwrightDoc& doc = host.Document();
+    auto* picture = static_cast<CImage*>(doc.ActiveFace().Selection().front());
+    ClearSelection(host);
+    doc.SetBackground(picture);
+    StretchOverFace(*picture, doc.ActiveFace());
+    FinishChange(host);
+    return true;
+}
+
+bool CanRemoveBackground(EditingHost& host) {
+    return host.Document().ActiveFace().Background() != nullptr;
+}
+
+bool RemoveBackgroundPicture(EditingHost& host) {
+    CDiscwrightDoc& doc = host.Document();
+    CImage* background = doc.ActiveFace().Background();
+    if (background == nullptr)
+        return false;
+    if (host.PropertyObject() == background)
+        host.ShowInPropertyBar(nullptr);
+    doc.RemoveBackground();
+    FinishChange(host);
+    return true;
+}
+
+bool SetBackgroundColour(EditingHost& host, const CommandPrompts& prompts) {
+    const std::optional<QColor> colour = prompts.chooseColour(host.DialogParent(), Qt::black);
+    if (!colour)
+        return false;
+    host.Document().ActiveFace().m_backgroundColour = ColourValue(*colour);
+    FinishChange(host);
+    return true;
+}
+
+std::unique_ptr<CImage> LoadPictureFile(const QString& /*path*/) {
+    return nullptr; // pictures cannot read files yet
+}
+
+bool SetBackgroundFromFile(EditingHost& host, const QString& path, const CommandPrompts& prompts,
+                           const PictureFileLoader& loader) {
+    std::unique_ptr<CImage> picture = loader(path);
+    if (!picture) {
+        prompts.showMessage(host.DialogParent(), QStringLiteral("Invalid image format!"));
+        return false;
+    }
+    CDiscwrightDoc& doc = host.Document();
+    StretchOverFace(*picture, doc.ActiveFace());
+    // The property bar may show the old background: it lets go first.
+    ClearSelection(host);
+    doc.SetBackground(std::move(picture));
+    FinishChange(host);
+    return true;
+}

@@ -1,0 +1,160 @@
+#include "fake_editing_host.h"
+#include "objects/image.h"
+#include "objects/shape.h"
+#include "view/arrange_commands.h"
+#include "view/background_commands.h"
+#include "view/command_ids.h"
+#include "view/face_selection.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Pictures cannot decode yet; a picture that knows its record can still be
+// written into undo snapshots.
+std::unique_ptr<CImage> MakePicture() {
+    auto picture = std::make_unique<CImage>();
+    picture->m_x = 300;
+    picture->m_y = -400;
+    picture->m_width = 1000;
+    picture->m_height = -800;
+    picture->m_encodedRecord = QByteArray(16, '\x5A');
+    return picture;
+}
+
+template <typename T> T* Add(FakeEditingHost& host, std::unique_ptr<T> object) {
+    T* added = object.get();
+    host.Document().AddObject(std::move(object));
+    return added;
+}
+
+std::unique_ptr<CShape> MakeShape() {
+    return std::make_unique<CShape>(0, 0, 100, -100, CShape::kEllipse, 0, 0);
+}
+
+TEST(Background, SelectedPictureBecomesTheBackgroundOverTheWholeFace) {
+    FakeEditingHost host;
+    host.Document().SetActiveFace(kBackFace);
+    CImage* old = host.ActiveFace().Background();
+    ASSERT_EQ(old, nullptr);
+    CShape* shape = Add(host, MakeShape());
+    CImage* picture = Add(host, MakePicture());
+
+    SelectObject(host, shape);
+    SelectObject(host, picture);
+    EXPECT_FALSE(IsArrangeCommandEnabled(host, kSetAsBackgroundImage)); // a shape is first
+    ClearSelection(host);
+    SelectObject(host, picture);
+    SelectObject(host, shape);
+    ASSERT_TRUE(IsArrangeCommandEnabled(host, kSetAsBackgroundImage));
+    const int undoBefore = host.Document().UndoCount();
+
+    ASSERT_TRUE(RunArrangeCommand(host, kSetAsBackgroundImage, host.Prompts()));
+
+    const Face& face = host.ActiveFace();
+    ASSERT_EQ(face.Background(), picture);
+    EXPECT_EQ(picture->m_isBackground, 1);
+    EXPECT_EQ(picture->m_selected, 0);
+    EXPECT_EQ(picture->m_x, 0);
+    EXPECT_EQ(picture->m_y, 0);
+    EXPECT_EQ(picture->m_width, face.m_width);
+    EXPECT_EQ(picture->m_height, -face.m_height);
+    ASSERT_EQ(face.Objects().size(), 1u);
+    EXPECT_EQ(face.Objects().front().get(), shape);
+    EXPECT_EQ(shape->m_selected, 0);
+    EXPECT_TRUE(face.Selection().empty());
+    EXPECT_EQ(host.PropertyObject(), nullptr);
+    EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);
+    EXPECT_TRUE(host.Document().IsModified());
+    EXPECT_EQ(host.canvasRefreshes, 1);
+
+    // A second picture replaces it.
+    CImage* next = Add(host, MakePicture());
+    SelectObject(host, next);
+    ASSERT_TRUE(SetSelectionAsBackground(host));
+    EXPECT_EQ(face.Background(), next);
+    EXPECT_EQ(face.Objects().size(), 1u);
+    EXPECT_EQ(host.Document().UndoCount(), undoBefore + 2);
+}
+
+TEST(Background, RemoveLetsThePropertyBarGoAndTakesOneStep) {
+    FakeEditingHost host;
+    EXPECT_FALSE(IsArrangeCommandEnabled(host, kRemoveBackgroundImage));
+    EXPECT_FALSE(RemoveBackgroundPicture(host));
+    host.Document().SetBackground(MakePicture());
+    host.ShowInPropertyBar(host.ActiveFace().Background());
+    ASSERT_TRUE(IsArrangeCommandEnabled(host, kRemoveBackgroundImage));
+    const int undoBefore = host.Document().UndoCount();
+
+    ASSERT_TRUE(RunArrangeCommand(host, kRemoveBackgroundImage, host.Prompts()));
+
+    EXPECT_EQ(host.ActiveFace().Background(), nullptr);
+    EXPECT_EQ(host.PropertyObject(), nullptr);
+    EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);
+    EXPECT_TRUE(host.Document().IsModified());
+    EXPECT_EQ(host.repaints, 1);
+}
+
+TEST(Background, ColourFromTheDialogStartingAtBlack) {
+    FakeEditingHost host;
+    host.Document().SetActiveFace(kFrontFace);
+    host.colourAnswer = QColor(0x12, 0x34, 0x56);
+    const int undoBefore = host.Document().UndoCount();
+
+    ASSERT_TRUE(RunArrangeCommand(host, kSetBackgroundColor, host.Prompts()));
+
+    EXPECT_EQ(host.colourDialogInitial, QColor(Qt::black));
+    EXPECT_EQ(host.ActiveFace().m_backgroundColour, 0x563412u); // 0x00BBGGRR
+    EXPECT_EQ(host.Document().GetFace(kDiscFace).m_backgroundColour, 0xFFFFFFu);
+    EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);
+    EXPECT_TRUE(host.Document().IsModified());
+    EXPECT_EQ(host.canvasRefreshes, 1);
+
+    ASSERT_TRUE(host.Document().Undo());
+    EXPECT_EQ(host.ActiveFace().m_backgroundColour, 0xFFFFFFu);
+}
+
+TEST(Background, CancelledColourDialogChangesNothing) {
+    FakeEditingHost host;
+    host.colourAnswer.reset();
+    const int undoBefore = host.Document().UndoCount();
+    EXPECT_FALSE(SetBackgroundColour(host, host.Prompts()));
+    EXPECT_EQ(host.ActiveFace().m_backgroundColour, 0xFFFFFFu);
+    EXPECT_EQ(host.Document().UndoCount(), undoBefore);
+    EXPECT_FALSE(host.Document().IsModified());
+    EXPECT_EQ(host.repaints, 0);
+}
+
+TEST(Background, FromFileReplacesTheBackgroundOrSaysTheFormatIsInvalid) {
+    FakeEditingHost host;
+    CShape* shape = Add(host, MakeShape());
+    SelectObject(host, shape);
+    const int undoBefore = host.Document().UndoCount();
+
+    // The picture object's own loader cannot read files yet.
+    EXPECT_FALSE(SetBackgroundFromFile(host, QStringLiteral("/no/such.png"), host.Prompts()));
+    EXPECT_EQ(host.messages, QStringList{QStringLiteral("Invalid image format!")});
+    EXPECT_EQ(host.ActiveFace().Background(), nullptr);
+    EXPECT_EQ(host.ActiveFace().Selection().size(), 1u);
+    EXPECT_EQ(host.Document().UndoCount(), undoBefore);
+
+    QString asked;
+    const auto loader = [&asked](const QString& path) {
+        asked = path;
+        return MakePicture();
+    };
+    ASSERT_TRUE(
+        SetBackgroundFromFile(host, QStringLiteral("/art/sky.jpg"), host.Prompts(), loader));
+    EXPECT_EQ(asked, QStringLiteral("/art/sky.jpg"));
+    const Face& face = host.ActiveFace();
+    ASSERT_NE(face.Background(), nullptr);
+    EXPECT_EQ(face.Background()->m_isBackground, 1);
+    EXPECT_EQ(face.Background()->m_width, face.m_width);
+    EXPECT_EQ(face.Background()->m_height, -face.m_height);
+    EXPECT_TRUE(face.Selection().empty());
+    EXPECT_EQ(shape->m_selected, 0);
+    EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);
+    EXPECT_TRUE(host.Document().IsModified());
+}
+
+} // namespace

@@ -1,0 +1,75 @@
+#pragma once
+
+#include "document/discwright_doc.h"
+#include "support/test_support.h"
+#include "view/command_prompts.h"
+#include "view/editing_host.h"
+
+#include <QStringList>
+
+#include <gtest/gtest.h>
+
+#include <optional>
+
+// A document on the shipped label stocks with a stand-in for the editing view
+// that counts what the commands ask of it, and prompts that answer without
+// opening a window.
+class FakeEditingHost : public EditingHost {
+public:
+    FakeEditingHost() : m_doc(Stocks(m_program)) { EXPECT_TRUE(m_doc.OnNewDocument()); }
+
+    CDiscwrightDoc& Document() override { return m_doc; }
+    void RefreshFaceCanvas() override { ++canvasRefreshes; }
+    void Repaint() override { ++repaints; }
+    void RecordChange() override {
+        EXPECT_TRUE(m_doc.CheckPoint());
+        m_doc.SetModifiedFlag(true);
+    }
+    CBaseObject* PropertyObject() const override { return propertyObject; }
+    void ShowInPropertyBar(CBaseObject* object) override { propertyObject = object; }
+    void RefreshPropertyValues() override { ++propertyRefreshes; }
+    float Zoom() const override { return 1.0f; }
+    QPoint Margin() const override { return margin; }
+    QWidget* DialogParent() override { return nullptr; }
+
+    Face& ActiveFace() { return m_doc.ActiveFace(); }
+
+    // Records the state a test has built as the current undo step, as the view
+    // does after creating objects, and starts counting afresh from a saved project.
+    void Settle() {
+        RecordChange();
+        m_doc.SetModifiedFlag(false);
+        canvasRefreshes = repaints = propertyRefreshes = 0;
+    }
+
+    // Messages shown are collected; the colour dialog gives `colourAnswer`.
+    CommandPrompts Prompts() {
+        return CommandPrompts{[this](QWidget*, const QString& text) { messages << text; },
+                              [this](QWidget*, const QColor& initial) {
+                                  colourDialogInitial = initial;
+                                  return colourAnswer;
+                              }};
+    }
+
+    CBaseObject* propertyObject = nullptr;
+    QPoint margin{20, 30};
+    int canvasRefreshes = 0;
+    int repaints = 0;
+    int propertyRefreshes = 0;
+    QStringList messages;
+    std::optional<QColor> colourAnswer;
+    QColor colourDialogInitial;
+
+private:
+    static DocumentSettings Stocks(const TempProgramFolder& program) {
+        DocumentSettings s;
+        s.discStockPath = program.File(QStringLiteral("label stock/disc/plain paper(A4).ini"));
+        s.frontStockPath =
+            program.File(QStringLiteral("label stock/front inside/Plain Paper (A4).ini"));
+        s.backStockPath = program.File(QStringLiteral("label stock/back/Plain Paper(A4).ini"));
+        return s;
+    }
+
+    TempProgramFolder m_program; // before the document, which reads its stocks
+    CDiscwrightDoc m_doc;
+};

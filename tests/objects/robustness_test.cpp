@@ -74,6 +74,9 @@ TEST(DrawingRobustness, AbsurdFieldsNeitherCrashNorHang) {
         cir.m_circular = 0;
         Exercise(cir);
     }
+    CCirText longText({3000, -3000}, 2000.0, 45.0, 0, QString(5000, QLatin1Char('x')), 1, 1,
+                      UnitConversion{}, 1.0f);
+    Exercise(longText);
     CCirText empty({0, 0}, 0.0, 0.0, 0, QString(), 1, 0, UnitConversion{}, 1.0f);
     Exercise(empty);
     CText emptyText(0, 0, 1000, -1000, 0, QString(), UnitConversion{});

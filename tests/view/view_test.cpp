@@ -1,6 +1,6 @@
-#include "document/face_renderer.h"
 #include "app/app_settings.h"
 #include "app/main_frame.h"
+#include "document/face_renderer.h"
 #include "support/test_support.h"
 #include "view/discwright_view.h"
 #include "view_fixture.h"
@@ -142,4 +142,20 @@ TEST(MainFrameView, TheWindowShowsTheActiveFace) {
     const QPoint m = frame.View()->Margin();
     // The red rectangle at 27.5 mm on the disc.
     EXPECT_EQ(frame.View()->BackBuffer().pixel(m + QPoint(104, 104)) & 0xFFFFFF, kRed);
+}
+
+TEST_F(ViewTest, RubberBandInvertsItsOutlineOnce) {
+    view.ComposeFrame();
+    const QImage plain = view.BackBuffer().copy();
+    view.SetRubberBand(true, {50, 40}, {120, 90});
+    view.ComposeFrame();
+    const QImage& band = view.BackBuffer();
+    for (QPoint p : {QPoint(50, 40), QPoint(120, 90), QPoint(120, 40), QPoint(50, 90),
+                     QPoint(80, 40), QPoint(50, 60)})
+        EXPECT_EQ(band.pixel(p) & 0xFFFFFF, ~plain.pixel(p) & 0xFFFFFF) << p.x() << "," << p.y();
+    EXPECT_EQ(band.pixel(80, 60), plain.pixel(80, 60));
+    EXPECT_EQ(band.pixel(121, 91), plain.pixel(121, 91));
+    view.SetRubberBand(false);
+    view.ComposeFrame();
+    EXPECT_EQ(view.BackBuffer(), plain);
 }

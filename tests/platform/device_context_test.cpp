@@ -248,3 +248,31 @@ TEST(DeviceContext, GetTextExtentIsInLogicalUnits) {
     EXPECT_GT(extent.width(), 800);
     EXPECT_LT(extent.width(), 1600);
 }
+
+TEST(DeviceContext, StretchBltScalesTheSource) {
+    QImage source = WhiteImage(2, 2);
+    source.setPixel(0, 0, qRgb(0, 0, 0));
+    QImage target = WhiteImage(8, 8);
+    {
+        CDeviceContext from(source);
+        CDeviceContext to(target);
+        to.StretchBlt(QRect(0, 0, 8, 8), from, QRect(0, 0, 2, 2));
+    }
+    EXPECT_EQ(At(target, 0, 0), kBlack);
+    EXPECT_EQ(At(target, 3, 3), kBlack);
+    EXPECT_EQ(At(target, 4, 4), kWhite);
+    EXPECT_EQ(At(target, 5, 1), kWhite);
+}
+
+TEST(DeviceContext, ArcRunsCounterClockwiseFromStartToEnd) {
+    QImage image = WhiteImage(100, 100);
+    {
+        CDeviceContext dc(image);
+        dc.SelectPen(Pen{PenStyle::Solid, 0, 0});
+        // From the right-hand ray to the top ray: the upper-right quarter only.
+        dc.Arc(10, 10, 90, 90, 95, 50, 50, 0);
+    }
+    EXPECT_GT(CountNonWhite(image, QRect(50, 0, 50, 50)), 30);
+    EXPECT_EQ(CountNonWhite(image, QRect(0, 52, 100, 48)), 0);
+    EXPECT_EQ(CountNonWhite(image, QRect(0, 0, 48, 100)), 0);
+}

@@ -125,13 +125,18 @@ void CDiscwrightView::ComposeFrame() {
     if (m_backBuffer.width() < needed.width() || m_backBuffer.height() < needed.height()) {
         m_backBuffer = QImage(needed.expandedTo(m_backBuffer.size()), QImage::Format_RGB32);
         m_backBuffer.fill(Qt::white);
+        // The desk is the same every frame: hatch it once, copy it after.
+        m_desk = QImage(m_backBuffer.size(), QImage::Format_RGB32);
+        m_desk.fill(Qt::white);
+        CDeviceContext desk(m_desk, &m_context);
+        desk.FillRect(0, 0, m_desk.width(), m_desk.height(), DeskBrush());
     }
     Face& face = m_doc.ActiveFace();
     {
         CDeviceContext dc(m_backBuffer, &m_context);
         CDeviceContext canvas(m_canvas, &m_context);
-        dc.FillRect(visible.left(), visible.top(), visible.right() + 1, visible.bottom() + 1,
-                    DeskBrush());
+        CDeviceContext desk(m_desk, &m_context);
+        dc.BitBlt(visible.topLeft(), visible.size(), desk, visible.topLeft());
         SetFaceClip(m_margin, dc, face, OutlineOfFace(m_doc, m_doc.ActiveFaceId()));
         dc.BitBlt(m_margin, m_canvas.size(), canvas, {0, 0});
         if (m_doc.m_gridVisible)

@@ -106,6 +106,7 @@ private:
     RenderContext m_context;
     QImage m_canvas;     // the active face at the current zoom
     QImage m_backBuffer; // the composed page
+    QImage m_desk;       // the hatched desk, as large as the back buffer
     QPoint m_margin{20, 20};
     bool m_rubberBand = false;
     QPoint m_bandDown;

@@ -50,7 +50,7 @@ fuzz_smoke() { # build-dir seconds
   local dir=$1 seconds=$2 scratch
   scratch=$(mktemp -d)
   for fuzzer in "$dir"/fuzz/fuzz_*; do
-    [ -x "$fuzzer" ] || continue
+    [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
     local name=${fuzzer##*/fuzz_}
     mkdir -p "$scratch/$name"
     echo "Fuzzing $name for ${seconds}s"

@@ -59,10 +59,16 @@ QPoint CDiscwrightView::FaceToWindow(QPoint face) const {
 
 void CDiscwrightView::RefreshFaceCanvas() {
     ::RefreshFaceCanvas(m_canvas, m_doc.ActiveFace(), m_context);
-    viewport()->update();
+    RequestFrame();
 }
 
 void CDiscwrightView::Repaint() {
+    RequestFrame();
+}
+
+void CDiscwrightView::RequestFrame() {
+    // Anything but the animation needs a newly composed frame.
+    m_onlyCopy = false;
     viewport()->update();
 }
 
@@ -106,7 +112,7 @@ void CDiscwrightView::RecalcLayout() {
     h->setSingleStep(std::max(1, page.width() / 100));
     v->setPageStep(std::max(1, page.height() / 10));
     v->setSingleStep(std::max(1, page.height() / 100));
-    viewport()->update();
+    RequestFrame();
 }
 
 void CDiscwrightView::DrawTrackers(bool withHandles) {
@@ -162,7 +168,7 @@ void CDiscwrightView::SetRubberBand(bool active, QPoint down, QPoint current) {
     m_rubberBand = active;
     m_bandDown = down;
     m_bandCurrent = current;
-    viewport()->update();
+    RequestFrame();
 }
 
 void CDiscwrightView::paintEvent(QPaintEvent*) {
@@ -193,7 +199,7 @@ void CDiscwrightView::showEvent(QShowEvent* event) {
 }
 
 void CDiscwrightView::scrollContentsBy(int, int) {
-    viewport()->update();
+    RequestFrame();
 }
 
 void CDiscwrightView::wheelEvent(QWheelEvent* event) {

@@ -98,6 +98,8 @@ protected:
 
 private:
     void DrawTrackers(bool withHandles);
+    // Schedules a paint that composes the whole frame again.
+    void RequestFrame();
     // Clears the property bar, then shows the active face's first selected object.
     void ShowFirstSelected();
     void AfterZoom();

@@ -22,6 +22,7 @@ QString WriteProject(const TempProgramFolder& program) {
             project.faces[id].objects.push_back(std::move(object));
     }
     project.faces[kBackFace].backgroundColour = 0xFFFF00;
+    project.faces[kDiscFace].backgroundColour = 0x00FF00; // green
     project.stockPaths = {
         program.File(QStringLiteral("label stock/disc/plain paper(A4).ini")),
         program.File(QStringLiteral("label stock/front inside/Plain Paper (A4).ini")),
@@ -55,7 +56,12 @@ TEST(RenderVerb, WritesTheFaceAsTheViewShowsIt) {
               0);
     const QImage discImage(disc);
     EXPECT_EQ(discImage.size(), QSize(454, 454));
-    EXPECT_NE(discImage.pixel(227, 227) & 0xFFFFFF, 0xFFFFFFu & 0); // the hole shows the desk
+    // The hole and the corners show the desk, the ring the face's green.
+    for (QPoint desk : {QPoint(227, 227), QPoint(1, 1), QPoint(452, 452)}) {
+        const QRgb p = discImage.pixel(desk) & 0xFFFFFF;
+        EXPECT_TRUE(p == 0xFFFFFF || p == 0xBFBFBF) << desk.x() << "," << desk.y();
+    }
+    EXPECT_EQ(discImage.pixel(227, 300) & 0xFFFFFF, 0x00FF00u);
     EXPECT_EQ(discImage.pixel(104, 104) & 0xFFFFFF, kRed);
 }
 

@@ -85,5 +85,9 @@ TEST(TrackerDraw, CircularTextDrawsItsBandAndALineToTheCentre) {
     EXPECT_GT(dotted, 20);
     // With handles the band around the text adds inverted arcs above the line.
     EXPECT_GT(Ink(band, QRect(0, 0, 300, 300)), Ink(plain, QRect(0, 0, 300, 300)) + 40);
-    EXPECT_EQ(text.HitTestHandle({cx - 20, 0}, 1.0f, UnitConversion{}), -1);
+    // Not even on the corners of its rectangle.
+    const UnitConversion units;
+    for (QPoint corner :
+         {QPoint(text.m_x, text.m_y), QPoint(text.m_x + text.m_width, text.m_y + text.m_height)})
+        EXPECT_EQ(text.HitTestHandle(units.LogicalToDevice(corner), 1.0f, units), -1);
 }

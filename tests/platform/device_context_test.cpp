@@ -276,3 +276,16 @@ TEST(DeviceContext, ArcRunsCounterClockwiseFromStartToEnd) {
     EXPECT_EQ(CountNonWhite(image, QRect(0, 52, 100, 48)), 0);
     EXPECT_EQ(CountNonWhite(image, QRect(0, 0, 48, 100)), 0);
 }
+
+TEST(DeviceContext, DashedPensLeaveGaps) {
+    QImage image = WhiteImage(100, 10);
+    {
+        CDeviceContext dc(image);
+        dc.SelectPen(Pen{PenStyle::Dash, 0, 0});
+        dc.MoveTo(0, 5);
+        dc.LineTo(100, 5);
+    }
+    const int ink = CountNonWhite(image, QRect(0, 5, 100, 1));
+    EXPECT_GT(ink, 30);
+    EXPECT_LT(ink, 90);
+}

@@ -75,9 +75,12 @@ case "${1:-}" in
     run_tests build
     configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
       -DLUMVANE_SANITIZE=ON -DLUMVANE_FUZZ=ON -DLUMVANE_BENCH=OFF
-    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-      LSAN_OPTIONS=suppressions="$root/scripts/lsan.supp":print_suppressions=0 \
-      UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 run_tests build-asan
+    # One set of sanitizer options for the tests and the fuzz run alike, so
+    # both ignore the same system-library allocations.
+    export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
+    export LSAN_OPTIONS=suppressions="$root/scripts/lsan.supp":print_suppressions=0
+    export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+    run_tests build-asan
     fuzz_smoke build-asan "${LUMVANE_FUZZ_SECONDS:-15}"
     ;;
   *)

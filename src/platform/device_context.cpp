@@ -165,6 +165,12 @@ int CDeviceContext::PenPixels() const {
     return static_cast<int>(std::clamp<long long>(pixels, 1, kMaxPenPixels));
 }
 
+void CDeviceContext::ApplyFigureStyle() {
+    ApplyPen();
+    ApplyBrush();
+    ApplyRop();
+}
+
 void CDeviceContext::ApplyRop() {
     m_painter.setCompositionMode(m_rop == RasterOp::Invert ? QPainter::RasterOp_NotDestination
                                                            : QPainter::CompositionMode_SourceOver);
@@ -220,9 +226,7 @@ void CDeviceContext::Rectangle(int left, int top, int right, int bottom) {
     const QRect r = DeviceRect(left, top, right, bottom);
     if (r.width() < 1 || r.height() < 1)
         return;
-    ApplyPen();
-    ApplyBrush();
-    ApplyRop();
+    ApplyFigureStyle();
     m_painter.drawRect(FigureRect(r));
 }
 
@@ -234,9 +238,7 @@ void CDeviceContext::RoundRect(int left, int top, int right, int bottom, int ell
     const QSize corner = LPtoDPSize(QSize(ellipseWidth, ellipseHeight));
     const double rx = std::min(std::abs(corner.width()) / 2.0, r.width() / 2.0);
     const double ry = std::min(std::abs(corner.height()) / 2.0, r.height() / 2.0);
-    ApplyPen();
-    ApplyBrush();
-    ApplyRop();
+    ApplyFigureStyle();
     m_painter.drawRoundedRect(FigureRect(r), rx, ry, Qt::AbsoluteSize);
 }
 
@@ -244,9 +246,7 @@ void CDeviceContext::Ellipse(int left, int top, int right, int bottom) {
     const QRect r = DeviceRect(left, top, right, bottom);
     if (r.width() < 1 || r.height() < 1)
         return;
-    ApplyPen();
-    ApplyBrush();
-    ApplyRop();
+    ApplyFigureStyle();
     m_painter.drawEllipse(FigureRect(r));
 }
 
@@ -259,9 +259,7 @@ void CDeviceContext::Polygon(const std::vector<QPoint>& points) {
         const QPoint d = LPtoDP(p);
         polygon << QPointF(ClampDevice(d.x()) + 0.5, ClampDevice(d.y()) + 0.5);
     }
-    ApplyPen();
-    ApplyBrush();
-    ApplyRop();
+    ApplyFigureStyle();
     m_painter.drawPolygon(polygon, Qt::OddEvenFill);
 }
 

@@ -159,6 +159,7 @@ public:
                     const QRect& sourceRect);
 
 private:
+    void ApplyFigureStyle(); // pen, brush and raster operation of a filled figure
     void ApplyPen();
     void ApplyBrush();
     void ApplyRop();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "decimal.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -53,10 +55,6 @@ private:
     QString m_newline = QStringLiteral("\n");
 };
 
-// Decimal conversion as the C run-time's atoi: leading white space is skipped,
-// an optional sign and the digits that follow are taken, the rest is ignored;
-// text that does not start with a number is 0. Out-of-range values saturate.
-int ParseDecimal(QStringView text);
 
 // Path-holding accessor for one INI file: each call reads (and for writes,
 // rewrites) the file, the way the private-profile functions behave. Use

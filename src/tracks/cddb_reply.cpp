@@ -1,10 +1,10 @@
 #include "cddb_reply.h"
 
+#include "platform/decimal.h"
 #include "platform/legacy_text.h"
 
 #include <QStringList>
 
-#include <limits>
 
 namespace {
 
@@ -64,28 +64,12 @@ bool AppendIndexed(std::vector<QString>& list, int index, const QString& value) 
 
 } // namespace
 
-int CddbAtoi(QStringView text) {
-    qsizetype i = 0;
-    while (i < text.size() && (text[i] == u' ' || (text[i] >= u'\t' && text[i] <= u'\r')))
-        ++i;
-    bool negative = false;
-    if (i < text.size() && (text[i] == u'+' || text[i] == u'-'))
-        negative = text[i++] == u'-';
-    long long value = 0;
-    for (; i < text.size() && text[i] >= u'0' && text[i] <= u'9'; ++i) {
-        value = value * 10 + (text[i].unicode() - u'0');
-        if (value > std::numeric_limits<int>::max())
-            return negative ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
-    }
-    return int(negative ? -value : value);
-}
-
 CddbReception CheckCddbReception(QByteArray& data, bool query, qsizetype& scanFrom) {
     if (query) {
         const qsizetype header = data.indexOf(kBlankLine);
         if (header >= 0 && data.size() >= header + 7) {
             const QByteArray code = data.mid(header + 4, 3);
-            const int status = CddbAtoi(QString::fromLatin1(code));
+            const int status = ParseDecimal(QString::fromLatin1(code));
             // A single-line reply ends with its status line; waiting for the
             // rest of the line keeps a reply that arrives in pieces whole.
             if ((status < 210 || status > 219) && data.indexOf('\n', header + 4) >= 0)
@@ -116,7 +100,7 @@ QString DecodeCddbText(const QByteArray& body) {
 int CddbStatusCode(QStringView body) {
     if (body.size() < 3)
         return -1;
-    return CddbAtoi(body.left(3));
+    return ParseDecimal(body.left(3));
 }
 
 bool ParseCddbMatchLine(QStringView line, CCddbMatch& match) {
@@ -213,10 +197,10 @@ bool ParseXmcdRecord(QStringView text, CCddbRecord& record) {
                 offsetsOpen = true;
             } else if (comment.startsWith(u"Disc length:")) {
                 offsetsOpen = false;
-                r.discLength = CddbAtoi(comment.mid(13));
+                r.discLength = ParseDecimal(comment.mid(13));
                 discLength = true;
             } else if (comment.startsWith(u"Revision:")) {
-                r.revision = CddbAtoi(comment.mid(9));
+                r.revision = ParseDecimal(comment.mid(9));
             } else if (comment.startsWith(u"Submitted via:")) {
                 const QStringList words =
                     comment.mid(14).toString().split(u' ', Qt::SkipEmptyParts);
@@ -227,7 +211,7 @@ bool ParseXmcdRecord(QStringView text, CCddbRecord& record) {
                 r.submitComment = words.size() > 2 ? words[2] : QString();
                 submitted = true;
             } else if (offsetsOpen && !comment.isEmpty()) {
-                r.frameOffsets.push_back(CddbAtoi(comment));
+                r.frameOffsets.push_back(ParseDecimal(comment));
             }
             continue;
         }
@@ -245,16 +229,16 @@ bool ParseXmcdRecord(QStringView text, CCddbRecord& record) {
             titleText += value;
             discTitle = true;
         } else if (key == u"DYEAR") {
-            r.year = CddbAtoi(value);
+            r.year = ParseDecimal(value);
         } else if (key == u"DGENRE") {
             r.genre += value;
         } else if (key.startsWith(u"TTITLE")) {
-            if (!AppendIndexed(r.trackTitles, CddbAtoi(key.mid(6)), value))
+            if (!AppendIndexed(r.trackTitles, ParseDecimal(key.mid(6)), value))
                 return false;
         } else if (key == u"EXTD") {
             r.extendedDiscData += value;
         } else if (key.startsWith(u"EXTT")) {
-            if (!AppendIndexed(r.extendedTrackData, CddbAtoi(key.mid(4)), value))
+            if (!AppendIndexed(r.extendedTrackData, ParseDecimal(key.mid(4)), value))
                 return false;
         } else if (key == u"PLAYORDER") {
             playOrderText += value;
@@ -272,9 +256,9 @@ bool ParseXmcdRecord(QStringView text, CCddbRecord& record) {
     }
     qsizetype start = 0;
     for (qsizetype comma; (comma = playOrderText.indexOf(u',', start)) >= 0; start = comma + 1)
-        r.playOrder.push_back(CddbAtoi(QStringView(playOrderText).mid(start, comma - start)));
+        r.playOrder.push_back(ParseDecimal(QStringView(playOrderText).mid(start, comma - start)));
     if (start < playOrderText.size())
-        r.playOrder.push_back(CddbAtoi(QStringView(playOrderText).mid(start)));
+        r.playOrder.push_back(ParseDecimal(QStringView(playOrderText).mid(start)));
     record = std::move(r);
     return true;
 }

@@ -53,7 +53,3 @@ bool ParseXmcdRecord(QStringView text, CCddbRecord& record);
 
 // A read reply body: a 210 to 219 status line followed by an xmcd record.
 bool ParseCddbReadReply(const QString& body, CCddbRecord& record);
-
-// The integer value of a text as the C library's atoi reads it (leading white
-// space, an optional sign, digits up to the first non-digit), clamped to int.
-int CddbAtoi(QStringView text);

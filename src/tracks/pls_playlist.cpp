@@ -1,7 +1,7 @@
 #include "playlist.h"
 
+#include "platform/decimal.h"
 #include "platform/legacy_text.h"
-#include "tracks/cddb_reply.h"
 
 // A PLS playlist: "[playlist]" and "Key=Value" lines. "File..." starts an
 // entry, "Title..." and "Length..." (seconds) describe the current one; other
@@ -41,7 +41,7 @@ std::vector<PlaylistEntry> ParsePlsPlaylist(QByteArrayView bytes, const QString&
         } else if (key.startsWith(u"Title")) {
             title = value.toString();
         } else if (key.startsWith(u"Length")) {
-            length = CddbAtoi(value);
+            length = ParseDecimal(value);
         }
     }
     finish();

@@ -1,3 +1,4 @@
+#include "platform/decimal.h"
 #include "tracks/cddb_reply.h"
 #include "tracks_test_support.h"
 
@@ -169,7 +170,7 @@ TEST(CddbReply, XmcdRules) {
 TEST(CddbReply, EscapesAndAtoi) {
     EXPECT_EQ(DecodeXmcdEscapes(u"a\\\\nb"), u"a\\nb");
     EXPECT_EQ(DecodeXmcdEscapes(u"a\\nb\\tc\\"), u"a\nb\tc\\");
-    EXPECT_EQ(CddbAtoi(u"  -12x"), -12);
-    EXPECT_EQ(CddbAtoi(u"x"), 0);
-    EXPECT_EQ(CddbAtoi(u"99999999999"), std::numeric_limits<int>::max());
+    EXPECT_EQ(ParseDecimal(u"  -12x"), -12);
+    EXPECT_EQ(ParseDecimal(u"x"), 0);
+    EXPECT_EQ(ParseDecimal(u"99999999999"), std::numeric_limits<int>::max());
 }

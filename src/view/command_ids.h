@@ -30,6 +30,23 @@ enum CommandId : int {
 
     kDeleteSelection = 32838,
 
+    // Tools and object commands of the editing view
+    kToolSelect = 32774,
+    kToolRectangle = 32775,
+    kToolRoundRectangle = 32776,
+    kToolEllipse = 32783,
+    kToolDiamond = 32785,
+    kToolText = 32786,
+    kCircularText = 32789,
+    kToolImage = 32791,
+    kSelectNext = 32804,
+    kImageBrowser = 32808,
+    kSelectAll = 32847,
+
+    // Undo history
+    kUndo = 57643,
+    kRedo = 57644,
+
     // Clipboard
     kCopy = 57634,
     kCut = 57635,

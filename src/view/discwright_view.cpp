@@ -267,6 +267,13 @@ bool CDiscwrightView::IsGridChecked() const {
     return m_doc.m_gridVisible != 0;
 }
 
+void CDiscwrightView::SetTool(int tool) {
+    if (tool == m_tool)
+        return;
+    m_tool = tool;
+    Q_EMIT ToolChanged(tool);
+}
+
 bool CDiscwrightView::OnCommand(int id) {
     switch (id) {
     case kIdZoomIn:

@@ -18,6 +18,19 @@ enum ViewCommand : int {
     kIdShowGrid = 32844,
 };
 
+// The view's drawing tools; the values are the tool modes of the editing
+// view (kToolCircularText is current only while that command runs).
+enum ToolMode : int {
+    kToolModeSelect = 0,
+    kToolModeRectangle = 1,
+    kToolModeRoundRectangle = 2,
+    kToolModeEllipse = 3,
+    kToolModeDiamond = 4,
+    kToolModeText = 5,
+    kToolModeCircularText = 6,
+    kToolModeImage = 7,
+};
+
 // The editing view: the active face on a hatched desk, clipped to its outline,
 // with the grid, the back insert's fold lines, the rubber band and the
 // animated selection frames, in a scrolled page of the face plus 20 pixels
@@ -65,6 +78,10 @@ public:
     // The rubber band from `down` to `current`, in page pixels; the mouse tools set it.
     void SetRubberBand(bool active, QPoint down = {}, QPoint current = {});
 
+    // The current drawing tool (ToolMode); SetTool emits ToolChanged.
+    int Tool() const { return m_tool; }
+    void SetTool(int tool);
+
     // Runs one of the ViewCommand commands; false for others.
     bool OnCommand(int id);
     bool IsGridChecked() const;
@@ -88,6 +105,11 @@ Q_SIGNALS:
     // The property bar is to show `object` (null: nothing), or to read its values again.
     void PropertyObjectChanged(CBaseObject* object);
     void PropertyValuesChanged();
+    // The current drawing tool changed (menus and tool bars show it).
+    void ToolChanged(int tool);
+    // The user asked for the editing context menu at `globalPos` (the owner
+    // of the menus shows it).
+    void ContextMenuRequested(QPoint globalPos);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -113,6 +135,7 @@ private:
     bool m_rubberBand = false;
     QPoint m_bandDown;
     QPoint m_bandCurrent;
+    int m_tool = kToolModeSelect;
     bool m_onlyCopy = false; // the next paint copies the back buffer as it is
     QTimer m_animation;
 };

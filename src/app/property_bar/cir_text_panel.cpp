@@ -64,10 +64,9 @@ CCirTextPanel::CCirTextPanel(EditingHost& host, const UnitConversion& units, QWi
     connect(m_controls->m_size, &QComboBox::activated, this, [this] {
         if (CCirText* text = CirText()) {
             text->m_font.lfHeight = m_controls->ChosenHeight();
-            // MEASURE-TEXT CALL SITE: the text's extent must be measured again
-            // with the new height before it is placed on its circle, as in
-            // text->MeasureText(text->m_font.lfHeight, <face canvas>), once
-            // circular text can measure itself.
+            // No measuring here: the next paint measures the text in the new
+            // height and keeps the middle of its box on the circle, so the
+            // text grows about its place instead of sliding along the circle.
             ApplyTo();
         }
     });

@@ -6,7 +6,6 @@
 #include "view/discwright_view.h"
 
 #include <QGuiApplication>
-#include <QHash>
 
 #include <array>
 #include <map>
@@ -178,14 +177,9 @@ QCursor StandardCursor(const std::array<CursorSource, N>& sources, int key) {
 
 QIcon CommandIcon(int id) {
     EnsureResources();
-    // Icons are made once per command; the theme lookup and the engine are
-    // cheap to copy, and the rendered sizes are cached by the engine.
-    static QHash<int, QIcon> icons;
-    auto found = icons.constFind(id);
-    if (found == icons.constEnd()) {
-        found = icons.insert(id, BuildCommandIcon(id));
-    }
-    return *found;
+    // Cheap to make: the theme lookup is cached by Qt and the rendered sizes
+    // of our own drawings by the engine, so nothing is kept here.
+    return BuildCommandIcon(id);
 }
 
 QCursor ToolCursor(int tool) {

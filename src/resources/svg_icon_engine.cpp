@@ -30,19 +30,27 @@ QImage FadedGrey(const QImage& source) {
 SvgIconEngine::SvgIconEngine(QString path) : m_path(std::move(path)) {
 }
 
-void SvgIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode,
-                          QIcon::State state) {
-    const qreal scale = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
-    painter->drawPixmap(rect, scaledPixmap(rect.size(), mode, state, scale));
+void SvgIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) {
+    const qreal ratio = painter->device() ? painter->device()->devicePixelRatio() : 1.0;
+    painter->drawPixmap(rect, Render((QSizeF(rect.size()) * ratio).toSize(), mode, ratio));
 }
 
-QPixmap SvgIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) {
-    return scaledPixmap(size, mode, state, 1.0);
+QPixmap SvgIconEngine::pixmap(const QSize& size, QIcon::Mode mode, QIcon::State) {
+    return Render(size, mode, 1.0);
 }
 
 QPixmap SvgIconEngine::scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::State,
                                     qreal scale) {
-    const QSize device = (QSizeF(size) * scale).toSize();
+    // Qt before 6.8 passes the size in device pixels here, later versions the
+    // size in logical pixels.
+#if QT_VERSION < QT_VERSION_CHECK(6, 8, 0)
+    return Render(size, mode, scale);
+#else
+    return Render((QSizeF(size) * scale).toSize(), mode, scale);
+#endif
+}
+
+QPixmap SvgIconEngine::Render(const QSize& device, QIcon::Mode mode, qreal ratio) const {
     if (device.isEmpty()) {
         return {};
     }
@@ -82,7 +90,7 @@ QPixmap SvgIconEngine::scaledPixmap(const QSize& size, QIcon::Mode mode, QIcon::
         }
         QPixmapCache::insert(cacheKey, pixmap);
     }
-    pixmap.setDevicePixelRatio(scale);
+    pixmap.setDevicePixelRatio(ratio);
     return pixmap;
 }
 

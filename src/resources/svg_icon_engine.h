@@ -21,5 +21,8 @@ public:
     bool isNull() override;
 
 private:
+    // The picture at `device` pixels, marked with device pixel ratio `ratio`.
+    QPixmap Render(const QSize& device, QIcon::Mode mode, qreal ratio) const;
+
     QString m_path;
 };

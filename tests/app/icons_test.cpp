@@ -114,6 +114,27 @@ TEST(CommandIcons, EveryToolBarCommandHasAVisibleIconAtToolBarSizes) {
     }
 }
 
+TEST(CommandIcons, HighDensityScreensGetSharpPixmaps) {
+    // Drawn at the device size, not scaled up from the 16-pixel one: a scaled
+    // copy would have no pixel that a sharp drawing of twice the size lacks,
+    // but it would differ from the 32-pixel drawing.
+    const QPixmap doubled = CommandIcon(32824).pixmap(QSize(16, 16), 2.0);
+    EXPECT_EQ(doubled.size(), QSize(32, 32));
+    EXPECT_EQ(doubled.devicePixelRatio(), 2.0);
+    const QImage sharp = IconImage(32824, 32).convertToFormat(QImage::Format_ARGB32);
+    EXPECT_EQ(doubled.toImage().convertToFormat(QImage::Format_ARGB32), sharp);
+
+    // Painting onto a high-density surface (as tool buttons do) is as sharp.
+    QImage surface(32, 32, QImage::Format_ARGB32_Premultiplied);
+    surface.setDevicePixelRatio(2.0);
+    surface.fill(Qt::transparent);
+    QPainter painter(&surface);
+    CommandIcon(32824).paint(&painter, QRect(0, 0, 16, 16));
+    painter.end();
+    surface.setDevicePixelRatio(1.0);
+    EXPECT_EQ(surface.convertToFormat(QImage::Format_ARGB32), sharp);
+}
+
 TEST(CommandIcons, DisabledIconsDifferFromNormalButStayVisible) {
     for (int id : {32824, 32775, 57600}) {
         SCOPED_TRACE(id);

@@ -27,7 +27,8 @@ QImage FadedGrey(const QImage& source) {
 
 } // namespace
 
-SvgIconEngine::SvgIconEngine(QString path) : m_path(std::move(path)) {
+SvgIconEngine::SvgIconEngine(QString path)
+    : m_path(std::move(path)), m_exists(QFileInfo::exists(m_path)) {
 }
 
 void SvgIconEngine::paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) {
@@ -107,5 +108,5 @@ QString SvgIconEngine::iconName() {
 }
 
 bool SvgIconEngine::isNull() {
-    return !QFileInfo::exists(m_path);
+    return !m_exists;
 }

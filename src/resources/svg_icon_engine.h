@@ -25,4 +25,5 @@ private:
     QPixmap Render(const QSize& device, QIcon::Mode mode, qreal ratio) const;
 
     QString m_path;
+    bool m_exists; // widgets ask isNull() often; the file does not come and go
 };

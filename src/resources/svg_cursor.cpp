@@ -6,6 +6,7 @@
 #include <QPixmap>
 #include <QSvgRenderer>
 
+#include <algorithm>
 #include <cmath>
 
 QCursor SvgCursor(const QString& path, QPoint hotSpot, Qt::CursorShape fallback) {

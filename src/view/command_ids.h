@@ -51,4 +51,16 @@ enum CommandId : int {
     kCopy = 57634,
     kCut = 57635,
     kPaste = 57637,
+
+    // Window commands
+    kFileNew = 57600,
+    kFileOpen = 57601,
+    kFileSave = 57603,
+    kFilePrint = 57607,
+    kChangeLabelStock = 32836,
+    kEditTracksInformation = 32811,
+    kExportAsLayouts = 32810,
+    kSettings = 32837,
+    kAppAbout = 57664,
+    kExportCoverAsImages = 32843,
 };

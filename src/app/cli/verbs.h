@@ -18,6 +18,7 @@ extern const Verb kDumpVerb;
 extern const Verb kConvertVerb;
 extern const Verb kTracksVerb;
 extern const Verb kRenderVerb;
+extern const Verb kAddPictureVerb;
 
 // Every verb, in the order --help lists them.
 std::span<const Verb> Verbs();

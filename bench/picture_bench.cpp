@@ -8,6 +8,7 @@
 #include <benchmark/benchmark.h>
 
 #include <QFile>
+#include <QGuiApplication>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -217,3 +218,13 @@ BENCHMARK(BM_Thumbnail120LibjpegEighthAnchor)
     ->ReportAggregatesOnly();
 
 } // namespace
+
+// Drawing needs fonts, and fonts need a GUI application.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -29,8 +29,8 @@ bool DecodeThumbnail(std::span<const uint8_t> bytes, int formatId, int maxWidth,
         }
         full = std::move(converted);
     }
-    const double scale = std::min({1.0, double(maxWidth) / full.Width(),
-                                   double(maxHeight) / full.Height()});
+    const double scale =
+        std::min({1.0, double(maxWidth) / full.Width(), double(maxHeight) / full.Height()});
     const int w = std::max(1, int(full.Width() * scale + 0.5));
     const int h = std::max(1, int(full.Height() * scale + 0.5));
     CRasterImage thumb;

@@ -71,8 +71,8 @@ int CImage::FormatOfFileName(const QString& path) {
     static const struct {
         const char* extension;
         int format;
-    } kFormats[] = {{"bmp", kFormatBmp},  {"gif", kFormatGif},  {"jpg", kFormatJpeg},
-                    {"jpeg", kFormatJpeg}, {"png", kFormatPng},  {"ico", kFormatIco},
+    } kFormats[] = {{"bmp", kFormatBmp},   {"gif", kFormatGif},   {"jpg", kFormatJpeg},
+                    {"jpeg", kFormatJpeg}, {"png", kFormatPng},   {"ico", kFormatIco},
                     {"tif", kFormatTiff},  {"tiff", kFormatTiff}, {"tga", kFormatTga},
                     {"pcx", kFormatPcx},   {"wmf", kFormatWmf}};
     const QString extension = path.mid(dot + 1).toLower();
@@ -171,7 +171,7 @@ bool CImage::SourceBytesFit() const {
 QByteArray CImage::EncodeRecord(QString* error) {
     CRasterImage& image = *m_image; // only metadata changes while encoding
     if (!image.IsValid()) {
-        *error = QStringLiteral("picture has no pixels to write");
+        *error = QStringLiteral("picture (CImage) has no pixels to write");
         return {};
     }
     const int hasAlpha = image.HasAlpha() ? 1 : 0;
@@ -187,7 +187,8 @@ QByteArray CImage::EncodeRecord(QString* error) {
     } else {
         std::vector<uint8_t> block;
         if (!WriteImageDataBlock(image, hasAlpha, block)) {
-            *error = QStringLiteral("picture cannot be encoded: %1").arg(image.LastError());
+            *error =
+                QStringLiteral("picture (CImage) cannot be encoded: %1").arg(image.LastError());
             return {};
         }
         out.append(reinterpret_cast<const char*>(block.data()), qsizetype(block.size()));
@@ -225,11 +226,11 @@ void CImage::Load(Archive& ar) {
     ImageInfo stored;
     if (!in.I32(transparency) || !in.I32(keep) || !in.Read(&stored, sizeof stored) ||
         !in.U32(hasAlpha))
-        ar.Fail(QStringLiteral("picture record is cut short"));
+        ar.Fail(QStringLiteral("picture (CImage) record is cut short"));
     // The data block's extent, without decoding it.
     uint32_t n = 0, length = 0;
     if (!in.U32(n) || (n > 0 && !in.Skip(n)) || (n == 0 && (!in.U32(length) || !in.Skip(length))))
-        ar.Fail(QStringLiteral("picture data is cut short"));
+        ar.Fail(QStringLiteral("picture (CImage) data is cut short"));
     const qsizetype prefix = qsizetype(in.Position());
 
     std::shared_ptr<CRasterImage> pixels;
@@ -248,7 +249,8 @@ void CImage::Load(Archive& ar) {
         data.Skip(size_t(kRecordPrefix));
         PicturePixelCache::CountDecode();
         if (!ReadImageDataBlock(*image, int(hasAlpha), data))
-            ar.Fail(QStringLiteral("picture data cannot be read: %1").arg(image->LastError()));
+            ar.Fail(
+                QStringLiteral("picture (CImage) data cannot be read: %1").arg(image->LastError()));
         const ImageInfo decoded = image->Info();
         image->Info() = stored;
         image->Info().pixelRowsRef = decoded.pixelRowsRef;
@@ -261,10 +263,10 @@ void CImage::Load(Archive& ar) {
         if (hasAlpha == 1) {
             const size_t alphaBytes = size_t(image->Width()) * size_t(image->Height());
             if (in.Remaining() < alphaBytes)
-                ar.Fail(QStringLiteral("picture alpha channel is cut short"));
+                ar.Fail(QStringLiteral("picture (CImage) alpha channel is cut short"));
             image->AlphaCreate();
             if (image->Alpha() == nullptr)
-                ar.Fail(QStringLiteral("picture alpha channel cannot be made"));
+                ar.Fail(QStringLiteral("picture (CImage) alpha channel cannot be made"));
             in.Read(image->Alpha(), alphaBytes);
             image->Info().colorType = decoded.colorType | (image->BitCount() == 24 ? 4 : 0);
         }

@@ -61,8 +61,8 @@ void CImage::Draw(CDeviceContext& dc, int dx, int dy) {
     QRect faceRect(QPoint(0, 0), dc.DeviceSize());
     if (painter.hasClipping())
         faceRect &= painter.clipBoundingRect().toAlignedRect();
-    BlendOntoDevice(*m_image, painter, canvas, QRect(at, extent), Opacity(m_transparency),
-                    faceRect, QPoint(0, 0), printing);
+    BlendOntoDevice(*m_image, painter, canvas, QRect(at, extent), Opacity(m_transparency), faceRect,
+                    QPoint(0, 0), printing);
 }
 
 bool CImage::HitTest(int x, int y, float zoom) const {
@@ -72,10 +72,10 @@ bool CImage::HitTest(int x, int y, float zoom) const {
         .Contains({x, y});
 }
 
-bool CImage::DrawToBitmap(QImage& buffer, int dx, int dy, float zoom,
-                          const UnitConversion& units) {
+bool CImage::DrawToBitmap(QImage& buffer, int dx, int dy, float zoom, const UnitConversion& units) {
     ResolveNaturalSize(units);
-    const QPoint at = units.LogicalToDevice({Zoomed(m_x, zoom), Zoomed(m_y, zoom)}) + QPoint(dx, dy);
+    const QPoint at =
+        units.LogicalToDevice({Zoomed(m_x, zoom), Zoomed(m_y, zoom)}) + QPoint(dx, dy);
     const QSize extent(std::abs(units.UnitsToPixels(Zoomed(m_width, zoom))),
                        std::abs(units.UnitsToPixels(Zoomed(m_height, zoom))));
     if (!DrawableSize(extent))

@@ -57,19 +57,19 @@ TEST_F(AddPictureVerb, EveryFormatLandsAtTheTopLeftWithItsNaturalSize) {
         bool alpha;
         const char* dataKind;
     } cases[] = {
-        {"bmp_8.bmp", 8, false, "dib"},       {"bmp_24.bmp", 24, false, "jpeg"},
-        {"gif_8.gif", 4, false, "dib"},       {"jpeg_rgb.jpg", 24, false, "jpeg"},
-        {"png_rgba.png", 24, true, "png"},    {"ico_32.ico", 24, true, "png"},
-        {"tiff_rgb.tif", 24, false, "jpeg"},  {"tga_24.tga", 24, false, "jpeg"},
+        {"bmp_8.bmp", 8, false, "dib"},      {"bmp_24.bmp", 24, false, "jpeg"},
+        {"gif_8.gif", 4, false, "dib"},      {"jpeg_rgb.jpg", 24, false, "jpeg"},
+        {"png_rgba.png", 24, true, "png"},   {"ico_32.ico", 24, true, "png"},
+        {"tiff_rgb.tif", 24, false, "jpeg"}, {"tga_24.tga", 24, false, "jpeg"},
         {"pcx_8.pcx", 8, false, "dib"},
     };
     int added = 0;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.file);
-        const ProcessResult r = RunLumvane({QStringLiteral("add-picture"), project,
-                                            ImagePath(c.file), QStringLiteral("--face"),
-                                            QStringLiteral("inside")},
-                                           program.Path());
+        const ProcessResult r =
+            RunLumvane({QStringLiteral("add-picture"), project, ImagePath(c.file),
+                        QStringLiteral("--face"), QStringLiteral("inside")},
+                       program.Path());
         ASSERT_EQ(r.exitCode, 0) << r.err.constData();
         ++added;
         const QJsonObject json = Dump(project);
@@ -101,10 +101,11 @@ TEST_F(AddPictureVerb, EveryFormatLandsAtTheTopLeftWithItsNaturalSize) {
 TEST_F(AddPictureVerb, BackgroundCoversTheFaceAndGoesToTheOutputFile) {
     const QString out = dir.filePath(QStringLiteral("out.dwp"));
     const QByteArray before = ReadWholeFile(project);
-    const ProcessResult r = RunLumvane(
-        {QStringLiteral("add-picture"), project, ImagePath("jpeg_rgb.jpg"), QStringLiteral("--face"),
-         QStringLiteral("front"), QStringLiteral("--background"), QStringLiteral("-o"), out},
-        program.Path());
+    const ProcessResult r =
+        RunLumvane({QStringLiteral("add-picture"), project, ImagePath("jpeg_rgb.jpg"),
+                    QStringLiteral("--face"), QStringLiteral("front"),
+                    QStringLiteral("--background"), QStringLiteral("-o"), out},
+                   program.Path());
     ASSERT_EQ(r.exitCode, 0) << r.err.constData();
     EXPECT_EQ(ReadWholeFile(project), before);
     const QJsonObject face = Dump(out)[u"faces"][1].toObject();
@@ -137,10 +138,9 @@ TEST_F(AddPictureVerb, UnreadablePictureLeavesTheProjectAlone) {
     WriteTextFile(broken, "not a picture");
     for (const QString& picture : {bad, broken, dir.filePath(QStringLiteral("missing.bmp"))}) {
         SCOPED_TRACE(picture.toStdString());
-        const ProcessResult r =
-            RunLumvane({QStringLiteral("add-picture"), project, picture, QStringLiteral("--face"),
-                        QStringLiteral("disc")},
-                       program.Path());
+        const ProcessResult r = RunLumvane({QStringLiteral("add-picture"), project, picture,
+                                            QStringLiteral("--face"), QStringLiteral("disc")},
+                                           program.Path());
         EXPECT_EQ(r.exitCode, 1);
         EXPECT_TRUE(r.err.contains("Can not open file " + picture.toUtf8())) << r.err.constData();
         EXPECT_EQ(ReadWholeFile(project), before);

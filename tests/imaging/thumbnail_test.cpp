@@ -23,8 +23,8 @@ TEST(DecodeHint, JpegDecodesAtTheSmallestFractionStillLargeEnough) {
     const auto bytes = GradientJpeg(400, 300);
     struct Case {
         int hintW, hintH, w, h;
-    } cases[] = {{0, 0, 400, 300},   {50, 30, 50, 38},   {51, 30, 100, 75},
-                 {100, 75, 100, 75}, {100, 80, 200, 150}, {150, 10, 200, 150}, {300, 10, 400, 300}};
+    } cases[] = {{0, 0, 400, 300},    {50, 30, 50, 38},    {51, 30, 100, 75},  {100, 75, 100, 75},
+                 {100, 80, 200, 150}, {150, 10, 200, 150}, {300, 10, 400, 300}};
     for (const Case& c : cases) {
         SCOPED_TRACE(testing::Message() << c.hintW << "x" << c.hintH);
         CRasterImage image;
@@ -47,8 +47,7 @@ TEST(DecodeHint, ThumbnailsFitTheirBoxAndKeepTheColours) {
     EXPECT_NEAR(right.blue, 128, 4);
 
     // Palette pictures come out as 24-bit; small ones are never enlarged.
-    ASSERT_TRUE(
-        DecodeThumbnail(ReadFixtureBytes("gif_8.gif"), kFormatGif, 1000, 1000, thumb));
+    ASSERT_TRUE(DecodeThumbnail(ReadFixtureBytes("gif_8.gif"), kFormatGif, 1000, 1000, thumb));
     CRasterImage gif;
     ASSERT_TRUE(gif.DecodeFromFile(ImageFixture("gif_8.gif"), kFormatGif));
     EXPECT_EQ(thumb.Width(), gif.Width());

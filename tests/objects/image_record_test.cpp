@@ -36,9 +36,9 @@ TEST(PictureRecord, FieldsInOrderAndPaletteDibByteForByte) {
     const QByteArray record = StoredRecord(*picture);
     EXPECT_EQ(U32At(record, kBaseBytes), 7u);
     EXPECT_EQ(U32At(record, kBaseBytes + 4), 0u);
-    EXPECT_EQ(std::memcmp(record.constData() + kInfoOffset, &picture->Image().Info(),
-                          sizeof(ImageInfo)),
-              0);
+    EXPECT_EQ(
+        std::memcmp(record.constData() + kInfoOffset, &picture->Image().Info(), sizeof(ImageInfo)),
+        0);
     EXPECT_EQ(U32At(record, kHasAlphaOffset), 0u);
     const auto dib = picture->Image().Dib();
     ASSERT_EQ(U32At(record, kDataOffset), dib.size());
@@ -107,7 +107,8 @@ TEST(PictureRecord, CutShortOrHostileRecordsFailCleanly) {
     const QByteArray record = StoredRecord(*picture);
     PicturePixelCache::Clear();
     // Every cut: the base part, the fields, the data, the alpha channel.
-    for (qsizetype cut = 0; cut < record.size(); cut += std::max<qsizetype>(1, record.size() / 97)) {
+    for (qsizetype cut = 0; cut < record.size();
+         cut += std::max<qsizetype>(1, record.size() / 97)) {
         QString error;
         EXPECT_EQ(ReadRecord(record.first(cut), &error), nullptr) << cut;
         EXPECT_FALSE(error.isEmpty());
@@ -132,8 +133,7 @@ TEST(PictureRecord, StoredRowStrideCannotMisaddressThePixels) {
     PicturePixelCache::Clear();
     auto read = ReadRecord(record);
     ASSERT_NE(read, nullptr);
-    EXPECT_EQ(read->Image().Stride(),
-              DibStride(read->Image().Width(), read->Image().BitCount()));
+    EXPECT_EQ(read->Image().Stride(), DibStride(read->Image().Width(), read->Image().BitCount()));
     EXPECT_EQ(read->Image().ReadPixel(0, 0), picture->Image().ReadPixel(0, 0));
 }
 

@@ -92,5 +92,4 @@ const Verb kAddPictureVerb = {
     QStringLiteral("add-picture"),
     QStringLiteral("add-picture FILE.dwp IMAGE --face disc|front|inside|back [--background] "
                    "[-o OUT.dwp]"),
-    QStringLiteral("place a picture on a face, or make it the face's background"),
-    RunAddPicture};
+    QStringLiteral("place a picture on a face, or make it the face's background"), RunAddPicture};

@@ -4,11 +4,11 @@
 #include "verbs.h"
 
 #include "document/project_file.h"
+#include "imaging/raster_image.h"
 #include "objects/cir_text.h"
 #include "objects/image.h"
 #include "objects/shape.h"
 #include "objects/text.h"
-#include "imaging/raster_image.h"
 #include "platform/archive_file.h"
 
 #include <QFileInfo>

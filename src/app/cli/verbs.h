@@ -8,8 +8,8 @@
 // One headless command of the command line, such as "dump".
 struct Verb {
     QString name;
-    QString usage;   // the arguments, as --help shows them
-    QString summary; // one line
+    QString usage;                       // the arguments, as --help shows them
+    QString summary;                     // one line
     int (*run)(const QStringList& args); // exit status; messages go to stderr
 };
 

@@ -53,16 +53,36 @@ public:
         pixels.ResetCache();
         bool turned = false;
         switch (effect) {
-        case PictureEffect::kFlip: pixels.Flip(); break;
-        case PictureEffect::kMirror: pixels.Mirror(); break;
-        case PictureEffect::kRotateLeft: turned = pixels.RotateLeft(); break;
-        case PictureEffect::kRotateRight: turned = pixels.RotateRight(); break;
-        case PictureEffect::kLighten: pixels.Light(20, 100); break;
-        case PictureEffect::kDarken: pixels.Light(-20, 100); break;
-        case PictureEffect::kSoften: pixels.Filter(kSoften, 16, 0); break;
-        case PictureEffect::kSharpen: pixels.Filter(kSharpen, 7, 0); break;
-        case PictureEffect::kNegative: pixels.Negative(); break;
-        case PictureEffect::kGrayscale: pixels.GrayScale(); break;
+        case PictureEffect::kFlip:
+            pixels.Flip();
+            break;
+        case PictureEffect::kMirror:
+            pixels.Mirror();
+            break;
+        case PictureEffect::kRotateLeft:
+            turned = pixels.RotateLeft();
+            break;
+        case PictureEffect::kRotateRight:
+            turned = pixels.RotateRight();
+            break;
+        case PictureEffect::kLighten:
+            pixels.Light(20, 100);
+            break;
+        case PictureEffect::kDarken:
+            pixels.Light(-20, 100);
+            break;
+        case PictureEffect::kSoften:
+            pixels.Filter(kSoften, 16, 0);
+            break;
+        case PictureEffect::kSharpen:
+            pixels.Filter(kSharpen, 7, 0);
+            break;
+        case PictureEffect::kNegative:
+            pixels.Negative();
+            break;
+        case PictureEffect::kGrayscale:
+            pixels.GrayScale();
+            break;
         }
         pixels.ResetCache();
         // A background picture keeps covering its face; a picture whose size

@@ -151,6 +151,7 @@ bool CRasterImage::DecodeFrom(std::span<const uint8_t> bytes, int formatId) {
     }
     CRasterImage decoded;
     decoded.m_frame = m_frame;
+    decoded.SetDecodeHint(m_hintWidth, m_hintHeight);
     decoded.m_info.escape = m_info.escape;
     ByteReader reader(bytes);
     if (!codec->Decode(reader, decoded) || !decoded.IsValid()) {

@@ -48,6 +48,16 @@ public:
     // This image as a Qt image (ARGB32 with the alpha channel, else RGB32).
     QImage ToQImage() const;
 
+    // A decoder that can make a smaller picture cheaply (JPEG at 1/2, 1/4 or
+    // 1/8 of its size) does so while the result stays at least this large on
+    // both sides; 0 (the default) decodes at full size. Kept by later decodes.
+    void SetDecodeHint(int minWidth, int minHeight) {
+        m_hintWidth = minWidth > 0 ? minWidth : 0;
+        m_hintHeight = minHeight > 0 ? minHeight : 0;
+    }
+    int HintWidth() const { return m_hintWidth; }
+    int HintHeight() const { return m_hintHeight; }
+
     int Frame() const { return m_frame; }
     void SetFrame(int frame) { m_frame = frame; }
 
@@ -128,6 +138,8 @@ private:
     int32_t m_resampledWidth = -1;
     int32_t m_resampledHeight = -1;
     int m_frame = 0;
+    int m_hintWidth = 0;
+    int m_hintHeight = 0;
 };
 
 // Bytes per padded row of `width` pixels at `bitCount` bits.

@@ -1,12 +1,55 @@
 #include "image.h"
 
+#include "picture_pixel_cache.h"
+
+#include "imaging/image_codec.h"
+#include "imaging/image_data_block.h"
+#include "imaging/raster_image.h"
+
+#include <QFile>
+
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr int kRecordPrefix = 4 + 4 + int(sizeof(ImageInfo)) + 4; // fields before the data
+
+void PutI32(QByteArray& out, int32_t v) {
+    for (int i = 0; i < 4; ++i)
+        out.append(char(uint32_t(v) >> (8 * i)));
+}
+
+std::span<const uint8_t> Bytes(QByteArrayView view) {
+    return {reinterpret_cast<const uint8_t*>(view.data()), size_t(view.size())};
+}
+
+// The data block's encoding for an image with these options, as
+// WriteImageDataBlock chooses it: kFormatBmp for the DIB itself.
+int DataBlockFormat(const CRasterImage& image, int hasAlpha) {
+    if (image.PaletteSize() != 0 && !image.IsGreyRamp())
+        return kFormatBmp;
+    return image.Info().transparentColour != 0 || hasAlpha == 1 ? kFormatPng : kFormatJpeg;
+}
+
+qsizetype AlphaBytes(const CRasterImage& image) {
+    return image.HasAlpha() ? qsizetype(image.Width()) * image.Height() : 0;
+}
+
+} // namespace
+
 const ArchiveClass& CImage::StaticClass() {
     static const ArchiveClass cls{"CImage", 0,
                                   [] { return std::unique_ptr<ArchiveObject>(new CImage); }};
     return cls;
 }
 
-CImage::CImage(int left, int top, int right, int bottom) {
+CImage::CImage() : m_image(std::make_shared<CRasterImage>()) {
+}
+
+CImage::~CImage() = default;
+
+CImage::CImage(int left, int top, int right, int bottom) : CImage() {
     m_x = left;
     m_y = top;
     m_width = right - left;
@@ -15,23 +58,257 @@ CImage::CImage(int left, int top, int right, int bottom) {
         m_width = m_height = -1;
 }
 
-CImage::CImage(int x, int y) {
+CImage::CImage(int x, int y) : CImage() {
     m_x = x;
     m_y = y;
     m_width = m_height = -1;
 }
 
-bool CImage::LoadFile(const QString&) {
-    return false;
+int CImage::FormatOfFileName(const QString& path) {
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    if (dot < 0)
+        return -1;
+    static const struct {
+        const char* extension;
+        int format;
+    } kFormats[] = {{"bmp", kFormatBmp},   {"gif", kFormatGif},   {"jpg", kFormatJpeg},
+                    {"jpeg", kFormatJpeg}, {"png", kFormatPng},   {"ico", kFormatIco},
+                    {"tif", kFormatTiff},  {"tiff", kFormatTiff}, {"tga", kFormatTga},
+                    {"pcx", kFormatPcx},   {"wmf", kFormatWmf}};
+    const QString extension = path.mid(dot + 1).toLower();
+    for (const auto& entry : kFormats)
+        if (extension == QLatin1String(entry.extension))
+            return entry.format;
+    return -1;
+}
+
+bool CImage::LoadFile(const QString& path) {
+    const int format = FormatOfFileName(path);
+    // Metafiles are vector pictures; no raster codec reads them.
+    if (format < 0 || FindImageCodec(format) == nullptr)
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    auto image = std::make_shared<CRasterImage>();
+    if (!image->DecodeFrom(Bytes(bytes), format))
+        return false;
+    m_image = std::move(image);
+    m_encodedRecord.clear();
+    ForgetSource();
+    if (format == kFormatJpeg || format == kFormatPng)
+        m_source = {bytes, 0, bytes.size(), format};
+    return true;
+}
+
+void CImage::SetImage(CRasterImage image) {
+    m_image = std::make_shared<CRasterImage>(std::move(image));
+    m_encodedRecord.clear();
+    ForgetSource();
+}
+
+CRasterImage& CImage::EditImage() {
+    if (m_image.use_count() > 1)
+        m_image = std::make_shared<CRasterImage>(*m_image);
+    m_encodedRecord.clear();
+    ForgetSource();
+    return *m_image;
+}
+
+void CImage::SetUseAlphaChannel(bool on) {
+    if ((m_image->Info().useAlphaChannel != 0) == on)
+        return;
+    // The option is not part of the pixels: the kept file bytes still fit.
+    const SourceBytes source = m_source;
+    EditImage().Info().useAlphaChannel = on ? 1 : 0;
+    m_source = source;
+}
+
+void CImage::SetTransparentColourOption(bool on) {
+    if ((m_image->Info().transparentColour != 0) == on)
+        return;
+    const SourceBytes source = m_source;
+    EditImage().Info().transparentColour = on ? 1 : 0;
+    m_source = source;
+}
+
+void CImage::SetTransparentColour(quint32 colour) {
+    const RgbQuad quad{uint8_t(colour >> 16), uint8_t(colour >> 8), uint8_t(colour), 0};
+    const ImageInfo& info = m_image->Info();
+    if (info.backgroundColor == quad && info.backgroundIndex < 0)
+        return;
+    const SourceBytes source = m_source;
+    CRasterImage& image = EditImage();
+    image.Info().backgroundColor = quad;
+    // A palette index would win over the colour; the chosen colour is what counts.
+    image.Info().backgroundIndex = -1;
+    m_source = source;
+}
+
+void CImage::SetTransparency(int transparency) {
+    if (transparency != m_transparency) {
+        m_transparency = transparency;
+        m_encodedRecord.clear();
+    }
+}
+
+void CImage::SetKeepAspectRatio(int keep) {
+    if (keep != m_keepAspectRatio) {
+        m_keepAspectRatio = keep;
+        m_encodedRecord.clear();
+    }
+}
+
+bool CImage::SourceBytesFit() const {
+    if (m_source.length <= 0 || !m_image->IsValid())
+        return false;
+    return DataBlockFormat(*m_image, m_image->HasAlpha() ? 1 : 0) == m_source.format;
+}
+
+QByteArray CImage::EncodeRecord(QString* error) {
+    CRasterImage& image = *m_image; // only metadata changes while encoding
+    if (!image.IsValid()) {
+        *error = QStringLiteral("picture (CImage) has no pixels to write");
+        return {};
+    }
+    const int hasAlpha = image.HasAlpha() ? 1 : 0;
+    QByteArray out;
+    PutI32(out, m_transparency);
+    PutI32(out, m_keepAspectRatio);
+    out.append(reinterpret_cast<const char*>(&image.Info()), qsizetype(sizeof(ImageInfo)));
+    PutI32(out, hasAlpha);
+    if (SourceBytesFit()) {
+        PutI32(out, 0);
+        PutI32(out, int32_t(m_source.length));
+        out.append(QByteArrayView(m_source.holder).sliced(m_source.offset, m_source.length));
+    } else {
+        std::vector<uint8_t> block;
+        if (!WriteImageDataBlock(image, hasAlpha, block)) {
+            *error =
+                QStringLiteral("picture (CImage) cannot be encoded: %1").arg(image.LastError());
+            return {};
+        }
+        out.append(reinterpret_cast<const char*>(block.data()), qsizetype(block.size()));
+    }
+    if (hasAlpha)
+        out.append(reinterpret_cast<const char*>(image.Alpha()),
+                   qsizetype(image.Width()) * image.Height());
+    return out;
 }
 
 void CImage::Serialize(Archive& ar) {
     CBaseObject::Serialize(ar);
-    if (ar.IsStoring()) {
-        if (m_encodedRecord.isEmpty())
-            ar.Fail(QStringLiteral("picture has no encoded data to write"));
-        ar.WriteSharedBytes(m_encodedRecord);
+    if (ar.IsLoading()) {
+        Load(ar);
         return;
     }
-    ar.Fail(QStringLiteral("pictures (CImage) cannot be read by this version of Lumvane"));
+    if (m_encodedRecord.isEmpty()) {
+        QString error;
+        QByteArray record = EncodeRecord(&error);
+        if (record.isEmpty())
+            ar.Fail(error);
+        m_encodedRecord = record;
+        PicturePixelCache::Remember(m_encodedRecord, m_encodedRecord.size() - AlphaBytes(*m_image),
+                                    m_image);
+    }
+    ar.WriteSharedBytes(m_encodedRecord);
+}
+
+void CImage::Load(Archive& ar) {
+    // The record is parsed from the bytes that follow, then consumed as a whole.
+    const QByteArrayView rest = ar.Peek(std::numeric_limits<qint64>::max());
+    ByteReader in(Bytes(rest));
+    int32_t transparency = 0, keep = 0;
+    uint32_t hasAlpha = 0;
+    ImageInfo stored;
+    if (!in.I32(transparency) || !in.I32(keep) || !in.Read(&stored, sizeof stored) ||
+        !in.U32(hasAlpha))
+        ar.Fail(QStringLiteral("picture (CImage) record is cut short"));
+    // The data block's extent, without decoding it.
+    uint32_t n = 0, length = 0;
+    if (!in.U32(n) || (n > 0 && !in.Skip(n)) || (n == 0 && (!in.U32(length) || !in.Skip(length))))
+        ar.Fail(QStringLiteral("picture (CImage) data is cut short"));
+    const qsizetype prefix = qsizetype(in.Position());
+
+    std::shared_ptr<CRasterImage> pixels;
+    QByteArray record;
+    if (PicturePixelCache::Entry found = PicturePixelCache::Find(rest, prefix); found.pixels) {
+        pixels = std::move(found.pixels);
+        record = std::move(found.record);
+    } else {
+        // Decode with the stored options (the data block's encoding depends on
+        // them), then take the stored block again except what describes the
+        // new pixel storage. A stored cancel flag would stop the decoder.
+        auto image = std::make_shared<CRasterImage>();
+        image->Info() = stored;
+        image->Info().escape = 0;
+        ByteReader data(Bytes(rest));
+        data.Skip(size_t(kRecordPrefix));
+        PicturePixelCache::CountDecode();
+        if (!ReadImageDataBlock(*image, int(hasAlpha), data))
+            ar.Fail(
+                QStringLiteral("picture (CImage) data cannot be read: %1").arg(image->LastError()));
+        const ImageInfo decoded = image->Info();
+        image->Info() = stored;
+        image->Info().pixelRowsRef = decoded.pixelRowsRef;
+        image->Info().ghostRef = decoded.ghostRef;
+        // The row stride and colour type must match the pixels actually held,
+        // whatever the file says, or rows would be addressed past the block.
+        image->Info().rowStride = decoded.rowStride;
+        image->Info().colorType = decoded.colorType;
+        image->Info().escape = 0;
+        if (hasAlpha == 1) {
+            const size_t alphaBytes = size_t(image->Width()) * size_t(image->Height());
+            if (in.Remaining() < alphaBytes)
+                ar.Fail(QStringLiteral("picture (CImage) alpha channel is cut short"));
+            image->AlphaCreate();
+            if (image->Alpha() == nullptr)
+                ar.Fail(QStringLiteral("picture (CImage) alpha channel cannot be made"));
+            in.Read(image->Alpha(), alphaBytes);
+            image->Info().colorType = decoded.colorType | (image->BitCount() == 24 ? 4 : 0);
+        }
+        record = rest.first(qsizetype(in.Position())).toByteArray();
+        pixels = std::move(image);
+        PicturePixelCache::Remember(record, prefix, pixels);
+    }
+    ar.ReadBytes(record.size());
+    m_transparency = transparency;
+    m_keepAspectRatio = keep;
+    m_image = std::move(pixels);
+    m_encodedRecord = record;
+    // A compressed data block is kept as it is for as long as the pixels stay.
+    ForgetSource();
+    if (n == 0) {
+        const int format = DataBlockFormat(*m_image, int(hasAlpha));
+        if (format != kFormatBmp)
+            m_source = {m_encodedRecord, kRecordPrefix + 8, qsizetype(length), format};
+    }
+}
+
+bool CImage::DataBlockKind(QString* kind, qint64* bytes) {
+    if (m_encodedRecord.isEmpty()) {
+        QString error;
+        m_encodedRecord = EncodeRecord(&error);
+        if (m_encodedRecord.isEmpty())
+            return false;
+    }
+    ByteReader in(Bytes(m_encodedRecord));
+    in.Skip(size_t(kRecordPrefix));
+    uint32_t n = 0, length = 0;
+    if (!in.U32(n))
+        return false;
+    if (n > 0) {
+        *kind = QStringLiteral("dib");
+        *bytes = n;
+        return true;
+    }
+    if (!in.U32(length))
+        return false;
+    const int format = DataBlockFormat(*m_image, m_image->HasAlpha() ? 1 : 0);
+    *kind = format == kFormatPng ? QStringLiteral("png") : QStringLiteral("jpeg");
+    *bytes = length;
+    return true;
 }

@@ -4,15 +4,27 @@
 
 #include <QByteArray>
 
+#include <memory>
+
+class CRasterImage;
+class QImage;
+
 // A raster picture on a face, or a face's background picture.
 //
 // Encoding a picture is costly, and saving and every undo snapshot write the
 // picture's record, so the picture keeps its own record (everything after the
 // base record) as last encoded in m_encodedRecord and writes those bytes as
 // they are. Whatever changes the pixels or the picture's options must clear it.
+//
+// The pixels are shared with every other picture made from the same record
+// (see PicturePixelCache), so reading a snapshot back never decodes a picture
+// again; EditImage() gives a copy of one's own before anything changes them.
+// A picture read from a JPEG or PNG file (or from a record holding one) keeps
+// those bytes and stores them as they are while the pixels stay unchanged.
 class CImage : public CBaseObject {
 public:
-    CImage() = default;
+    CImage();
+    ~CImage() override;
     // A picture for the rectangle (left, top, right, bottom) in face units;
     // an empty width or height leaves the size to the picture (natural size).
     CImage(int left, int top, int right, int bottom);
@@ -22,13 +34,64 @@ public:
     // Loads the picture file; the format comes from the file name's extension.
     // False (and the picture stays empty) when it cannot be read.
     bool LoadFile(const QString& path);
+    // The format id LoadFile uses for a file name, or -1 when it reads none.
+    static int FormatOfFileName(const QString& path);
+    // Takes `image` as the picture's pixels (pasted or made in memory).
+    void SetImage(CRasterImage image);
+
+    const CRasterImage& Image() const { return *m_image; }
+    // The pixels and options for changing: unshared first; forgets the
+    // encoded record and the kept file bytes.
+    CRasterImage& EditImage();
+    // The picture's options live in the image's information block.
+    void SetUseAlphaChannel(bool on);
+    void SetTransparentColourOption(bool on);
+    void SetTransparentColour(quint32 colour); // 0x00BBGGRR
+    void SetTransparency(int transparency);
+    void SetKeepAspectRatio(int keep);
+
+    // Forgets the display copy, so the next paint resamples (shared pixels
+    // share it).
+    void ResetDisplayCache();
+
+    // Gives a picture of unknown size (-1) its natural size: one image pixel
+    // per pixel of `units` at zoom 1.0, the height negative.
+    void ResolveNaturalSize(const UnitConversion& units);
+
+    void Draw(CDeviceContext& dc, int dx, int dy) override;
+    bool HitTest(int x, int y, float zoom) const override;
+    // Draws the picture into a 24-bit buffer (BGR rows top-down, Format_BGR888)
+    // at its position in pixels of `units` at `zoom`, offset by (dx, dy) pixels.
+    bool DrawToBitmap(QImage& buffer, int dx, int dy, float zoom, const UnitConversion& units);
 
     static const ArchiveClass& StaticClass();
     const ArchiveClass& Class() const override { return StaticClass(); }
     void Serialize(Archive& ar) override;
 
+    // The kind of bytes the record's image data holds: "dib", "jpeg" or "png",
+    // and how many; from the encoded record (encoding it when needed).
+    bool DataBlockKind(QString* kind, qint64* bytes);
+
     int m_transparency = 0;    // 0 opaque ... 255 invisible
     int m_keepAspectRatio = 1; // resizing keeps the picture's proportions
     int m_isBackground = 0;    // set while the picture is a face's background
     QByteArray m_encodedRecord;
+
+private:
+    void Load(Archive& ar);
+    QByteArray EncodeRecord(QString* error);
+    // Whether the kept file bytes are what the record's data block would hold.
+    bool SourceBytesFit() const;
+
+    void ForgetSource() { m_source = {}; }
+
+    std::shared_ptr<CRasterImage> m_image;
+    // The JPEG or PNG bytes the pixels were decoded from: a whole file, or the
+    // data block inside a record (shared with it, not copied).
+    struct SourceBytes {
+        QByteArray holder;
+        qsizetype offset = 0;
+        qsizetype length = 0;
+        int format = -1;
+    } m_source;
 };

@@ -12,3 +12,11 @@ class CBaseObject;
 // natural size. Null when neither kind can read the file.
 std::unique_ptr<CBaseObject> LoadPictureFile(const QString& path, int left, int top, int right,
                                              int bottom);
+
+// The vector picture reader LoadPictureFile tries first: it returns the
+// object, or null when the file is not a vector picture it can read. None is
+// registered until vector pictures can be read; then every file goes
+// straight to the raster reader.
+using VectorPictureLoader = std::unique_ptr<CBaseObject> (*)(const QString& path, int left, int top,
+                                                             int right, int bottom);
+void SetVectorPictureLoader(VectorPictureLoader loader);

@@ -6,6 +6,7 @@
 #include "document/project_file.h"
 #include "editing_host.h"
 #include "face_selection.h"
+#include "imaging/raster_image.h"
 #include "objects/image.h"
 #include "objects/text.h"
 
@@ -107,8 +108,14 @@ bool Cut(EditingHost& host, const CommandPrompts& prompts) {
     return Copy(host, prompts) && DeleteSelection(host);
 }
 
-std::unique_ptr<CImage> MakePictureFromClipboardImage(const QImage& /*image*/) {
-    return nullptr; // pictures cannot hold pixels yet
+std::unique_ptr<CImage> MakePictureFromClipboardImage(const QImage& image) {
+    CRasterImage pixels;
+    if (!pixels.LoadFromQImage(image))
+        return nullptr;
+    // Placed by the paste; the first paint gives it its natural size.
+    auto picture = std::make_unique<CImage>(0, 0);
+    picture->SetImage(std::move(pixels));
+    return picture;
 }
 
 bool CanPaste() {

@@ -35,8 +35,9 @@ bool Cut(EditingHost& host, const CommandPrompts& prompts = CommandPrompts::Inte
 // Builds a picture object from an image another program put on the clipboard,
 // or null when it cannot.
 using ClipboardPictureFactory = std::function<std::unique_ptr<CImage>(const QImage& image)>;
-// The picture object's own factory. Until pictures can hold pixels it always
-// gives null, and pasting an image says "Failed to get Clipboard data!".
+// The picture object's own factory: a 24-bit picture of the image's natural
+// size; null (and pasting says "Failed to get Clipboard data!") when the image
+// cannot be converted.
 std::unique_ptr<CImage> MakePictureFromClipboardImage(const QImage& image);
 
 // Whether the clipboard holds Lumvane objects, text or an image.

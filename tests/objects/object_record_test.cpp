@@ -214,8 +214,9 @@ TEST(ObjectRecords, IntersectsRect) {
         EXPECT_EQ(s.IntersectsRect(c.r), c.hit) << c.r.left << "," << c.r.top;
 }
 
-TEST(ObjectRecords, PicturesCannotBeReadYet) {
-    // A list holding a picture stops with a clear error, never a crash.
+TEST(ObjectRecords, DamagedPicturesStopWithAClearError) {
+    // A list holding a picture whose data cannot be read (or a vector picture,
+    // which this build cannot read) stops with a clear error, never a crash.
     for (const char* name : {"CImage", "CVectorImage"}) {
         QByteArray bytes = Hex("0100ffff0000") + char(strlen(name)) + '\0' + QByteArray(name) +
                            Hex(kBaseHex) + QByteArray(400, '\0');

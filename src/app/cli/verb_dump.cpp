@@ -4,6 +4,7 @@
 #include "verbs.h"
 
 #include "document/project_file.h"
+#include "imaging/raster_image.h"
 #include "objects/cir_text.h"
 #include "objects/image.h"
 #include "objects/shape.h"
@@ -36,6 +37,33 @@ QJsonObject FontJson(const LOGFONTA& f) {
         {QStringLiteral("pitch_and_family"), f.lfPitchAndFamily},
         {QStringLiteral("face_name"), f.FaceName()},
     };
+}
+
+QJsonObject PictureJson(CImage& picture) {
+    const CRasterImage& image = picture.Image();
+    const ImageInfo& info = image.Info();
+    const RgbQuad key = info.backgroundColor;
+    QJsonObject j{
+        {QStringLiteral("width"), image.Width()},
+        {QStringLiteral("height"), image.Height()},
+        {QStringLiteral("bit_count"), image.BitCount()},
+        {QStringLiteral("format_id"), info.formatId},
+        {QStringLiteral("has_alpha"), image.HasAlpha()},
+        {QStringLiteral("use_alpha_channel"), info.useAlphaChannel != 0},
+        {QStringLiteral("transparent_colour_option"), info.transparentColour != 0},
+        {QStringLiteral("background_colour"),
+         qint64(key.red) | qint64(key.green) << 8 | qint64(key.blue) << 16},
+        {QStringLiteral("jpeg_quality"), info.jpegQuality},
+        {QStringLiteral("dpi_x"), info.xDpi},
+        {QStringLiteral("dpi_y"), info.yDpi},
+    };
+    QString kind;
+    qint64 bytes = 0;
+    if (picture.DataBlockKind(&kind, &bytes)) {
+        j.insert(QStringLiteral("data_kind"), kind);
+        j.insert(QStringLiteral("data_bytes"), bytes);
+    }
+    return j;
 }
 
 QJsonObject ObjectJson(const CBaseObject& o) {
@@ -72,6 +100,11 @@ QJsonObject ObjectJson(const CBaseObject& o) {
         j.insert(QStringLiteral("radius"), c->m_radius);
         j.insert(QStringLiteral("angle"), c->m_angle);
         j.insert(QStringLiteral("font"), FontJson(c->m_font));
+    } else if (const auto* p = dynamic_cast<const CImage*>(&o)) {
+        j.insert(QStringLiteral("transparency"), p->m_transparency);
+        j.insert(QStringLiteral("keep_aspect_ratio"), p->m_keepAspectRatio);
+        // Reading the data block's kind may encode a picture read without its record.
+        j.insert(QStringLiteral("image"), PictureJson(const_cast<CImage&>(*p)));
     }
     return j;
 }

@@ -10,6 +10,7 @@ int ReportFailure(const QString& message) {
 
 std::span<const Verb> Verbs() {
     // Each verb's run function lives in a file of its own beside this one.
-    static const std::vector<Verb> kVerbs = {kDumpVerb, kConvertVerb, kTracksVerb, kRenderVerb};
+    static const std::vector<Verb> kVerbs = {kDumpVerb, kConvertVerb, kTracksVerb, kRenderVerb,
+                                             kAddPictureVerb};
     return kVerbs;
 }

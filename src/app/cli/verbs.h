@@ -8,8 +8,8 @@
 // One headless command of the command line, such as "dump".
 struct Verb {
     QString name;
-    QString usage;   // the arguments, as --help shows them
-    QString summary; // one line
+    QString usage;                       // the arguments, as --help shows them
+    QString summary;                     // one line
     int (*run)(const QStringList& args); // exit status; messages go to stderr
 };
 
@@ -18,6 +18,7 @@ extern const Verb kDumpVerb;
 extern const Verb kConvertVerb;
 extern const Verb kTracksVerb;
 extern const Verb kRenderVerb;
+extern const Verb kAddPictureVerb;
 
 // Every verb, in the order --help lists them.
 std::span<const Verb> Verbs();

@@ -46,6 +46,6 @@ public:
     virtual void RunEffect(CImage& image, PictureEffect effect) = 0;
 };
 
-// The editing the bar uses until pictures hold their pixels and options:
-// defaults only, and effects that change nothing.
-PictureEditing& StubPictureEditing();
+// The editing of real pictures: options in the image's information block,
+// effects through the image's transforms.
+PictureEditing& DefaultPictureEditing();

@@ -27,7 +27,7 @@ class CPropertyBar : public QWidget {
 public:
     // `editing` reaches the pixels and options of pictures; it must outlive the bar.
     explicit CPropertyBar(EditingHost& host, QWidget* parent = nullptr,
-                          PictureEditing& editing = StubPictureEditing());
+                          PictureEditing& editing = DefaultPictureEditing());
 
     // The face canvas mapping, through which font sizes in screen pixels
     // become logical heights.

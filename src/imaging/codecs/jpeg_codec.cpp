@@ -68,6 +68,18 @@ bool DecodeJpeg(std::span<const uint8_t> bytes, CRasterImage& image, CRasterImag
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
+    // A picture wanted much smaller than it is decodes at a fraction of its
+    // size, which skips most of the inverse transform.
+    if (out.HintWidth() > 0 || out.HintHeight() > 0) {
+        for (unsigned denom : {8u, 4u, 2u}) {
+            if ((cinfo.image_width + denom - 1) / denom >= unsigned(out.HintWidth()) &&
+                (cinfo.image_height + denom - 1) / denom >= unsigned(out.HintHeight())) {
+                cinfo.scale_num = 1;
+                cinfo.scale_denom = denom;
+                break;
+            }
+        }
+    }
     jpeg_start_decompress(&cinfo);
     const int w = int(cinfo.output_width), h = int(cinfo.output_height);
     if (!image.Allocate(w, h, components == 1 ? 8 : 24, kFormatJpeg)) {
@@ -164,6 +176,7 @@ public:
     bool Decode(ByteReader& in, CRasterImage& out) const override {
         CRasterImage image;
         image.Info().escape = out.Info().escape;
+        image.SetDecodeHint(out.HintWidth(), out.HintHeight());
         if (!DecodeJpeg(in.Data().subspan(in.Position()), image, out))
             return false;
         image.Info().escape = 0;

@@ -1,0 +1,230 @@
+#include "document/discwright_doc.h"
+#include "imaging/raster_image.h"
+#include "imaging/thumbnail.h"
+#include "objects/image.h"
+#include "objects/shape.h"
+#include "platform/device_context.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <csetjmp>
+#include <cstdio>
+#include <vector>
+
+#include <jpeglib.h>
+
+// Pictures in a project: snapshots and undo with four 12-megapixel photos,
+// the first draw and repaints of one, and gallery thumbnails. The photo is a
+// synthetic JPEG written at start-up; libjpeg's own 1/8 decode of the same
+// bytes runs in the same program as the anchor for thumbnails.
+
+namespace {
+
+constexpr int kW = 4000, kH = 3000;
+constexpr int kViewW = 454, kViewH = 340;
+
+// A photo-like JPEG file: gradients with a little deterministic noise.
+const QString& PhotoPath() {
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        CRasterImage image;
+        image.Allocate(kW, kH, 24, kFormatBmp);
+        uint32_t seed = 12345;
+        for (int y = 0; y < kH; ++y) {
+            uint8_t* row = image.Row(y);
+            for (int x = 0; x < kW; ++x) {
+                seed = seed * 1664525u + 1013904223u;
+                const int noise = int(seed >> 28) - 8;
+                row[3 * x] = uint8_t(std::clamp(x * 255 / kW + noise, 0, 255));
+                row[3 * x + 1] = uint8_t(std::clamp(y * 255 / kH + noise, 0, 255));
+                row[3 * x + 2] = uint8_t(std::clamp((x + y) * 255 / (kW + kH) + noise / 2, 0, 255));
+            }
+        }
+        image.Info().jpegQuality = 90;
+        const QString file = dir.filePath(QStringLiteral("photo.jpg"));
+        image.SaveToFile(file, kFormatJpeg);
+        return file;
+    }();
+    return path;
+}
+
+const QByteArray& PhotoBytes() {
+    static const QByteArray bytes = [] {
+        QFile file(PhotoPath());
+        file.open(QIODevice::ReadOnly);
+        return file.readAll();
+    }();
+    return bytes;
+}
+
+void SetRate(benchmark::State& state, double pixels) {
+    state.counters["MP/s"] =
+        benchmark::Counter(pixels / 1e6 * double(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+// Four photos on the front face and a shape on the disc, history started.
+CDiscwrightDoc& PhotoDocument() {
+    static CDiscwrightDoc* doc = [] {
+        auto* d = new CDiscwrightDoc(DocumentSettings{});
+        d->OnNewDocument();
+        d->SetActiveFace(kFrontFace);
+        for (int i = 0; i < 4; ++i) {
+            auto picture = std::make_unique<CImage>(i * 1000, -i * 1000);
+            if (!picture->LoadFile(PhotoPath()))
+                std::abort();
+            picture->ResolveNaturalSize(UnitConversion{});
+            d->AddObject(std::move(picture));
+        }
+        d->SetActiveFace(kDiscFace);
+        d->AddObject(std::make_unique<CShape>(0, 0, 1000, -1000, 0, 0xFF, 0));
+        d->ResetHistory();
+        return d;
+    }();
+    return *doc;
+}
+
+void BM_SnapshotFourPhotos(benchmark::State& state) {
+    CDiscwrightDoc& doc = PhotoDocument();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(doc.CheckPoint());
+}
+BENCHMARK(BM_SnapshotFourPhotos)->Unit(benchmark::kMillisecond);
+
+// Undo of a shape move, then redo of it, alternately: each a full restore.
+void BM_UndoShapeMoveFourPhotos(benchmark::State& state) {
+    CDiscwrightDoc& doc = PhotoDocument();
+    doc.GetFace(kDiscFace).Objects().back()->m_x += 500;
+    doc.CheckPoint();
+    bool undo = true;
+    for (auto _ : state) {
+        if (!(undo ? doc.Undo() : doc.Redo()))
+            state.SkipWithError("undo failed");
+        undo = !undo;
+    }
+}
+BENCHMARK(BM_UndoShapeMoveFourPhotos)->Unit(benchmark::kMillisecond);
+
+// One photo sized to 454 × 340 pixels at zoom 1.
+CImage& ViewPhoto() {
+    static CImage* picture = [] {
+        const UnitConversion units;
+        auto* p = new CImage(0, 0, units.PixelsToUnits(kViewW), -units.PixelsToUnits(kViewH));
+        if (!p->LoadFile(PhotoPath()))
+            std::abort();
+        return p;
+    }();
+    return *picture;
+}
+
+void DrawOnce(CImage& picture, QImage& canvas, const RenderContext& context) {
+    CDeviceContext dc(canvas, &context);
+    dc.SetMapMode(MapMode::HiMetric);
+    picture.Draw(dc, 0, 0);
+}
+
+void BM_PictureFirstDraw454x340(benchmark::State& state) {
+    CImage& picture = ViewPhoto();
+    QImage canvas(kViewW + 1, kViewH + 1, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    const RenderContext context;
+    for (auto _ : state) {
+        picture.ResetDisplayCache();
+        DrawOnce(picture, canvas, context);
+    }
+    SetRate(state, double(kW) * kH);
+}
+BENCHMARK(BM_PictureFirstDraw454x340)->Unit(benchmark::kMillisecond);
+
+void BM_PictureRepaint454x340(benchmark::State& state) {
+    CImage& picture = ViewPhoto();
+    QImage canvas(kViewW + 1, kViewH + 1, QImage::Format_RGB32);
+    canvas.fill(Qt::white);
+    const RenderContext context;
+    DrawOnce(picture, canvas, context);
+    for (auto _ : state)
+        DrawOnce(picture, canvas, context);
+    SetRate(state, double(kViewW) * kViewH);
+}
+BENCHMARK(BM_PictureRepaint454x340)->Unit(benchmark::kMicrosecond);
+
+void BM_Thumbnail120(benchmark::State& state) {
+    const QByteArray& bytes = PhotoBytes();
+    const std::span<const uint8_t> span(reinterpret_cast<const uint8_t*>(bytes.data()),
+                                        size_t(bytes.size()));
+    CRasterImage thumb;
+    for (auto _ : state) {
+        if (!DecodeThumbnail(span, kFormatJpeg, 120, 120, thumb))
+            state.SkipWithError("thumbnail failed");
+        benchmark::DoNotOptimize(thumb.Bits());
+    }
+    SetRate(state, double(kW) * kH);
+}
+BENCHMARK(BM_Thumbnail120)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
+
+struct JumpError {
+    jpeg_error_mgr pub;
+    jmp_buf jump;
+};
+
+// libjpeg-turbo itself decoding the same file at 1/8 scale: the anchor.
+bool DecodeEighth(const QByteArray& bytes, std::vector<uint8_t>& out) {
+    jpeg_decompress_struct cinfo;
+    JumpError err;
+    cinfo.err = jpeg_std_error(&err.pub);
+    err.pub.error_exit = [](j_common_ptr info) {
+        longjmp(reinterpret_cast<JumpError*>(info->err)->jump, 1);
+    };
+    if (setjmp(err.jump)) {
+        jpeg_destroy_decompress(&cinfo);
+        return false;
+    }
+    jpeg_create_decompress(&cinfo);
+    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()),
+                 static_cast<unsigned long>(bytes.size()));
+    jpeg_read_header(&cinfo, TRUE);
+    cinfo.scale_num = 1;
+    cinfo.scale_denom = 8;
+    jpeg_start_decompress(&cinfo);
+    const size_t stride = size_t(cinfo.output_width) * cinfo.output_components;
+    out.resize(stride * cinfo.output_height);
+    while (cinfo.output_scanline < cinfo.output_height) {
+        JSAMPROW row = out.data() + stride * cinfo.output_scanline;
+        jpeg_read_scanlines(&cinfo, &row, 1);
+    }
+    jpeg_finish_decompress(&cinfo);
+    jpeg_destroy_decompress(&cinfo);
+    return true;
+}
+
+void BM_Thumbnail120LibjpegEighthAnchor(benchmark::State& state) {
+    const QByteArray& bytes = PhotoBytes();
+    std::vector<uint8_t> pixels;
+    for (auto _ : state) {
+        if (!DecodeEighth(bytes, pixels))
+            state.SkipWithError("libjpeg failed");
+        benchmark::DoNotOptimize(pixels.data());
+    }
+    SetRate(state, double(kW) * kH);
+}
+BENCHMARK(BM_Thumbnail120LibjpegEighthAnchor)
+    ->Unit(benchmark::kMillisecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly();
+
+} // namespace
+
+// Drawing needs fonts, and fonts need a GUI application.
+int main(int argc, char** argv) {
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

@@ -1,0 +1,84 @@
+// Painting and hit testing of raster pictures.
+#include "image.h"
+
+#include "imaging/blend.h"
+#include "imaging/raster_image.h"
+#include "platform/device_context.h"
+#include "platform/region.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+namespace {
+
+// Overall opacity from a transparency that files may hold out of range.
+int Opacity(int transparency) {
+    return int(std::clamp<long long>(255LL - transparency, 0, 255));
+}
+
+// Larger pictures on a device are not drawn: the display filter refuses them
+// and their column tables would be huge.
+bool DrawableSize(QSize size) {
+    return size.width() > 0 && size.height() > 0 && size.width() <= CRasterImage::kMaxSide &&
+           size.height() <= CRasterImage::kMaxSide;
+}
+
+} // namespace
+
+void CImage::ResetDisplayCache() {
+    m_image->ResetCache();
+}
+
+void CImage::ResolveNaturalSize(const UnitConversion& units) {
+    if (!m_image->IsValid())
+        return;
+    if (m_width == -1)
+        m_width = units.PixelsToUnits(m_image->Width());
+    if (m_height == -1)
+        m_height = -units.PixelsToUnits(m_image->Height());
+}
+
+void CImage::Draw(CDeviceContext& dc, int dx, int dy) {
+    const RenderContext& context = dc.Context();
+    ResolveNaturalSize(context.canvas);
+    const bool printing = dc.IsPrinting();
+    const float fx = context.ScaleX(printing), fy = context.ScaleY(printing);
+    const QPoint at = dc.LPtoDP(
+        {AddClamped(ScaleCoordinate(m_x, fx), dx), AddClamped(ScaleCoordinate(m_y, fy), dy)});
+    const QSize size = dc.LPtoDPSize({ScaleCoordinate(m_width, fx), ScaleCoordinate(m_height, fy)});
+    m_savedX = m_x;
+    m_savedY = m_y;
+    m_savedWidth = m_width;
+    m_savedHeight = m_height;
+    const QSize extent(std::abs(size.width()), std::abs(size.height()));
+    if (!DrawableSize(extent))
+        return;
+    // What the face shows so far is read back from the device when it is an
+    // image (the face canvas); a printer starts from white paper.
+    static const QImage kNoCanvas;
+    const QImage& canvas = dc.Image() != nullptr ? *dc.Image() : kNoCanvas;
+    QPainter& painter = dc.Painter();
+    QRect faceRect(QPoint(0, 0), dc.DeviceSize());
+    if (painter.hasClipping())
+        faceRect &= painter.clipBoundingRect().toAlignedRect();
+    BlendOntoDevice(*m_image, painter, canvas, QRect(at, extent), Opacity(m_transparency), faceRect,
+                    QPoint(0, 0), printing);
+}
+
+bool CImage::HitTest(int x, int y, float zoom) const {
+    return CRegion::Rectangle(Zoomed(m_x, zoom), Zoomed(m_y, zoom),
+                              Zoomed(AddClamped(m_x, m_width), zoom),
+                              Zoomed(AddClamped(m_y, m_height), zoom))
+        .Contains({x, y});
+}
+
+bool CImage::DrawToBitmap(QImage& buffer, int dx, int dy, float zoom, const UnitConversion& units) {
+    ResolveNaturalSize(units);
+    const QPoint at =
+        units.LogicalToDevice({Zoomed(m_x, zoom), Zoomed(m_y, zoom)}) + QPoint(dx, dy);
+    const QSize extent(std::abs(units.UnitsToPixels(Zoomed(m_width, zoom))),
+                       std::abs(units.UnitsToPixels(Zoomed(m_height, zoom))));
+    if (!DrawableSize(extent))
+        return false;
+    return BlendIntoBuffer(*m_image, buffer, QRect(at, extent), Opacity(m_transparency));
+}

@@ -1,0 +1,152 @@
+#include "document/discwright_doc.h"
+#include "support/test_support.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString ImagePath(const char* name) {
+    return QStringLiteral(LUMVANE_TEST_DATA_DIR "/images/") + QLatin1String(name);
+}
+
+// An empty project on the shipped label stocks, so every face has its size.
+class AddPictureVerb : public ::testing::Test {
+protected:
+    void SetUp() override {
+        DocumentSettings settings;
+        const QString stocks = program.File(QStringLiteral("label stock/"));
+        settings.discStockPath = stocks + QStringLiteral("disc/plain paper(A4).ini");
+        settings.frontStockPath = stocks + QStringLiteral("front inside/Plain Paper (A4).ini");
+        settings.backStockPath = stocks + QStringLiteral("back/Plain Paper(A4).ini");
+        CDiscwrightDoc doc(settings);
+        doc.OnNewDocument();
+        faceWidth = doc.GetFace(kFrontFace).m_width;
+        faceHeight = doc.GetFace(kFrontFace).m_height;
+        QString error;
+        ASSERT_TRUE(doc.OnSaveDocument(project, &error)) << error.toStdString();
+    }
+
+    QJsonObject Dump(const QString& path) {
+        const ProcessResult r = RunLumvane({QStringLiteral("dump"), path}, program.Path());
+        EXPECT_EQ(r.exitCode, 0) << r.err.constData();
+        return QJsonDocument::fromJson(r.out).object();
+    }
+
+    TempProgramFolder program;
+    QTemporaryDir dir;
+    QString project = dir.filePath(QStringLiteral("project.dwp"));
+    int faceWidth = 0;
+    int faceHeight = 0;
+};
+
+} // namespace
+
+TEST_F(AddPictureVerb, EveryFormatLandsAtTheTopLeftWithItsNaturalSize) {
+    struct Case {
+        const char* file;
+        int bitCount;
+        bool alpha;
+        const char* dataKind;
+    } cases[] = {
+        {"bmp_8.bmp", 8, false, "dib"},      {"bmp_24.bmp", 24, false, "jpeg"},
+        {"gif_8.gif", 4, false, "dib"},      {"jpeg_rgb.jpg", 24, false, "jpeg"},
+        {"png_rgba.png", 24, true, "png"},   {"ico_32.ico", 24, true, "png"},
+        {"tiff_rgb.tif", 24, false, "jpeg"}, {"tga_24.tga", 24, false, "jpeg"},
+        {"pcx_8.pcx", 8, false, "dib"},
+    };
+    int added = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const ProcessResult r =
+            RunLumvane({QStringLiteral("add-picture"), project, ImagePath(c.file),
+                        QStringLiteral("--face"), QStringLiteral("inside")},
+                       program.Path());
+        ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+        ++added;
+        const QJsonObject json = Dump(project);
+        const QJsonArray objects = json[u"faces"][2][u"objects"].toArray();
+        ASSERT_EQ(objects.size(), added);
+        const QJsonObject picture = objects.last().toObject();
+        const QJsonObject image = picture[u"image"].toObject();
+        EXPECT_EQ(picture[u"class"].toString(), QStringLiteral("CImage"));
+        EXPECT_EQ(picture[u"x"].toInt(), 0);
+        EXPECT_EQ(picture[u"y"].toInt(), 0);
+        const UnitConversion units;
+        EXPECT_EQ(picture[u"width"].toInt(), units.PixelsToUnits(image[u"width"].toInt()));
+        EXPECT_EQ(picture[u"height"].toInt(), -units.PixelsToUnits(image[u"height"].toInt()));
+        EXPECT_EQ(picture[u"transparency"].toInt(), 0);
+        EXPECT_EQ(picture[u"keep_aspect_ratio"].toInt(), 1);
+        EXPECT_EQ(image[u"bit_count"].toInt(), c.bitCount);
+        EXPECT_EQ(image[u"has_alpha"].toBool(), c.alpha);
+        EXPECT_TRUE(image[u"use_alpha_channel"].toBool());
+        EXPECT_FALSE(image[u"transparent_colour_option"].toBool());
+        EXPECT_EQ(image[u"data_kind"].toString(), QLatin1String(c.dataKind));
+        EXPECT_GT(image[u"data_bytes"].toInteger(), 0);
+    }
+    // The JPEG file is stored as it is.
+    const QJsonObject jpeg = Dump(project)[u"faces"][2][u"objects"][3][u"image"].toObject();
+    EXPECT_EQ(jpeg[u"data_bytes"].toInteger(), QFileInfo(ImagePath("jpeg_rgb.jpg")).size());
+    EXPECT_EQ(jpeg[u"format_id"].toInt(), 2);
+}
+
+TEST_F(AddPictureVerb, BackgroundCoversTheFaceAndGoesToTheOutputFile) {
+    const QString out = dir.filePath(QStringLiteral("out.dwp"));
+    const QByteArray before = ReadWholeFile(project);
+    const ProcessResult r =
+        RunLumvane({QStringLiteral("add-picture"), project, ImagePath("jpeg_rgb.jpg"),
+                    QStringLiteral("--face"), QStringLiteral("front"),
+                    QStringLiteral("--background"), QStringLiteral("-o"), out},
+                   program.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    EXPECT_EQ(ReadWholeFile(project), before);
+    const QJsonObject face = Dump(out)[u"faces"][1].toObject();
+    EXPECT_TRUE(face[u"objects"].toArray().isEmpty());
+    const QJsonObject background = face[u"background_picture"].toObject();
+    EXPECT_EQ(background[u"class"].toString(), QStringLiteral("CImage"));
+    EXPECT_EQ(background[u"x"].toInt(), 0);
+    EXPECT_EQ(background[u"y"].toInt(), 0);
+    EXPECT_EQ(background[u"width"].toInt(), faceWidth);
+    EXPECT_EQ(background[u"height"].toInt(), -faceHeight);
+    EXPECT_GT(faceWidth, 0);
+
+    // The picture shows when the face is drawn.
+    const QString png = dir.filePath(QStringLiteral("front.png"));
+    const ProcessResult render =
+        RunLumvane({QStringLiteral("render"), out, QStringLiteral("--face"),
+                    QStringLiteral("front"), QStringLiteral("-o"), png},
+                   program.Path());
+    ASSERT_EQ(render.exitCode, 0) << render.err.constData();
+    const QImage face0(png);
+    ASSERT_FALSE(face0.isNull());
+    EXPECT_NE(face0.pixel(face0.width() / 2, face0.height() / 2) & 0xFFFFFF, 0xFFFFFFu);
+}
+
+TEST_F(AddPictureVerb, UnreadablePictureLeavesTheProjectAlone) {
+    const QByteArray before = ReadWholeFile(project);
+    const QString bad = dir.filePath(QStringLiteral("photo.jpe"));
+    QFile::copy(ImagePath("jpeg_rgb.jpg"), bad);
+    const QString broken = dir.filePath(QStringLiteral("broken.png"));
+    WriteTextFile(broken, "not a picture");
+    for (const QString& picture : {bad, broken, dir.filePath(QStringLiteral("missing.bmp"))}) {
+        SCOPED_TRACE(picture.toStdString());
+        const ProcessResult r = RunLumvane({QStringLiteral("add-picture"), project, picture,
+                                            QStringLiteral("--face"), QStringLiteral("disc")},
+                                           program.Path());
+        EXPECT_EQ(r.exitCode, 1);
+        EXPECT_TRUE(r.err.contains("Can not open file " + picture.toUtf8())) << r.err.constData();
+        EXPECT_EQ(ReadWholeFile(project), before);
+    }
+    const ProcessResult noFace = RunLumvane(
+        {QStringLiteral("add-picture"), project, ImagePath("bmp_8.bmp")}, program.Path());
+    EXPECT_EQ(noFace.exitCode, 1);
+    EXPECT_TRUE(noFace.err.contains("usage"));
+}

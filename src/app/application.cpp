@@ -7,6 +7,7 @@
 #include "single_instance.h"
 #include "view/discwright_view.h"
 #include "window/file_commands.h"
+#include "window/tip_of_the_day.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -43,6 +44,7 @@ bool CDiscwrightApp::InitInstance(const QString& fileArgument) {
     m_frame->show();
     if (!file.isEmpty())
         OpenOrReport(file);
+    OfferTipOfTheDay();
 
     QObject::connect(m_instance.get(), &SingleInstance::ActivationRequested, m_frame.get(),
                      [this](const QString& path) {
@@ -53,6 +55,15 @@ bool CDiscwrightApp::InitInstance(const QString& fileArgument) {
                              m_frame->Files().OpenPath(path);
                      });
     return true;
+}
+
+void CDiscwrightApp::OfferTipOfTheDay() {
+    if (!CTipOfTheDay::ShowAtStartup())
+        return;
+    // Not blocking: the window is usable behind it and start-up returns.
+    auto* tips = new CTipOfTheDay(m_frame.get());
+    tips->setAttribute(Qt::WA_DeleteOnClose);
+    tips->open();
 }
 
 void CDiscwrightApp::OpenOrReport(const QString& path) {

@@ -14,6 +14,7 @@
 #include "window/face_tab_bar.h"
 #include "window/file_commands.h"
 #include "window/sizable_bar.h"
+#include "window/tip_of_the_day.h"
 #include "window/window_menus.h"
 
 #include <QApplication>
@@ -153,6 +154,10 @@ void CMainFrame::SetFrameHandlers() {
     r.SetHandler(kAppExit, [this] { close(); });
     r.SetHandler(kEditTracksInformation, [this] { OnEditTracksInformation(); });
     r.SetHandler(kAppAbout, [this] { ShowAboutBox(this); });
+    r.SetHandler(kHelpTipOfTheDay, [this] {
+        CTipOfTheDay tips(this);
+        tips.exec();
+    });
     // Commands whose dialogs Lumvane does not have yet: shown, greyed.
     for (int id : {kFilePrint, kFilePrintSetup, kChangeLabelStock, kExportCoverAsImages,
                    kExportAsLayouts, kSettings})

@@ -80,4 +80,5 @@ enum CommandId : int {
 
     // Help
     kAppAbout = 57664,
+    kHelpTipOfTheDay = 32874,
 };

@@ -4,11 +4,13 @@
 #include "app/window/bar_sizes.h"
 #include "app/window/face_tab_bar.h"
 #include "app/window/sizable_bar.h"
+#include "app/window/tip_of_the_day.h"
 #include "objects/shape.h"
 #include "platform/ini_document.h"
 #include "view/command_ids.h"
 #include "view/discwright_view.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -81,6 +83,11 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder) {
               QStringList({"&Bring object to front", "&Send object to back",
                            "Move object to &next positon in z-order",
                            "Move object to &previous positon in z-order"}));
+
+    QMenu* help = MenuTitled(bar, QStringLiteral("&Help"));
+    ASSERT_NE(help, nullptr);
+    EXPECT_EQ(Texts(help->actions()),
+              QStringList({"Ti&p of the Day...", "-", "&About Lumvane..."}));
 
     // Every item tells the status bar what it does.
     for (QMenu* menu : bar->findChildren<QMenu*>()) {
@@ -325,4 +332,48 @@ TEST_F(MainWindowTest, HiddenBarsStayHiddenAtTheNextStart) {
     EXPECT_TRUE(frame->GalleryBar()->isHidden());
     EXPECT_FALSE(frame->Bars().main->isHidden());
     EXPECT_FALSE(Action(kViewAlignBar)->isChecked());
+}
+
+TEST_F(MainWindowTest, TheContextMenuRunsTheSameCommands) {
+    CShape* first = AddRectangle(1000, -1000, 2000, 2000);
+    CShape* second = AddRectangle(4000, -3000, 2000, 2000);
+    Select({first, second});
+    Q_EMIT frame->View()->ContextMenuRequested(frame->mapToGlobal(QPoint(100, 100)));
+    QMenu* menu = frame->ContextMenu();
+    ASSERT_TRUE(menu->isVisible());
+    EXPECT_EQ(Texts(menu->actions()), QStringList({"Cu&t", "&Copy", "&Paste", "&Delete", "Z-Order",
+                                                   "Align", "&Lock", "Set as &Background Image"}));
+    QMenu* align = menu->actions().at(5)->menu();
+    ASSERT_NE(align, nullptr);
+    EXPECT_EQ(align->actions().size(), 9);
+    QAction* alignTop = align->actions().at(2);
+    EXPECT_EQ(alignTop->text(), QStringLiteral("Align Top"));
+    EXPECT_TRUE(alignTop->isEnabled());
+    alignTop->trigger();
+    EXPECT_EQ(first->m_y, -3000);
+    menu->hide();
+
+    // With nothing selected the same items are greyed.
+    Select({});
+    frame->Router().UpdateActions();
+    EXPECT_FALSE(menu->actions().at(0)->isEnabled());
+    EXPECT_FALSE(alignTop->isEnabled());
+}
+
+TEST_F(MainWindowTest, TipOfTheDayStepsThroughTheTipsAndRemembersTheChoice) {
+    ASSERT_TRUE(CTipOfTheDay::ShowAtStartup());
+    const QStringList& tips = CTipOfTheDay::Tips();
+    {
+        CTipOfTheDay dialog(frame.get());
+        EXPECT_EQ(dialog.ShownTip(), tips.first());
+        for (int i = 1; i < tips.size(); ++i)
+            dialog.NextTip();
+        EXPECT_EQ(dialog.ShownTip(), tips.last());
+        dialog.StartupBox()->setChecked(false);
+    }
+    EXPECT_FALSE(CTipOfTheDay::ShowAtStartup());
+    // After the last tip the next opening begins again with the first.
+    CTipOfTheDay again(frame.get());
+    EXPECT_EQ(again.ShownTip(), tips.first());
+    EXPECT_FALSE(again.StartupBox()->isChecked());
 }

@@ -79,6 +79,7 @@ QList<CommandInfo> BuildTable() {
         {kMoveToPrevious, QStringLiteral("Move object to &previous positon in z-order"), QStringLiteral("Move to previous in z-order"), {}, QStringLiteral("Move the object one step down")},
 
         // Help
+        {kHelpTipOfTheDay, QStringLiteral("Ti&p of the Day..."), {}, {}, QStringLiteral("Show a hint about using Lumvane")},
         {kAppAbout, QStringLiteral("&About Lumvane..."), QStringLiteral("About"), {}, QStringLiteral("Show the program's version")},
     };
     // clang-format on

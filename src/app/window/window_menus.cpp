@@ -58,7 +58,7 @@ void BuildMenuBar(QMenuBar* bar, CommandRouter& router) {
              kCenterHorizontal, kSeparator, kMakeSameWidth, kMakeSameHeight, kMakeSameSize});
     AddMenu(bar, router, QStringLiteral("&Z-order"),
             {kBringToFront, kSendToBack, kMoveToNext, kMoveToPrevious});
-    AddMenu(bar, router, QStringLiteral("&Help"), {kAppAbout});
+    AddMenu(bar, router, QStringLiteral("&Help"), {kHelpTipOfTheDay, kSeparator, kAppAbout});
 }
 
 void ShowRecentFiles(CommandRouter& router, const QStringList& files) {

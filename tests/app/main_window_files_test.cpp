@@ -3,6 +3,7 @@
 #include "app/window/drop_handler.h"
 #include "objects/picture_loading.h"
 #include "objects/shape.h"
+#include "tracks/track_info_dialog.h"
 #include "view/command_ids.h"
 #include "view/discwright_view.h"
 
@@ -11,6 +12,10 @@
 #include <QFileInfo>
 #include <QImage>
 #include <QMimeData>
+#include <QProcess>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
 #include <QUrl>
 
 namespace {
@@ -239,4 +244,71 @@ TEST_F(MainWindowTest, UndoAndRedoStepThroughAnEdit) {
     Action(kRedo)->trigger();
     EXPECT_EQ(doc->GetFace(kDiscFace).Objects().size(), 1u);
     EXPECT_FALSE(Action(kRedo)->isEnabled());
+}
+
+TEST_F(MainWindowTest, TracksInformationAcceptedIsOneUndoStep) {
+    const int steps = doc->UndoCount();
+    // Cancelled: nothing changes.
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    Action(kEditTracksInformation)->trigger();
+    EXPECT_EQ(doc->UndoCount(), steps);
+    EXPECT_FALSE(doc->IsModified());
+
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<CTrackInfoDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->accept();
+    });
+    Action(kEditTracksInformation)->trigger();
+    EXPECT_EQ(doc->UndoCount(), steps + 1);
+    EXPECT_TRUE(doc->IsModified());
+}
+
+TEST(MainWindowProgram, AnotherStartHandsOverAProjectThatOpensLikeFileOpen) {
+    // The real program in its own program folder and user profile, off screen.
+    TempProgramFolder program;
+    QTemporaryDir profile;
+    QProcessEnvironment env = LumvaneEnvironment(program.Path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), profile.path());
+
+    // Two saved projects to open.
+    const QString first = program.File(QStringLiteral("first.dwp"));
+    const QString second = program.File(QStringLiteral("second.dwp"));
+    {
+        AppSettings settings(program.Path());
+        CDiscwrightDoc doc(settings.ForDocument());
+        doc.OnNewDocument();
+        ASSERT_TRUE(doc.OnSaveDocument(first, nullptr));
+        ASSERT_TRUE(doc.OnSaveDocument(second, nullptr));
+    }
+    // Opened files go to the top of the recent files at once, which shows
+    // from outside the running program.
+    const QString recent = profile.filePath(QStringLiteral("Lumvane/Lumvane.conf"));
+    auto waitForTopRecentFile = [&](const QString& path) {
+        for (int i = 0; i < 200; ++i) {
+            if (QSettings(recent, QSettings::IniFormat)
+                    .value(QStringLiteral("Recent File List/File1"))
+                    .toString() == path)
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    };
+
+    QProcess running;
+    running.setProcessEnvironment(env);
+    running.start(QStringLiteral(LUMVANE_EXECUTABLE), {first});
+    ASSERT_TRUE(running.waitForStarted(10000));
+    EXPECT_TRUE(waitForTopRecentFile(first));
+
+    QProcess later;
+    later.setProcessEnvironment(env);
+    later.start(QStringLiteral(LUMVANE_EXECUTABLE), {second});
+    ASSERT_TRUE(later.waitForFinished(10000));
+    EXPECT_EQ(later.exitCode(), 0);
+    EXPECT_TRUE(waitForTopRecentFile(second));
+    EXPECT_EQ(running.state(), QProcess::Running);
+
+    running.terminate();
+    running.waitForFinished(10000);
 }

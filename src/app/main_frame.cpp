@@ -58,6 +58,7 @@ CMainFrame::CMainFrame(AppSettings& settings, CDiscwrightDoc& doc, QWidget* pare
     m_contextMenu = BuildContextMenu(*m_router, this);
     BuildStatusBar();
     BuildDockBars();
+    SetBarToggles();
     RestoreLayout();
     m_drops = new DropHandler(this, *m_view, *m_files);
 
@@ -162,38 +163,19 @@ void CMainFrame::SetFrameHandlers() {
     for (int id : {kFilePrint, kFilePrintSetup, kChangeLabelStock, kExportCoverAsImages,
                    kExportAsLayouts, kSettings})
         r.SetHandler(id, {}, disabled);
+}
 
-    // The bars are made after the menus, so the handlers look them up late.
-    r.SetHandler(
-        kViewMainToolbar, [this] { m_toolBars.main->setVisible(m_toolBars.main->isHidden()); },
-        [this] {
-            return CommandState{true, !m_toolBars.main->isHidden()};
-        });
-    r.SetHandler(
-        kViewObjectBar, [this] { m_toolBars.object->setVisible(m_toolBars.object->isHidden()); },
-        [this] {
-            return CommandState{true, !m_toolBars.object->isHidden()};
-        });
-    r.SetHandler(
-        kViewAlignBar, [this] { m_toolBars.align->setVisible(m_toolBars.align->isHidden()); },
-        [this] {
-            return CommandState{true, !m_toolBars.align->isHidden()};
-        });
-    r.SetHandler(
-        kViewPropertyBar, [this] { m_properties->setVisible(m_properties->isHidden()); },
-        [this] {
-            return CommandState{true, !m_properties->isHidden()};
-        });
-    r.SetHandler(
-        kViewTemplateWindow, [this] { m_gallery->setVisible(m_gallery->isHidden()); },
-        [this] {
-            return CommandState{true, !m_gallery->isHidden()};
-        });
-    r.SetHandler(
-        kViewStatusBar, [this] { statusBar()->setVisible(statusBar()->isHidden()); },
-        [this] {
-            return CommandState{true, !statusBar()->isHidden()};
-        });
+void CMainFrame::SetBarToggles() {
+    const std::pair<int, QWidget*> bars[] = {
+        {kViewMainToolbar, m_toolBars.main}, {kViewPropertyBar, m_properties},
+        {kViewObjectBar, m_toolBars.object}, {kViewTemplateWindow, m_gallery},
+        {kViewAlignBar, m_toolBars.align},   {kViewStatusBar, statusBar()}};
+    for (const auto& [id, bar] : bars)
+        m_router->SetHandler(
+            id, [bar] { bar->setVisible(bar->isHidden()); },
+            [bar] {
+                return CommandState{true, !bar->isHidden()};
+            });
 }
 
 void CMainFrame::ConnectStateChanges() {

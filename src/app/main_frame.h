@@ -60,6 +60,8 @@ private:
     void BuildStatusBar();
     void BuildDockBars();
     void SetFrameHandlers();
+    // The View menu's items that show and hide each bar.
+    void SetBarToggles();
     void ConnectStateChanges();
     void RestoreLayout();
     void SaveLayout();

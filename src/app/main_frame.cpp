@@ -87,6 +87,8 @@ void CMainFrame::BuildCentralArea() {
     layout->addWidget(m_view, 1);
     layout->addWidget(m_tabs, 0);
     setCentralWidget(area);
+    // The arrow keys, Tab and Delete go to the page from the start.
+    m_view->setFocus();
     connect(m_view, &CDiscwrightView::ContextMenuRequested, this,
             [this](QPoint globalPos) { m_contextMenu->popup(globalPos); });
 }

@@ -32,6 +32,20 @@ TEST(CirTextDraw, NewTextSitsFiftyMillimetresAboveTheCentre) {
     EXPECT_EQ(Ink(image, QRect(0, 100, 500, 400)), 0);
 }
 
+TEST(CirTextDraw, ALargerFontGrowsAboutTheMiddleOfTheBox) {
+    // The property bar only changes the font height; the next paint measures
+    // the text again and keeps the box's middle where it was on the circle.
+    CCirText text = NewCircularText();
+    PaintObject(text, AtZoom(1.0f));
+    const QPointF before = Middle(text);
+    const int widthBefore = text.m_textWidth;
+    text.m_font.lfHeight *= 2;
+    PaintObject(text, AtZoom(1.0f));
+    EXPECT_GT(text.m_textWidth, widthBefore);
+    EXPECT_NEAR(Middle(text).x(), before.x(), 2);
+    EXPECT_NEAR(Middle(text).y(), before.y(), 2);
+}
+
 TEST(CirTextDraw, AngleNinetyIsLeftOfTheCentreAndMinusNinetyRight) {
     CCirText left = NewCircularText();
     left.PlaceOnCircle(5000, 90, 1.0f);

@@ -55,22 +55,14 @@ CCirTextPanel::CCirTextPanel(EditingHost& host, const UnitConversion& units, QWi
     connect(m_controls, &TextControls::TextReplaced, this, &CCirTextPanel::ApplyTo);
     connect(m_controls->m_editText, &QToolButton::clicked, this,
             [this] { m_controls->EditText(m_host.DialogParent()); });
-    connect(m_controls->m_face, &QComboBox::activated, this, [this] {
-        if (CCirText* text = CirText()) {
-            text->m_font.SetFaceName(m_controls->m_face->currentFont().family());
-            ApplyTo();
-        }
+    // No measuring on a new size: the next paint measures the text in the new
+    // height and keeps the middle of its box on the circle, so the text grows
+    // about its place instead of sliding along the circle.
+    m_controls->EditFontOf([this] {
+        CCirText* text = CirText();
+        return text != nullptr ? &text->m_font : nullptr;
     });
-    connect(m_controls->m_size, &QComboBox::activated, this, [this] {
-        if (CCirText* text = CirText()) {
-            text->m_font.lfHeight = m_controls->ChosenHeight();
-            // MEASURE-TEXT CALL SITE: the text's extent must be measured again
-            // with the new height before it is placed on its circle, as in
-            // text->MeasureText(text->m_font.lfHeight, <face canvas>), once
-            // circular text can measure itself.
-            ApplyTo();
-        }
-    });
+    connect(m_controls, &TextControls::FontEdited, this, &CCirTextPanel::ApplyTo);
     for (QToolButton* style :
          {m_controls->m_bold, m_controls->m_italic, m_controls->m_underline, m_circular, m_inverse})
         connect(style, &QToolButton::clicked, this, [this] {

@@ -102,3 +102,18 @@ void TextControls::ReplaceText(const QString& text) {
     m_text->setText(text);
     emit TextReplaced(text);
 }
+
+void TextControls::EditFontOf(std::function<LOGFONTA*()> font) {
+    connect(m_face, &QComboBox::activated, this, [this, font] {
+        if (LOGFONTA* f = font()) {
+            f->SetFaceName(m_face->currentFont().family());
+            Q_EMIT FontEdited();
+        }
+    });
+    connect(m_size, &QComboBox::activated, this, [this, font] {
+        if (LOGFONTA* f = font()) {
+            f->lfHeight = ChosenHeight();
+            Q_EMIT FontEdited();
+        }
+    });
+}

@@ -5,6 +5,8 @@
 
 #include <QObject>
 
+#include <functional>
+
 class ColourButton;
 class QComboBox;
 class QFontComboBox;
@@ -31,6 +33,10 @@ public:
     // The logical font height for the chosen size entry.
     int ChosenHeight() const;
 
+    // Lets the face and size lists write into the font `font` returns (null:
+    // no object shown); FontEdited follows each change.
+    void EditFontOf(std::function<LOGFONTA*()> font);
+
     // Pops up the Track menu near the cursor.
     void PopUpTrackMenu();
     // Runs the "Edit Text" dialog over the text field; an accepted, non-empty
@@ -51,6 +57,8 @@ public:
 signals:
     // A Track menu template or the "Edit Text" dialog replaced the whole text.
     void TextReplaced(const QString& text);
+    // The face or size list changed the font of the shown object.
+    void FontEdited();
 
 private:
     void ReplaceText(const QString& text);

@@ -53,18 +53,11 @@ CTextPanel::CTextPanel(EditingHost& host, const UnitConversion& units, QWidget* 
     connect(m_controls, &TextControls::TextReplaced, this, &CTextPanel::ApplyTo);
     connect(m_controls->m_editText, &QToolButton::clicked, this,
             [this] { m_controls->EditText(m_host.DialogParent()); });
-    connect(m_controls->m_face, &QComboBox::activated, this, [this] {
-        if (CText* text = Text()) {
-            text->m_font.SetFaceName(m_controls->m_face->currentFont().family());
-            ApplyTo();
-        }
+    m_controls->EditFontOf([this] {
+        CText* text = Text();
+        return text != nullptr ? &text->m_font : nullptr;
     });
-    connect(m_controls->m_size, &QComboBox::activated, this, [this] {
-        if (CText* text = Text()) {
-            text->m_font.lfHeight = m_controls->ChosenHeight();
-            ApplyTo();
-        }
-    });
+    connect(m_controls, &TextControls::FontEdited, this, &CTextPanel::ApplyTo);
     connect(m_rotation, &QComboBox::activated, this, [this](int index) {
         if (CText* text = Text(); text != nullptr && index >= 0) {
             text->m_rotation = kRotations[index];

@@ -31,6 +31,9 @@ public:
     void OpenOrReport(const QString& path);
 
 private:
+    // Shows the tip of the day unless the user turned it off.
+    void OfferTipOfTheDay();
+
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<CDiscwrightDoc> m_doc;

@@ -2,45 +2,229 @@
 
 #include "app_settings.h"
 #include "document/discwright_doc.h"
+#include "property_bar/property_bar.h"
 #include "tracks/track_info_dialog.h"
+#include "view/command_ids.h"
 #include "view/discwright_view.h"
+#include "window/about_box.h"
+#include "window/bar_sizes.h"
+#include "window/command_router.h"
+#include "window/drop_handler.h"
+#include "window/editing_commands.h"
+#include "window/face_tab_bar.h"
+#include "window/file_commands.h"
+#include "window/sizable_bar.h"
+#include "window/tip_of_the_day.h"
+#include "window/window_menus.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLabel>
+#include <QListWidget>
 #include <QLocale>
+#include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+// The per-user profile key of the docking layout.
+const QString kBarStateKey = QStringLiteral("barstate");
+// Where the object property bar floats at first, in screen pixels.
+constexpr QPoint kPropertiesBarPlace(250, 300);
+// How often tool-bar buttons catch up with changes no signal reports (a new
+// undo step, say).
+constexpr int kIdleUpdateInterval = 250; // ms
+} // namespace
 
 CMainFrame::CMainFrame(AppSettings& settings, CDiscwrightDoc& doc, QWidget* parent)
     : QMainWindow(parent), m_settings(settings), m_doc(doc) {
     setObjectName(QStringLiteral("MainFrame"));
-    m_view = new CDiscwrightView(m_doc, this);
-    setCentralWidget(m_view);
+    BuildCentralArea();
 
-    QMenu* edit = menuBar()->addMenu(tr("&Edit"));
-    edit->addAction(tr("Edit Tracks Information..."), this, &CMainFrame::OnEditTracksInformation);
+    m_router = new CommandRouter(this);
+    m_router->SetFallback([this](int id) { return RunEditingCommand(*m_view, id); },
+                          [this](int id) { return EditingCommandState(*m_view, id); });
+    m_files = new FileCommands(m_doc, *m_view, this);
+    SetFrameHandlers();
+    BuildMenuBar(menuBar(), *m_router);
+    m_toolBars = BuildToolBars(this, *m_router);
+    m_contextMenu = BuildContextMenu(*m_router, this);
+    BuildStatusBar();
+    BuildDockBars();
+    SetBarToggles();
+    RestoreLayout();
+    m_drops = new DropHandler(this, *m_view, *m_files);
 
+    ShowRecentFiles(*m_router, m_files->Recent().Files());
+    ConnectStateChanges();
+    UpdateFaceInformation();
+    UpdateTitle();
+    m_router->UpdateActions();
+}
+
+CMainFrame::~CMainFrame() {
+    // Bars and the view report their hiding while the window is taken apart;
+    // nothing is left to update by then.
+    delete m_router;
+    m_router = nullptr;
+    m_doc.disconnect(this);
+}
+
+void CMainFrame::BuildCentralArea() {
+    auto* area = new QWidget(this);
+    auto* layout = new QVBoxLayout(area);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    m_view = new CDiscwrightView(m_doc, area);
+    m_tabs = new CFaceTabBar(m_doc, *m_view, area);
+    layout->addWidget(m_view, 1);
+    layout->addWidget(m_tabs, 0);
+    setCentralWidget(area);
+    // The arrow keys, Tab and Delete go to the page from the start.
+    m_view->setFocus();
+    connect(m_view, &CDiscwrightView::ContextMenuRequested, this,
+            [this](QPoint globalPos) { m_contextMenu->popup(globalPos); });
+}
+
+void CMainFrame::BuildStatusBar() {
     m_faceInfoPane = new QLabel(this);
     m_faceInfoPane->setObjectName(QStringLiteral("FaceInformationPane"));
     m_datePane = new QLabel(this);
+    m_datePane->setObjectName(QStringLiteral("DatePane"));
     m_timePane = new QLabel(this);
+    m_timePane->setObjectName(QStringLiteral("TimePane"));
     statusBar()->addPermanentWidget(m_faceInfoPane);
     statusBar()->addPermanentWidget(m_datePane);
     statusBar()->addPermanentWidget(m_timePane);
-    statusBar()->showMessage(tr("Ready"));
+    statusBar()->showMessage(QStringLiteral("Ready"));
 
     auto* clock = new QTimer(this);
     connect(clock, &QTimer::timeout, this, &CMainFrame::UpdateClock);
     clock->start(1000);
     UpdateClock();
+}
+
+void CMainFrame::BuildDockBars() {
+    const QString ini = m_settings.m_settingsFile.Path();
+
+    m_gallery = new CSizableBar(kArtGalleryBarId, QStringLiteral("Art Gallery"), this);
+    auto* gallery = new QListWidget(m_gallery);
+    gallery->setObjectName(QStringLiteral("ArtGalleryList"));
+    gallery->setViewMode(QListView::IconMode);
+    m_gallery->setWidget(gallery);
+    m_gallery->SetSizes(ReadBarSizes(ini, kArtGalleryBarId));
+    addDockWidget(Qt::LeftDockWidgetArea, m_gallery);
+
+    m_properties =
+        new CSizableBar(kObjectPropertiesBarId, QStringLiteral("Object Properties"), this);
+    m_propertyBar = new CPropertyBar(*m_view, m_properties);
+    m_propertyBar->SetUnits(m_view->Context().canvas);
+    m_properties->setWidget(m_propertyBar);
+    m_properties->setAllowedAreas(Qt::NoDockWidgetArea);
+    m_properties->SetSizes(ReadBarSizes(ini, kObjectPropertiesBarId));
+    addDockWidget(Qt::TopDockWidgetArea, m_properties);
+    m_properties->setFloating(true);
+    m_properties->move(kPropertiesBarPlace);
+    connect(m_view, &CDiscwrightView::PropertyObjectChanged, m_propertyBar,
+            &CPropertyBar::ShowProperties);
+    connect(m_view, &CDiscwrightView::PropertyValuesChanged, m_propertyBar,
+            &CPropertyBar::RefreshValues);
+
+    m_gallery->ApplySize();
+    m_properties->ApplySize();
+}
+
+void CMainFrame::SetFrameHandlers() {
+    CommandRouter& r = *m_router;
+    auto disabled = [] { return CommandState{false, false}; };
+    r.SetHandler(kFileNew, [this] { m_files->New(); });
+    r.SetHandler(kFileOpen, [this] { m_files->Open(); });
+    r.SetHandler(kFileSave, [this] { m_files->Save(); });
+    r.SetHandler(kFileSaveAs, [this] { m_files->SaveAs(); });
+    for (int i = 0; i < RecentFileList::kMaxFiles; ++i)
+        r.SetHandler(
+            kFileRecent1 + i, [this, i] { m_files->OpenRecent(i); },
+            [this, i] {
+                return CommandState{i < m_files->Recent().Files().size(), false};
+            });
+    r.SetHandler(kAppExit, [this] { close(); });
+    r.SetHandler(kEditTracksInformation, [this] { OnEditTracksInformation(); });
+    r.SetHandler(kAppAbout, [this] { ShowAboutBox(this); });
+    r.SetHandler(kHelpTipOfTheDay, [this] {
+        CTipOfTheDay tips(this);
+        tips.exec();
+    });
+    // Commands whose dialogs Lumvane does not have yet: shown, greyed.
+    for (int id : {kFilePrint, kFilePrintSetup, kChangeLabelStock, kExportCoverAsImages,
+                   kExportAsLayouts, kSettings})
+        r.SetHandler(id, {}, disabled);
+}
+
+void CMainFrame::SetBarToggles() {
+    const std::pair<int, QWidget*> bars[] = {
+        {kViewMainToolbar, m_toolBars.main}, {kViewPropertyBar, m_properties},
+        {kViewObjectBar, m_toolBars.object}, {kViewTemplateWindow, m_gallery},
+        {kViewAlignBar, m_toolBars.align},   {kViewStatusBar, statusBar()}};
+    for (const auto& [id, bar] : bars)
+        m_router->SetHandler(
+            id, [bar] { bar->setVisible(bar->isHidden()); },
+            [bar] {
+                return CommandState{true, !bar->isHidden()};
+            });
+}
+
+void CMainFrame::ConnectStateChanges() {
+    CommandRouter* r = m_router;
+    auto update = [r] { r->UpdateActions(); };
+    connect(m_view, &CDiscwrightView::ToolChanged, r, update);
+    connect(m_view, &CDiscwrightView::FaceShown, r, update);
+    connect(m_view, &CDiscwrightView::PropertyObjectChanged, r, update);
+    connect(m_view, &CDiscwrightView::PropertyValuesChanged, r, update);
+    connect(&m_doc, &CDiscwrightDoc::ModifiedChanged, r, update);
+    connect(&m_doc, &CDiscwrightDoc::ActiveFaceChanged, r, update);
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, r, update);
+    for (QToolBar* bar : {m_toolBars.main, m_toolBars.object, m_toolBars.align})
+        connect(bar, &QToolBar::visibilityChanged, r, update);
+    for (CSizableBar* bar : {m_gallery, m_properties})
+        connect(bar, &QDockWidget::visibilityChanged, r, update);
+    auto* idle = new QTimer(this);
+    connect(idle, &QTimer::timeout, r, update);
+    idle->start(kIdleUpdateInterval);
 
     connect(&m_doc, &CDiscwrightDoc::ActiveFaceChanged, this, &CMainFrame::UpdateFaceInformation);
     connect(&m_doc, &CDiscwrightDoc::ModifiedChanged, this, &CMainFrame::UpdateTitle);
-    UpdateFaceInformation();
-    UpdateTitle();
+    connect(m_files, &FileCommands::DocumentReplaced, this, [this] {
+        UpdateTitle();
+        UpdateFaceInformation();
+        m_router->UpdateActions();
+    });
+    connect(m_files, &FileCommands::RecentFilesChanged, this, [this] {
+        ShowRecentFiles(*m_router, m_files->Recent().Files());
+        m_router->UpdateActions();
+    });
+}
+
+void CMainFrame::RestoreLayout() {
+    const QByteArray state = QSettings().value(kBarStateKey).toByteArray();
+    if (!state.isEmpty())
+        restoreState(state);
+}
+
+void CMainFrame::SaveLayout() {
+    QSettings().setValue(kBarStateKey, saveState());
+    const QString ini = m_settings.m_settingsFile.Path();
+    for (CSizableBar* bar : {m_gallery, m_properties}) {
+        if (!bar->isHidden())
+            bar->RememberSize();
+        WriteBarSizes(ini, bar->BarId(), bar->Sizes());
+    }
 }
 
 void CMainFrame::PlaceFromSettings() {
@@ -65,19 +249,22 @@ QString CMainFrame::FaceInformation() const {
         .arg(stock.labelHeight / 100, 2, 10, QLatin1Char('0'));
 }
 
-void CMainFrame::UpdateFaceInformation() { m_faceInfoPane->setText(FaceInformation()); }
+void CMainFrame::UpdateFaceInformation() {
+    m_faceInfoPane->setText(FaceInformation());
+}
 
 void CMainFrame::UpdateTitle() {
-    const QString name = m_doc.PathName().isEmpty() ? tr("Untitled")
-                                                    : QFileInfo(m_doc.PathName()).fileName();
-    setWindowTitle(QStringLiteral("%1[*] - Lumvane").arg(name));
+    setWindowTitle(QStringLiteral("%1[*] - Lumvane").arg(m_files->DocumentName()));
     setWindowModified(m_doc.IsModified());
 }
 
 void CMainFrame::OnEditTracksInformation() {
     CTrackInfoDialog dialog(m_doc, CTrackInfoDialog::CddbSettingsFrom(m_settings), this);
-    if (dialog.exec() == QDialog::Accepted)
-        m_doc.SetModifiedFlag();
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    // The dialog has written the album data; placeholders on the face show it.
+    m_view->RecordChange();
+    m_view->RefreshFaceCanvas();
 }
 
 void CMainFrame::UpdateClock() {
@@ -88,11 +275,16 @@ void CMainFrame::UpdateClock() {
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (!m_files->SaveModified()) {
+        event->ignore();
+        return;
+    }
     const QRect frame = geometry();
     m_settings.m_mainLeft = frame.left();
     m_settings.m_mainTop = frame.top();
     m_settings.m_mainWidth = frame.width();
     m_settings.m_mainHeight = frame.height();
     m_settings.SaveSettings();
+    SaveLayout();
     event->accept();
 }

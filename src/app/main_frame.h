@@ -1,19 +1,31 @@
 #pragma once
 
+#include "window/tool_bars.h"
+
 #include <QMainWindow>
 
 struct AppSettings;
 class CDiscwrightDoc;
 class CDiscwrightView;
+class CFaceTabBar;
+class CPropertyBar;
+class CSizableBar;
+class CommandRouter;
+class DropHandler;
+class FileCommands;
 class QLabel;
+class QMenu;
 
-// The program's one top-level window. It shows the project document and, in
-// its status bar, the active face's label stock and size with the date and
-// time; closing it stores the window's place in the settings file.
+// The program's one top-level window: the editing view over the face tabs,
+// the menus and tool bars, the art gallery and object property bars, and a
+// status bar with the menu prompt, the active face's label stock and size,
+// the date and the time. It only wires the parts together: commands live in
+// the router, the file commands and the view.
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     CMainFrame(AppSettings& settings, CDiscwrightDoc& doc, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     // Puts the window at the rectangle of the settings (no clamping to the screen).
     void PlaceFromSettings();
@@ -22,8 +34,17 @@ public:
     // The face information text of the status bar, for example
     // "Plain Paper (A4) - (120,120)mm".
     QString FaceInformation() const;
-    // The editing view in the middle of the window.
+
     CDiscwrightView* View() const { return m_view; }
+    CommandRouter& Router() const { return *m_router; }
+    FileCommands& Files() const { return *m_files; }
+    DropHandler& Drops() const { return *m_drops; }
+    CFaceTabBar* FaceTabs() const { return m_tabs; }
+    const ToolBars& Bars() const { return m_toolBars; }
+    CSizableBar* GalleryBar() const { return m_gallery; }
+    CSizableBar* PropertiesBar() const { return m_properties; }
+    CPropertyBar* PropertyBar() const { return m_propertyBar; }
+    QMenu* ContextMenu() const { return m_contextMenu; }
 
 public Q_SLOTS:
     void UpdateTitle();
@@ -35,11 +56,29 @@ protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
+    void BuildCentralArea();
+    void BuildStatusBar();
+    void BuildDockBars();
+    void SetFrameHandlers();
+    // The View menu's items that show and hide each bar.
+    void SetBarToggles();
+    void ConnectStateChanges();
+    void RestoreLayout();
+    void SaveLayout();
     void UpdateClock();
 
     AppSettings& m_settings;
     CDiscwrightDoc& m_doc;
     CDiscwrightView* m_view = nullptr;
+    CFaceTabBar* m_tabs = nullptr;
+    CommandRouter* m_router = nullptr;
+    FileCommands* m_files = nullptr;
+    DropHandler* m_drops = nullptr;
+    ToolBars m_toolBars;
+    CSizableBar* m_gallery = nullptr;
+    CSizableBar* m_properties = nullptr;
+    CPropertyBar* m_propertyBar = nullptr;
+    QMenu* m_contextMenu = nullptr;
     QLabel* m_faceInfoPane = nullptr;
     QLabel* m_datePane = nullptr;
     QLabel* m_timePane = nullptr;

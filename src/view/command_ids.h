@@ -52,15 +52,33 @@ enum CommandId : int {
     kCut = 57635,
     kPaste = 57637,
 
-    // Window commands
+    // Project files
     kFileNew = 57600,
     kFileOpen = 57601,
     kFileSave = 57603,
+    kFileSaveAs = 57604,
+    kFilePrintSetup = 57606,
     kFilePrint = 57607,
-    kChangeLabelStock = 32836,
-    kEditTracksInformation = 32811,
+    kFileRecent1 = 57616, // the four most recent files: kFileRecent1 + 0..3
+    kFileRecent4 = 57619,
+    kAppExit = 57665,
+
+    // Project-wide editing commands
     kExportAsLayouts = 32810,
+    kEditTracksInformation = 32811,
+    kChangeLabelStock = 32836,
     kSettings = 32837,
-    kAppAbout = 57664,
     kExportCoverAsImages = 32843,
+
+    // Showing and hiding the window's bars
+    kViewMainToolbar = 59392,
+    kViewStatusBar = 59393,
+    kViewPropertyBar = 32870,
+    kViewObjectBar = 32871,
+    kViewTemplateWindow = 32872,
+    kViewAlignBar = 32873,
+
+    // Help
+    kAppAbout = 57664,
+    kHelpTipOfTheDay = 32874,
 };

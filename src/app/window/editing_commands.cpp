@@ -1,0 +1,128 @@
+#include "editing_commands.h"
+
+#include "document/discwright_doc.h"
+#include "view/arrange_commands.h"
+#include "view/clipboard_commands.h"
+#include "view/command_ids.h"
+#include "view/discwright_view.h"
+
+#include <QMessageBox>
+
+namespace {
+
+bool IsArrangeCommand(int id) {
+    switch (id) {
+    case kAlignLeft:
+    case kAlignRight:
+    case kAlignTop:
+    case kAlignBottom:
+    case kMakeSameWidth:
+    case kMakeSameHeight:
+    case kMakeSameSize:
+    case kCenterHorizontal:
+    case kCenterVertical:
+    case kBringToFront:
+    case kSendToBack:
+    case kMoveToNext:
+    case kMoveToPrevious:
+    case kDeleteSelection:
+    case kLockUnlockObject:
+    case kSetAsBackgroundImage:
+    case kRemoveBackgroundImage:
+    case kSetBackgroundColor:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsClipboardCommand(int id) {
+    return id == kCut || id == kCopy || id == kPaste;
+}
+
+// Undo and redo replace the whole project, so the view shows it afresh.
+bool StepHistory(CDiscwrightView& view, bool back) {
+    CDiscwrightDoc& doc = view.Document();
+    QString error;
+    const bool done = back ? doc.Undo(&error) : doc.Redo(&error);
+    if (!done && !error.isEmpty())
+        QMessageBox::warning(view.window(), QStringLiteral("Lumvane"), error);
+    view.OnUpdate();
+    return done;
+}
+
+} // namespace
+
+int ToolOfCommand(int id) {
+    switch (id) {
+    case kToolSelect:
+        return kToolModeSelect;
+    case kToolRectangle:
+        return kToolModeRectangle;
+    case kToolRoundRectangle:
+        return kToolModeRoundRectangle;
+    case kToolEllipse:
+        return kToolModeEllipse;
+    case kToolDiamond:
+        return kToolModeDiamond;
+    case kToolText:
+        return kToolModeText;
+    case kToolImage:
+        return kToolModeImage;
+    default:
+        return -1;
+    }
+}
+
+bool RunEditingCommand(CDiscwrightView& view, int id) {
+    if (id == kUndo || id == kRedo)
+        return StepHistory(view, id == kUndo);
+    if (view.OnCommand(id))
+        return true;
+    if (const int tool = ToolOfCommand(id); tool >= 0) {
+        view.SetTool(tool);
+        return true;
+    }
+    if (IsArrangeCommand(id))
+        return RunArrangeCommand(view, id);
+    if (IsClipboardCommand(id))
+        return RunClipboardCommand(view, id);
+    return false;
+}
+
+std::optional<CommandState> EditingCommandState(CDiscwrightView& view, int id) {
+    CDiscwrightDoc& doc = view.Document();
+    if (const int tool = ToolOfCommand(id); tool >= 0)
+        return CommandState{true, view.Tool() == tool};
+    switch (id) {
+    case kUndo:
+        return CommandState{doc.CanUndo(), false};
+    case kRedo:
+        return CommandState{doc.CanRedo(), false};
+    case kIdZoomIn:
+    case kIdZoomOut:
+    case kIdZoom100:
+    case kCircularText:
+    case kSelectNext:
+    case kSelectAll:
+        return CommandState{};
+    case kIdShowGrid:
+        return CommandState{true, view.IsGridChecked()};
+    case kImageBrowser:
+        // The image browser is not part of this window yet.
+        return CommandState{false, false};
+    case kLockUnlockObject: {
+        // Menu items have no third state: several objects with mixed locks
+        // show as enabled and unchecked.
+        const LockState lock = LockMenuState(view);
+        return CommandState{lock != LockState::kDisabled, lock == LockState::kLocked};
+    }
+    default:
+        break;
+    }
+    if (IsArrangeCommand(id))
+        return CommandState{IsArrangeCommandEnabled(view, id), false};
+    if (IsClipboardCommand(id))
+        return CommandState{IsClipboardCommandEnabled(view, id), false};
+    return std::nullopt;
+}

@@ -1,0 +1,149 @@
+#include "file_commands.h"
+
+#include "document/discwright_doc.h"
+#include "objects/object_archive.h"
+#include "platform/archive.h"
+#include "view/discwright_view.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+FileCommands::FileCommands(CDiscwrightDoc& doc, CDiscwrightView& view, QWidget* window)
+    : QObject(window), m_doc(doc), m_view(view), m_window(window) {
+}
+
+QString FileCommands::DocumentName() const {
+    return m_doc.PathName().isEmpty() ? QStringLiteral("Untitled")
+                                      : QFileInfo(m_doc.PathName()).fileName();
+}
+
+QString FileCommands::WithProjectExtension(const QString& path) {
+    if (path.endsWith(QStringLiteral(".dwp"), Qt::CaseInsensitive))
+        return path;
+    return path + QStringLiteral(".dwp");
+}
+
+bool FileCommands::SaveModified() {
+    if (!m_doc.IsModified())
+        return true;
+    switch (m_prompts.askToSave(m_window, DocumentName())) {
+    case SaveAnswer::kSave:
+        return Save();
+    case SaveAnswer::kDiscard:
+        return true;
+    case SaveAnswer::kCancel:
+        break;
+    }
+    return false;
+}
+
+bool FileCommands::New() {
+    if (!SaveModified())
+        return false;
+    m_doc.OnNewDocument();
+    m_view.OnUpdate();
+    Q_EMIT DocumentReplaced();
+    return true;
+}
+
+bool FileCommands::Open() {
+    if (!SaveModified())
+        return false;
+    const QString path = m_prompts.chooseFileToOpen(m_window);
+    return !path.isEmpty() && Load(path);
+}
+
+bool FileCommands::OpenPath(const QString& path) {
+    return SaveModified() && Load(path);
+}
+
+bool FileCommands::OpenRecent(int index) {
+    if (index < 0 || index >= m_recent.Files().size())
+        return false;
+    const QString path = m_recent.Files().at(index);
+    if (!QFileInfo(path).isFile()) {
+        m_recent.Remove(path);
+        Q_EMIT RecentFilesChanged();
+        m_prompts.showError(m_window, QStringLiteral("The file \"%1\" no longer exists and has "
+                                                     "been removed from the recent files.")
+                                          .arg(QDir::toNativeSeparators(path)));
+        return false;
+    }
+    return OpenPath(path);
+}
+
+bool FileCommands::Load(const QString& path) {
+    // The document empties itself before reading, so keep the open project's
+    // bytes to put back should the file turn out unreadable.
+    QByteArray kept;
+    bool haveKept = false;
+    try {
+        Archive ar(&kept);
+        m_doc.Serialize(ar);
+        haveKept = true;
+    } catch (const ArchiveError&) {
+    }
+    const QString keptPath = m_doc.PathName();
+    const bool keptModified = m_doc.IsModified();
+
+    QString error;
+    if (m_doc.OnOpenDocument(path, &error)) {
+        AddRecent(path);
+        m_view.OnUpdate();
+        Q_EMIT DocumentReplaced();
+        return true;
+    }
+    bool restored = false;
+    if (haveKept) {
+        try {
+            Archive ar(kept, ObjectClasses());
+            m_doc.Serialize(ar);
+            restored = true;
+        } catch (const ArchiveError&) {
+        }
+    }
+    if (restored) {
+        m_doc.SetPathName(keptPath);
+        m_doc.SetModifiedFlag(keptModified);
+    } else {
+        m_doc.OnNewDocument();
+    }
+    m_view.OnUpdate();
+    Q_EMIT DocumentReplaced();
+    m_prompts.showError(
+        m_window,
+        QStringLiteral("Could not open \"%1\".\n%2").arg(QDir::toNativeSeparators(path), error));
+    return false;
+}
+
+bool FileCommands::Save() {
+    if (m_doc.PathName().isEmpty())
+        return SaveAs();
+    return SaveTo(m_doc.PathName());
+}
+
+bool FileCommands::SaveAs() {
+    const QString suggested =
+        m_doc.PathName().isEmpty() ? QStringLiteral("Untitled.dwp") : m_doc.PathName();
+    const QString chosen = m_prompts.chooseFileToSave(m_window, suggested);
+    if (chosen.isEmpty())
+        return false;
+    return SaveTo(WithProjectExtension(chosen));
+}
+
+bool FileCommands::SaveTo(const QString& path) {
+    QString error;
+    if (!m_doc.OnSaveDocument(path, &error)) {
+        m_prompts.showError(m_window, QStringLiteral("Could not save \"%1\".\n%2")
+                                          .arg(QDir::toNativeSeparators(path), error));
+        return false;
+    }
+    AddRecent(path);
+    Q_EMIT DocumentReplaced();
+    return true;
+}
+
+void FileCommands::AddRecent(const QString& path) {
+    m_recent.Add(path);
+    Q_EMIT RecentFilesChanged();
+}

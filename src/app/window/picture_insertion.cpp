@@ -1,0 +1,24 @@
+#include "picture_insertion.h"
+
+#include "document/discwright_doc.h"
+#include "objects/base_object.h"
+#include "objects/picture_loading.h"
+#include "view/discwright_view.h"
+#include "view/face_selection.h"
+
+bool InsertPictureAt(CDiscwrightView& view, const QString& path, QPoint at) {
+    const QPoint corner = view.WindowToFace(at);
+    // An empty rectangle gives the picture its natural size.
+    std::unique_ptr<CBaseObject> picture =
+        LoadPictureFile(path, corner.x(), corner.y(), corner.x(), corner.y());
+    if (!picture)
+        return false;
+    CBaseObject* added = picture.get();
+    view.Document().AddObject(std::move(picture));
+    ClearSelection(view);
+    SelectObject(view, added);
+    view.RecordChange();
+    view.RefreshFaceCanvas();
+    view.Repaint();
+    return true;
+}

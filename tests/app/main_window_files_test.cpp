@@ -1,0 +1,314 @@
+#include "main_window_fixture.h"
+
+#include "app/window/drop_handler.h"
+#include "objects/picture_loading.h"
+#include "objects/shape.h"
+#include "tracks/track_info_dialog.h"
+#include "view/command_ids.h"
+#include "view/discwright_view.h"
+
+#include <QApplication>
+#include <QDropEvent>
+#include <QFileInfo>
+#include <QImage>
+#include <QMimeData>
+#include <QProcess>
+#include <QSettings>
+#include <QTest>
+#include <QTimer>
+#include <QUrl>
+
+namespace {
+
+// The rectangles of a face's objects, for comparing projects.
+std::vector<QRect> Rects(const Face& face) {
+    std::vector<QRect> rects;
+    for (const auto& object : face.Objects())
+        rects.emplace_back(object->m_x, object->m_y, object->m_width, object->m_height);
+    return rects;
+}
+
+} // namespace
+
+TEST_F(MainWindowTest, SaveAsNewAndOpenRoundTripTheProject) {
+    AddRectangle(1000, -1000, 2000, 3000);
+    AddRectangle(5000, -2000, 1500, 1500);
+    doc->SetModifiedFlag();
+    const std::vector<QRect> saved = Rects(doc->GetFace(kDiscFace));
+
+    // The extension is added to a name without it.
+    prompts.fileToSave = FilePath(QStringLiteral("cover"));
+    Action(kFileSaveAs)->trigger();
+    const QString path = FilePath(QStringLiteral("cover.dwp"));
+    ASSERT_TRUE(QFileInfo::exists(path)) << prompts.errors.join('\n').toStdString();
+    EXPECT_EQ(doc->PathName(), path);
+    EXPECT_FALSE(doc->IsModified());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("cover.dwp[*] - Lumvane"));
+
+    Action(kFileNew)->trigger();
+    EXPECT_TRUE(prompts.questions.isEmpty()); // nothing to save
+    EXPECT_TRUE(doc->GetFace(kDiscFace).Objects().empty());
+    EXPECT_TRUE(doc->PathName().isEmpty());
+    EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled[*] - Lumvane"));
+
+    prompts.fileToOpen = path;
+    Action(kFileOpen)->trigger();
+    EXPECT_EQ(Rects(doc->GetFace(kDiscFace)), saved);
+    EXPECT_EQ(doc->PathName(), path);
+    EXPECT_TRUE(prompts.errors.isEmpty());
+
+    // Save writes back to the same file.
+    doc->GetFace(kDiscFace).Objects().front()->m_x = 1500;
+    doc->SetModifiedFlag();
+    EXPECT_TRUE(frame->isWindowModified());
+    Action(kFileSave)->trigger();
+    EXPECT_FALSE(doc->IsModified());
+    Action(kFileNew)->trigger();
+    ASSERT_TRUE(frame->Files().OpenPath(path));
+    EXPECT_EQ(doc->GetFace(kDiscFace).Objects().front()->m_x, 1500);
+}
+
+TEST_F(MainWindowTest, AModifiedProjectIsOfferedForSavingFirst) {
+    const QString path = FilePath(QStringLiteral("kept.dwp"));
+    AddRectangle(1000, -1000, 2000, 2000);
+    doc->SetModifiedFlag();
+
+    // Cancel: nothing happens.
+    prompts.answers = {SaveAnswer::kCancel};
+    EXPECT_FALSE(frame->Files().New());
+    EXPECT_EQ(prompts.questions, QStringList({"Untitled"}));
+    EXPECT_EQ(doc->GetFace(kDiscFace).Objects().size(), 1u);
+    EXPECT_TRUE(doc->IsModified());
+
+    // Save on a project without a file asks for one, then goes on.
+    prompts.answers = {SaveAnswer::kSave};
+    prompts.fileToSave = path;
+    EXPECT_TRUE(frame->Files().New());
+    EXPECT_TRUE(QFileInfo::exists(path));
+    EXPECT_TRUE(doc->GetFace(kDiscFace).Objects().empty());
+
+    // Save whose file dialog is cancelled stops too.
+    AddRectangle(1000, -1000, 2000, 2000);
+    doc->SetModifiedFlag();
+    prompts.answers = {SaveAnswer::kSave};
+    prompts.fileToSave.clear();
+    EXPECT_FALSE(frame->Files().OpenPath(path));
+    EXPECT_EQ(doc->GetFace(kDiscFace).Objects().size(), 1u);
+
+    // Discard goes on without saving.
+    prompts.answers = {SaveAnswer::kDiscard};
+    EXPECT_TRUE(frame->Files().OpenPath(path));
+    EXPECT_EQ(doc->GetFace(kDiscFace).Objects().size(), 1u);
+    EXPECT_EQ(doc->PathName(), path);
+}
+
+TEST_F(MainWindowTest, ClosingAModifiedProjectAsksAndCancelKeepsTheWindow) {
+    AddRectangle(1000, -1000, 2000, 2000);
+    doc->SetModifiedFlag();
+    prompts.answers = {SaveAnswer::kCancel};
+    EXPECT_FALSE(CloseWindow());
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_EQ(prompts.questions.size(), 1);
+
+    prompts.answers = {SaveAnswer::kSave};
+    prompts.fileToSave = FilePath(QStringLiteral("at close.dwp"));
+    EXPECT_TRUE(CloseWindow());
+    EXPECT_TRUE(QFileInfo::exists(FilePath(QStringLiteral("at close.dwp"))));
+}
+
+TEST_F(MainWindowTest, AFileThatCannotBeOpenedKeepsTheOpenProject) {
+    const QString good = FilePath(QStringLiteral("good.dwp"));
+    AddRectangle(1000, -1000, 2000, 2000);
+    ASSERT_TRUE(doc->OnSaveDocument(good, nullptr));
+    AddRectangle(3000, -1000, 2000, 2000); // unsaved work
+    doc->SetModifiedFlag();
+    const std::vector<QRect> before = Rects(doc->GetFace(kDiscFace));
+
+    const QString bad = FilePath(QStringLiteral("bad.dwp"));
+    WriteTextFile(bad, "this is no project");
+    prompts.answers = {SaveAnswer::kDiscard};
+    EXPECT_FALSE(frame->Files().OpenPath(bad));
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors.front().contains(QStringLiteral("bad.dwp")));
+    EXPECT_EQ(Rects(doc->GetFace(kDiscFace)), before);
+    EXPECT_EQ(doc->PathName(), good);
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_TRUE(frame->Files().Recent().Files().isEmpty() ||
+                !frame->Files().Recent().Files().contains(bad));
+}
+
+TEST_F(MainWindowTest, RecentFilesKeepTheFourNewestAndDropMissingOnes) {
+    QStringList paths;
+    for (int i = 1; i <= 5; ++i) {
+        paths.append(FilePath(QStringLiteral("p%1.dwp").arg(i)));
+        prompts.fileToSave = paths.back();
+        ASSERT_TRUE(frame->Files().SaveAs());
+    }
+    const QStringList expected = {paths[4], paths[3], paths[2], paths[1]};
+    EXPECT_EQ(frame->Files().Recent().Files(), expected);
+    EXPECT_EQ(Action(kFileRecent1)->text(), QStringLiteral("&1 ") + paths[4]);
+    EXPECT_EQ(Action(kFileRecent4)->text(), QStringLiteral("&4 ") + paths[1]);
+
+    // Opening one moves it to the top; the list outlives the window.
+    Action(kFileRecent1 + 2)->trigger();
+    EXPECT_EQ(doc->PathName(), paths[2]);
+    ASSERT_TRUE(CloseWindow());
+    MakeWindow();
+    EXPECT_EQ(frame->Files().Recent().Files(),
+              QStringList({paths[2], paths[4], paths[3], paths[1]}));
+
+    // A file gone from the disk is taken off the list when chosen.
+    QFile::remove(paths[4]);
+    Action(kFileRecent1 + 1)->trigger();
+    EXPECT_EQ(prompts.errors.size(), 1);
+    EXPECT_EQ(frame->Files().Recent().Files(), QStringList({paths[2], paths[3], paths[1]}));
+    EXPECT_FALSE(Action(kFileRecent4)->isVisible());
+    EXPECT_TRUE(doc->PathName().isEmpty());
+}
+
+TEST_F(MainWindowTest, DroppingAProjectFileOpensIt) {
+    const QString path = FilePath(QStringLiteral("dropped.dwp"));
+    AddRectangle(1000, -1000, 2000, 2000);
+    ASSERT_TRUE(doc->OnSaveDocument(path, nullptr));
+    frame->Files().New();
+    ASSERT_TRUE(doc->GetFace(kDiscFace).Objects().empty());
+
+    QMimeData data;
+    data.setUrls({QUrl::fromLocalFile(path)});
+    // As a drag from a file manager arrives: it enters, then drops.
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(frame.get(), &drop);
+    EXPECT_TRUE(drop.isAccepted());
+    // The file opens once the drop has finished.
+    for (int i = 0; i < 20 && doc->PathName() != path; ++i)
+        QApplication::processEvents();
+    EXPECT_EQ(doc->PathName(), path);
+    EXPECT_EQ(doc->GetFace(kDiscFace).Objects().size(), 1u);
+}
+
+TEST_F(MainWindowTest, DroppingAFileThatIsNoPictureSaysSo) {
+    const QString path = FilePath(QStringLiteral("notes.txt"));
+    WriteTextFile(path, "not a picture");
+    EXPECT_FALSE(frame->Drops().DropFile(path, true, QPoint(50, 50)));
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_EQ(prompts.errors.front(), QStringLiteral("Can not open file ") + path);
+    EXPECT_TRUE(doc->GetFace(kDiscFace).Objects().empty());
+    EXPECT_EQ(doc->UndoCount(), 1);
+    // Off the view, only project files are taken.
+    EXPECT_FALSE(frame->Drops().DropFile(path, false, QPoint(50, 50)));
+    EXPECT_EQ(prompts.errors.size(), 1);
+}
+
+TEST_F(MainWindowTest, DroppingAPictureOnTheViewPlacesItThere) {
+    const QString path = FilePath(QStringLiteral("dot.png"));
+    QImage image(30, 20, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    ASSERT_TRUE(image.save(path));
+    if (!LoadPictureFile(path, 0, 0, 0, 0))
+        GTEST_SKIP() << "pictures cannot load files in this build";
+
+    CDiscwrightView& view = *frame->View();
+    const QPoint at(60, 70);
+    const QPoint corner = view.WindowToFace(at);
+    const int steps = doc->UndoCount();
+    ASSERT_TRUE(frame->Drops().DropFile(path, true, at));
+    const Face& face = doc->ActiveFace();
+    ASSERT_EQ(face.Objects().size(), 1u);
+    const CBaseObject& picture = *face.Objects().back();
+    EXPECT_EQ(QPoint(picture.m_x, picture.m_y), corner);
+    EXPECT_GT(picture.m_width, 0);
+    ASSERT_EQ(face.Selection().size(), 1u);
+    EXPECT_EQ(face.Selection().front(), &picture);
+    EXPECT_EQ(doc->UndoCount(), steps + 1);
+    EXPECT_TRUE(doc->IsModified());
+}
+
+TEST_F(MainWindowTest, UndoAndRedoStepThroughAnEdit) {
+    CDiscwrightView& view = *frame->View();
+    frame->Router().UpdateActions();
+    EXPECT_FALSE(Action(kUndo)->isEnabled());
+    EXPECT_FALSE(Action(kRedo)->isEnabled());
+
+    AddRectangle(1000, -1000, 2000, 2000);
+    view.RecordChange();
+    frame->Router().UpdateActions();
+    ASSERT_TRUE(Action(kUndo)->isEnabled());
+    Action(kUndo)->trigger();
+    EXPECT_TRUE(doc->GetFace(kDiscFace).Objects().empty());
+    EXPECT_FALSE(Action(kUndo)->isEnabled());
+    EXPECT_TRUE(Action(kRedo)->isEnabled());
+
+    Action(kRedo)->trigger();
+    EXPECT_EQ(doc->GetFace(kDiscFace).Objects().size(), 1u);
+    EXPECT_FALSE(Action(kRedo)->isEnabled());
+}
+
+TEST_F(MainWindowTest, TracksInformationAcceptedIsOneUndoStep) {
+    const int steps = doc->UndoCount();
+    // Cancelled: nothing changes.
+    QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
+    Action(kEditTracksInformation)->trigger();
+    EXPECT_EQ(doc->UndoCount(), steps);
+    EXPECT_FALSE(doc->IsModified());
+
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<CTrackInfoDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        dialog->accept();
+    });
+    Action(kEditTracksInformation)->trigger();
+    EXPECT_EQ(doc->UndoCount(), steps + 1);
+    EXPECT_TRUE(doc->IsModified());
+}
+
+TEST(MainWindowProgram, AnotherStartHandsOverAProjectThatOpensLikeFileOpen) {
+    // The real program in its own program folder and user profile, off screen.
+    TempProgramFolder program;
+    QTemporaryDir profile;
+    QProcessEnvironment env = LumvaneEnvironment(program.Path());
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), profile.path());
+
+    // Two saved projects to open.
+    const QString first = program.File(QStringLiteral("first.dwp"));
+    const QString second = program.File(QStringLiteral("second.dwp"));
+    {
+        AppSettings settings(program.Path());
+        CDiscwrightDoc doc(settings.ForDocument());
+        doc.OnNewDocument();
+        ASSERT_TRUE(doc.OnSaveDocument(first, nullptr));
+        ASSERT_TRUE(doc.OnSaveDocument(second, nullptr));
+    }
+    // Opened files go to the top of the recent files at once, which shows
+    // from outside the running program.
+    const QString recent = profile.filePath(QStringLiteral("Lumvane/Lumvane.conf"));
+    auto waitForTopRecentFile = [&](const QString& path) {
+        for (int i = 0; i < 200; ++i) {
+            if (QSettings(recent, QSettings::IniFormat)
+                    .value(QStringLiteral("Recent File List/File1"))
+                    .toString() == path)
+                return true;
+            QTest::qWait(50);
+        }
+        return false;
+    };
+
+    QProcess running;
+    running.setProcessEnvironment(env);
+    running.start(QStringLiteral(LUMVANE_EXECUTABLE), {first});
+    ASSERT_TRUE(running.waitForStarted(10000));
+    EXPECT_TRUE(waitForTopRecentFile(first));
+
+    QProcess later;
+    later.setProcessEnvironment(env);
+    later.start(QStringLiteral(LUMVANE_EXECUTABLE), {second});
+    ASSERT_TRUE(later.waitForFinished(10000));
+    EXPECT_EQ(later.exitCode(), 0);
+    EXPECT_TRUE(waitForTopRecentFile(second));
+    EXPECT_EQ(running.state(), QProcess::Running);
+
+    running.terminate();
+    running.waitForFinished(10000);
+}

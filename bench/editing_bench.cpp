@@ -89,6 +89,8 @@ struct Bench {
 void BM_DragFrame(benchmark::State& state) {
     Bench b;
     b.StartDrag();
+    if (b.view.DragMode() != 10)
+        state.SkipWithError("the press did not start moving the selection");
     int step = 0;
     for (auto _ : state) {
         // Back and forth over 40 pixels, a new point every frame.
@@ -114,6 +116,8 @@ void BM_DragRelease(benchmark::State& state) {
         b.Release(to);
         benchmark::DoNotOptimize(b.view.FaceCanvas().constBits());
     }
+    if (b.doc.UndoCount() < 2)
+        state.SkipWithError("the releases recorded no undo step");
 }
 BENCHMARK(BM_DragRelease)
     ->Unit(benchmark::kMillisecond)

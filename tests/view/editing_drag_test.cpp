@@ -39,6 +39,20 @@ TEST_F(EditingTest, PressOnAnUnselectedObjectSelectsAndMovesIt) {
     EXPECT_EQ(doc.UndoCount(), 2);
 }
 
+TEST_F(EditingTest, PressGoesByWhatIsUnderItNotByAnOldHover) {
+    CShape* a = AddShape(2000, -2000, 2000, -2000);
+    CShape* b = AddShape(6000, -2000, 1000, -1000);
+    Select({a});
+    Settle();
+    Hover({96, 96});
+    ASSERT_EQ(view.DragMode(), 10);
+    KeyClick(Qt::Key_Tab); // b alone is selected now; the mouse has not moved
+    Drag({96, 96}, {120, 96});
+    EXPECT_EQ(Selection(), std::vector<CBaseObject*>{a});
+    EXPECT_GT(a->m_x, 2000);
+    EXPECT_EQ(b->m_x, 6000);
+}
+
 TEST_F(EditingTest, MovingSnapsToTheGridTowardZero) {
     CShape* a = AddShape(0, 0, 5000, -5000);
     Select({a});

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/discwright_doc.h"
+#include "editing_printers.h"
 #include "objects/shape.h"
 #include "view/discwright_view.h"
 #include "view/tools/select_tool.h"
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <ostream>
 #include <vector>
 
 // A shown editing view on the 120 x 120 mm front face of the shipped stocks,

@@ -1,8 +1,11 @@
+#include "editing_printers.h"
 #include "objects/image.h"
 #include "objects/shape.h"
 #include "view/editing_geometry.h"
 
 #include <gtest/gtest.h>
+
+#include <ostream>
 
 namespace {
 
@@ -34,6 +37,10 @@ struct ResizeCase {
     int grid;
     ObjectRect expected;
 };
+void PrintTo(const ResizeCase& c, std::ostream* os) {
+    *os << "handle " << c.handle << " by (" << c.dx << ", " << c.dy << ")"
+        << (c.keepAspect ? " keeping aspect" : "") << (c.grid ? " on the grid" : "");
+}
 
 class ResizeTest : public ::testing::TestWithParam<ResizeCase> {};
 

@@ -6,10 +6,14 @@
 namespace {
 
 struct ArrowCase {
+    const char* name;
     int key;
     Qt::KeyboardModifiers modifiers;
     QPoint move; // face units per press
 };
+void PrintTo(const ArrowCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class ArrowTest : public EditingTest, public ::testing::WithParamInterface<ArrowCase> {};
 
@@ -39,12 +43,14 @@ TEST_P(ArrowTest, HeldArrowMovesEachPressAndRecordsOneStep) {
 }
 
 // One screen pixel at zoom 1 is 26 units (96 pixels per inch).
-INSTANTIATE_TEST_SUITE_P(Keys, ArrowTest,
-                         ::testing::Values(ArrowCase{Qt::Key_Right, Qt::ControlModifier, {500, 0}},
-                                           ArrowCase{Qt::Key_Left, Qt::ControlModifier, {-500, 0}},
-                                           ArrowCase{Qt::Key_Up, Qt::ControlModifier, {0, 500}},
-                                           ArrowCase{Qt::Key_Down, Qt::NoModifier, {0, -26}},
-                                           ArrowCase{Qt::Key_Right, Qt::NoModifier, {26, 0}}));
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ArrowTest,
+    ::testing::Values(ArrowCase{"CtrlRight", Qt::Key_Right, Qt::ControlModifier, {500, 0}},
+                      ArrowCase{"CtrlLeft", Qt::Key_Left, Qt::ControlModifier, {-500, 0}},
+                      ArrowCase{"CtrlUp", Qt::Key_Up, Qt::ControlModifier, {0, 500}},
+                      ArrowCase{"Down", Qt::Key_Down, Qt::NoModifier, {0, -26}},
+                      ArrowCase{"Right", Qt::Key_Right, Qt::NoModifier, {26, 0}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EditingTest, ArrowsWithoutAMovableSelectionRecordNothing) {
     CShape* locked = AddShape(3000, -3000, 1000, -1000);

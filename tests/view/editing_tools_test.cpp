@@ -11,10 +11,14 @@
 namespace {
 
 struct CreationCase {
+    const char* name;
     int command;
     int tool;
     int kind; // CShape kind, or -1 for text
 };
+void PrintTo(const CreationCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class CreationTest : public EditingTest, public ::testing::WithParamInterface<CreationCase> {};
 
@@ -64,12 +68,14 @@ TEST_P(CreationTest, ClickCreatesNothingAndKeepsTheTool) {
     EXPECT_EQ(doc.UndoCount(), 1);
 }
 
-INSTANTIATE_TEST_SUITE_P(Tools, CreationTest,
-                         ::testing::Values(CreationCase{kToolRectangle, 1, CShape::kRectangle},
-                                           CreationCase{kToolRoundRectangle, 2, CShape::kRoundRect},
-                                           CreationCase{kToolEllipse, 3, CShape::kEllipse},
-                                           CreationCase{kToolDiamond, 4, CShape::kDiamond},
-                                           CreationCase{kToolText, 5, -1}));
+INSTANTIATE_TEST_SUITE_P(
+    Tools, CreationTest,
+    ::testing::Values(CreationCase{"Rectangle", kToolRectangle, 1, CShape::kRectangle},
+                      CreationCase{"RoundRectangle", kToolRoundRectangle, 2, CShape::kRoundRect},
+                      CreationCase{"Ellipse", kToolEllipse, 3, CShape::kEllipse},
+                      CreationCase{"Diamond", kToolDiamond, 4, CShape::kDiamond},
+                      CreationCase{"Text", kToolText, 5, -1}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(EditingTest, DragAlongOneAxisStillGivesAVisibleObject) {
     view.OnCommand(kToolRectangle);

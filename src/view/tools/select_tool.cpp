@@ -76,11 +76,11 @@ static void SaveRect(CBaseObject& object) {
 }
 
 void SelectTool::MousePressed(const ToolMouseEvent& event) {
+    // What lies under the press decides, even if the selection changed since
+    // the last move (Tab, undo, the property bar).
+    UpdateHover(event.client);
     m_buttonDown = true;
     m_downPoint = event.client;
-    m_changed = false;
-    if (m_action == Action::kHoverHandle && !HoverObjectAlive())
-        ToIdle();
     switch (m_action) {
     case Action::kHoverHandle:
         SaveRect(*m_hover);

@@ -8,10 +8,11 @@ class CBaseObject;
 // the selection, resizes one object by its handles and drags a round
 // rectangle's corner radius.
 //
-// It is a state machine. Hovering decides what a press will do: over a
-// selected object's handle the press starts resizing it, over a selected
-// object's body it starts moving the selection; elsewhere the press selects
-// the object under it and moves it, or starts a rubber band on empty face.
+// It is a state machine. What lies under the mouse decides what a press
+// does, and hovering shows it in the cursor: over a selected object's handle
+// the press starts resizing that object, over a selected object's body it
+// starts moving the selection; elsewhere the press selects the object under
+// it and moves it, or starts a rubber band on empty face.
 // Moving and resizing work from the rectangles saved when the objects were
 // selected or last drawn; the face canvas is drawn again only at the release,
 // which also records the one undo step of the drag.

@@ -8,6 +8,7 @@
 #include "view/tools/tool_prompts.h"
 
 #include <QContextMenuEvent>
+#include <QScrollBar>
 #include <QTemporaryDir>
 
 namespace {
@@ -78,6 +79,36 @@ INSTANTIATE_TEST_SUITE_P(
                       CreationCase{"Diamond", kToolDiamond, 4, CShape::kDiamond},
                       CreationCase{"Text", kToolText, 5, -1}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// At zoom 2 in a small scrolled window the same face rectangle as at zoom 1
+// takes twice the pixels, wherever the page is scrolled; the band is drawn
+// where the mouse is.
+TEST_F(EditingTest, CreationDividesByTheZoomAndFollowsTheScrolling) {
+    for (int i = 0; i < 5; ++i)
+        view.ZoomIn();
+    view.resize(300, 300);
+    view.RecalcLayout();
+    view.horizontalScrollBar()->setValue(50);
+    view.verticalScrollBar()->setValue(40);
+    ASSERT_EQ(view.ScrollPosition(), QPoint(50, 40));
+    view.OnCommand(kToolRectangle);
+    // Odd pixels: the five zoom steps leave the zoom a hair off 2.0.
+    const QPoint corner = view.Margin() + QPoint(281, 201); // back buffer: the whole page
+    view.ComposeFrame();
+    const QRgb plain = view.BackBuffer().pixel(corner) & 0xFFFFFF;
+    Press({81, 81});
+    DragTo({281, 201});
+    view.ComposeFrame();
+    EXPECT_EQ(view.BackBuffer().pixel(corner) & 0xFFFFFF, ~plain & 0xFFFFFF); // the band
+    Release({281, 201});
+    ASSERT_EQ(ActiveFace().Objects().size(), 1u);
+    const CBaseObject* created = ActiveFace().Objects()[0].get();
+    EXPECT_EQ((ObjectRect{created->m_x, created->m_y, created->m_width, created->m_height}),
+              (ObjectRect{1058, -1058, 3704 - 1058, -2646 + 1058}));
+    // Clicking inside it selects it through the same mapping.
+    Click({200, 150});
+    EXPECT_EQ(Selection(), std::vector<CBaseObject*>{const_cast<CBaseObject*>(created)});
+}
 
 TEST_F(EditingTest, DragAlongOneAxisStillGivesAVisibleObject) {
     view.OnCommand(kToolRectangle);

@@ -48,6 +48,10 @@ enum ToolMode : int {
 // painting composes the canvas with the desk, grid and frames in the back
 // buffer, which holds the whole page, and copies the visible part to the
 // window. The view owns both images; the document owns the faces.
+//
+// Mouse input goes to the view's tools (one object per tool mode, owned by
+// the view); keys, the Object menu's commands and the context-menu request
+// are handled beside them in discwright_view_input.cpp.
 class CDiscwrightView : public QAbstractScrollArea, public EditingHost {
     Q_OBJECT
 public:

@@ -3,6 +3,7 @@
 #include "document/discwright_doc.h"
 #include "document/face_renderer.h"
 #include "platform/device_context.h"
+#include "tools/editing_tool.h"
 
 #include <QPaintEvent>
 #include <QPainter>
@@ -23,10 +24,12 @@ CDiscwrightView::CDiscwrightView(CDiscwrightDoc& doc, QWidget* parent)
     setFocusPolicy(Qt::StrongFocus);
     connect(&m_animation, &QTimer::timeout, this, &CDiscwrightView::AnimateSelection);
     connect(&m_doc, &CDiscwrightDoc::ActiveFaceChanged, this, [this](int) {
+        CancelTools();
         RecalcLayout();
         RefreshFaceCanvas();
     });
     m_animation.start(kAnimationInterval);
+    InitTools();
     RecalcLayout();
     RefreshFaceCanvas();
 }
@@ -218,6 +221,7 @@ void CDiscwrightView::ShowFace(int faceId) {
         return;
     if (m_doc.ActiveFaceId() != faceId)
         m_doc.SetActiveFace(faceId);
+    CancelTools();
     RecalcLayout();
     ShowFirstSelected();
     RefreshFaceCanvas();
@@ -268,9 +272,11 @@ bool CDiscwrightView::IsGridChecked() const {
 }
 
 void CDiscwrightView::SetTool(int tool) {
-    if (tool == m_tool)
+    if (tool == m_tool || tool < kToolModeSelect || tool > kToolModeImage)
         return;
+    CurrentTool().Deactivate();
     m_tool = tool;
+    UpdateCursor();
     Q_EMIT ToolChanged(tool);
 }
 
@@ -289,11 +295,12 @@ bool CDiscwrightView::OnCommand(int id) {
         ToggleGrid();
         return true;
     default:
-        return false;
+        return RunEditingCommand(id);
     }
 }
 
 void CDiscwrightView::OnUpdate() {
+    CancelTools();
     RecalcLayout();
     ShowFirstSelected();
     RefreshFaceCanvas();

@@ -1,14 +1,21 @@
 #pragma once
 
+#include "editing_geometry.h"
 #include "editing_host.h"
 #include "platform/render_context.h"
+#include "tools/tool_prompts.h"
 
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <QTimer>
 
+#include <array>
+#include <memory>
+
 class CDiscwrightDoc;
+class EditingTool;
 class Face;
+class SelectTool;
 
 // Command identifiers of the view's zoom and grid commands.
 enum ViewCommand : int {
@@ -41,6 +48,10 @@ enum ToolMode : int {
 // painting composes the canvas with the desk, grid and frames in the back
 // buffer, which holds the whole page, and copies the visible part to the
 // window. The view owns both images; the document owns the faces.
+//
+// Mouse input goes to the view's tools (one object per tool mode, owned by
+// the view); keys, the Object menu's commands and the context-menu request
+// are handled beside them in discwright_view_input.cpp.
 class CDiscwrightView : public QAbstractScrollArea, public EditingHost {
     Q_OBJECT
 public:
@@ -82,9 +93,32 @@ public:
     int Tool() const { return m_tool; }
     void SetTool(int tool);
 
-    // Runs one of the ViewCommand commands; false for others.
+    // Runs one of the ViewCommand commands or of the tool and object commands
+    // (CommandId: tools, circular text, select next, select all, lock); false
+    // for others and for commands that did nothing.
     bool OnCommand(int id);
     bool IsGridChecked() const;
+    // The menu and tool-bar state of a command OnCommand runs: false for
+    // other ids. The lock command shows `indeterminate` for several objects.
+    bool CommandState(int id, bool* enabled, bool* checked, bool* indeterminate = nullptr);
+    // Whether `id` is the command of the current tool.
+    bool IsToolCommandChecked(int id) const;
+
+    // The object commands of the Object menu.
+    void InsertCircularText();
+    void SelectNext();
+    void SelectAll();
+
+    // Mouse editing: the pixel mapping at the current zoom, the tools (the
+    // select tool holds the drag mode and hovered handle), and the questions
+    // the tools ask (tests give answers that open no window).
+    PixelMapping Mapping() const { return {Zoom(), m_context.canvas}; }
+    SelectTool& Selector();
+    EditingTool& CurrentTool();
+    // The select tool's drag mode: handle 0-8, 9 nothing, 10 moving.
+    int DragMode() const;
+    const ToolPrompts& Prompts() const { return m_prompts; }
+    void SetPrompts(ToolPrompts prompts) { m_prompts = std::move(prompts); }
 
 public Q_SLOTS:
     // Makes face `faceId` active (keeping every face's selection) and shows it.
@@ -117,8 +151,21 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
     void scrollContentsBy(int dx, int dy) override;
     void showEvent(QShowEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    // Tab selects the next object instead of moving the focus.
+    bool focusNextPrevChild(bool next) override;
 
 private:
+    void InitTools();
+    bool RunEditingCommand(int id);
+    // Drops every tool's drag and hover state (the face or its content changed).
+    void CancelTools();
+    void UpdateCursor();
     void DrawTrackers(bool withHandles);
     // Schedules a paint that composes the whole frame again.
     void RequestFrame();
@@ -138,4 +185,12 @@ private:
     int m_tool = kToolModeSelect;
     bool m_onlyCopy = false; // the next paint copies the back buffer as it is
     QTimer m_animation;
+
+    // One tool per tool mode (none for circular text, which is a command).
+    std::array<std::unique_ptr<EditingTool>, 8> m_tools;
+    EditingTool* m_pressTool = nullptr; // the tool that saw the left button go down
+    QPoint m_lastMovePoint{-1, -1};
+    bool m_arrowMoved = false; // an arrow key moved objects since the last undo step
+    int m_cursorKey = -1;      // what the cursor shows now
+    ToolPrompts m_prompts;
 };

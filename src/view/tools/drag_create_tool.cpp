@@ -1,0 +1,69 @@
+#include "drag_create_tool.h"
+
+#include "document/discwright_doc.h"
+#include "resources/icons.h"
+#include "select_tool.h"
+#include "view/discwright_view.h"
+#include "view/face_selection.h"
+
+void DragCreateTool::MousePressed(const ToolMouseEvent& event) {
+    m_buttonDown = true;
+    m_downPoint = event.client;
+    m_view.SetRubberBand(true, BufferPoint(event.client), BufferPoint(event.client));
+}
+
+void DragCreateTool::MouseMoved(const ToolMouseEvent& event) {
+    if (m_buttonDown)
+        m_view.SetRubberBand(true, BufferPoint(m_downPoint), BufferPoint(event.client));
+}
+
+void DragCreateTool::Cancel() {
+    if (m_buttonDown)
+        m_view.SetRubberBand(false);
+    m_buttonDown = false;
+}
+
+QCursor DragCreateTool::Cursor() const {
+    return ToolCursor(Mode());
+}
+
+bool DragCreateTool::Clicked(QPoint) {
+    return false;
+}
+
+void DragCreateTool::MouseReleased(const ToolMouseEvent& event) {
+    if (!m_buttonDown)
+        return; // the drag was cancelled
+    m_buttonDown = false;
+    m_view.SetRubberBand(false);
+    if (event.client == m_downPoint) {
+        if (!Clicked(Mapping().FaceUnits(PagePoint(event.client))))
+            m_view.Selector().ClickSelect(event);
+    } else {
+        std::unique_ptr<CBaseObject> object =
+            CreateObject(Mapping().FaceRect(PagePoint(m_downPoint), PagePoint(event.client)));
+        if (object != nullptr)
+            AddCreated(std::move(object));
+        m_view.SetTool(kToolModeSelect);
+    }
+    m_view.Selector().Cancel();
+    m_view.RefreshFaceCanvas();
+    m_view.Repaint();
+}
+
+void DragCreateTool::AddCreated(std::unique_ptr<CBaseObject> object) {
+    CBaseObject* created = object.get();
+    m_view.Document().AddObject(std::move(object));
+    ClearSelection(m_view);
+    SelectObject(m_view, created);
+    m_view.RecordChange();
+}
+
+LogicalRect DragCreateTool::AtLeastOnePixel(LogicalRect rect) const {
+    const int pixel = Mapping().units.PixelsToUnits(1);
+    if (rect.right == rect.left)
+        rect.right = rect.left + pixel;
+    if (rect.top == rect.bottom)
+        rect.bottom = rect.top - pixel;
+    return rect;
+}

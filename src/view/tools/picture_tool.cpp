@@ -1,0 +1,38 @@
+#include "picture_tool.h"
+
+#include "objects/base_object.h"
+#include "objects/picture_loading.h"
+#include "tool_prompts.h"
+#include "view/discwright_view.h"
+
+int PictureTool::Mode() const {
+    return kToolModeImage;
+}
+
+std::unique_ptr<CBaseObject> PictureTool::LoadChosenPicture(const LogicalRect& r) {
+    const ToolPrompts& prompts = m_view.Prompts();
+    const QString path =
+        prompts.chooseImageFile ? prompts.chooseImageFile(m_view.DialogParent()) : QString();
+    if (path.isEmpty())
+        return nullptr;
+    std::unique_ptr<CBaseObject> picture = LoadPictureFile(path, r.left, r.top, r.right, r.bottom);
+    if (picture == nullptr && prompts.command.showMessage)
+        prompts.command.showMessage(m_view.DialogParent(),
+                                    QStringLiteral("Can not open file %1").arg(path));
+    return picture;
+}
+
+std::unique_ptr<CBaseObject> PictureTool::CreateObject(const LogicalRect& rect) {
+    return LoadChosenPicture(rect);
+}
+
+bool PictureTool::Clicked(QPoint p) {
+    // An empty rectangle: the picture takes its natural size.
+    std::unique_ptr<CBaseObject> picture = LoadChosenPicture({p.x(), p.y(), p.x(), p.y()});
+    const bool placed = picture != nullptr;
+    if (placed)
+        AddCreated(std::move(picture));
+    m_view.SetTool(kToolModeSelect);
+    // The new picture stays selected; a click that placed nothing selects as usual.
+    return placed;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "drag_create_tool.h"
+
+// Places a picture file chosen in the "Import Image Files" dialog: over the
+// dragged rectangle, or at its natural size at a click, which also returns
+// the view to the select tool. A file that cannot be read is named in a
+// warning and nothing is added.
+class PictureTool : public DragCreateTool {
+public:
+    using DragCreateTool::DragCreateTool;
+
+    int Mode() const override;
+
+protected:
+    std::unique_ptr<CBaseObject> CreateObject(const LogicalRect& rect) override;
+    bool Clicked(QPoint facePoint) override;
+
+private:
+    // Asks for a file and loads it over the rectangle; null when the dialog
+    // was cancelled or the file could not be read (the user has been told).
+    std::unique_ptr<CBaseObject> LoadChosenPicture(const LogicalRect& rect);
+};

@@ -1,0 +1,18 @@
+#include "text_tool.h"
+
+#include "objects/text.h"
+#include "view/discwright_view.h"
+
+QString NewObjectText() {
+    return QStringLiteral("your text here");
+}
+
+int TextTool::Mode() const {
+    return kToolModeText;
+}
+
+std::unique_ptr<CBaseObject> TextTool::CreateObject(const LogicalRect& dragged) {
+    const LogicalRect r = AtLeastOnePixel(dragged);
+    return std::make_unique<CText>(r.left, r.top, r.right, r.bottom, 0, NewObjectText(),
+                                   Mapping().units);
+}

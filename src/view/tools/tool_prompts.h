@@ -1,0 +1,25 @@
+#pragma once
+
+#include "view/command_prompts.h"
+
+#include <QString>
+#include <QStringList>
+
+#include <functional>
+
+class QWidget;
+
+// The modal questions the mouse tools put to the user: which picture file to
+// place and the warnings. The view holds one set; tests give it answers
+// that open no window.
+struct ToolPrompts {
+    // The picture file chosen, or an empty string when the user cancels.
+    std::function<QString(QWidget* parent)> chooseImageFile;
+    CommandPrompts command;
+
+    // The "Import Image Files" dialog and message boxes.
+    static ToolPrompts Interactive();
+};
+
+// The file-type filters of the picture dialog, the first one the default.
+QStringList ImageFileFilters();

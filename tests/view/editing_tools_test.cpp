@@ -1,0 +1,282 @@
+#include "editing_fixture.h"
+
+#include "objects/cir_text.h"
+#include "objects/picture_loading.h"
+#include "objects/text.h"
+#include "resources/icons.h"
+#include "view/command_ids.h"
+#include "view/tools/tool_prompts.h"
+
+#include <QContextMenuEvent>
+#include <QScrollBar>
+#include <QTemporaryDir>
+
+namespace {
+
+struct CreationCase {
+    const char* name;
+    int command;
+    int tool;
+    int kind; // CShape kind, or -1 for text
+};
+void PrintTo(const CreationCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class CreationTest : public EditingTest, public ::testing::WithParamInterface<CreationCase> {};
+
+// A drag from (40, 40) to (140, 100) pixels, in either direction, gives the
+// rectangle 1058, -1058 to 3704, -2646 units.
+TEST_P(CreationTest, DragCreatesOneSelectedObjectAndReturnsToSelect) {
+    const CreationCase c = GetParam();
+    CShape* old = AddShape(6000, -6000, 1000, -1000);
+    Select({old});
+    Settle();
+    QSignalSpy toolChanges(&view, &CDiscwrightView::ToolChanged);
+    ASSERT_TRUE(view.OnCommand(c.command));
+    EXPECT_EQ(view.Tool(), c.tool);
+    EXPECT_TRUE(view.IsToolCommandChecked(c.command));
+    Drag({140, 100}, {40, 40});
+    ASSERT_EQ(ActiveFace().Objects().size(), 2u);
+    CBaseObject* created = ActiveFace().Objects().back().get();
+    EXPECT_EQ((ObjectRect{created->m_x, created->m_y, created->m_width, created->m_height}),
+              (ObjectRect{1058, -1058, 3704 - 1058, -2646 + 1058}));
+    if (c.kind >= 0) {
+        auto* shape = dynamic_cast<CShape*>(created);
+        ASSERT_NE(shape, nullptr);
+        EXPECT_EQ(shape->m_kind, c.kind);
+        EXPECT_EQ(shape->m_fillColour, 0xC0C0C0u);
+        EXPECT_EQ(shape->m_lineColour, 0u);
+    } else {
+        auto* text = dynamic_cast<CText*>(created);
+        ASSERT_NE(text, nullptr);
+        EXPECT_EQ(text->m_text, QStringLiteral("your text here"));
+        EXPECT_EQ(text->m_textColour, 0u);
+    }
+    EXPECT_EQ(Selection(), std::vector<CBaseObject*>{created});
+    EXPECT_EQ(old->m_selected, 0);
+    EXPECT_EQ(PropertyBarObject(), created);
+    EXPECT_EQ(view.Tool(), kToolModeSelect);
+    EXPECT_EQ(toolChanges.count(), 2);
+    EXPECT_EQ(doc.UndoCount(), 2); // exactly one step
+    EXPECT_EQ(view.DragMode(), 9);
+}
+
+TEST_P(CreationTest, ClickCreatesNothingAndKeepsTheTool) {
+    const CreationCase c = GetParam();
+    view.OnCommand(c.command);
+    Click({200, 200});
+    EXPECT_TRUE(ActiveFace().Objects().empty());
+    EXPECT_EQ(view.Tool(), c.tool);
+    EXPECT_EQ(doc.UndoCount(), 1);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tools, CreationTest,
+    ::testing::Values(CreationCase{"Rectangle", kToolRectangle, 1, CShape::kRectangle},
+                      CreationCase{"RoundRectangle", kToolRoundRectangle, 2, CShape::kRoundRect},
+                      CreationCase{"Ellipse", kToolEllipse, 3, CShape::kEllipse},
+                      CreationCase{"Diamond", kToolDiamond, 4, CShape::kDiamond},
+                      CreationCase{"Text", kToolText, 5, -1}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// At zoom 2 in a small scrolled window the same face rectangle as at zoom 1
+// takes twice the pixels, wherever the page is scrolled; the band is drawn
+// where the mouse is.
+TEST_F(EditingTest, CreationDividesByTheZoomAndFollowsTheScrolling) {
+    for (int i = 0; i < 5; ++i)
+        view.ZoomIn();
+    view.resize(300, 300);
+    view.RecalcLayout();
+    view.horizontalScrollBar()->setValue(50);
+    view.verticalScrollBar()->setValue(40);
+    ASSERT_EQ(view.ScrollPosition(), QPoint(50, 40));
+    view.OnCommand(kToolRectangle);
+    // Odd pixels: the five zoom steps leave the zoom a hair off 2.0.
+    const QPoint corner = view.Margin() + QPoint(281, 201); // back buffer: the whole page
+    view.ComposeFrame();
+    const QRgb plain = view.BackBuffer().pixel(corner) & 0xFFFFFF;
+    Press({81, 81});
+    DragTo({281, 201});
+    view.ComposeFrame();
+    EXPECT_EQ(view.BackBuffer().pixel(corner) & 0xFFFFFF, ~plain & 0xFFFFFF); // the band
+    Release({281, 201});
+    ASSERT_EQ(ActiveFace().Objects().size(), 1u);
+    const CBaseObject* created = ActiveFace().Objects()[0].get();
+    EXPECT_EQ((ObjectRect{created->m_x, created->m_y, created->m_width, created->m_height}),
+              (ObjectRect{1058, -1058, 3704 - 1058, -2646 + 1058}));
+    // Clicking inside it selects it through the same mapping.
+    Click({200, 150});
+    EXPECT_EQ(Selection(), std::vector<CBaseObject*>{const_cast<CBaseObject*>(created)});
+}
+
+TEST_F(EditingTest, DragAlongOneAxisStillGivesAVisibleObject) {
+    view.OnCommand(kToolRectangle);
+    Drag({40, 40}, {40, 100});
+    ASSERT_EQ(ActiveFace().Objects().size(), 1u);
+    EXPECT_GT(ActiveFace().Objects()[0]->m_width, 0);
+}
+
+TEST_F(EditingTest, ClickWithAShapeToolStillSelectsWhatItHits) {
+    CShape* shape = AddShape(1000, -1000, 4000, -4000);
+    Settle();
+    view.OnCommand(kToolEllipse);
+    Click({80, 80});
+    EXPECT_EQ(Selection(), std::vector<CBaseObject*>{shape});
+    EXPECT_EQ(view.Tool(), kToolModeEllipse);
+}
+
+TEST_F(EditingTest, PictureThatCannotBeReadIsNamedAndNothingIsAdded) {
+    chosenFile = QStringLiteral("/nowhere/holiday photo.png");
+    view.OnCommand(kToolImage);
+    Drag({40, 40}, {140, 100});
+    EXPECT_EQ(imageDialogs, 1);
+    EXPECT_EQ(messages,
+              QStringList{QStringLiteral("Can not open file /nowhere/holiday photo.png")});
+    EXPECT_TRUE(ActiveFace().Objects().empty());
+    EXPECT_EQ(view.Tool(), kToolModeSelect);
+    EXPECT_EQ(doc.UndoCount(), 1);
+
+    // A click asks too, and returns to the select tool even when cancelled.
+    chosenFile.clear();
+    view.OnCommand(kToolImage);
+    Click({60, 60});
+    EXPECT_EQ(imageDialogs, 2);
+    EXPECT_EQ(messages.size(), 1);
+    EXPECT_EQ(view.Tool(), kToolModeSelect);
+    EXPECT_TRUE(ActiveFace().Objects().empty());
+}
+
+// Placing a readable picture: at a click with its natural size, over a drag
+// with the dragged size; either way selected alone, one undo step, and the
+// select tool again.
+TEST_F(EditingTest, PictureToolPlacesAReadablePicture) {
+    QTemporaryDir folder;
+    chosenFile = folder.filePath(QStringLiteral("dot.png"));
+    QImage pixels(6, 4, QImage::Format_RGB32);
+    pixels.fill(Qt::red);
+    ASSERT_TRUE(pixels.save(chosenFile));
+    if (LoadPictureFile(chosenFile, 0, 0, 0, 0) == nullptr)
+        GTEST_SKIP() << "this build cannot read PNG pictures yet";
+    view.OnCommand(kToolImage);
+    Click({96, 96});
+    ASSERT_EQ(ActiveFace().Objects().size(), 1u);
+    CBaseObject* clicked = ActiveFace().Objects()[0].get();
+    EXPECT_EQ(QPoint(clicked->m_x, clicked->m_y), QPoint(2540, -2540));
+    EXPECT_EQ(Selection(), std::vector<CBaseObject*>{clicked});
+    EXPECT_EQ(view.Tool(), kToolModeSelect);
+    EXPECT_EQ(doc.UndoCount(), 2);
+    view.OnCommand(kToolImage);
+    Drag({40, 40}, {140, 100});
+    ASSERT_EQ(ActiveFace().Objects().size(), 2u);
+    CBaseObject* dragged = ActiveFace().Objects()[1].get();
+    EXPECT_EQ((ObjectRect{dragged->m_x, dragged->m_y, dragged->m_width, dragged->m_height}),
+              (ObjectRect{1058, -1058, 3704 - 1058, -2646 + 1058}));
+    EXPECT_EQ(Selection(), std::vector<CBaseObject*>{dragged});
+    EXPECT_EQ(doc.UndoCount(), 3);
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST(ImageFileFilters, AreInDialogOrderWithQtPatterns) {
+    const QStringList filters = ImageFileFilters();
+    ASSERT_EQ(filters.size(), 11);
+    EXPECT_EQ(filters[0], QStringLiteral("All files (*.*)"));
+    EXPECT_EQ(filters[1], QStringLiteral("Jpeg files (*.jpg *.jpeg)"));
+    EXPECT_EQ(filters[5], QStringLiteral("Mng files (*.mng *.jng)"));
+    EXPECT_EQ(filters[10], QStringLiteral("Wmf files (*.wmf)"));
+}
+
+TEST_F(EditingTest, CircularTextCommandCentresANewTextOnTheFace) {
+    CShape* shape = AddShape(1000, -1000, 1000, -1000);
+    Select({shape});
+    Settle();
+    ASSERT_TRUE(view.OnCommand(kCircularText));
+    ASSERT_EQ(ActiveFace().Objects().size(), 2u);
+    auto* text = dynamic_cast<CCirText*>(ActiveFace().Objects().back().get());
+    ASSERT_NE(text, nullptr);
+    EXPECT_EQ(text->m_centreX, ActiveFace().m_width / 2);
+    EXPECT_EQ(text->m_centreY, -ActiveFace().m_height / 2);
+    EXPECT_EQ(text->m_radius, 5000.0);
+    EXPECT_EQ(text->m_text, QStringLiteral("your text here"));
+    EXPECT_EQ(Selection(), std::vector<CBaseObject*>{text});
+    EXPECT_EQ(PropertyBarObject(), text);
+    EXPECT_EQ(view.Tool(), kToolModeSelect);
+    EXPECT_EQ(doc.UndoCount(), 2);
+}
+
+TEST_F(EditingTest, RightButtonOnlyDropsTheTool) {
+    CShape* shape = AddShape(1000, -1000, 4000, -4000);
+    Select({shape});
+    Settle();
+    view.OnCommand(kToolDiamond);
+    Mouse(QEvent::MouseButtonPress, {300, 300}, Qt::RightButton, Qt::RightButton);
+    Mouse(QEvent::MouseButtonRelease, {300, 300}, Qt::RightButton, Qt::NoButton);
+    EXPECT_EQ(view.Tool(), kToolModeSelect);
+    EXPECT_EQ(Selection(), std::vector<CBaseObject*>{shape});
+    EXPECT_TRUE(ActiveFace().Objects().size() == 1u);
+}
+
+TEST_F(EditingTest, ContextMenuRequestsComeFromMouseOrKeyboard) {
+    QSignalSpy requests(&view, &CDiscwrightView::ContextMenuRequested);
+    const QPoint client(100, 120);
+    QContextMenuEvent mouse(QContextMenuEvent::Mouse, client, view.viewport()->mapToGlobal(client));
+    QApplication::sendEvent(view.viewport(), &mouse);
+    QContextMenuEvent keyboard(QContextMenuEvent::Keyboard, {0, 0},
+                               view.viewport()->mapToGlobal(QPoint(0, 0)));
+    QApplication::sendEvent(view.viewport(), &keyboard);
+    ASSERT_EQ(requests.count(), 2);
+    EXPECT_EQ(requests[0][0].toPoint(), view.viewport()->mapToGlobal(client));
+    EXPECT_EQ(requests[1][0].toPoint(), view.viewport()->mapToGlobal(QPoint(5, 5)));
+}
+
+bool SameCursor(const QCursor& a, const QCursor& b) {
+    if (a.shape() != b.shape())
+        return false;
+    return a.shape() != Qt::BitmapCursor || a.pixmap().toImage() == b.pixmap().toImage();
+}
+
+TEST_F(EditingTest, CursorsFollowTheToolAndTheHoveredHandle) {
+    CShape* shape = AddShape(1000, -1000, 4000, -4000);
+    Select({shape});
+    Settle();
+    view.OnCommand(kToolText);
+    EXPECT_TRUE(SameCursor(view.viewport()->cursor(), ToolCursor(kToolModeText)));
+    view.OnCommand(kToolSelect);
+    // Handle 4 (bottom-right) lies at the rectangle's corner: (189, 189) pixels.
+    Hover({189, 189});
+    EXPECT_EQ(view.DragMode(), 4);
+    EXPECT_TRUE(SameCursor(view.viewport()->cursor(), DragModeCursor(4)));
+    Hover({100, 100});
+    EXPECT_EQ(view.DragMode(), 10);
+    EXPECT_TRUE(SameCursor(view.viewport()->cursor(), DragModeCursor(10)));
+    Hover({300, 300});
+    EXPECT_EQ(view.DragMode(), 9);
+    EXPECT_TRUE(SameCursor(view.viewport()->cursor(), DragModeCursor(9)));
+}
+
+TEST_F(EditingTest, CommandStatesForMenus) {
+    bool enabled = false, checked = false, mixed = false;
+    ASSERT_TRUE(view.CommandState(kToolSelect, &enabled, &checked));
+    EXPECT_TRUE(enabled && checked);
+    ASSERT_TRUE(view.CommandState(kSelectAll, &enabled, &checked));
+    EXPECT_FALSE(enabled); // an empty face
+    ASSERT_TRUE(view.CommandState(kImageBrowser, &enabled, &checked));
+    EXPECT_FALSE(enabled);
+    CShape* a = AddShape(1000, -1000, 1000, -1000);
+    CShape* b = AddShape(3000, -1000, 1000, -1000);
+    ASSERT_TRUE(view.CommandState(kLockUnlockObject, &enabled, &checked, &mixed));
+    EXPECT_FALSE(enabled);
+    Select({a});
+    a->m_locked = 1;
+    view.CommandState(kLockUnlockObject, &enabled, &checked, &mixed);
+    EXPECT_TRUE(enabled && checked && !mixed);
+    Select({b});
+    view.CommandState(kLockUnlockObject, &enabled, &checked, &mixed);
+    EXPECT_TRUE(enabled && mixed);
+    EXPECT_TRUE(view.OnCommand(kLockUnlockObject));
+    EXPECT_EQ(a->m_locked, 0);
+    EXPECT_EQ(b->m_locked, 1);
+    EXPECT_FALSE(view.CommandState(kCopy, &enabled, &checked));
+}
+
+} // namespace

@@ -26,7 +26,6 @@ bool IsArrangeCommand(int id) {
     case kMoveToNext:
     case kMoveToPrevious:
     case kDeleteSelection:
-    case kLockUnlockObject:
     case kSetAsBackgroundImage:
     case kRemoveBackgroundImage:
     case kSetBackgroundColor:
@@ -53,36 +52,11 @@ bool StepHistory(CDiscwrightView& view, bool back) {
 
 } // namespace
 
-int ToolOfCommand(int id) {
-    switch (id) {
-    case kToolSelect:
-        return kToolModeSelect;
-    case kToolRectangle:
-        return kToolModeRectangle;
-    case kToolRoundRectangle:
-        return kToolModeRoundRectangle;
-    case kToolEllipse:
-        return kToolModeEllipse;
-    case kToolDiamond:
-        return kToolModeDiamond;
-    case kToolText:
-        return kToolModeText;
-    case kToolImage:
-        return kToolModeImage;
-    default:
-        return -1;
-    }
-}
-
 bool RunEditingCommand(CDiscwrightView& view, int id) {
     if (id == kUndo || id == kRedo)
         return StepHistory(view, id == kUndo);
     if (view.OnCommand(id))
         return true;
-    if (const int tool = ToolOfCommand(id); tool >= 0) {
-        view.SetTool(tool);
-        return true;
-    }
     if (IsArrangeCommand(id))
         return RunArrangeCommand(view, id);
     if (IsClipboardCommand(id))
@@ -92,34 +66,16 @@ bool RunEditingCommand(CDiscwrightView& view, int id) {
 
 std::optional<CommandState> EditingCommandState(CDiscwrightView& view, int id) {
     CDiscwrightDoc& doc = view.Document();
-    if (const int tool = ToolOfCommand(id); tool >= 0)
-        return CommandState{true, view.Tool() == tool};
-    switch (id) {
-    case kUndo:
+    if (id == kUndo)
         return CommandState{doc.CanUndo(), false};
-    case kRedo:
+    if (id == kRedo)
         return CommandState{doc.CanRedo(), false};
-    case kIdZoomIn:
-    case kIdZoomOut:
-    case kIdZoom100:
-    case kCircularText:
-    case kSelectNext:
-    case kSelectAll:
-        return CommandState{};
-    case kIdShowGrid:
-        return CommandState{true, view.IsGridChecked()};
-    case kImageBrowser:
-        // The image browser is not part of this window yet.
-        return CommandState{false, false};
-    case kLockUnlockObject: {
-        // Menu items have no third state: several objects with mixed locks
-        // show as enabled and unchecked.
-        const LockState lock = LockMenuState(view);
-        return CommandState{lock != LockState::kDisabled, lock == LockState::kLocked};
-    }
-    default:
-        break;
-    }
+    // Tools, zoom, grid, select and lock commands: the view knows their state.
+    // Menu items have no third state, so several objects with mixed locks
+    // show as enabled and unchecked.
+    CommandState state;
+    if (view.CommandState(id, &state.enabled, &state.checked))
+        return state;
     if (IsArrangeCommand(id))
         return CommandState{IsArrangeCommandEnabled(view, id), false};
     if (IsClipboardCommand(id))

@@ -15,6 +15,3 @@ class CDiscwrightView;
 bool RunEditingCommand(CDiscwrightView& view, int id);
 // The state of command `id`, or nothing when it is none of these.
 std::optional<CommandState> EditingCommandState(CDiscwrightView& view, int id);
-
-// The ToolMode a tool command selects, or -1 for other commands.
-int ToolOfCommand(int id);

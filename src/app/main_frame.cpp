@@ -172,12 +172,14 @@ void CMainFrame::SetBarToggles() {
         {kViewMainToolbar, m_toolBars.main}, {kViewPropertyBar, m_properties},
         {kViewObjectBar, m_toolBars.object}, {kViewTemplateWindow, m_gallery},
         {kViewAlignBar, m_toolBars.align},   {kViewStatusBar, statusBar()}};
-    for (const auto& [id, bar] : bars)
+    for (const auto& entry : bars) {
+        QWidget* bar = entry.second;
         m_router->SetHandler(
-            id, [bar] { bar->setVisible(bar->isHidden()); },
+            entry.first, [bar] { bar->setVisible(bar->isHidden()); },
             [bar] {
                 return CommandState{true, !bar->isHidden()};
             });
+    }
 }
 
 void CMainFrame::ConnectStateChanges() {

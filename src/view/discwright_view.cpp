@@ -61,7 +61,13 @@ QPoint CDiscwrightView::FaceToWindow(QPoint face) const {
 }
 
 void CDiscwrightView::RefreshFaceCanvas() {
+    // A picture placed without a size takes its natural size when it is first
+    // drawn; the property bar then shows the size it got.
+    const CBaseObject* shown = PropertyObject();
+    const QSize sizeBefore = shown != nullptr ? QSize(shown->m_width, shown->m_height) : QSize();
     ::RefreshFaceCanvas(m_canvas, m_doc.ActiveFace(), m_context);
+    if (shown != nullptr && QSize(shown->m_width, shown->m_height) != sizeBefore)
+        RefreshPropertyValues();
     RequestFrame();
 }
 

@@ -1,5 +1,8 @@
 #include "main_window_fixture.h"
 
+#include "app/property_bar/picture_panel.h"
+#include "app/property_bar/position_fields.h"
+#include "app/property_bar/property_bar.h"
 #include "app/window/drop_handler.h"
 #include "objects/picture_loading.h"
 #include "objects/shape.h"
@@ -11,6 +14,7 @@
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QImage>
+#include <QLineEdit>
 #include <QMimeData>
 #include <QProcess>
 #include <QSettings>
@@ -223,6 +227,9 @@ TEST_F(MainWindowTest, DroppingAPictureOnTheViewPlacesItThere) {
     EXPECT_EQ(face.Selection().front(), &picture);
     EXPECT_EQ(doc->UndoCount(), steps + 1);
     EXPECT_TRUE(doc->IsModified());
+    // The size the picture took when first drawn shows in the property bar.
+    const PositionFields& fields = *frame->PropertyBar()->m_picturePanel->m_position;
+    EXPECT_EQ(fields.m_w->text(), QString::number(picture.m_width));
 }
 
 TEST_F(MainWindowTest, UndoAndRedoStepThroughAnEdit) {

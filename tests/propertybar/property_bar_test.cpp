@@ -9,9 +9,11 @@
 #include "app/property_bar/text_panel.h"
 #include "objects/cir_text.h"
 #include "objects/image.h"
+
 #include "objects/shape.h"
 #include "objects/text.h"
 #include "toolkit/colour_button.h"
+#include <QFontComboBox>
 
 #include <QComboBox>
 #include <QLabel>
@@ -59,10 +61,14 @@ TEST_F(PropertyBarTest, EachKindShowsItsValuesInItsPanel) {
     // A second text goes into the panel already shown.
     CText* other = Add(NewText(QStringLiteral("World")));
     other->m_font.lfHeight = UnitConversion{}.PixelsToUnits(13); // not in the size list
+    other->m_font.SetFaceName(QStringLiteral("No Such Face"));   // not installed
     bar.ShowProperties(other);
     EXPECT_EQ(bar.CurrentPanel(), bar.m_textPanel);
     EXPECT_EQ(bar.m_textPanel->m_controls->m_text->text(), "World");
     EXPECT_EQ(bar.m_textPanel->m_controls->m_size->currentIndex(), -1);
+    // No face entry is selected, but the list still names the object's face.
+    EXPECT_EQ(bar.m_textPanel->m_controls->m_face->currentIndex(), -1);
+    EXPECT_EQ(bar.m_textPanel->m_controls->m_face->placeholderText(), "No Such Face");
 
     CShape* shape = Add(NewShape());
     bar.ShowProperties(shape);

@@ -64,6 +64,9 @@ TextControls::TextControls(QWidget* panel, const UnitConversion& units)
 void TextControls::ShowFont(const LOGFONTA& font) {
     m_face->setCurrentIndex(
         m_face->findText(font.FaceName(), Qt::MatchExactly | Qt::MatchCaseSensitive));
+    // A face that is not installed (texts default to "Arial", which fontconfig
+    // draws with a look-alike) selects no entry; its name still shows.
+    m_face->setPlaceholderText(font.FaceName());
     const QString size = QString::number(m_units.UnitsToPixels(font.lfHeight));
     m_size->setCurrentIndex(m_size->findText(size, Qt::MatchExactly));
     m_bold->setChecked(font.lfWeight == 700);

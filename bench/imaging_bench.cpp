@@ -1,6 +1,7 @@
 #include "imaging/blend.h"
 #include "imaging/image_codec.h"
 #include "imaging/raster_image.h"
+#include "synthetic_photo.h"
 
 #include <benchmark/benchmark.h>
 
@@ -18,24 +19,8 @@ namespace {
 
 constexpr int kW = 4000, kH = 3000;
 
-// A photo-like picture: smooth gradients with a little deterministic noise.
 const CRasterImage& Photo() {
-    static const CRasterImage photo = [] {
-        CRasterImage image;
-        image.Allocate(kW, kH, 24, kFormatBmp);
-        uint32_t seed = 12345;
-        for (int y = 0; y < kH; ++y) {
-            uint8_t* row = image.Row(y);
-            for (int x = 0; x < kW; ++x) {
-                seed = seed * 1664525u + 1013904223u;
-                const int noise = int(seed >> 28) - 8;
-                row[3 * x] = uint8_t(std::clamp(x * 255 / kW + noise, 0, 255));
-                row[3 * x + 1] = uint8_t(std::clamp(y * 255 / kH + noise, 0, 255));
-                row[3 * x + 2] = uint8_t(std::clamp((x + y) * 255 / (kW + kH) + noise / 2, 0, 255));
-            }
-        }
-        return image;
-    }();
+    static const CRasterImage photo = SyntheticPhoto(kW, kH);
     return photo;
 }
 

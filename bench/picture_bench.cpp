@@ -4,6 +4,7 @@
 #include "objects/image.h"
 #include "objects/shape.h"
 #include "platform/device_context.h"
+#include "synthetic_photo.h"
 
 #include <benchmark/benchmark.h>
 
@@ -29,23 +30,11 @@ namespace {
 constexpr int kW = 4000, kH = 3000;
 constexpr int kViewW = 454, kViewH = 340;
 
-// A photo-like JPEG file: gradients with a little deterministic noise.
+// The synthetic photo as a JPEG file.
 const QString& PhotoPath() {
     static QTemporaryDir dir;
     static const QString path = [] {
-        CRasterImage image;
-        image.Allocate(kW, kH, 24, kFormatBmp);
-        uint32_t seed = 12345;
-        for (int y = 0; y < kH; ++y) {
-            uint8_t* row = image.Row(y);
-            for (int x = 0; x < kW; ++x) {
-                seed = seed * 1664525u + 1013904223u;
-                const int noise = int(seed >> 28) - 8;
-                row[3 * x] = uint8_t(std::clamp(x * 255 / kW + noise, 0, 255));
-                row[3 * x + 1] = uint8_t(std::clamp(y * 255 / kH + noise, 0, 255));
-                row[3 * x + 2] = uint8_t(std::clamp((x + y) * 255 / (kW + kH) + noise / 2, 0, 255));
-            }
-        }
+        CRasterImage image = SyntheticPhoto(kW, kH);
         image.Info().jpegQuality = 90;
         const QString file = dir.filePath(QStringLiteral("photo.jpg"));
         image.SaveToFile(file, kFormatJpeg);

@@ -265,3 +265,28 @@ bool IsArrangeCommandEnabled(EditingHost& host, int id) {
         return false;
     }
 }
+
+bool IsArrangeCommand(int id) {
+    switch (id) {
+    case kAlignLeft:
+    case kAlignRight:
+    case kAlignTop:
+    case kAlignBottom:
+    case kMakeSameWidth:
+    case kMakeSameHeight:
+    case kMakeSameSize:
+    case kCenterHorizontal:
+    case kCenterVertical:
+    case kBringToFront:
+    case kSendToBack:
+    case kMoveToNext:
+    case kMoveToPrevious:
+    case kDeleteSelection:
+    case kSetAsBackgroundImage:
+    case kRemoveBackgroundImage:
+    case kSetBackgroundColor:
+        return true;
+    default:
+        return false;
+    }
+}

@@ -47,6 +47,8 @@ LockState LockMenuState(EditingHost& host);
 // Flips the locked flag of every selected object.
 bool ToggleLock(EditingHost& host);
 
+// Whether `id` is one of the arrange or face-background commands.
+bool IsArrangeCommand(int id);
 // Runs the arrange or face-background command `id` (CommandId); false when
 // `id` is none of them or the command did nothing.
 bool RunArrangeCommand(EditingHost& host, int id,

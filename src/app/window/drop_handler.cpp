@@ -28,11 +28,11 @@ bool IsProjectFile(const QString& path) {
 }
 
 DropHandler::DropHandler(QWidget* window, CDiscwrightView& view, FileCommands& files)
-    : QObject(window), m_view(view), m_files(files) {
+    : QObject(window), m_view(view), m_viewport(view.viewport()), m_files(files) {
     window->setAcceptDrops(true);
     window->installEventFilter(this);
-    m_view.viewport()->setAcceptDrops(true);
-    m_view.viewport()->installEventFilter(this);
+    m_viewport->setAcceptDrops(true);
+    m_viewport->installEventFilter(this);
 }
 
 bool DropHandler::DropFile(const QString& path, bool onView, QPoint at) {
@@ -47,7 +47,9 @@ bool DropHandler::DropFile(const QString& path, bool onView, QPoint at) {
 }
 
 bool DropHandler::eventFilter(QObject* watched, QEvent* event) {
-    const bool onView = watched == m_view.viewport();
+    // The viewport is kept from the start: while the window is destroyed the
+    // view may be half gone when its viewport still sends events.
+    const bool onView = watched == m_viewport;
     switch (event->type()) {
     case QEvent::DragEnter:
     case QEvent::DragMove: {

@@ -1,11 +1,11 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 
 class CDiscwrightView;
 class FileCommands;
 class QDropEvent;
-class QWidget;
 
 // Files dropped on the window: a project file (".dwp") anywhere opens it,
 // asking first whether to save a modified project; any other file dropped on
@@ -25,6 +25,7 @@ protected:
 
 private:
     CDiscwrightView& m_view;
+    QPointer<QWidget> m_viewport;
     FileCommands& m_files;
 };
 

@@ -1,11 +1,14 @@
 // Speed of mouse editing in the real editing view, driven by synthetic mouse
 // events: one frame of dragging 20 selected objects on a face of 500 (the
 // move and the composed frame painting shows), the release that ends the
-// drag (undo checkpoint and face canvas), switching faces and zooming.
+// drag (undo checkpoint and face canvas, also with a 12-megapixel photo on
+// every face), switching faces and zooming.
 
 #include "document/discwright_doc.h"
+#include "objects/image.h"
 #include "objects/shape.h"
 #include "objects/text.h"
+#include "synthetic_photo.h"
 #include "view/discwright_view.h"
 
 #include <QApplication>
@@ -13,6 +16,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cstdlib>
 #include <random>
 
 namespace {
@@ -59,8 +63,16 @@ struct Bench {
     CDiscwrightView view{doc};
     QPoint grab; // client point over the first object
 
-    Bench() {
+    explicit Bench(bool photos = false) {
         doc.GetFace(kFrontFace).m_backgroundColour = 0xE0F0FF;
+        if (photos)
+            for (int face = 0; face < 4; ++face) {
+                // Face-sized, under everything else.
+                auto photo = std::make_unique<CImage>(0, 0, 12000, -12000);
+                if (!photo->LoadFile(SyntheticPhotoFile()))
+                    std::abort();
+                doc.GetFace(face).AppendObject(std::move(photo));
+            }
         Populate(doc.GetFace(kFrontFace));
         view.resize(1000, 800);
         view.ShowFace(kFrontFace);
@@ -103,8 +115,9 @@ void BM_DragFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_DragFrame)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
+// range(0): 1 with a 12-megapixel photo under the objects of every face.
 void BM_DragRelease(benchmark::State& state) {
-    Bench b;
+    Bench b(state.range(0) != 0);
     int step = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -120,6 +133,8 @@ void BM_DragRelease(benchmark::State& state) {
         state.SkipWithError("the releases recorded no undo step");
 }
 BENCHMARK(BM_DragRelease)
+    ->Arg(0)
+    ->Arg(1)
     ->Unit(benchmark::kMillisecond)
     ->Repetitions(5)
     ->ReportAggregatesOnly(true);

@@ -11,9 +11,7 @@
 #include <QFile>
 #include <QGuiApplication>
 #include <QImage>
-#include <QTemporaryDir>
 
-#include <algorithm>
 #include <csetjmp>
 #include <cstdio>
 #include <vector>
@@ -30,17 +28,8 @@ namespace {
 constexpr int kW = 4000, kH = 3000;
 constexpr int kViewW = 454, kViewH = 340;
 
-// The synthetic photo as a JPEG file.
 const QString& PhotoPath() {
-    static QTemporaryDir dir;
-    static const QString path = [] {
-        CRasterImage image = SyntheticPhoto(kW, kH);
-        image.Info().jpegQuality = 90;
-        const QString file = dir.filePath(QStringLiteral("photo.jpg"));
-        image.SaveToFile(file, kFormatJpeg);
-        return file;
-    }();
-    return path;
+    return SyntheticPhotoFile();
 }
 
 const QByteArray& PhotoBytes() {

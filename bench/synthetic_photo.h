@@ -3,6 +3,9 @@
 #include "imaging/image_info.h"
 #include "imaging/raster_image.h"
 
+#include <QString>
+#include <QTemporaryDir>
+
 #include <algorithm>
 #include <cstdint>
 
@@ -24,4 +27,17 @@ inline CRasterImage SyntheticPhoto(int width, int height) {
         }
     }
     return image;
+}
+
+// A 12-megapixel synthetic photo saved once per run as a JPEG file (quality 90).
+inline const QString& SyntheticPhotoFile() {
+    static QTemporaryDir dir;
+    static const QString path = [] {
+        CRasterImage image = SyntheticPhoto(4000, 3000);
+        image.Info().jpegQuality = 90;
+        const QString file = dir.filePath(QStringLiteral("photo.jpg"));
+        image.SaveToFile(file, kFormatJpeg);
+        return file;
+    }();
+    return path;
 }

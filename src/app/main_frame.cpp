@@ -38,9 +38,6 @@ namespace {
 const QString kBarStateKey = QStringLiteral("barstate");
 // Where the object property bar floats at first, in screen pixels.
 constexpr QPoint kPropertiesBarPlace(250, 300);
-// How often tool-bar buttons catch up with changes no signal reports (a new
-// undo step, say).
-constexpr int kIdleUpdateInterval = 250; // ms
 } // namespace
 
 CMainFrame::CMainFrame(AppSettings& settings, CDiscwrightDoc& doc, QWidget* parent)
@@ -196,9 +193,7 @@ void CMainFrame::ConnectStateChanges() {
         connect(bar, &QToolBar::visibilityChanged, r, update);
     for (CSizableBar* bar : {m_gallery, m_properties})
         connect(bar, &QDockWidget::visibilityChanged, r, update);
-    auto* idle = new QTimer(this);
-    connect(idle, &QTimer::timeout, r, update);
-    idle->start(kIdleUpdateInterval);
+    connect(&m_doc, &CDiscwrightDoc::UndoHistoryChanged, r, update);
 
     connect(&m_doc, &CDiscwrightDoc::ActiveFaceChanged, this, &CMainFrame::UpdateFaceInformation);
     connect(&m_doc, &CDiscwrightDoc::ModifiedChanged, this, &CMainFrame::UpdateTitle);

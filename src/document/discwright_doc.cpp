@@ -51,26 +51,30 @@ bool CDiscwrightDoc::OnNewDocument() {
     return true;
 }
 
-bool CDiscwrightDoc::OnOpenDocument(const QString& path, QString* error) {
-    DeleteContents();
+bool CDiscwrightDoc::OnOpenDocument(const QString& path, QString* error, OnOpenFailure onFailure) {
+    // The whole file is read before the project changes.
     QString why;
     QByteArray bytes;
+    ProjectContent content;
     bool ok = ReadWholeFileBytes(path, &bytes, &why);
     if (ok) {
         try {
             Archive ar(bytes, ObjectClasses());
-            Serialize(ar);
+            ReadProject(ar, content);
         } catch (const ArchiveError& e) {
             why = QStringLiteral("%1: %2").arg(path, e.Text());
             ok = false;
         }
     }
     if (!ok) {
-        DeleteContents();
+        if (onFailure == OnOpenFailure::kEmpty)
+            DeleteContents();
         if (error != nullptr)
             *error = why;
         return false;
     }
+    DeleteContents();
+    Adopt(content, true);
     m_pathName = path;
     SetModifiedFlag(false);
     m_spareBackgrounds.clear();

@@ -40,9 +40,13 @@ public:
 
     // New: empties the project; label stocks, active face and grid are kept.
     bool OnNewDocument();
-    // Open: empties the project and reads `path`. On failure the project stays
-    // empty and `error` says which file and what was wrong.
-    bool OnOpenDocument(const QString& path, QString* error);
+    // What a failed Open leaves: an empty project, or the project as it was
+    // (the window's Open, so that a bad file loses nothing).
+    enum class OnOpenFailure { kEmpty, kKeepCurrent };
+    // Open: reads `path` and replaces the project with it. On failure `error`
+    // says which file and what was wrong.
+    bool OnOpenDocument(const QString& path, QString* error,
+                        OnOpenFailure onFailure = OnOpenFailure::kEmpty);
     // Save: writes the project to `path` through a temporary file, so a failed
     // save leaves the old file intact; `error` names the file and the cause.
     bool OnSaveDocument(const QString& path, QString* error);
@@ -98,6 +102,8 @@ Q_SIGNALS:
     // The active face changed (the art gallery follows it).
     void ActiveFaceChanged(int faceId);
     void ModifiedChanged(bool modified);
+    // A checkpoint, an undo or a redo changed what Undo and Redo can do.
+    void UndoHistoryChanged();
 
 private:
     std::array<Face, kFaceCount> m_faces;
@@ -114,6 +120,7 @@ private:
 
 protected:
     void StoreOrLoadRecord(Archive& ar, UndoRecord& record) override;
+    void HistoryChanged() override { Q_EMIT UndoHistoryChanged(); }
 
 private:
     // Moves the read project into the faces and the album data. Label stocks

@@ -44,10 +44,7 @@ void DrawFace(CDeviceContext& dc, Face& face, bool withBackground) {
     if (withBackground && face.Background())
         face.Background()->Draw(dc, 0, 0);
     for (const auto& object : face.Objects()) {
-        object->m_savedX = object->m_x;
-        object->m_savedY = object->m_y;
-        object->m_savedWidth = object->m_width;
-        object->m_savedHeight = object->m_height;
+        object->SaveRect();
         object->Draw(dc, 0, 0);
     }
 }

@@ -23,6 +23,7 @@ bool UndoHistory::CheckPoint() {
         m_undo.pop_back();
     m_undo.push_front(std::move(record));
     m_redo.clear();
+    HistoryChanged();
     return true;
 }
 
@@ -52,6 +53,7 @@ bool UndoHistory::Undo(QString* error) {
         return false;
     m_redo.push_front(std::move(m_undo.front()));
     m_undo.pop_front();
+    HistoryChanged();
     return true;
 }
 
@@ -64,5 +66,6 @@ bool UndoHistory::Redo(QString* error) {
         m_undo.pop_back();
     m_undo.push_front(std::move(m_redo.front()));
     m_redo.pop_front();
+    HistoryChanged();
     return true;
 }

@@ -56,6 +56,9 @@ protected:
     // snapshot in `ar`. Throws ArchiveError; a failed load must leave the
     // state unchanged.
     virtual void StoreOrLoadRecord(Archive& ar, UndoRecord& record) = 0;
+    // Called after the lists changed (a checkpoint, undo, redo, a reset), so
+    // that menus can follow what Undo and Redo may do.
+    virtual void HistoryChanged() {}
 
 private:
     bool Restore(UndoRecord& record, QString* error);

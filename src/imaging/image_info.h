@@ -22,6 +22,14 @@ struct RgbQuad {
     friend bool operator==(const RgbQuad&, const RgbQuad&) = default;
 };
 
+// Colours as the rest of the program stores them (0x00BBGGRR) and as quads.
+inline uint32_t ColourRefOf(RgbQuad c) {
+    return uint32_t(c.red) | uint32_t(c.green) << 8 | uint32_t(c.blue) << 16;
+}
+inline RgbQuad QuadOfColourRef(uint32_t colour) {
+    return RgbQuad{uint8_t(colour >> 16), uint8_t(colour >> 8), uint8_t(colour), 0};
+}
+
 // BITMAPINFOHEADER.
 struct BitmapInfoHeader {
     uint32_t size = 40;

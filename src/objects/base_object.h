@@ -45,6 +45,15 @@ public:
     // eight resize handles when asked.
     virtual void DrawTracker(CDeviceContext& dc, int dx, int dy, bool withHandles) const;
 
+    // Copies the rectangle into the saved rectangle, the reference that
+    // dragging measures from.
+    void SaveRect() {
+        m_savedX = m_x;
+        m_savedY = m_y;
+        m_savedWidth = m_width;
+        m_savedHeight = m_height;
+    }
+
     // The eight handle centres in device pixels, in handle order.
     void HandleCentres(float zoom, const UnitConversion& units, QPoint (&centres)[8]) const;
 
@@ -63,4 +72,6 @@ public:
 
 // A coordinate multiplied by a single-precision zoom and truncated toward zero.
 // Products beyond the int range are clamped (see ScaleCoordinate).
-inline int Zoomed(int v, float zoom) { return ScaleCoordinate(v, zoom); }
+inline int Zoomed(int v, float zoom) {
+    return ScaleCoordinate(v, zoom);
+}

@@ -64,26 +64,8 @@ CImage::CImage(int x, int y) : CImage() {
     m_width = m_height = -1;
 }
 
-int CImage::FormatOfFileName(const QString& path) {
-    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
-    if (dot < 0)
-        return -1;
-    static const struct {
-        const char* extension;
-        int format;
-    } kFormats[] = {{"bmp", kFormatBmp},   {"gif", kFormatGif},   {"jpg", kFormatJpeg},
-                    {"jpeg", kFormatJpeg}, {"png", kFormatPng},   {"ico", kFormatIco},
-                    {"tif", kFormatTiff},  {"tiff", kFormatTiff}, {"tga", kFormatTga},
-                    {"pcx", kFormatPcx},   {"wmf", kFormatWmf}};
-    const QString extension = path.mid(dot + 1).toLower();
-    for (const auto& entry : kFormats)
-        if (extension == QLatin1String(entry.extension))
-            return entry.format;
-    return -1;
-}
-
 bool CImage::LoadFile(const QString& path) {
-    const int format = FormatOfFileName(path);
+    const int format = ImageFormatFromExtension(path);
     // Metafiles are vector pictures; no raster codec reads them.
     if (format < 0 || FindImageCodec(format) == nullptr)
         return false;
@@ -118,34 +100,33 @@ CRasterImage& CImage::EditImage() {
     return *m_image;
 }
 
-void CImage::SetUseAlphaChannel(bool on) {
-    if ((m_image->Info().useAlphaChannel != 0) == on)
-        return;
-    // The option is not part of the pixels: the kept file bytes still fit.
+ImageInfo& CImage::EditOptions() {
+    // The options are not part of the pixels: the kept file bytes still fit.
     const SourceBytes source = m_source;
-    EditImage().Info().useAlphaChannel = on ? 1 : 0;
+    ImageInfo& info = EditImage().Info();
     m_source = source;
+    return info;
+}
+
+void CImage::SetUseAlphaChannel(bool on) {
+    if ((m_image->Info().useAlphaChannel != 0) != on)
+        EditOptions().useAlphaChannel = on ? 1 : 0;
 }
 
 void CImage::SetTransparentColourOption(bool on) {
-    if ((m_image->Info().transparentColour != 0) == on)
-        return;
-    const SourceBytes source = m_source;
-    EditImage().Info().transparentColour = on ? 1 : 0;
-    m_source = source;
+    if ((m_image->Info().transparentColour != 0) != on)
+        EditOptions().transparentColour = on ? 1 : 0;
 }
 
 void CImage::SetTransparentColour(quint32 colour) {
-    const RgbQuad quad{uint8_t(colour >> 16), uint8_t(colour >> 8), uint8_t(colour), 0};
+    const RgbQuad quad = QuadOfColourRef(colour);
     const ImageInfo& info = m_image->Info();
     if (info.backgroundColor == quad && info.backgroundIndex < 0)
         return;
-    const SourceBytes source = m_source;
-    CRasterImage& image = EditImage();
-    image.Info().backgroundColor = quad;
+    ImageInfo& options = EditOptions();
+    options.backgroundColor = quad;
     // A palette index would win over the colour; the chosen colour is what counts.
-    image.Info().backgroundIndex = -1;
-    m_source = source;
+    options.backgroundIndex = -1;
 }
 
 void CImage::SetTransparency(int transparency) {
@@ -199,21 +180,26 @@ QByteArray CImage::EncodeRecord(QString* error) {
     return out;
 }
 
+bool CImage::EnsureEncodedRecord(QString* error) {
+    if (!m_encodedRecord.isEmpty())
+        return true;
+    m_encodedRecord = EncodeRecord(error);
+    if (m_encodedRecord.isEmpty())
+        return false;
+    PicturePixelCache::Remember(m_encodedRecord, m_encodedRecord.size() - AlphaBytes(*m_image),
+                                m_image);
+    return true;
+}
+
 void CImage::Serialize(Archive& ar) {
     CBaseObject::Serialize(ar);
     if (ar.IsLoading()) {
         Load(ar);
         return;
     }
-    if (m_encodedRecord.isEmpty()) {
-        QString error;
-        QByteArray record = EncodeRecord(&error);
-        if (record.isEmpty())
-            ar.Fail(error);
-        m_encodedRecord = record;
-        PicturePixelCache::Remember(m_encodedRecord, m_encodedRecord.size() - AlphaBytes(*m_image),
-                                    m_image);
-    }
+    QString error;
+    if (!EnsureEncodedRecord(&error))
+        ar.Fail(error);
     ar.WriteSharedBytes(m_encodedRecord);
 }
 
@@ -289,12 +275,9 @@ void CImage::Load(Archive& ar) {
 }
 
 bool CImage::DataBlockKind(QString* kind, qint64* bytes) {
-    if (m_encodedRecord.isEmpty()) {
-        QString error;
-        m_encodedRecord = EncodeRecord(&error);
-        if (m_encodedRecord.isEmpty())
-            return false;
-    }
+    QString error;
+    if (!EnsureEncodedRecord(&error))
+        return false;
     ByteReader in(Bytes(m_encodedRecord));
     in.Skip(size_t(kRecordPrefix));
     uint32_t n = 0, length = 0;

@@ -7,6 +7,7 @@
 #include <memory>
 
 class CRasterImage;
+struct ImageInfo;
 class QImage;
 
 // A raster picture on a face, or a face's background picture.
@@ -34,8 +35,6 @@ public:
     // Loads the picture file; the format comes from the file name's extension.
     // False (and the picture stays empty) when it cannot be read.
     bool LoadFile(const QString& path);
-    // The format id LoadFile uses for a file name, or -1 when it reads none.
-    static int FormatOfFileName(const QString& path);
     // Takes `image` as the picture's pixels (pasted or made in memory).
     void SetImage(CRasterImage image);
 
@@ -80,6 +79,10 @@ public:
 private:
     void Load(Archive& ar);
     QByteArray EncodeRecord(QString* error);
+    // Encodes the record unless it is kept already; false with `error` set.
+    bool EnsureEncodedRecord(QString* error);
+    // The image's options for changing: unshared pixels, the file bytes kept.
+    ImageInfo& EditOptions();
     // Whether the kept file bytes are what the record's data block would hold.
     bool SourceBytesFit() const;
 

@@ -46,10 +46,7 @@ void CImage::Draw(CDeviceContext& dc, int dx, int dy) {
     const QPoint at = dc.LPtoDP(
         {AddClamped(ScaleCoordinate(m_x, fx), dx), AddClamped(ScaleCoordinate(m_y, fy), dy)});
     const QSize size = dc.LPtoDPSize({ScaleCoordinate(m_width, fx), ScaleCoordinate(m_height, fy)});
-    m_savedX = m_x;
-    m_savedY = m_y;
-    m_savedWidth = m_width;
-    m_savedHeight = m_height;
+    SaveRect();
     const QSize extent(std::abs(size.width()), std::abs(size.height()));
     if (!DrawableSize(extent))
         return;

@@ -11,12 +11,18 @@ void ClearSelection(EditingHost& host) {
     host.ShowInPropertyBar(nullptr);
 }
 
+CBaseObject* AddSelectedAlone(EditingHost& host, std::unique_ptr<CBaseObject> object) {
+    CBaseObject* added = object.get();
+    host.Document().AddObject(std::move(object));
+    ClearSelection(host);
+    SelectObject(host, added);
+    host.RecordChange();
+    return added;
+}
+
 void SelectObject(EditingHost& host, CBaseObject* object) {
     std::vector<CBaseObject*>& selection = host.Document().ActiveFace().Selection();
-    object->m_savedX = object->m_x;
-    object->m_savedY = object->m_y;
-    object->m_savedWidth = object->m_width;
-    object->m_savedHeight = object->m_height;
+    object->SaveRect();
     object->m_selected = 1;
     selection.push_back(object);
     host.ShowInPropertyBar(selection.size() < 2 ? object : nullptr);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 class CBaseObject;
 class EditingHost;
 
@@ -13,3 +15,6 @@ void ClearSelection(EditingHost& host);
 // rectangle for mouse tracking. The property bar shows it when it is the only
 // selected object, and nothing otherwise.
 void SelectObject(EditingHost& host, CBaseObject* object);
+// Puts a new object on top of the active face, selects it alone and records
+// the one undo step of the addition. Returns the object.
+CBaseObject* AddSelectedAlone(EditingHost& host, std::unique_ptr<CBaseObject> object);

@@ -13,10 +13,7 @@ constexpr QPoint kEverywhereFrom{-10000, -10000};
 constexpr QPoint kEverywhereTo{100000, 100000};
 
 void MarkSelected(CBaseObject& object) {
-    object.m_savedX = object.m_x;
-    object.m_savedY = object.m_y;
-    object.m_savedWidth = object.m_width;
-    object.m_savedHeight = object.m_height;
+    object.SaveRect();
     object.m_selected = 1;
 }
 

@@ -252,6 +252,17 @@ TEST_F(MainWindowTest, UndoAndRedoStepThroughAnEdit) {
     EXPECT_FALSE(Action(kRedo)->isEnabled());
 }
 
+TEST_F(MainWindowTest, UndoFollowsTheHistoryWithoutAnyOtherSignal) {
+    // Already modified, so the new step changes no modified mark: the
+    // history's own signal must bring the Undo button up.
+    doc->SetModifiedFlag();
+    frame->Router().UpdateActions();
+    ASSERT_FALSE(Action(kUndo)->isEnabled());
+    AddRectangle(1000, -1000, 2000, 2000);
+    doc->CheckPoint();
+    EXPECT_TRUE(Action(kUndo)->isEnabled());
+}
+
 TEST_F(MainWindowTest, TracksInformationAcceptedIsOneUndoStep) {
     const int steps = doc->UndoCount();
     // Cancelled: nothing changes.

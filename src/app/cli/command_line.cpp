@@ -15,12 +15,12 @@ void Print(FILE* stream, const QString& text) {
 } // namespace
 
 QString UsageText() {
-    QString text = QStringLiteral(
-        "Usage: lumvane [FILE.dwp]\n"
-        "       lumvane --help | --version\n"
-        "       lumvane VERB ARGUMENTS...\n\n"
-        "Without a verb, opens the window on a new project or on FILE.dwp.\n\n"
-        "Verbs (run without a display):\n");
+    QString text =
+        QStringLiteral("Usage: lumvane [FILE.dwp]\n"
+                       "       lumvane --help | --version\n"
+                       "       lumvane VERB ARGUMENTS...\n\n"
+                       "Without a verb, opens the window on a new project or on FILE.dwp.\n\n"
+                       "Verbs (run without a display):\n");
     for (const Verb& verb : Verbs())
         text += QStringLiteral("  lumvane %1\n      %2\n").arg(verb.usage, verb.summary);
     return text;

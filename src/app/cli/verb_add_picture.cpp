@@ -8,7 +8,6 @@
 #include "document/discwright_doc.h"
 #include "objects/image.h"
 #include "objects/picture_loading.h"
-#include "platform/program_folder.h"
 
 #include <QFileInfo>
 
@@ -39,16 +38,13 @@ int RunAddPicture(const QStringList& args) {
     }
     if (project.isEmpty() || picturePath.isEmpty() || faceName.isEmpty())
         return ReportFailure(usage);
-    const int faceId = FaceIdFromName(faceName);
+    const int faceId = FaceArgument(faceName);
     if (faceId < 0)
-        return ReportFailure(
-            QStringLiteral("unknown face \"%1\" (disc, front, inside or back)").arg(faceName));
+        return 1;
     if (output.isEmpty())
         output = project;
 
-    AppSettings settings(ExecutableFolder());
-    settings.LoadSettings();
-    CDiscwrightDoc doc(settings.ForDocument());
+    CDiscwrightDoc doc(ProgramSettings().ForDocument());
     QString error;
     if (!doc.OnOpenDocument(project, &error))
         return ReportFailure(error);

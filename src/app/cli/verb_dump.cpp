@@ -42,7 +42,6 @@ QJsonObject FontJson(const LOGFONTA& f) {
 QJsonObject PictureJson(CImage& picture) {
     const CRasterImage& image = picture.Image();
     const ImageInfo& info = image.Info();
-    const RgbQuad key = info.backgroundColor;
     QJsonObject j{
         {QStringLiteral("width"), image.Width()},
         {QStringLiteral("height"), image.Height()},
@@ -51,8 +50,7 @@ QJsonObject PictureJson(CImage& picture) {
         {QStringLiteral("has_alpha"), image.HasAlpha()},
         {QStringLiteral("use_alpha_channel"), info.useAlphaChannel != 0},
         {QStringLiteral("transparent_colour_option"), info.transparentColour != 0},
-        {QStringLiteral("background_colour"),
-         qint64(key.red) | qint64(key.green) << 8 | qint64(key.blue) << 16},
+        {QStringLiteral("background_colour"), qint64(ColourRefOf(info.backgroundColor))},
         {QStringLiteral("jpeg_quality"), info.jpegQuality},
         {QStringLiteral("dpi_x"), info.xDpi},
         {QStringLiteral("dpi_y"), info.yDpi},

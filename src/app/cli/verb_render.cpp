@@ -6,7 +6,6 @@
 #include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/face_renderer.h"
-#include "platform/program_folder.h"
 
 #include <QGuiApplication>
 #include <QSaveFile>
@@ -48,14 +47,11 @@ int RunRender(const QStringList& args) {
     }
     if (input.isEmpty() || output.isEmpty() || faceName.isEmpty())
         return ReportFailure(usage);
-    const int faceId = FaceIdFromName(faceName);
+    const int faceId = FaceArgument(faceName);
     if (faceId < 0)
-        return ReportFailure(
-            QStringLiteral("unknown face \"%1\" (disc, front, inside or back)").arg(faceName));
+        return 1;
 
-    AppSettings settings(ExecutableFolder());
-    settings.LoadSettings();
-    CDiscwrightDoc doc(settings.ForDocument());
+    CDiscwrightDoc doc(ProgramSettings().ForDocument());
     QString error;
     if (!doc.OnOpenDocument(input, &error))
         return ReportFailure(error);

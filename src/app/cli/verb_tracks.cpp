@@ -3,7 +3,6 @@
 #include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/project_file.h"
-#include "platform/program_folder.h"
 #include "tracks/cddb_lookup.h"
 #include "tracks/track_import.h"
 #include "tracks/track_info_dialog.h"
@@ -15,7 +14,6 @@
 
 #include <cstdio>
 #include <optional>
-
 
 namespace {
 
@@ -102,12 +100,6 @@ bool ReadAlbumJson(const QString& path, AlbumData& album, QString* error) {
     return true;
 }
 
-AppSettings LoadedSettings() {
-    AppSettings settings(ExecutableFolder());
-    settings.LoadSettings();
-    return settings;
-}
-
 bool Lookup(const AppSettings& settings, AlbumData& album, QString* error) {
     const CddbLookupResult result = RunCddbLookup(CTrackInfoDialog::CddbSettingsFrom(settings));
     if (!result.ok) {
@@ -134,7 +126,7 @@ int Apply(const QStringList& args) {
         return ReportFailure(
             QStringLiteral("tracks apply: use --cd, --import FILES... or --json FILE"));
 
-    const AppSettings settings = LoadedSettings();
+    const AppSettings settings = ProgramSettings();
     CDiscwrightDoc doc(settings.ForDocument());
     QString error;
     if (!doc.OnOpenDocument(path, &error))
@@ -161,7 +153,7 @@ static int RunTracksVerb(const QStringList& args) {
     if (command == u"lookup" && args.size() == 1) {
         AlbumData album;
         QString error;
-        if (!Lookup(LoadedSettings(), album, &error))
+        if (!Lookup(ProgramSettings(), album, &error))
             return ReportFailure(error);
         return PrintJson(AlbumJson(album, true));
     }

@@ -5,6 +5,8 @@
 
 #include <span>
 
+struct AppSettings;
+
 // One headless command of the command line, such as "dump".
 struct Verb {
     QString name;
@@ -25,3 +27,9 @@ std::span<const Verb> Verbs();
 
 // Writes "lumvane: <message>" and a newline to stderr; returns 1 for convenience.
 int ReportFailure(const QString& message);
+
+// The settings file of the program folder, loaded.
+AppSettings ProgramSettings();
+// The face a --face value names (disc, front, inside or back), or -1 after
+// reporting the unknown name.
+int FaceArgument(const QString& name);

@@ -5,10 +5,6 @@
 
 namespace {
 
-quint32 RefOf(RgbQuad c) {
-    return quint32(c.red) | quint32(c.green) << 8 | quint32(c.blue) << 16;
-}
-
 class ImageEditing : public PictureEditing {
 public:
     PictureOptions Options(const CImage& image) const override {
@@ -30,7 +26,7 @@ public:
     bool HasAlphaChannel(const CImage& image) const override { return image.Image().HasAlpha(); }
 
     quint32 TransparentColour(const CImage& image) const override {
-        return RefOf(image.Image().KeyColour());
+        return ColourRefOf(image.Image().KeyColour());
     }
 
     void SetTransparentColour(CImage& image, quint32 colour) override {
@@ -38,7 +34,7 @@ public:
     }
 
     quint32 CornerPixel(const CImage& image) const override {
-        return RefOf(image.Image().ReadPixel(0, 0));
+        return ColourRefOf(image.Image().ReadPixel(0, 0));
     }
 
     void RunEffect(CImage& image, PictureEffect effect) override {
@@ -49,8 +45,6 @@ public:
         CRasterImage& pixels = image.EditImage();
         pixels.Info().progress = 0;
         pixels.Info().escape = 0;
-        // The next paint resamples the changed pixels.
-        pixels.ResetCache();
         bool turned = false;
         switch (effect) {
         case PictureEffect::kFlip:
@@ -84,6 +78,7 @@ public:
             pixels.GrayScale();
             break;
         }
+        // The next paint resamples the changed pixels.
         pixels.ResetCache();
         // A background picture keeps covering its face; a picture whose size
         // is still unknown takes the turned size at its first paint.

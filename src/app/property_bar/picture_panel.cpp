@@ -153,10 +153,7 @@ void CPicturePanel::ApplyTo() {
     if (image == nullptr || m_loading > 0)
         return;
     m_position->WriteTo(*image);
-    image->m_savedX = image->m_x;
-    image->m_savedY = image->m_y;
-    image->m_savedWidth = image->m_width;
-    image->m_savedHeight = image->m_height;
+    image->SaveRect();
     PictureOptions options;
     options.keepAspectRatio = m_keepAspect->isChecked() ? 1 : 0;
     options.transparency = FieldValue(m_transparency);

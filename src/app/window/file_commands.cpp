@@ -1,8 +1,6 @@
 #include "file_commands.h"
 
 #include "document/discwright_doc.h"
-#include "objects/object_archive.h"
-#include "platform/archive.h"
 #include "view/discwright_view.h"
 
 #include <QDir>
@@ -73,47 +71,17 @@ bool FileCommands::OpenRecent(int index) {
 }
 
 bool FileCommands::Load(const QString& path) {
-    // The document empties itself before reading, so keep the open project's
-    // bytes to put back should the file turn out unreadable.
-    QByteArray kept;
-    bool haveKept = false;
-    try {
-        Archive ar(&kept);
-        m_doc.Serialize(ar);
-        haveKept = true;
-    } catch (const ArchiveError&) {
-    }
-    const QString keptPath = m_doc.PathName();
-    const bool keptModified = m_doc.IsModified();
-
     QString error;
-    if (m_doc.OnOpenDocument(path, &error)) {
-        AddRecent(path);
-        m_view.OnUpdate();
-        Q_EMIT DocumentReplaced();
-        return true;
+    if (!m_doc.OnOpenDocument(path, &error, CDiscwrightDoc::OnOpenFailure::kKeepCurrent)) {
+        // The open project stays as it was.
+        m_prompts.showError(m_window, QStringLiteral("Could not open \"%1\".\n%2")
+                                          .arg(QDir::toNativeSeparators(path), error));
+        return false;
     }
-    bool restored = false;
-    if (haveKept) {
-        try {
-            Archive ar(kept, ObjectClasses());
-            m_doc.Serialize(ar);
-            restored = true;
-        } catch (const ArchiveError&) {
-        }
-    }
-    if (restored) {
-        m_doc.SetPathName(keptPath);
-        m_doc.SetModifiedFlag(keptModified);
-    } else {
-        m_doc.OnNewDocument();
-    }
+    AddRecent(path);
     m_view.OnUpdate();
     Q_EMIT DocumentReplaced();
-    m_prompts.showError(
-        m_window,
-        QStringLiteral("Could not open \"%1\".\n%2").arg(QDir::toNativeSeparators(path), error));
-    return false;
+    return true;
 }
 
 bool FileCommands::Save() {

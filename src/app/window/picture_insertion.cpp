@@ -13,11 +13,7 @@ bool InsertPictureAt(CDiscwrightView& view, const QString& path, QPoint at) {
         LoadPictureFile(path, corner.x(), corner.y(), corner.x(), corner.y());
     if (!picture)
         return false;
-    CBaseObject* added = picture.get();
-    view.Document().AddObject(std::move(picture));
-    ClearSelection(view);
-    SelectObject(view, added);
-    view.RecordChange();
+    AddSelectedAlone(view, std::move(picture));
     view.RefreshFaceCanvas();
     view.Repaint();
     return true;

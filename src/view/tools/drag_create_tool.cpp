@@ -52,11 +52,7 @@ void DragCreateTool::MouseReleased(const ToolMouseEvent& event) {
 }
 
 void DragCreateTool::AddCreated(std::unique_ptr<CBaseObject> object) {
-    CBaseObject* created = object.get();
-    m_view.Document().AddObject(std::move(object));
-    ClearSelection(m_view);
-    SelectObject(m_view, created);
-    m_view.RecordChange();
+    AddSelectedAlone(m_view, std::move(object));
 }
 
 LogicalRect DragCreateTool::AtLeastOnePixel(LogicalRect rect) const {

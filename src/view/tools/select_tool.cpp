@@ -67,14 +67,6 @@ bool SelectTool::HoverObjectAlive() const {
     return std::find(selection.begin(), selection.end(), m_hover) != selection.end();
 }
 
-// The reference of a drag is where the objects are when it starts.
-static void SaveRect(CBaseObject& object) {
-    object.m_savedX = object.m_x;
-    object.m_savedY = object.m_y;
-    object.m_savedWidth = object.m_width;
-    object.m_savedHeight = object.m_height;
-}
-
 void SelectTool::MousePressed(const ToolMouseEvent& event) {
     // What lies under the press decides, even if the selection changed since
     // the last move (Tab, undo, the property bar).
@@ -83,7 +75,8 @@ void SelectTool::MousePressed(const ToolMouseEvent& event) {
     m_downPoint = event.client;
     switch (m_action) {
     case Action::kHoverHandle:
-        SaveRect(*m_hover);
+        // A drag measures from where the objects are when it starts.
+        m_hover->SaveRect();
         m_action = Action::kResizing;
         break;
     case Action::kHoverBody:
@@ -98,7 +91,7 @@ void SelectTool::MousePressed(const ToolMouseEvent& event) {
     }
     if (m_action == Action::kMoving) {
         for (CBaseObject* object : m_view.Document().ActiveFace().Selection())
-            SaveRect(*object);
+            object->SaveRect();
     }
     m_view.Repaint();
 }

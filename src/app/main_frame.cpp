@@ -2,6 +2,7 @@
 
 #include "app_settings.h"
 #include "document/discwright_doc.h"
+#include "platform/ini_document.h"
 #include "property_bar/property_bar.h"
 #include "tracks/track_info_dialog.h"
 #include "view/command_ids.h"
@@ -109,7 +110,8 @@ void CMainFrame::BuildStatusBar() {
 }
 
 void CMainFrame::BuildDockBars() {
-    const QString ini = m_settings.m_settingsFile.Path();
+    // One reading of the settings file for both bars.
+    const IniDocument ini = IniDocument::Load(m_settings.m_settingsFile.Path());
 
     m_gallery = new CSizableBar(kArtGalleryBarId, QStringLiteral("Art Gallery"), this);
     auto* gallery = new QListWidget(m_gallery);
@@ -216,12 +218,14 @@ void CMainFrame::RestoreLayout() {
 
 void CMainFrame::SaveLayout() {
     QSettings().setValue(kBarStateKey, saveState());
-    const QString ini = m_settings.m_settingsFile.Path();
+    const QString path = m_settings.m_settingsFile.Path();
+    IniDocument ini = IniDocument::Load(path);
     for (CSizableBar* bar : {m_gallery, m_properties}) {
         if (!bar->isHidden())
             bar->RememberSize();
         WriteBarSizes(ini, bar->BarId(), bar->Sizes());
     }
+    ini.Save(path);
 }
 
 void CMainFrame::PlaceFromSettings() {

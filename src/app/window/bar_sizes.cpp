@@ -9,7 +9,16 @@ QString SectionOf(int barId) {
 } // namespace
 
 BarSizes ReadBarSizes(const QString& iniPath, int barId) {
-    const IniDocument ini = IniDocument::Load(iniPath);
+    return ReadBarSizes(IniDocument::Load(iniPath), barId);
+}
+
+bool WriteBarSizes(const QString& iniPath, int barId, const BarSizes& sizes) {
+    IniDocument ini = IniDocument::Load(iniPath);
+    WriteBarSizes(ini, barId, sizes);
+    return ini.Save(iniPath);
+}
+
+BarSizes ReadBarSizes(const IniDocument& ini, int barId) {
     const QString section = SectionOf(barId);
     BarSizes sizes;
     auto read = [&](QSize& size, const char* cx, const char* cy) {
@@ -22,8 +31,7 @@ BarSizes ReadBarSizes(const QString& iniPath, int barId) {
     return sizes;
 }
 
-bool WriteBarSizes(const QString& iniPath, int barId, const BarSizes& sizes) {
-    IniDocument ini = IniDocument::Load(iniPath);
+void WriteBarSizes(IniDocument& ini, int barId, const BarSizes& sizes) {
     const QString section = SectionOf(barId);
     auto write = [&](const QSize& size, const char* cx, const char* cy) {
         ini.WriteInt(section, QString::fromLatin1(cx), size.width());
@@ -32,5 +40,4 @@ bool WriteBarSizes(const QString& iniPath, int barId, const BarSizes& sizes) {
     write(sizes.horizontal, "sizeHorzCX", "sizeHorzCY");
     write(sizes.vertical, "sizeVertCX", "sizeVertCY");
     write(sizes.floating, "sizeFloatCX", "sizeFloatCY");
-    return ini.Save(iniPath);
 }

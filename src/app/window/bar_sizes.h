@@ -18,8 +18,12 @@ struct BarSizes {
 inline constexpr int kArtGalleryBarId = 121;
 inline constexpr int kObjectPropertiesBarId = 125;
 
-// Reads the sizes of bar `barId` from the INI file `iniPath`; missing keys keep
-// their defaults.
+class IniDocument;
+
+// Reads the sizes of bar `barId`; missing keys keep their defaults.
+BarSizes ReadBarSizes(const IniDocument& ini, int barId);
 BarSizes ReadBarSizes(const QString& iniPath, int barId);
-// Writes all six sizes of bar `barId` as decimal text, keeping the rest of the file.
+// Sets all six sizes of bar `barId` as decimal text, keeping the rest of the
+// file; the path form loads and saves the file around it.
+void WriteBarSizes(IniDocument& ini, int barId, const BarSizes& sizes);
 bool WriteBarSizes(const QString& iniPath, int barId, const BarSizes& sizes);

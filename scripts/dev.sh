@@ -15,7 +15,7 @@ root=$(pwd)
 jobs=$(nproc 2>/dev/null || echo 2)
 
 packages=(
-  cmake ninja-build g++ pkg-config clang libclang-rt-14-dev
+  cmake ninja-build g++ pkg-config clang libclang-rt-14-dev clang-format ccache
   qt6-base-dev qt6-svg-dev libgl-dev libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev
   libcdio-dev libtag1-dev fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
@@ -38,8 +38,18 @@ install_missing() {
 configure_and_build() { # build-dir cmake-args...
   local dir=$1
   shift
-  cmake -S "$root" -B "$dir" -G Ninja "$@" >/dev/null
+  # ccache makes a rebuild after a small change, or in a second checkout, cheap.
+  local launcher=()
+  command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  cmake -S "$root" -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
   cmake --build "$dir" -j "$jobs"
+}
+
+# Every tracked C++ file must be as clang-format leaves it.
+check_format() {
+  local files
+  mapfile -t files < <(git -C "$root" ls-files '*.cpp' '*.h')
+  (cd "$root" && clang-format --dry-run --Werror "${files[@]}")
 }
 
 run_tests() { # build-dir
@@ -71,10 +81,11 @@ case "${1:-}" in
     ;;
   test)
     install_missing
-    configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    check_format
+    configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMVANE_WERROR=ON
     run_tests build
     configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
-      -DLUMVANE_SANITIZE=ON -DLUMVANE_FUZZ=ON -DLUMVANE_BENCH=OFF
+      -DLUMVANE_SANITIZE=ON -DLUMVANE_FUZZ=ON -DLUMVANE_BENCH=OFF -DLUMVANE_WERROR=ON
     # One set of sanitizer options for the tests and the fuzz run alike, so
     # both ignore the same system-library allocations.
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1

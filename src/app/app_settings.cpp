@@ -14,7 +14,9 @@ const QString kProxyAuth = QStringLiteral("ProxyAuthentication");
 const QString kDefault = QStringLiteral("default");
 const QString kLabelStock = QStringLiteral("Label Stock");
 
-QString PasswordKey(int i) { return QStringLiteral("Password%1").arg(i, 3, 10, QLatin1Char('0')); }
+QString PasswordKey(int i) {
+    return QStringLiteral("Password%1").arg(i, 3, 10, QLatin1Char('0'));
+}
 
 } // namespace
 
@@ -36,7 +38,8 @@ void AppSettings::LoadSettings() {
 
     m_user = ini.ReadString(kGeneral, u"User", m_user);
     m_useProxy = ini.ReadInt(kGeneral, u"CDBBUseProxy", m_useProxy);
-    m_useProxyAuthentication = ini.ReadInt(kGeneral, u"CDBBUseAuthentication", m_useProxyAuthentication);
+    m_useProxyAuthentication =
+        ini.ReadInt(kGeneral, u"CDBBUseAuthentication", m_useProxyAuthentication);
     m_proxyPort = ini.ReadInt(kGeneral, u"CDBBProxyPort", m_proxyPort);
     m_cddbServer = ini.ReadString(kGeneral, u"CDDBServer", m_cddbServer);
     m_cddbPort = ini.ReadInt(kGeneral, u"CDDBPort", m_cddbPort);
@@ -64,7 +67,8 @@ void AppSettings::LoadSettings() {
 
     m_proxyAddress = ini.ReadString(kGeneral, u"CDDDProxyAddress", m_proxyAddress);
 
-    m_borderLineColour = unsigned(ini.ReadInt(kDefault, u"borderlinecolor", int(m_borderLineColour)));
+    m_borderLineColour =
+        unsigned(ini.ReadInt(kDefault, u"borderlinecolor", int(m_borderLineColour)));
     m_borderLineStyle = ini.ReadInt(kDefault, u"borderlinestyle", m_borderLineStyle);
     m_printDisc = ini.ReadInt(kDefault, u"printdisc", m_printDisc);
     m_printFrontInside = ini.ReadInt(kDefault, u"printfrontinside", m_printFrontInside);
@@ -117,6 +121,6 @@ void AppSettings::SaveSettings() const {
 }
 
 DocumentSettings AppSettings::ForDocument() const {
-    return DocumentSettings{m_discStockPath, m_frontStockPath, m_backStockPath,
-                            m_printDisc,     m_printFrontInside, m_printBack, m_printBorder};
+    return DocumentSettings{m_discStockPath,    m_frontStockPath, m_backStockPath, m_printDisc,
+                            m_printFrontInside, m_printBack,      m_printBorder};
 }

@@ -56,7 +56,7 @@ std::optional<QByteArray> UnscramblePassword(const std::vector<int>& words) {
     const int k = (word(0) + n) & 10;
     if (size_t(2 + k + n) > words.size() && n > 0)
         return std::nullopt; // the words end before the characters they claim
-    uint32_t s = 0; // wraps like the 32-bit sum it replaces
+    uint32_t s = 0;          // wraps like the 32-bit sum it replaces
     for (int j = 2; j <= k + 1; ++j)
         s += uint32_t(word(j));
     QByteArray password(n, '\0');

@@ -61,6 +61,5 @@ void SingleInstance::ReadRequest() {
         };
         connect(socket, &QLocalSocket::readyRead, this, handle);
         handle(); // the request may have arrived with the connection
-
     }
 }

@@ -4,9 +4,9 @@
 #include <array>
 
 namespace {
-const std::array<QString, kFaceCount> kFaceNames = {
-    QStringLiteral("disc"), QStringLiteral("front"), QStringLiteral("inside"),
-    QStringLiteral("back")};
+const std::array<QString, kFaceCount> kFaceNames = {QStringLiteral("disc"), QStringLiteral("front"),
+                                                    QStringLiteral("inside"),
+                                                    QStringLiteral("back")};
 } // namespace
 
 QString FaceName(int faceId) {

@@ -18,8 +18,8 @@ int ReadStockInt(const IniDocument& ini, const QString& section, QStringView key
 // Sums of file values are taken in 64 bits and clamped, so absurd offsets give
 // absurd rectangles instead of overflowing.
 int Clamp(qint64 v) {
-    return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(),
-                                  std::numeric_limits<int>::max()));
+    return int(
+        std::clamp<qint64>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
 } // namespace
@@ -49,7 +49,8 @@ void ReadLabelStock(LabelStock& stock, const QString& path) {
     for (int i = 1; i <= count; ++i) {
         const QString section = QStringLiteral("label.%1").arg(i);
         LabelSlot& slot = stock.labels[i - 1];
-        slot.source = ini.ReadString(section, u"source.1", QStringLiteral("unknow"), kMaxStockValue);
+        slot.source =
+            ini.ReadString(section, u"source.1", QStringLiteral("unknow"), kMaxStockValue);
         slot.selected = slot.source == stock.kind ? 1 : 0;
         const StockRect rect = LabelGeometry(ini, section, paperWidth, paperHeight);
         const int holeWidth = ReadStockInt(ini, section, u"hole.1.width", 0);

@@ -25,7 +25,8 @@ QStringList ListLabelStocks(const QString& folder) {
     dir.setSorting(QDir::Name | QDir::IgnoreCase);
     QStringList paths;
     for (const QFileInfo& info : dir.entryInfoList()) {
-        if (info.isFile() && !info.isHidden() && info.fileName().endsWith(u".ini", Qt::CaseInsensitive))
+        if (info.isFile() && !info.isHidden() &&
+            info.fileName().endsWith(u".ini", Qt::CaseInsensitive))
             paths.append(info.absoluteFilePath());
     }
     return paths;

@@ -56,8 +56,8 @@ public:
 
     // Where the text lies, in scaled units: what TrackPosition computes.
     struct Placement {
-        int scaledX = 0, scaledY = 0;   // top-left of the text box
-        int centreX = 0, centreY = 0;   // centre of the circle
+        int scaledX = 0, scaledY = 0; // top-left of the text box
+        int centreX = 0, centreY = 0; // centre of the circle
         double scaledRadius = 0, angle = 0, span = 0;
         double cornerX[4] = {}, cornerY[4] = {};
     };
@@ -81,8 +81,8 @@ public:
     double m_radius = 0;
     double m_scaledRadius = 0;
     double m_span = 0;
-    LOGFONTA m_font; // lfHeight in logical units at zoom 1
-    CRegion m_hitRegion;     // glyph boxes of the last paint on screen (circular mode)
+    LOGFONTA m_font;          // lfHeight in logical units at zoom 1
+    CRegion m_hitRegion;      // glyph boxes of the last paint on screen (circular mode)
     float m_paintZoom = 1.0f; // the zoom of that paint and of the text extent
 
 private:

@@ -36,7 +36,9 @@ QString CleanValue(QStringView raw) {
     return v.toString();
 }
 
-bool SameName(QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; }
+bool SameName(QStringView a, QStringView b) {
+    return a.compare(b, Qt::CaseInsensitive) == 0;
+}
 
 } // namespace
 

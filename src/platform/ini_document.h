@@ -55,7 +55,6 @@ private:
     QString m_newline = QStringLiteral("\n");
 };
 
-
 // Path-holding accessor for one INI file: each call reads (and for writes,
 // rewrites) the file, the way the private-profile functions behave. Use
 // IniDocument directly to read or write many keys at once.

@@ -21,4 +21,6 @@ QString TrimBuildTypeFolder(QString folder) {
     return folder;
 }
 
-QString ProgramFolder() { return TrimBuildTypeFolder(ExecutableFolder()); }
+QString ProgramFolder() {
+    return TrimBuildTypeFolder(ExecutableFolder());
+}

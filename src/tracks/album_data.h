@@ -15,15 +15,17 @@ struct TrackEntry {
 
 // The album data a project carries for its placeholders.
 struct AlbumData {
-    QString title;  // <albumtitle>
-    QString artist; // <albumartist>
-    QString year;   // <albumtime>
+    QString title;                  // <albumtitle>
+    QString artist;                 // <albumartist>
+    QString year;                   // <albumtime>
     std::vector<TrackEntry> tracks; // in play order
 
     // What a new or emptied project holds.
     static AlbumData Defaults() {
-        return AlbumData{QStringLiteral("unknown title"), QStringLiteral("unknown artist"),
-                         QStringLiteral("2006"), {}};
+        return AlbumData{QStringLiteral("unknown title"),
+                         QStringLiteral("unknown artist"),
+                         QStringLiteral("2006"),
+                         {}};
     }
     bool operator==(const AlbumData&) const = default;
 };

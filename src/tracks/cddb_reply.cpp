@@ -5,7 +5,6 @@
 
 #include <QStringList>
 
-
 namespace {
 
 const QByteArray kTerminator = QByteArrayLiteral("\r\n.\r\n");

@@ -7,7 +7,9 @@
 
 namespace {
 
-QString SettingsPath(const QTemporaryDir& dir) { return dir.filePath(QStringLiteral("lumvanesetup.ini")); }
+QString SettingsPath(const QTemporaryDir& dir) {
+    return dir.filePath(QStringLiteral("lumvanesetup.ini"));
+}
 
 } // namespace
 
@@ -45,10 +47,12 @@ TEST(AppSettings, FirstStartWritesEveryKeyWithItsDefault) {
         {u"default", u"printfrontinside", QStringLiteral("1")},
         {u"default", u"printback", QStringLiteral("1")},
         {u"default", u"printborder", QStringLiteral("0")},
-        {u"Label Stock", u"Disc", dir.path() + QStringLiteral("/label stock/disc/plain paper(A4).ini")},
+        {u"Label Stock", u"Disc",
+         dir.path() + QStringLiteral("/label stock/disc/plain paper(A4).ini")},
         {u"Label Stock", u"FrontInside",
          dir.path() + QStringLiteral("/label stock/front inside/Plain Paper (A4).ini")},
-        {u"Label Stock", u"Back", dir.path() + QStringLiteral("/label stock/back/Plain Paper(A4).ini")},
+        {u"Label Stock", u"Back",
+         dir.path() + QStringLiteral("/label stock/back/Plain Paper(A4).ini")},
     };
     for (const auto& e : expected) {
         const auto value = ini.Value(QStringView(e.section), QStringView(e.key));
@@ -63,7 +67,8 @@ TEST(AppSettings, FirstStartWritesEveryKeyWithItsDefault) {
         if (line.startsWith(u'['))
             sections.append(line);
     EXPECT_EQ(sections.join(u','),
-              QStringLiteral("[General],[MainWindow],[Print],[ProxyAuthentication],[default],[Label Stock]"));
+              QStringLiteral(
+                  "[General],[MainWindow],[Print],[ProxyAuthentication],[default],[Label Stock]"));
 }
 
 TEST(AppSettings, ValuesSurviveASaveAndLoad) {
@@ -118,7 +123,9 @@ TEST(AppSettings, OverlongPasswordIsNotStored) {
     AppSettings loaded(dir.path());
     loaded.LoadSettings();
     EXPECT_EQ(loaded.m_proxyPassword, QString());
-    EXPECT_EQ(IniDocument::Load(SettingsPath(dir)).ReadInt(u"ProxyAuthentication", u"PasswordLength", -1), 2);
+    EXPECT_EQ(
+        IniDocument::Load(SettingsPath(dir)).ReadInt(u"ProxyAuthentication", u"PasswordLength", -1),
+        2);
 }
 
 TEST(AppSettings, ReleaseFolderKeepsItsSettingsOneFolderUp) {

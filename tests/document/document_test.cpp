@@ -10,7 +10,8 @@ namespace {
 DocumentSettings DefaultStocks(const TempProgramFolder& program) {
     DocumentSettings s;
     s.discStockPath = program.File(QStringLiteral("label stock/disc/plain paper(A4).ini"));
-    s.frontStockPath = program.File(QStringLiteral("label stock/front inside/Plain Paper (A4).ini"));
+    s.frontStockPath =
+        program.File(QStringLiteral("label stock/front inside/Plain Paper (A4).ini"));
     s.backStockPath = program.File(QStringLiteral("label stock/back/Plain Paper(A4).ini"));
     s.printFrontInside = 0;
     s.printBorder = 1;

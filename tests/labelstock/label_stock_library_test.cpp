@@ -20,7 +20,8 @@ TEST(LabelStockLibrary, ListsVisibleIniFilesOfAnyCase) {
     QStringList names;
     for (const QString& path : ListLabelStocks(folder))
         names.append(QFileInfo(path).fileName());
-    EXPECT_EQ(names, (QStringList{QStringLiteral("A.INI"), QStringLiteral("b.ini"), QStringLiteral("c.Ini")}));
+    EXPECT_EQ(names, (QStringList{QStringLiteral("A.INI"), QStringLiteral("b.ini"),
+                                  QStringLiteral("c.Ini")}));
     EXPECT_TRUE(ListLabelStocks(dir.filePath(QStringLiteral("missing"))).isEmpty());
 }
 

@@ -19,12 +19,13 @@ protected:
     int m_count = 0;
 };
 
-const QByteArray kTwoFronts = "[general]\nname=Two fronts\npaper width=21000\npaper height=29700\n"
-                              "label number=2\n"
-                              "[label.1]\nsource.1=cd jewel front\nleft offset=4500\ntop offset=2000\n"
-                              "width=12000\nheight=12100\n"
-                              "[label.2]\nsource.1=cd jewel front\nleft offset=4500\ntop offset=15500\n"
-                              "width=11000\nheight=11000\n";
+const QByteArray kTwoFronts =
+    "[general]\nname=Two fronts\npaper width=21000\npaper height=29700\n"
+    "label number=2\n"
+    "[label.1]\nsource.1=cd jewel front\nleft offset=4500\ntop offset=2000\n"
+    "width=12000\nheight=12100\n"
+    "[label.2]\nsource.1=cd jewel front\nleft offset=4500\ntop offset=15500\n"
+    "width=11000\nheight=11000\n";
 
 } // namespace
 
@@ -36,9 +37,9 @@ TEST_F(LabelStockTest, GeometryFromRightAndBottomOffsets) {
 }
 
 TEST_F(LabelStockTest, LeftOffsetMinusOneIsLikeAMissingOne) {
-    const IniDocument ini = IniDocument::Load(
-        Write("[label.1]\nleft offset=-1\ntop offset=-1\nright offset=1000\nbottom offset=2000\n"
-              "width=12000\nheight=12000\n[label.2]\nleft offset=0\ntop offset=0\nwidth=5\nheight=6\n"));
+    const IniDocument ini = IniDocument::Load(Write(
+        "[label.1]\nleft offset=-1\ntop offset=-1\nright offset=1000\nbottom offset=2000\n"
+        "width=12000\nheight=12000\n[label.2]\nleft offset=0\ntop offset=0\nwidth=5\nheight=6\n"));
     EXPECT_EQ(LabelGeometry(ini, QStringLiteral("label.1"), 21500, 27900),
               (StockRect{8500, 13900, 20500, 25900}));
     EXPECT_EQ(LabelGeometry(ini, QStringLiteral("label.2"), 21500, 27900), (StockRect{0, 0, 5, 6}));
@@ -107,7 +108,8 @@ TEST_F(LabelStockTest, NoUsableLabelKeepsThePreviousSizes) {
 TEST_F(LabelStockTest, LabelsPastTheTwelfthAreIgnored) {
     QByteArray text = "[general]\nlabel number=1000000\n";
     for (int i = 1; i <= 13; ++i)
-        text += QStringLiteral("[label.%1]\nsource.1=cd disc\nwidth=%1\nheight=%1\n").arg(i).toLatin1();
+        text +=
+            QStringLiteral("[label.%1]\nsource.1=cd disc\nwidth=%1\nheight=%1\n").arg(i).toLatin1();
     text += "[label.13]\nsource.1=cd jewel back\nwidth=99\nheight=99\n";
     LabelStock back(kBackKind);
     ReadLabelStock(back, Write(text)); // its only label is the 13th

@@ -36,11 +36,19 @@ TEST(IniDocument, IntegerConversionFollowsDecimalRules) {
         const char* value;
         int expected;
     } const cases[] = {
-        {"", 30},           // empty keeps the default
-        {"42", 42},         {"  17", 17},     {"-5", -5},       {"+8", 8},
-        {"12abc", 12},      {"abc", 0},       {"- 3", 0},       {"3.9", 3},
-        {"0x10", 0},        {"99999999999", 2147483647},        {"-99999999999", -2147483647 - 1},
-        {"\"7\"", 7},       // quotes around a value are removed
+        {"", 30}, // empty keeps the default
+        {"42", 42},
+        {"  17", 17},
+        {"-5", -5},
+        {"+8", 8},
+        {"12abc", 12},
+        {"abc", 0},
+        {"- 3", 0},
+        {"3.9", 3},
+        {"0x10", 0},
+        {"99999999999", 2147483647},
+        {"-99999999999", -2147483647 - 1},
+        {"\"7\"", 7}, // quotes around a value are removed
     };
     for (const Case& c : cases) {
         const IniDocument ini = Parse(QByteArray("[s]\nk=") + c.value + "\n");
@@ -58,7 +66,9 @@ TEST(IniDocument, StringsAreCutAt1023Characters) {
 TEST(IniDocument, WritingOneKeyKeepsEveryOtherLine) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("t.ini"));
-    WriteTextFile(path, "; comment\r\n[General]\r\nUser=a\r\nOther = keep me\r\n\r\n[Print]\r\nOffset_X=1\r\n");
+    WriteTextFile(
+        path,
+        "; comment\r\n[General]\r\nUser=a\r\nOther = keep me\r\n\r\n[Print]\r\nOffset_X=1\r\n");
     IniFile file(path);
     ASSERT_TRUE(file.WriteString(u"general", u"User", QStringLiteral("b")));
     ASSERT_TRUE(file.WriteInt(u"General", u"Added", 5));

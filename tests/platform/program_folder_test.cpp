@@ -16,7 +16,8 @@ TEST(ProgramFolder, BuildTypeFoldersAreTrimmedCaseSensitively) {
         {"/opt/MYRELEASE", "/opt/MYRELEASE"},
     };
     for (const Case& c : cases)
-        EXPECT_EQ(TrimBuildTypeFolder(QString::fromLatin1(c.folder)), QString::fromLatin1(c.expected));
+        EXPECT_EQ(TrimBuildTypeFolder(QString::fromLatin1(c.folder)),
+                  QString::fromLatin1(c.expected));
 }
 
 TEST(ProgramFolder, LumvaneHomeOverridesTheExecutableFolder) {

@@ -168,8 +168,7 @@ public:
                 return Fail(out, "corrupted GIF");
             // No code yields more than 4096 pixels: refuse a picture its data
             // cannot fill before allocating it.
-            const uint64_t maxPixels =
-                (uint64_t(data.size()) * 8 / (minCodeSize + 1) + 1) * 4096;
+            const uint64_t maxPixels = (uint64_t(data.size()) * 8 / (minCodeSize + 1) + 1) * 4096;
             if (uint64_t(w) * h > maxPixels)
                 return Fail(out, "corrupted GIF");
             const int bits = tableSize <= 2 ? 1 : tableSize <= 16 ? 4 : 8;

@@ -70,13 +70,11 @@ void CDiscwrightApp::OpenOrReport(const QString& path) {
     QString error;
     if (m_doc->OnOpenDocument(path, &error)) {
         m_frame->Files().AddRecent(path);
-        m_frame->View()->OnUpdate();
         m_frame->UpdateTitle();
         m_frame->UpdateFaceInformation();
         return;
     }
     m_doc->OnNewDocument();
-    m_frame->View()->OnUpdate();
     m_frame->UpdateTitle();
     // Window-modal and not blocking, so the window is usable behind it.
     auto* box = new QMessageBox(

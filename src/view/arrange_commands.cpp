@@ -123,26 +123,22 @@ bool Centre(EditingHost& host, CentreAxis axis) {
 
 void ChangeStackOrder(EditingHost& host, StackMove move) {
     Face& face = host.Document().ActiveFace();
-    CBaseObject* target = host.PropertyObject();
-    Face::ObjectList& list = face.Objects();
-    const auto it = std::find_if(list.begin(), list.end(),
-                                 [target](const auto& owned) { return owned.get() == target; });
+    const CBaseObject* target = host.PropertyObject();
     // The background picture is never in the list, so it is never moved.
-    if (target != nullptr && it != list.end()) {
+    if (const int at = face.IndexOf(target); target != nullptr && at >= 0) {
+        const int last = int(face.Objects().size()) - 1;
         switch (move) {
         case StackMove::kToFront:
-            std::rotate(it, it + 1, list.end());
+            face.MoveObject(target, last);
             break;
         case StackMove::kToBack:
-            std::rotate(list.begin(), it, it + 1);
+            face.MoveObject(target, 0);
             break;
         case StackMove::kUp:
-            if (it + 1 != list.end())
-                std::iter_swap(it, it + 1);
+            face.MoveObject(target, at + 1);
             break;
         case StackMove::kDown:
-            if (it != list.begin())
-                std::iter_swap(it, it - 1);
+            face.MoveObject(target, at - 1);
             break;
         }
     }
@@ -154,15 +150,13 @@ bool CanDeleteSelection(EditingHost& host) {
 }
 
 bool DeleteSelection(EditingHost& host) {
-    Face& face = host.Document().ActiveFace();
-    if (face.Selection().empty())
+    CDiscwrightDoc& doc = host.Document();
+    if (doc.ActiveFace().Selection().empty())
         return false;
-    // The property bar lets go of its object before the object is destroyed.
     host.ShowInPropertyBar(nullptr);
-    const std::vector<CBaseObject*> doomed = face.Selection();
-    for (CBaseObject* object : doomed)
-        face.TakeObject(object); // the returned owner destroys it
-    face.Selection().clear();
+    // The document tells everyone holding one of the objects before it goes.
+    const std::vector<CBaseObject*> doomed = doc.ActiveFace().Selection();
+    doc.DeleteObjects(doc.ActiveFaceId(), doomed);
     FinishChange(host);
     return true;
 }

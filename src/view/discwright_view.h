@@ -49,6 +49,10 @@ enum ToolMode : int {
 // buffer, which holds the whole page, and copies the visible part to the
 // window. The view owns both images; the document owns the faces.
 //
+// The view follows the document's signals: a replaced content (New, Open,
+// undo) shows afresh, removed objects leave the tools first, a changed
+// selection or face is drawn again.
+//
 // Mouse input goes to the view's tools (one object per tool mode, owned by
 // the view); keys, the Object menu's commands and the context-menu request
 // are handled beside them in discwright_view_input.cpp.
@@ -162,6 +166,8 @@ protected:
 
 private:
     void InitTools();
+    // Follows the document's change signals.
+    void ListenToDocument();
     bool RunEditingCommand(int id);
     // Drops every tool's drag and hover state (the face or its content changed).
     void CancelTools();
@@ -183,7 +189,8 @@ private:
     QPoint m_bandDown;
     QPoint m_bandCurrent;
     int m_tool = kToolModeSelect;
-    bool m_onlyCopy = false; // the next paint copies the back buffer as it is
+    bool m_onlyCopy = false;      // the next paint copies the back buffer as it is
+    bool m_canvasPending = false; // the face changed; a refresh is queued
     QTimer m_animation;
 
     // One tool per tool mode (none for circular text, which is a command).

@@ -14,14 +14,14 @@ bool IsClipboardCommand(int id) {
     return id == kCut || id == kCopy || id == kPaste;
 }
 
-// Undo and redo replace the whole project, so the view shows it afresh.
+// Undo and redo replace the whole project; the view follows the document's
+// signal and shows it afresh.
 bool StepHistory(CDiscwrightView& view, bool back) {
     CDiscwrightDoc& doc = view.Document();
     QString error;
     const bool done = back ? doc.Undo(&error) : doc.Redo(&error);
     if (!done && !error.isEmpty())
         QMessageBox::warning(view.window(), QStringLiteral("Lumvane"), error);
-    view.OnUpdate();
     return done;
 }
 

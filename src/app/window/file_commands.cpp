@@ -39,7 +39,6 @@ bool FileCommands::New() {
     if (!SaveModified())
         return false;
     m_doc.OnNewDocument();
-    m_view.OnUpdate();
     Q_EMIT DocumentReplaced();
     return true;
 }
@@ -79,7 +78,6 @@ bool FileCommands::Load(const QString& path) {
         return false;
     }
     AddRecent(path);
-    m_view.OnUpdate();
     Q_EMIT DocumentReplaced();
     return true;
 }

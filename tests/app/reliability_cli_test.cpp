@@ -200,7 +200,7 @@ TEST_F(ReliabilityCli, KilledSavesLeaveTheOldOrTheNewFile) {
     QRandomGenerator random(12);
     clock.restart();
     int rounds = 0;
-    for (; rounds < 50 && clock.elapsed() < 120'000; ++rounds) {
+    for (; rounds < 50 && clock.elapsed() < 90'000; ++rounds) {
         const pid_t pid =
             SpawnLumvane({"convert", Native(sources[rounds % 2]), targetBytes}, program.Path());
         ASSERT_GT(pid, 0);

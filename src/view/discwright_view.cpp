@@ -316,25 +316,6 @@ void CDiscwrightView::SetTool(int tool) {
     Q_EMIT ToolChanged(tool);
 }
 
-bool CDiscwrightView::OnCommand(int id) {
-    switch (id) {
-    case kIdZoomIn:
-        ZoomIn();
-        return true;
-    case kIdZoomOut:
-        ZoomOut();
-        return true;
-    case kIdZoom100:
-        Zoom100();
-        return true;
-    case kIdShowGrid:
-        ToggleGrid();
-        return true;
-    default:
-        return RunEditingCommand(id);
-    }
-}
-
 void CDiscwrightView::OnUpdate() {
     CancelTools();
     RecalcLayout();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "command_rows.h"
 #include "editing_geometry.h"
 #include "editing_host.h"
 #include "platform/render_context.h"
@@ -97,9 +98,11 @@ public:
     int Tool() const { return m_tool; }
     void SetTool(int tool);
 
-    // Runs one of the ViewCommand commands or of the tool and object commands
-    // (CommandId: tools, circular text, select next, select all, lock); false
-    // for others and for commands that did nothing.
+    // The view's command table: zoom, grid, the tools, circular text, select
+    // next, select all and the image browser. The rows act on this view.
+    CommandRows ViewCommandRows();
+    // Runs a row of the view's table or the lock command (whose row the
+    // arrange table holds); false for others and for commands that did nothing.
     bool OnCommand(int id);
     bool IsGridChecked() const;
     // The menu and tool-bar state of a command OnCommand runs: false for
@@ -168,7 +171,7 @@ private:
     void InitTools();
     // Follows the document's change signals.
     void ListenToDocument();
-    bool RunEditingCommand(int id);
+    const CommandRow* FindCommand(int id);
     // Drops every tool's drag and hover state (the face or its content changed).
     void CancelTools();
     void UpdateCursor();
@@ -200,4 +203,5 @@ private:
     bool m_arrowMoved = false; // an arrow key moved objects since the last undo step
     int m_cursorKey = -1;      // what the cursor shows now
     ToolPrompts m_prompts;
+    CommandRows m_commandRows; // what OnCommand and CommandState look up
 };

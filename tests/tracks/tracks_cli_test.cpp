@@ -100,11 +100,7 @@ TEST_F(TracksCliTest, ApplyLeavesTheProjectAloneOnFailure) {
 }
 
 TEST_F(TracksCliTest, ApplyReplacesTheTrackListAndAlbumFields) {
-    const QString stocks = m_home.File(QStringLiteral("label stock/"));
-    DocumentSettings settings{stocks + "disc/plain paper(A4).ini",
-                              stocks + "front inside/Plain Paper (A4).ini",
-                              stocks + "back/Plain Paper(A4).ini"};
-    CDiscwrightDoc doc(settings);
+    CDiscwrightDoc doc(m_home.DefaultStocks());
     doc.Album().tracks = {TrackEntry{"old", "old", "1:00"}};
     const QString project = m_disc.filePath(QStringLiteral("p.dwp"));
     QString error;

@@ -9,7 +9,7 @@
 
 class ColourButton;
 class QComboBox;
-class QFontComboBox;
+class FontFaceList;
 class QHBoxLayout;
 class QLineEdit;
 class QMenu;
@@ -43,7 +43,7 @@ public:
     // text replaces it.
     void EditText(QWidget* dialogParent);
 
-    QFontComboBox* m_face;
+    FontFaceList* m_face;
     QComboBox* m_size;
     QToolButton* m_bold;
     QToolButton* m_italic;

@@ -62,8 +62,12 @@ bool CDiscwrightApp::InitInstance(const QString& fileArgument) {
     // and opens the file as File > Open would, asking first to save a modified
     // project, once no dialog or nested event loop is running.
     m_instance->SetFreeCheck(&IsWindowFree);
-    QObject::connect(m_instance.get(), &SingleInstance::RaiseRequested, m_frame.get(),
-                     &CMainFrame::BringToFront);
+    QObject::connect(m_instance.get(), &SingleInstance::RaiseRequested, m_frame.get(), [this] {
+        // The tip of the day would hold the file back; the user asked for the file.
+        if (auto* tips = m_frame->findChild<CTipOfTheDay*>())
+            tips->reject();
+        m_frame->BringToFront();
+    });
     QObject::connect(m_instance.get(), &SingleInstance::ActivationRequested, m_frame.get(),
                      [this](const QString& path) {
                          m_frame->BringToFront();

@@ -37,8 +37,8 @@ namespace {
 const QString kBarStateKey = QStringLiteral("barstate");
 // Where the object property bar floats until the window is placed, in screen pixels.
 constexpr QPoint kPropertiesBarPlace(250, 300);
-// Room between the window's bottom edge and the property bar under it, for
-// the bar's own title.
+// Room between the window's edge and the property bar beside it, for the
+// bar's own title.
 constexpr int kPropertiesBarGap = 32;
 } // namespace
 
@@ -210,20 +210,23 @@ void CMainFrame::RestoreLayout() {
 }
 
 void CMainFrame::PlacePropertiesBarClear() {
-    // Below the window when the screen has room there, else docked under the
-    // view: either way the face stays in sight.
+    // Under the window, else to its right, where the screen has room; on a
+    // screen too small for either, at the screen's bottom edge.
     const QScreen* screen = this->screen();
-    const QRect available = screen != nullptr ? screen->availableGeometry() : QRect();
+    if (screen == nullptr)
+        return;
+    const QRect available = screen->availableGeometry();
     const QRect window = frameGeometry().united(geometry());
     const QSize bar = m_properties->frameGeometry().size().expandedTo(m_properties->size());
-    const QPoint below(window.left(), window.bottom() + 1 + kPropertiesBarGap);
-    if (available.contains(QRect(below, bar))) {
-        m_properties->move(below);
-        return;
+    for (const QPoint place : {QPoint(window.left(), window.bottom() + 1 + kPropertiesBarGap),
+                               QPoint(window.right() + 1 + kPropertiesBarGap, window.top())}) {
+        if (available.contains(QRect(place, bar))) {
+            m_properties->move(place);
+            return;
+        }
     }
-    m_properties->setAllowedAreas(Qt::BottomDockWidgetArea);
-    m_properties->setFloating(false);
-    addDockWidget(Qt::BottomDockWidgetArea, m_properties);
+    m_properties->move(available.left() + kPropertiesBarGap,
+                       qMax(available.top(), available.bottom() + 1 - bar.height()));
 }
 
 void CMainFrame::SaveLayout() {

@@ -29,8 +29,8 @@ public:
 
     // Puts the window at the rectangle of the settings (no clamping to the
     // screen). At first start (no saved bar layout) the object property bar
-    // goes where it does not cover the face: under the window, or docked
-    // below the view when the screen has no room there.
+    // floats where it does not cover the face: under the window, or beside it
+    // when the screen has no room there.
     void PlaceFromSettings();
     // Shows, raises and focuses the window (another start asked for it).
     void BringToFront();

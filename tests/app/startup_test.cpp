@@ -148,9 +148,6 @@ ProcessResult RunSecondStart(const QStringList& args, const QString& home) {
 TEST_F(StartupTest, AHandOverWaitsForTheSaveQuestionAndSurvivesItsCancel) {
     CDiscwrightApp app;
     ASSERT_TRUE(app.InitInstance(QString()));
-    // The tip of the day is a dialog too: hand-overs wait until it closes.
-    if (auto* tips = app.MainFrame().findChild<QDialog*>(QStringLiteral("TipOfTheDay")))
-        tips->close();
     const QString project = m_program.File(QStringLiteral("handed.dwp"));
     ASSERT_TRUE(app.Document().OnSaveDocument(project, nullptr));
     app.Document().OnNewDocument();
@@ -198,7 +195,8 @@ TEST_F(StartupTest, AFirstInstanceThatDoesNotAnswerIsReportedAfterFiveSeconds) {
     const ProcessResult second = RunLumvane({}, m_program.Path(), 20000);
     EXPECT_TRUE(second.finished);
     EXPECT_EQ(second.exitCode, 1);
-    EXPECT_EQ(second.err, QByteArray("Lumvane is already running but does not answer.\n"));
+    EXPECT_TRUE(second.err.endsWith("Lumvane is already running but does not answer.\n"))
+        << second.err.toStdString();
     EXPECT_GE(clock.elapsed(), 4500);
     EXPECT_LT(clock.elapsed(), 15000);
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "font_face_list.h"
 #include "objects/logfont.h"
 #include "platform/unit_conversion.h"
 
@@ -9,7 +10,6 @@
 
 class ColourButton;
 class QComboBox;
-class FontFaceList;
 class QHBoxLayout;
 class QLineEdit;
 class QMenu;

@@ -110,7 +110,7 @@ TEST_F(TracksCliTest, ApplyReplacesTheTrackListAndAlbumFields) {
     WriteTextFile(json, kLookupJson);
     ProcessResult result = RunLumvane({"tracks", "apply", project, "--json", json}, m_home.Path());
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
-    CDiscwrightDoc reread(settings);
+    CDiscwrightDoc reread(m_home.DefaultStocks());
     ASSERT_TRUE(reread.OnOpenDocument(project, &error)) << error.toStdString();
     EXPECT_EQ(reread.Album().artist, u"Some Artist");
     EXPECT_EQ(reread.Album().year, u"1999");

@@ -126,7 +126,7 @@ TEST_F(PropertyBarTest, EditsReachTheObjectInOneUndoStep) {
     const Case cases[] = {
         {"text X", [](CPropertyBar& b) { Retype(b.m_textPanel->m_position->m_x, "2.5"); },
          [](const CText& t, const CShape&) { return t.m_x == 250; }},
-        {"text H", [](CPropertyBar& b) { Retype(b.m_textPanel->m_position->m_h, "9 mm"); },
+        {"text H", [](CPropertyBar& b) { Retype(b.m_textPanel->m_position->m_h, "9"); },
          [](const CText& t, const CShape&) { return t.m_height == -900; }},
         {"typing",
          [](CPropertyBar& b) { QTest::keyClicks(b.m_textPanel->m_controls->m_text, "!"); },
@@ -234,4 +234,12 @@ TEST(PositionFields, MillimetreTextBothWays) {
                  {"-1.5", -150},     {".5", 50},     {"", 0},      {"abc", 0}};
     for (const auto& c : typed)
         EXPECT_EQ(MillimetreHundredths(QLatin1String(c.typed)), c.hundredths) << c.typed;
+}
+
+TEST_F(PropertyBarTest, ATypedSizeShowsAgainInMillimetres) {
+    CText* text = Add(NewText(QStringLiteral("Hello")));
+    bar.ShowProperties(text);
+    Retype(bar.m_textPanel->m_position->m_w, "12,5");
+    EXPECT_EQ(text->m_width, 1250);
+    EXPECT_EQ(bar.m_textPanel->m_position->m_w->text(), QStringLiteral("12.50 mm"));
 }

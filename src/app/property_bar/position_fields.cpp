@@ -75,7 +75,11 @@ PositionFields::PositionFields(QWidget* parent)
     : QObject(parent), m_x(NewMillimetreEdit(parent, true)), m_y(NewMillimetreEdit(parent, true)),
       m_w(NewMillimetreEdit(parent, false)), m_h(NewMillimetreEdit(parent, false)) {
     for (QLineEdit* field : {m_x, m_y, m_w, m_h})
-        OnEdited(field, this, [this, field] { emit Edited(field); });
+        OnEdited(field, this, [this, field] {
+            // "10" typed shows as "10.00 mm", the value it stands for.
+            ShowMillimetres(field, MillimetreHundredths(field->text()));
+            emit Edited(field);
+        });
 }
 
 void PositionFields::AddTo(QHBoxLayout* layout) {

@@ -214,8 +214,8 @@ TEST_F(PropertyBarTest, RefreshValuesShowsTheMovedObject) {
     shape->m_x = 4000;
     shape->m_y = -1234;
     bar.RefreshValues();
-    EXPECT_EQ(bar.m_shapePanel->m_position->m_x->text(), "4000");
-    EXPECT_EQ(bar.m_shapePanel->m_position->m_y->text(), "1234");
+    EXPECT_EQ(bar.m_shapePanel->m_position->m_x->text(), "40.00 mm");
+    EXPECT_EQ(bar.m_shapePanel->m_position->m_y->text(), "12.34 mm");
 }
 
 TEST(PositionFields, MillimetreTextBothWays) {

@@ -16,7 +16,8 @@ std::unique_ptr<CBaseObject> LoadPictureFile(const QString& path, int left, int 
         // The metafile reader's reason is the one worth showing when the
         // file was meant to be a metafile.
         if (error && (path.endsWith(QLatin1String(".wmf"), Qt::CaseInsensitive) ||
-                      path.endsWith(QLatin1String(".emf"), Qt::CaseInsensitive)))
+                      path.endsWith(QLatin1String(".emf"), Qt::CaseInsensitive) ||
+                      path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)))
             *error = why;
         return nullptr;
     }

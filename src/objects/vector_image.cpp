@@ -1,5 +1,7 @@
 #include "vector_image.h"
 
+#include "platform/emf_recorder.h"
+
 #include <QFile>
 
 #include <cstring>
@@ -31,8 +33,7 @@ CVectorImage::CVectorImage(int x, int y) {
     m_height = 100;
 }
 
-bool CVectorImage::LoadMetafile(const QString& path, const UnitConversion& units,
-                                QString* error) {
+bool CVectorImage::LoadMetafile(const QString& path, const UnitConversion& units, QString* error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
@@ -52,6 +53,8 @@ bool CVectorImage::LoadMetafile(const QString& path, const UnitConversion& units
 
 bool CVectorImage::LoadMetafileBytes(QByteArrayView bytes, const UnitConversion& units,
                                      QString* error) {
+    if (LooksLikeSvg(bytes))
+        return LoadSvgBytes(bytes, units, error);
     PlaceableHeader placeable;
     QByteArray emf;
     QString message;
@@ -61,6 +64,25 @@ bool CVectorImage::LoadMetafileBytes(QByteArrayView bytes, const UnitConversion&
         return false;
     }
     return Take(placeable, std::move(emf), LooksLikeEnhancedMetafile(bytes), units);
+}
+
+bool CVectorImage::LooksLikeSvg(QByteArrayView bytes) {
+    // XML text (after any byte order mark and white space) naming an svg element.
+    const QByteArrayView head = bytes.first(std::min<qsizetype>(bytes.size(), 4096));
+    const QByteArrayView trimmed = head.trimmed();
+    return (trimmed.startsWith("<") || trimmed.startsWith("\xEF\xBB\xBF<")) &&
+           head.indexOf("<svg") >= 0;
+}
+
+bool CVectorImage::LoadSvgBytes(QByteArrayView svg, const UnitConversion& units, QString* error) {
+    QByteArray emf;
+    QString message;
+    if (!RecordSvgAsMetafile(svg, &emf, &message)) {
+        if (error)
+            *error = message;
+        return false;
+    }
+    return SetEnhancedMetafile(emf, units, error);
 }
 
 bool CVectorImage::SetEnhancedMetafile(QByteArrayView emf, const UnitConversion& units,
@@ -92,14 +114,15 @@ bool CVectorImage::Take(const PlaceableHeader& placeable, QByteArray emf, bool f
 
 QSize CVectorImage::NaturalPixelSize(const UnitConversion& units) const {
     // Screen dots per inch of the conversion (96 by default).
-    const long long dpi = (static_cast<long long>(units.pixels) * 2540 + units.units / 2) /
-                          std::max(1, units.units);
+    const long long dpi =
+        (static_cast<long long>(units.pixels) * 2540 + units.units / 2) / std::max(1, units.units);
     if (m_placeable.Present()) {
         const long long w = static_cast<long long>(m_placeable.Right()) - m_placeable.Left();
         const long long h = static_cast<long long>(m_placeable.Bottom()) - m_placeable.Top();
         const int u = m_placeable.UnitsPerInch();
         // Integer division, as the size is in whole pixels.
-        const QSize size = u != 0 ? QSize(int(dpi * w / u), int(h * dpi / u)) : QSize(int(w), int(h));
+        const QSize size =
+            u != 0 ? QSize(int(dpi * w / u), int(h * dpi / u)) : QSize(int(w), int(h));
         return size.width() > 0 && size.height() > 0 ? size : QSize();
     }
     if (!m_framedByEnhancedHeader || m_emf.isEmpty())

@@ -27,7 +27,7 @@ public:
     // A drop at a point: 100 x 100 until loading sets the natural size.
     CVectorImage(int x, int y);
 
-    // Reads a .wmf or .emf file into the picture and, on success, gives the
+    // Reads a .wmf, .emf or .svg file into the picture and, on success, gives the
     // object its natural size in units of `units`. A file that cannot be
     // opened or read as a metafile yields false (with `error` set) and
     // leaves the object as it was.
@@ -36,6 +36,10 @@ public:
     // The same from bytes already in memory (clipboard data, a gallery item).
     bool LoadMetafileBytes(QByteArrayView bytes, const UnitConversion& units = {},
                            QString* error = nullptr);
+    // An SVG drawing, recorded into an enhanced metafile at its natural size.
+    bool LoadSvgBytes(QByteArrayView svg, const UnitConversion& units = {},
+                      QString* error = nullptr);
+    static bool LooksLikeSvg(QByteArrayView bytes);
     // Takes an enhanced metafile made elsewhere (an SVG recording) with no
     // placeable header; false when the bytes are not one.
     bool SetEnhancedMetafile(QByteArrayView emf, const UnitConversion& units = {},
@@ -66,5 +70,5 @@ private:
     PlaceableHeader m_placeable;
     QByteArray m_emf;
     bool m_framedByEnhancedHeader = false; // the size comes from the EMF frame
-    QImage m_cache; // the picture played at the size last drawn on screen
+    QImage m_cache;                        // the picture played at the size last drawn on screen
 };

@@ -25,10 +25,8 @@ void CVectorImage::Draw(CDeviceContext& dc, int dx, int dy) {
     SaveRect();
     if (m_emf.isEmpty() || size.width() == 0 || size.height() == 0)
         return;
-    // A rectangle given with any corner first is filled as it lies.
-    const QRect target = QRect(at, QSize(std::abs(size.width()), std::abs(size.height())))
-                             .translated(size.width() < 0 ? size.width() : 0,
-                                         size.height() < 0 ? size.height() : 0);
+    // The object's top-left corner and its extent on the device.
+    const QRect target(at, QSize(std::abs(size.width()), std::abs(size.height())));
     QPainter& painter = dc.Painter();
     if (printing || target.width() > kMaxCachedSide || target.height() > kMaxCachedSide) {
         PlayEnhMetaFile(painter, m_emf, QRectF(target));

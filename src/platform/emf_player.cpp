@@ -39,8 +39,7 @@ Qt::BrushStyle Hatch(uint32_t hatch) {
 
 EmfPlayer::EmfPlayer(QPainter& painter, QByteArrayView emf, const QRectF& target)
     : m_painter(painter),
-      m_data(reinterpret_cast<const uint8_t*>(emf.data()), uint32_t(emf.size())),
-      m_target(target) {
+      m_data(reinterpret_cast<const uint8_t*>(emf.data()), uint32_t(emf.size())), m_target(target) {
 }
 
 EmfPlayReport EmfPlayer::Play() {
@@ -198,8 +197,7 @@ void EmfPlayer::ApplyComposition(bool forFill) {
     }
     m_painter.setCompositionMode(mode);
     // Raster operations on anti-aliased edges would leave fringes.
-    m_painter.setRenderHint(QPainter::Antialiasing,
-                            mode == QPainter::CompositionMode_SourceOver);
+    m_painter.setRenderHint(QPainter::Antialiasing, mode == QPainter::CompositionMode_SourceOver);
 }
 
 void EmfPlayer::FillDevicePath(const QPainterPath& device, const EmfBrush& brush) {
@@ -379,7 +377,8 @@ QPainterPath EmfPlayer::ArcPath(const QRectF& box, QPointF start, QPointF end, b
     // Angles of the rays through the two points, on the ellipse's own
     // parameter (y measured downward, as the figure is built).
     const auto angle = [&](QPointF p) {
-        return std::atan2(-(p.y() - c.y()) / (ry != 0 ? ry : 1), (p.x() - c.x()) / (rx != 0 ? rx : 1)) *
+        return std::atan2(-(p.y() - c.y()) / (ry != 0 ? ry : 1),
+                          (p.x() - c.x()) / (rx != 0 ? rx : 1)) *
                180 / M_PI;
     };
     const double a0 = angle(start), a1 = angle(end);

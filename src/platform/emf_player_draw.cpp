@@ -78,8 +78,7 @@ QString EmfPlayer::DecodeAnsi(QByteArrayView bytes) const {
 
 void EmfPlayer::Text(const RecordView& r, bool wide) {
     // EMRTEXT at 36: reference, count, offString, options, rectangle, offDx.
-    const uint32_t count = r.U32(44), offString = r.U32(48), options = r.U32(52),
-                   offDx = r.U32(72);
+    const uint32_t count = r.U32(44), offString = r.U32(48), options = r.U32(52), offDx = r.U32(72);
     if (!r.Has(offString, count, wide ? 2 : 1))
         return;
     QString text;
@@ -285,7 +284,8 @@ QImage EmfPlayer::Dib(const RecordView& r, uint32_t offBmi, uint32_t cbBmi, uint
                 break;
             case 16: {
                 const uint32_t p = uint32_t(row[2 * x] | (row[2 * x + 1] << 8));
-                out[x] = qRgb(MaskValue(p, masks[0]), MaskValue(p, masks[1]), MaskValue(p, masks[2]));
+                out[x] =
+                    qRgb(MaskValue(p, masks[0]), MaskValue(p, masks[1]), MaskValue(p, masks[2]));
                 break;
             }
             case 24:
@@ -424,12 +424,14 @@ void EmfPlayer::Blit(const RecordView& r, uint32_t type) {
         }
         alpha = true;
     }
+    // Alpha-blended pixels come premultiplied.
+    if (type == U_EMR_ALPHABLEND && alpha && image.format() == QImage::Format_ARGB32)
+        image.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
     // Source rectangles count rows from the bottom of a bottom-up bitmap;
     // the decoded image is top-down.
-    if ((type == U_EMR_STRETCHDIBITS || type == U_EMR_SETDIBITSTODEVICE) &&
-        r.I32(offBmi + 8) > 0)
+    if ((type == U_EMR_STRETCHDIBITS || type == U_EMR_SETDIBITSTODEVICE) && r.I32(offBmi + 8) > 0)
         source.moveTop(image.height() - source.top() - source.height());
     if (source.width() <= 0 || source.height() <= 0)
         source = image.rect();
-    DrawImage(image, dest, source, rop, alpha || type == U_EMR_ALPHABLEND);
+    DrawImage(image, dest, source, rop, alpha);
 }

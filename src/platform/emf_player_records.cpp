@@ -186,8 +186,8 @@ bool EmfPlayer::Record(uint32_t type, const RecordView& r) {
     case U_EMR_RECTANGLE:
     case U_EMR_ELLIPSE: {
         QPainterPath p;
-        const QRectF box = QRectF(QPointF(r.I32(8), r.I32(12)), QPointF(r.I32(16), r.I32(20)))
-                               .normalized();
+        const QRectF box =
+            QRectF(QPointF(r.I32(8), r.I32(12)), QPointF(r.I32(16), r.I32(20))).normalized();
         if (type == U_EMR_RECTANGLE)
             p.addRect(box);
         else

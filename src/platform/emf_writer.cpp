@@ -18,26 +18,26 @@ bool Fits16(QPoint p) {
 EmfWriter::EmfWriter(int dpi) : m_dpi(std::max(1, dpi)) {
     // The header: fields completed by Finish().
     Begin(U_EMR_HEADER);
-    PutRect(0, 0, -1, -1);             // bounds
-    PutRect(0, 0, -1, -1);             // frame
-    PutU32(U_ENHMETA_SIGNATURE);       // dSignature
-    PutU32(0x00010000);                // nVersion
-    PutU32(0);                         // nBytes
-    PutU32(0);                         // nRecords
-    PutU16(0);                         // nHandles
-    PutU16(0);                         // sReserved
-    PutU32(0);                         // nDescription
-    PutU32(0);                         // offDescription
-    PutU32(0);                         // nPalEntries
-    PutI32(m_dpi * 10);                // szlDevice: a ten-inch square
-    PutI32(m_dpi * 10);                //
-    PutI32(254);                       // szlMillimeters
-    PutI32(254);                       //
-    PutU32(0);                         // cbPixelFormat
-    PutU32(0);                         // offPixelFormat
-    PutU32(0);                         // bOpenGL
-    PutI32(254000);                    // szlMicrometers
-    PutI32(254000);                    //
+    PutRect(0, 0, -1, -1);       // bounds
+    PutRect(0, 0, -1, -1);       // frame
+    PutU32(U_ENHMETA_SIGNATURE); // dSignature
+    PutU32(0x00010000);          // nVersion
+    PutU32(0);                   // nBytes
+    PutU32(0);                   // nRecords
+    PutU16(0);                   // nHandles
+    PutU16(0);                   // sReserved
+    PutU32(0);                   // nDescription
+    PutU32(0);                   // offDescription
+    PutU32(0);                   // nPalEntries
+    PutI32(m_dpi * 10);          // szlDevice: a ten-inch square
+    PutI32(m_dpi * 10);          //
+    PutI32(254);                 // szlMillimeters
+    PutI32(254);                 //
+    PutU32(0);                   // cbPixelFormat
+    PutU32(0);                   // offPixelFormat
+    PutU32(0);                   // bOpenGL
+    PutI32(254000);              // szlMicrometers
+    PutI32(254000);              //
     End();
 }
 
@@ -144,8 +144,8 @@ void EmfWriter::Font(uint32_t handle, int32_t height, int32_t width, int32_t esc
     End();
 }
 
-void EmfWriter::TextW(QPoint reference, const QString& text, uint32_t options,
-                      const EmfRect& rect, const std::vector<int32_t>& advances) {
+void EmfWriter::TextW(QPoint reference, const QString& text, uint32_t options, const EmfRect& rect,
+                      const std::vector<int32_t>& advances) {
     Begin(U_EMR_EXTTEXTOUTW);
     PutRect(0, 0, -1, -1); // bounds
     PutU32(U_GM_COMPATIBLE);
@@ -171,13 +171,12 @@ void EmfWriter::TextW(QPoint reference, const QString& text, uint32_t options,
     End();
 }
 
-void EmfWriter::StretchDib(int32_t x, int32_t y, int32_t cx, int32_t cy, int32_t xSrc,
-                           int32_t ySrc, int32_t cxSrc, int32_t cySrc, uint32_t usage,
-                           uint32_t rop, QByteArrayView dib) {
+void EmfWriter::StretchDib(int32_t x, int32_t y, int32_t cx, int32_t cy, int32_t xSrc, int32_t ySrc,
+                           int32_t cxSrc, int32_t cySrc, uint32_t usage, uint32_t rop,
+                           QByteArrayView dib) {
     uint32_t headerAndColours = 0;
-    const uint64_t size =
-        PackedDibSize(reinterpret_cast<const uint8_t*>(dib.data()), uint64_t(dib.size()), usage,
-                      &headerAndColours);
+    const uint64_t size = PackedDibSize(reinterpret_cast<const uint8_t*>(dib.data()),
+                                        uint64_t(dib.size()), usage, &headerAndColours);
     Begin(U_EMR_STRETCHDIBITS);
     PutRect(0, 0, -1, -1);
     PutI32(x);
@@ -189,12 +188,12 @@ void EmfWriter::StretchDib(int32_t x, int32_t y, int32_t cx, int32_t cy, int32_t
     constexpr uint32_t kFixed = 80;
     const uint32_t bmi = size ? headerAndColours : 0;
     const uint32_t bits = size ? uint32_t(size - headerAndColours) : 0;
-    PutU32(size ? kFixed : 0);                              // offBmiSrc
-    PutU32(bmi);                                            // cbBmiSrc
-    PutU32(size ? kFixed + ((bmi + 3) & ~3u) : 0);          // offBitsSrc
-    PutU32(bits);                                           // cbBitsSrc
-    PutU32(usage);                                          // iUsageSrc
-    PutU32(rop);                                            // dwRop
+    PutU32(size ? kFixed : 0);                     // offBmiSrc
+    PutU32(bmi);                                   // cbBmiSrc
+    PutU32(size ? kFixed + ((bmi + 3) & ~3u) : 0); // offBitsSrc
+    PutU32(bits);                                  // cbBitsSrc
+    PutU32(usage);                                 // iUsageSrc
+    PutU32(rop);                                   // dwRop
     PutI32(cx);
     PutI32(cy);
     if (size) {

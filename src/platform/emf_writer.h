@@ -64,8 +64,7 @@ public:
                const std::vector<int32_t>& advances);
     // STRETCHDIBITS of a packed DIB (info header, colours, then pixels).
     void StretchDib(int32_t x, int32_t y, int32_t cx, int32_t cy, int32_t xSrc, int32_t ySrc,
-                    int32_t cxSrc, int32_t cySrc, uint32_t usage, uint32_t rop,
-                    QByteArrayView dib);
+                    int32_t cxSrc, int32_t cySrc, uint32_t usage, uint32_t rop, QByteArrayView dib);
 
     // Where the next record starts, and overwriting a 32-bit field written
     // earlier (for values known only at the end).

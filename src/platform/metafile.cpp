@@ -23,8 +23,8 @@ bool Fail(QString* error, const QString& text) {
 // The length of the metafile that starts at `start` found by walking its
 // records to the end record, or 0 when a record runs past the data first.
 qsizetype WalkToEndRecord(QByteArrayView data, qsizetype start) {
-    const qsizetype headerWords = qsizetype(uint16_t(data[start + 2] & 0xFF) |
-                                            uint16_t((data[start + 3] & 0xFF) << 8));
+    const qsizetype headerWords =
+        qsizetype(uint16_t(data[start + 2] & 0xFF) | uint16_t((data[start + 3] & 0xFF) << 8));
     qsizetype pos = start + std::max<qsizetype>(headerWords * 2, kWmfHeaderSize);
     while (pos + 6 <= data.size()) {
         const RecordView rec = View(data.sliced(pos));
@@ -92,13 +92,13 @@ bool ReadWindowsMetafile(QByteArrayView file, WindowsMetafile* out, QString* err
     else if (declared >= kWmfHeaderSize)
         length = WalkToEndRecord(file, start);
     if (length == 0)
-        return Fail(error,
-                    declared < kWmfHeaderSize
-                        ? QStringLiteral("the metafile's size field is too small (%1 bytes)")
-                              .arg(declared)
-                        : QStringLiteral("the metafile is cut short: %1 bytes declared, %2 present")
-                              .arg(declared)
-                              .arg(file.size() - start));
+        return Fail(
+            error,
+            declared < kWmfHeaderSize
+                ? QStringLiteral("the metafile's size field is too small (%1 bytes)").arg(declared)
+                : QStringLiteral("the metafile is cut short: %1 bytes declared, %2 present")
+                      .arg(declared)
+                      .arg(file.size() - start));
     out->bytes = file.sliced(start, length).toByteArray();
     return true;
 }
@@ -117,8 +117,7 @@ EmfHeader ParseEmfHeader(QByteArrayView emf) {
     return h;
 }
 
-bool ReadEnhancedMetafile(QByteArrayView data, QByteArray* out, EmfHeader* header,
-                          QString* error) {
+bool ReadEnhancedMetafile(QByteArrayView data, QByteArray* out, EmfHeader* header, QString* error) {
     const RecordView v = View(data);
     if (!LooksLikeEnhancedMetafile(data))
         return Fail(error, QStringLiteral("not an enhanced metafile"));

@@ -78,8 +78,7 @@ struct EmfHeader {
 // reads its header. `out` receives the bytes up to and including the end
 // record. False with `error` set when the header is not an enhanced
 // metafile's or a record runs past the data or there is no end record.
-bool ReadEnhancedMetafile(QByteArrayView data, QByteArray* out, EmfHeader* header,
-                          QString* error);
+bool ReadEnhancedMetafile(QByteArrayView data, QByteArray* out, EmfHeader* header, QString* error);
 
 // The header of bytes that ReadEnhancedMetafile accepted (or our writers made).
 EmfHeader ParseEmfHeader(QByteArrayView emf);

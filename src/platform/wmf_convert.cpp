@@ -163,8 +163,8 @@ void Converter::ArcLike(uint32_t type) {
     m_out.End();
 }
 
-void Converter::Dib(uint64_t offset, int x, int y, int cx, int cy, int xs, int ys, int cxs,
-                    int cys, uint32_t usage, uint32_t rop) {
+void Converter::Dib(uint64_t offset, int x, int y, int cx, int cy, int xs, int ys, int cxs, int cys,
+                    uint32_t usage, uint32_t rop) {
     if (!m_rec.Has(offset, 0))
         return;
     Include(x, y);
@@ -561,8 +561,8 @@ bool Converter::Record(const RecordView& r, uint16_t function) {
         m_out.PutU32(uint32_t(size - head));
         m_out.PutBytes(QByteArrayView(reinterpret_cast<const char*>(dib.Data()), head));
         m_out.Align4();
-        m_out.PutBytes(
-            QByteArrayView(reinterpret_cast<const char*>(dib.Data()) + head, qsizetype(size - head)));
+        m_out.PutBytes(QByteArrayView(reinterpret_cast<const char*>(dib.Data()) + head,
+                                      qsizetype(size - head)));
         m_out.End();
         break;
     }
@@ -591,8 +591,7 @@ bool Converter::Record(const RecordView& r, uint16_t function) {
         break;
     }
     case kSelectPalette:
-        if (need(1) && ValidSlot(r.U16(6)) &&
-            m_slots[r.U16(6)].kind == Slot::Kind::Object)
+        if (need(1) && ValidSlot(r.U16(6)) && m_slots[r.U16(6)].kind == Slot::Kind::Object)
             m_out.OneU32(U_EMR_SELECTPALETTE, uint32_t(r.U16(6)) + 1);
         break;
     case kRealizePalette:

@@ -66,7 +66,8 @@ void PasteText(EditingHost& host, const QString& text) {
 }
 
 // Metafile formats other programs put on the clipboard, richest first.
-const char* const kMetafileFormats[] = {"image/emf", "image/x-emf", "image/wmf", "image/x-wmf"};
+const char* const kMetafileFormats[] = {"image/emf", "image/x-emf", "image/wmf", "image/x-wmf",
+                                        "image/svg+xml"};
 
 bool HasMetafile(const QMimeData& data) {
     for (const char* format : kMetafileFormats)
@@ -152,9 +153,8 @@ std::unique_ptr<CImage> MakePictureFromClipboardImage(const QImage& image) {
 bool CanPaste() {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* data = clipboard != nullptr ? clipboard->mimeData() : nullptr;
-    return data != nullptr &&
-           (data->hasFormat(kClipboardFormat) || HasMetafile(*data) || data->hasText() ||
-            data->hasImage());
+    return data != nullptr && (data->hasFormat(kClipboardFormat) || HasMetafile(*data) ||
+                               data->hasText() || data->hasImage());
 }
 
 bool Paste(EditingHost& host, const CommandPrompts& prompts,

@@ -3,6 +3,7 @@
 #include "metafile_builder.h"
 
 #include "platform/emf_player.h"
+#include "platform/emf_recorder.h"
 #include "platform/emf_writer.h"
 #include "platform/metafile.h"
 
@@ -60,7 +61,7 @@ double Mismatch(const QImage& a, const QImage& b, const std::vector<QRect>& igno
 
 struct ReferenceCase {
     const char* file;
-    const char* reference; // ref_<reference>_1x.png and _2x.png
+    const char* reference;      // ref_<reference>_1x.png and _2x.png
     std::vector<QRect> ignored; // at zoom 1.0
     const char* what;
 };
@@ -74,11 +75,15 @@ TEST_P(ReferenceRendering, MatchesTheIndependentRendererAtZoomOneAndTwo) {
     PlaceableHeader placeable;
     QByteArray emf;
     QString error;
-    ASSERT_TRUE(ReadMetafileFile(file.readAll(), &placeable, &emf, &error)) << error.toStdString();
+    const QByteArray bytes = file.readAll();
+    // SVG drawings are recorded into an enhanced metafile first.
+    if (QLatin1String(c.file).endsWith(QLatin1String(".svg")))
+        ASSERT_TRUE(RecordSvgAsMetafile(bytes, &emf, &error)) << error.toStdString();
+    else
+        ASSERT_TRUE(ReadMetafileFile(bytes, &placeable, &emf, &error)) << error.toStdString();
     for (int zoom : {1, 2}) {
-        const QImage reference(DataFile(QStringLiteral("ref_%1_%2x.png")
-                                            .arg(QLatin1String(c.reference))
-                                            .arg(zoom)));
+        const QImage reference(
+            DataFile(QStringLiteral("ref_%1_%2x.png").arg(QLatin1String(c.reference)).arg(zoom)));
         ASSERT_FALSE(reference.isNull());
         EmfPlayReport report;
         const QImage played = Play(emf, reference.size(), &report);
@@ -99,19 +104,48 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ReferenceCase{"logo_inkscape.emf", "logo_inkscape_emf", {}, "shapes, outline, colours"},
         ReferenceCase{"logo_inkscape.wmf", "logo_inkscape_wmf", {}, "converted Windows metafile"},
-        ReferenceCase{"logo_libreoffice.wmf", "logo_libreoffice_wmf", {},
+        ReferenceCase{"logo_libreoffice.wmf",
+                      "logo_libreoffice_wmf",
+                      {},
                       "converted Windows metafile with a placeable header"},
-        ReferenceCase{"text_libreoffice.emf", "text_libreoffice_emf", {},
-                      "text position, size and colour"},
+        ReferenceCase{
+            "text_libreoffice.emf", "text_libreoffice_emf", {}, "text position, size and colour"},
         // The reference renderer leaves gnuplot's last box and the legend
         // sample unfilled; axes, labels, title, bars and the line must match.
         ReferenceCase{"chart_gnuplot.emf",
                       "chart_gnuplot_emf",
                       {QRect(225, 100, 52, 100), QRect(236, 24, 42, 16)},
-                      "axes, tick labels, title, bars, line"}),
+                      "axes, tick labels, title, bars, line"},
+        ReferenceCase{"logo.svg", "logo_svg", {}, "SVG shapes recorded as path records"},
+        ReferenceCase{"badge.svg",
+                      "badge_svg",
+                      {},
+                      "SVG gradient and half-transparent fill as bitmap patches, curve, outline"}),
     [](const testing::TestParamInfo<ReferenceCase>& info) {
         return std::string(info.param.reference);
     });
+
+TEST(EmfRecorder, PlainFillsArePathsAndGradientsArePatches) {
+    QFile file(DataFile(QStringLiteral("badge.svg")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray emf;
+    QString error;
+    ASSERT_TRUE(RecordSvgAsMetafile(file.readAll(), &emf, &error));
+    QByteArray stored;
+    EmfHeader header;
+    ASSERT_TRUE(ReadEnhancedMetafile(emf, &stored, &header, &error)) << error.toStdString();
+    // 160 x 120 pixels at 96 dots per inch.
+    EXPECT_EQ(header.frame.right + 1, 160 * 2540 / 96);
+    EXPECT_EQ(header.frame.bottom + 1, 120 * 2540 / 96);
+    int fills = 0, patches = 0;
+    for (qsizetype pos = 0; pos + 8 <= emf.size(); pos += U32At(emf, pos + 4)) {
+        fills += U32At(emf, pos) == U_EMR_FILLPATH;
+        patches += U32At(emf, pos) == U_EMR_ALPHABLEND;
+    }
+    EXPECT_GE(fills, 3);   // background, circle and its outline, curve
+    EXPECT_EQ(patches, 2); // the gradient and the half-transparent rectangle
+    EXPECT_FALSE(RecordSvgAsMetafile("<svg broken", &emf, &error));
+}
 
 // A small picture of 100 x 100 reference pixels whose records `body` writes.
 QByteArray Picture(const std::function<void(EmfWriter&)>& body) {
@@ -145,8 +179,10 @@ TEST(EmfPlayer, MappingStateAndClipping) {
         QPoint probe; // in the 200 x 200 target (twice the reference size)
         QRgb expected;
     } cases[] = {
-        {"plain rectangle", [](EmfWriter& w) { Brush(w, 1, 0xFF), Rect(w, 10, 10, 50, 50); },
-         {60, 60}, red},
+        {"plain rectangle",
+         [](EmfWriter& w) { Brush(w, 1, 0xFF), Rect(w, 10, 10, 50, 50); },
+         {60, 60},
+         red},
         {"anisotropic window onto the viewport",
          [](EmfWriter& w) {
              w.OneU32(U_EMR_SETMAPMODE, U_MM_ANISOTROPIC);
@@ -154,14 +190,16 @@ TEST(EmfPlayer, MappingStateAndClipping) {
              w.TwoI32(U_EMR_SETVIEWPORTEXTEX, 100, 100);
              Brush(w, 1, 0xFF), Rect(w, 500, 500, 1000, 1000);
          },
-         {150, 150}, red},
+         {150, 150},
+         red},
         {"high metric mode: y grows upward",
          [](EmfWriter& w) {
              w.OneU32(U_EMR_SETMAPMODE, U_MM_HIMETRIC);
              w.TwoI32(U_EMR_SETVIEWPORTORGEX, 0, 100);
              Brush(w, 1, 0xFF), Rect(w, 0, 0, 1000, 1000); // 10 mm up from the bottom
          },
-         {20, 190}, red},
+         {20, 190},
+         red},
         {"world transform moves the figure",
          [](EmfWriter& w) {
              w.Begin(U_EMR_SETWORLDTRANSFORM);
@@ -170,7 +208,8 @@ TEST(EmfPlayer, MappingStateAndClipping) {
              w.End();
              Brush(w, 1, 0xFF), Rect(w, 0, 0, 20, 20);
          },
-         {110, 20}, red},
+         {110, 20},
+         red},
         {"restored state drops the later brush",
          [](EmfWriter& w) {
              Brush(w, 1, 0xFF);
@@ -179,7 +218,8 @@ TEST(EmfPlayer, MappingStateAndClipping) {
              w.OneU32(U_EMR_RESTOREDC, uint32_t(-1));
              Rect(w, 0, 0, 100, 100);
          },
-         {100, 100}, red},
+         {100, 100},
+         red},
         {"excluded clip rectangle stays white",
          [](EmfWriter& w) {
              w.Begin(U_EMR_EXCLUDECLIPRECT);
@@ -187,7 +227,8 @@ TEST(EmfPlayer, MappingStateAndClipping) {
              w.End();
              Brush(w, 1, 0xFF), Rect(w, 0, 0, 100, 100);
          },
-         {100, 100}, white},
+         {100, 100},
+         white},
         {"path filled through the clip path",
          [](EmfWriter& w) {
              w.Simple(U_EMR_BEGINPATH);
@@ -196,7 +237,8 @@ TEST(EmfPlayer, MappingStateAndClipping) {
              w.OneU32(U_EMR_SELECTCLIPPATH, U_RGN_COPY);
              Brush(w, 1, 0xFF0000), Rect(w, 0, 0, 100, 100);
          },
-         {150, 100}, white},
+         {150, 100},
+         white},
         {"blue inside the clip path",
          [](EmfWriter& w) {
              w.Simple(U_EMR_BEGINPATH);
@@ -205,7 +247,8 @@ TEST(EmfPlayer, MappingStateAndClipping) {
              w.OneU32(U_EMR_SELECTCLIPPATH, U_RGN_COPY);
              Brush(w, 1, 0xFF0000), Rect(w, 0, 0, 100, 100);
          },
-         {50, 100}, blue},
+         {50, 100},
+         blue},
     };
     for (const auto& c : cases) {
         const QImage image = Play(Picture(c.body), {200, 200});
@@ -280,7 +323,8 @@ TEST(EmfPlayer, HostileRecordsAreSkippedAndNothingElseBreaks) {
     Play(QByteArray("not a metafile, not at all, really not"), {10, 10}, &report);
     EXPECT_FALSE(report.ok);
     // A metafile cut in its end record plays what comes before.
-    const QByteArray whole = Picture([](EmfWriter& w) { Brush(w, 1, 0xFF), Rect(w, 0, 0, 100, 100); });
+    const QByteArray whole =
+        Picture([](EmfWriter& w) { Brush(w, 1, 0xFF), Rect(w, 0, 0, 100, 100); });
     const QImage cut = Play(whole.left(whole.size() - 10), {20, 20}, &report);
     EXPECT_TRUE(report.ok);
     EXPECT_EQ(cut.pixel(10, 10), qRgb(255, 0, 0));

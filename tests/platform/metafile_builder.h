@@ -30,8 +30,8 @@ struct WmfBuilder {
     // The 18-byte header and the records; `extraWords` added to the size field.
     QByteArray Metafile(int extraWords = 0) const {
         QByteArray out;
-        Put16(out, 1);  // type: in memory
-        Put16(out, 9);  // header size in words
+        Put16(out, 1); // type: in memory
+        Put16(out, 9); // header size in words
         Put16(out, 0x0300);
         Put32(out, uint32_t((18 + records.size()) / 2 + extraWords));
         Put16(out, 8);  // objects

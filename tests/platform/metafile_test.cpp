@@ -44,11 +44,11 @@ qsizetype FindRecord(const QByteArray& emf, uint32_t wanted) {
 // A small drawing: a window, a pen, a rectangle, a triangle.
 WmfBuilder Drawing() {
     WmfBuilder b;
-    b.Record(0x020B, {0, 0})                 // SETWINDOWORG y, x
-        .Record(0x020C, {720, 1440})         // SETWINDOWEXT y, x
-        .Record(0x02FA, {0, 10, 0, 0xFF, 0}) // CREATEPENINDIRECT solid, 10 wide, red
-        .Record(0x012D, {0})                 // SELECTOBJECT 0
-        .Record(0x041B, {700, 1400, 20, 40}) // RECTANGLE bottom, right, top, left
+    b.Record(0x020B, {0, 0})                        // SETWINDOWORG y, x
+        .Record(0x020C, {720, 1440})                // SETWINDOWEXT y, x
+        .Record(0x02FA, {0, 10, 0, 0xFF, 0})        // CREATEPENINDIRECT solid, 10 wide, red
+        .Record(0x012D, {0})                        // SELECTOBJECT 0
+        .Record(0x041B, {700, 1400, 20, 40})        // RECTANGLE bottom, right, top, left
         .Record(0x0324, {3, 0, 0, 100, 0, 50, 80}); // POLYGON of three points
     return b;
 }
@@ -187,14 +187,13 @@ TEST(WindowsMetafileConvert, DamagedRecords) {
         {"zero-size record", WmfBuilder().RawRecord(0, 0x041B, {}).End(), false, 0},
         {"record running past the end",
          WmfBuilder().RawRecord(500, 0x041B, QByteArray(8, '\0')).End(), false, 0},
-        {"object index out of range",
-         WmfBuilder().Record(0x012D, {7}).Record(0x01F0, {300}).End(), true,
-         U_EMR_SELECTOBJECT},
+        {"object index out of range", WmfBuilder().Record(0x012D, {7}).Record(0x01F0, {300}).End(),
+         true, U_EMR_SELECTOBJECT},
         {"poly-polygon counts beyond the record",
          WmfBuilder().Record(0x0538, {2, 30000, 30000, 0, 0, 10, 10}).End(), true,
          U_EMR_POLYPOLYGON16},
-        {"polygon count beyond the record", WmfBuilder().Record(0x0324, {5000, 1, 2}).End(),
-         true, U_EMR_POLYGON16},
+        {"polygon count beyond the record", WmfBuilder().Record(0x0324, {5000, 1, 2}).End(), true,
+         U_EMR_POLYGON16},
         {"bitmap whose header lies about its size",
          WmfBuilder().RawRecord(uint32_t(3 + stretchDib.size() / 2), 0x0F43, stretchDib).End(),
          true, U_EMR_STRETCHDIBITS},

@@ -44,8 +44,8 @@ public:
         // sensible resolution; anything else must be an enhanced metafile.
         const uint16_t upi = placeable.UnitsPerInch();
         const bool isPlaceable = placeable.Present() &&
-                                 placeable.Checksum() == placeable.ComputedChecksum() &&
-                                 upi >= 1 && upi <= 2540;
+                                 placeable.Checksum() == placeable.ComputedChecksum() && upi >= 1 &&
+                                 upi <= 2540;
         QByteArray emf;
         int64_t width = 0, height = 0;
         if (isPlaceable) {

@@ -10,6 +10,7 @@ QStringList ImageFileFilters() {
         QStringLiteral("Tiff files (*.tif *.tiff)"), QStringLiteral("Ico files (*.ico)"),
         QStringLiteral("Tga files (*.tga)"),         QStringLiteral("Pcx files (*.pcx)"),
         QStringLiteral("Wmf files (*.wmf)"),         QStringLiteral("Emf files (*.emf)"),
+        QStringLiteral("Svg files (*.svg)"),
     };
 }
 

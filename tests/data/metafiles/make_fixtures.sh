@@ -23,3 +23,12 @@ for f in text_libreoffice.emf logo_libreoffice.wmf chart_gnuplot.emf logo_inksca
   inkscape "$f" --export-type=png --export-dpi=192 --export-background=white \
     --export-background-opacity=1 --export-filename="ref_${b}_2x.png"
 done
+
+# SVG drawings (recorded into enhanced metafiles by Lumvane) against Inkscape's
+# own rendering of the SVG.
+for f in logo badge; do
+  inkscape "$f.svg" --export-type=png --export-background=white --export-background-opacity=1 \
+    --export-filename="ref_${f}_svg_1x.png"
+  inkscape "$f.svg" --export-type=png --export-dpi=192 --export-background=white \
+    --export-background-opacity=1 --export-filename="ref_${f}_svg_2x.png"
+done

@@ -121,8 +121,8 @@ TEST(VectorImage, PlaysIntoItsZoomedRectangle) {
     for (float zoom : {1.0f, 2.0f}) {
         const QImage image = PaintObject(v, AtZoom(zoom));
         const int x0 = int(38 * zoom), w = int(96 * zoom), h = int(48 * zoom);
-        EXPECT_EQ(Pixel(image, x0 + 2, x0 + 2), 0x0000FFu) << zoom; // red in BGR order
-        EXPECT_EQ(Pixel(image, x0 + w - 3, x0 + h - 3), 0x0000FFu) << zoom;
+        EXPECT_EQ(Pixel(image, x0 + 2, x0 + 2), 0xFF0000u) << zoom; // red
+        EXPECT_EQ(Pixel(image, x0 + w - 3, x0 + h - 3), 0xFF0000u) << zoom;
         EXPECT_EQ(Pixel(image, x0 + w + 3, x0 + 2), 0xFFFFFFu) << zoom;
         EXPECT_EQ(Pixel(image, x0 + 2, x0 + h + 3), 0xFFFFFFu) << zoom;
     }

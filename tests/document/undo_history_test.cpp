@@ -1,6 +1,7 @@
 #include "document/discwright_doc.h"
 #include "objects/image.h"
 #include "objects/shape.h"
+#include "support/picture_test_access.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -40,7 +41,7 @@ protected:
         auto picture = std::make_unique<CImage>();
         picture->m_width = 100;
         picture->m_height = -100;
-        picture->m_encodedRecord = encoded;
+        PictureTestAccess::SetRecord(*picture, encoded);
         return picture;
     }
 
@@ -164,7 +165,7 @@ TEST_F(UndoTest, LargePictureRecordsRestoreThroughSharedPieces) {
     doc.SetActiveFace(kBackFace);
     const QByteArray big(200000, 'j');
     auto picture = Picture("");
-    picture->m_encodedRecord = big;
+    PictureTestAccess::SetRecord(*picture, big);
     doc.SetBackground(std::move(picture));
     AddShape(1);
     doc.SetBackground(Picture("other"));

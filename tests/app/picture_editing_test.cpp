@@ -24,7 +24,6 @@ std::unique_ptr<CImage> Picture(int w, int h) {
 } // namespace
 
 TEST(PictureEditing, RotationsTurnThePictureAndItsSizeUnlessBackground) {
-    PictureEditing& editing = DefaultPictureEditing();
     for (PictureEffect effect : {PictureEffect::kRotateLeft, PictureEffect::kRotateRight}) {
         auto picture = Picture(4000, 3000);
         picture->RunEffect(effect);

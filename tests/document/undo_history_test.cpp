@@ -147,16 +147,16 @@ TEST_F(UndoTest, BackgroundsComeBackWithUndoAndRedo) {
     EXPECT_EQ(front.Background(), second);
     ASSERT_TRUE(doc.Undo());
     ASSERT_NE(front.Background(), nullptr);
-    EXPECT_EQ(front.Background()->m_encodedRecord, QByteArray("first"));
+    EXPECT_EQ(front.Background()->EncodedRecord(), QByteArray("first"));
     EXPECT_EQ(front.Background()->m_isBackground, 1);
     ASSERT_TRUE(doc.Undo());
     EXPECT_EQ(front.Background(), nullptr);
 
     ASSERT_TRUE(doc.Redo());
     ASSERT_NE(front.Background(), nullptr);
-    EXPECT_EQ(front.Background()->m_encodedRecord, QByteArray("first"));
+    EXPECT_EQ(front.Background()->EncodedRecord(), QByteArray("first"));
     ASSERT_TRUE(doc.Redo());
-    EXPECT_EQ(front.Background()->m_encodedRecord, QByteArray("second"));
+    EXPECT_EQ(front.Background()->EncodedRecord(), QByteArray("second"));
     ASSERT_TRUE(doc.Redo());
     EXPECT_EQ(Xs(kFrontFace), std::vector<int>{5});
 }
@@ -172,10 +172,10 @@ TEST_F(UndoTest, LargePictureRecordsRestoreThroughSharedPieces) {
     AddShape(2);
     ASSERT_TRUE(doc.Undo());
     ASSERT_NE(doc.GetFace(kBackFace).Background(), nullptr);
-    EXPECT_EQ(doc.GetFace(kBackFace).Background()->m_encodedRecord, big);
+    EXPECT_EQ(doc.GetFace(kBackFace).Background()->EncodedRecord(), big);
     EXPECT_EQ(Xs(kBackFace), std::vector<int>{1});
     ASSERT_TRUE(doc.Redo());
-    EXPECT_EQ(doc.GetFace(kBackFace).Background()->m_encodedRecord, QByteArray("other"));
+    EXPECT_EQ(doc.GetFace(kBackFace).Background()->EncodedRecord(), QByteArray("other"));
 }
 
 TEST_F(UndoTest, AFailedRestoreChangesNothing) {
@@ -188,7 +188,7 @@ TEST_F(UndoTest, AFailedRestoreChangesNothing) {
     QString error;
     EXPECT_FALSE(doc.Undo(&error));
     EXPECT_TRUE(error.contains(QLatin1String("CImage"))) << error.toStdString();
-    EXPECT_EQ(back.Background()->m_encodedRecord, QByteArray("second"));
+    EXPECT_EQ(back.Background()->EncodedRecord(), QByteArray("second"));
     EXPECT_EQ(Xs(), std::vector<int>{7});
     EXPECT_EQ(doc.UndoCount(), 3);
     EXPECT_EQ(doc.RedoCount(), 0);

@@ -1,4 +1,5 @@
 #include "fake_editing_host.h"
+#include "imaging/raster_image.h"
 #include "objects/image.h"
 #include "objects/shape.h"
 #include "support/picture_test_access.h"

@@ -47,15 +47,15 @@ TEST_F(PicturePanelTest, KeepAspectRatioMovesTheOtherSideInProportion) {
     editing.m_options.keepAspectRatio = 1;
     bar.ShowProperties(picture);
     NewUndoSteps();
-    // 100 × 80: W 150 makes H 120.
-    Retype(panel().m_position->m_w, "150");
-    EXPECT_EQ(panel().m_position->m_h->text(), "120");
+    // 100 × 80 units: W 1.5 mm makes H 1.2 mm.
+    Retype(panel().m_position->m_w, "1.5");
+    EXPECT_EQ(panel().m_position->m_h->text(), "1.20 mm");
     EXPECT_EQ(picture->m_width, 150);
     EXPECT_EQ(picture->m_height, -120);
     EXPECT_EQ(NewUndoSteps(), 1);
 
-    Retype(panel().m_position->m_h, "100");
-    EXPECT_EQ(panel().m_position->m_w->text(), "125");
+    Retype(panel().m_position->m_h, "1");
+    EXPECT_EQ(panel().m_position->m_w->text(), "1.25 mm");
     EXPECT_EQ(picture->m_width, 125);
     EXPECT_EQ(picture->m_height, -100);
     EXPECT_EQ(NewUndoSteps(), 1);
@@ -63,7 +63,7 @@ TEST_F(PicturePanelTest, KeepAspectRatioMovesTheOtherSideInProportion) {
     panel().m_keepAspect->click();
     EXPECT_EQ(editing.m_options.keepAspectRatio, 0);
     EXPECT_EQ(NewUndoSteps(), 1);
-    Retype(panel().m_position->m_w, "300");
+    Retype(panel().m_position->m_w, "3");
     EXPECT_EQ(picture->m_width, 300);
     EXPECT_EQ(picture->m_height, -100);
     EXPECT_EQ(picture->m_savedWidth, 300);
@@ -126,7 +126,7 @@ TEST_F(PicturePanelTest, EffectsRunAwayFromTheWindowAndTakeOneUndoStep) {
     EXPECT_EQ(picture->Image().Width(), 2);
     EXPECT_EQ(picture->m_width, 80);
     EXPECT_EQ(picture->m_height, -100);
-    EXPECT_EQ(panel().m_position->m_w->text(), "80");
+    EXPECT_EQ(panel().m_position->m_w->text(), "0.80 mm");
     EXPECT_EQ(NewUndoSteps(), 1);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 

@@ -9,11 +9,12 @@ class CBaseObject;
 
 // The picture object for an image file placed at the face rectangle
 // (left, top, right, bottom) in face units: a vector picture when the file is
-// one, otherwise a raster picture. An empty rectangle gives the picture its
-// natural size (a raster picture one image pixel per screen pixel at zoom
-// 1.0). Null when neither kind can read the file.
+// a Windows or enhanced metafile, otherwise a raster picture. An empty
+// rectangle gives the picture its natural size (a raster picture one image
+// pixel per screen pixel at zoom 1.0). Null when neither kind can read the
+// file; `error` then says why when the file was a metafile.
 std::unique_ptr<CBaseObject> LoadPictureFile(const QString& path, int left, int top, int right,
-                                             int bottom);
+                                             int bottom, QString* error = nullptr);
 
 // Scales a picture of known size down, keeping its proportions, until it fits
 // inside `maxWidth` × `maxDepth` units; a picture that fits stays as it is.
@@ -26,11 +27,3 @@ void FitPicture(CBaseObject& picture, int maxWidth, int maxDepth);
 // it, centred on `at` as far as the face allows. A picture whose size is not
 // known yet only moves to `at`.
 void PlaceNewPicture(CBaseObject& picture, QPoint at, int faceWidth, int faceHeight);
-
-// The vector picture reader LoadPictureFile tries first: it returns the
-// object, or null when the file is not a vector picture it can read. None is
-// registered until vector pictures can be read; then every file goes
-// straight to the raster reader.
-using VectorPictureLoader = std::unique_ptr<CBaseObject> (*)(const QString& path, int left, int top,
-                                                             int right, int bottom);
-void SetVectorPictureLoader(VectorPictureLoader loader);

@@ -61,8 +61,8 @@ void AppSettings::LoadSettings() {
         std::vector<int> words(size_t(wordCount), 0);
         for (int i = 0; i < wordCount; ++i)
             words[size_t(i)] = ini.ReadInt(kProxyAuth, PasswordKey(i), 0);
-        if (const auto password = UnscramblePassword(words))
-            m_proxyPassword = QString::fromUtf8(*password);
+        if (const auto password = UnscramblePasswordText(words))
+            m_proxyPassword = *password;
     }
 
     m_proxyAddress = ini.ReadString(kGeneral, u"CDDDProxyAddress", m_proxyAddress);
@@ -123,4 +123,18 @@ void AppSettings::SaveSettings() const {
 DocumentSettings AppSettings::ForDocument() const {
     return DocumentSettings{m_discStockPath,    m_frontStockPath, m_backStockPath, m_printDisc,
                             m_printFrontInside, m_printBack,      m_printBorder};
+}
+
+CddbSettings AppSettings::ForCddb() const {
+    CddbSettings cddb;
+    cddb.server = m_cddbServer;
+    cddb.port = m_cddbPort;
+    cddb.userEmail = m_user.trimmed();
+    cddb.useProxy = m_useProxy != 0;
+    cddb.proxyHost = m_proxyAddress;
+    cddb.proxyPort = m_proxyPort;
+    cddb.useAuthentication = m_useProxyAuthentication != 0;
+    cddb.proxyUser = m_proxyUserName;
+    cddb.proxyPassword = m_proxyPassword;
+    return cddb;
 }

@@ -2,6 +2,7 @@
 
 #include "document/discwright_doc.h"
 #include "platform/ini_document.h"
+#include "tracks/cddb_types.h"
 
 #include <QString>
 
@@ -18,6 +19,8 @@ struct AppSettings {
 
     // The values a new document takes (label stocks and print choices).
     DocumentSettings ForDocument() const;
+    // What a CDDB lookup needs: server, user, proxy and its credentials.
+    CddbSettings ForCddb() const;
 
     QString m_user; // also the e-mail address given to CDDB servers
     QString m_proxyUserName;

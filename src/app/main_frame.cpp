@@ -4,7 +4,7 @@
 #include "document/discwright_doc.h"
 #include "platform/ini_document.h"
 #include "property_bar/property_bar.h"
-#include "tracks/track_info_dialog.h"
+#include "track_info_dialog.h"
 #include "view/command_ids.h"
 #include "view/discwright_view.h"
 #include "window/about_box.h"
@@ -260,7 +260,7 @@ void CMainFrame::UpdateTitle() {
 }
 
 void CMainFrame::OnEditTracksInformation() {
-    CTrackInfoDialog dialog(m_doc, CTrackInfoDialog::CddbSettingsFrom(m_settings), this);
+    CTrackInfoDialog dialog(m_doc, m_settings.ForCddb(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The dialog has written the album data; placeholders on the face show it.

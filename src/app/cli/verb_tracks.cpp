@@ -5,7 +5,6 @@
 #include "document/project_file.h"
 #include "tracks/cddb_lookup.h"
 #include "tracks/track_import.h"
-#include "tracks/track_info_dialog.h"
 
 #include <QFile>
 #include <QJsonArray>
@@ -101,7 +100,7 @@ bool ReadAlbumJson(const QString& path, AlbumData& album, QString* error) {
 }
 
 bool Lookup(const AppSettings& settings, AlbumData& album, QString* error) {
-    const CddbLookupResult result = RunCddbLookup(CTrackInfoDialog::CddbSettingsFrom(settings));
+    const CddbLookupResult result = RunCddbLookup(settings.ForCddb());
     if (!result.ok) {
         *error = result.message.isEmpty()
                      ? QStringLiteral("the CD's table of contents could not be read")

@@ -15,11 +15,13 @@ struct AppSettings {
     explicit AppSettings(const QString& executableFolder);
 
     void LoadSettings();
-    void SaveSettings() const;
+    // False with the system's reason in `error` (when given) if the file
+    // could not be written; the old file is then left as it was.
+    bool SaveSettings(QString* error = nullptr) const;
 
     // The values a new document takes (label stocks and print choices).
     DocumentSettings ForDocument() const;
-    // What a CDDB lookup needs: server, user, proxy and its credentials.
+    // What a CDDB lookup needs: server, proxy and the request's time limit.
     CddbSettings ForCddb() const;
 
     QString m_user; // also the e-mail address given to CDDB servers
@@ -31,6 +33,7 @@ struct AppSettings {
     int m_useProxy = 0;
     QString m_cddbServer = QStringLiteral("gnudb.gnudb.org");
     int m_cddbPort = 80;
+    int m_cddbTimeout = kDefaultCddbTimeoutSeconds; // the whole of one request, in seconds
     QString m_programFolder;
     IniFile m_settingsFile;
     int m_mainLeft = 30;

@@ -24,7 +24,6 @@ public:
     bool InitInstance(const QString& fileArgument);
     int ExitStatus() const { return m_exitStatus; }
 
-    AppSettings& Settings() { return *m_settings; }
     CDiscwrightDoc& Document() { return *m_doc; }
     CMainFrame& MainFrame() { return *m_frame; }
 

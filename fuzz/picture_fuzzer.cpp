@@ -30,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     QImage buffer(64, 64, QImage::Format_BGR888);
     buffer.fill(Qt::white);
     picture.DrawToBitmap(buffer, 0, 0, 1.0f, UnitConversion{});
-    picture.m_encodedRecord.clear();
+    picture.ForgetEncodedRecord();
     try {
         QByteArray out;
         Archive ar(&out);

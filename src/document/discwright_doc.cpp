@@ -16,15 +16,15 @@ constexpr size_t kMaxSpareBackgrounds = 4;
 // Whether the bytes at the archive's position are exactly `picture`'s record,
 // as its cached encoding gives it.
 bool NextRecordIs(const Archive& ar, const CImage& picture) {
-    if (picture.m_encodedRecord.isEmpty())
+    if (picture.EncodedRecord().isEmpty())
         return false;
     QByteArray base;
     Archive baseArchive(&base);
     const_cast<CImage&>(picture).CBaseObject::Serialize(baseArchive); // storing: no change
-    const QByteArrayView next = ar.Peek(base.size() + picture.m_encodedRecord.size());
-    return next.size() == base.size() + picture.m_encodedRecord.size() &&
+    const QByteArrayView next = ar.Peek(base.size() + picture.EncodedRecord().size());
+    return next.size() == base.size() + picture.EncodedRecord().size() &&
            next.first(base.size()) == base &&
-           next.sliced(base.size()) == QByteArrayView(picture.m_encodedRecord);
+           next.sliced(base.size()) == QByteArrayView(picture.EncodedRecord());
 }
 } // namespace
 
@@ -140,13 +140,13 @@ std::unique_ptr<CImage> CDiscwrightDoc::ReadBackgroundForRestore(Archive& ar, in
                                                                  bool* keepCurrent) {
     if (const CImage* current = m_faces[faceId].Background();
         current != nullptr && NextRecordIs(ar, *current)) {
-        ar.ReadBytes(CBaseObject::kBaseRecordSize + current->m_encodedRecord.size());
+        ar.ReadBytes(CBaseObject::kBaseRecordSize + current->EncodedRecord().size());
         *keepCurrent = true;
         return nullptr;
     }
     for (auto it = m_spareBackgrounds.begin(); it != m_spareBackgrounds.end(); ++it) {
         if (NextRecordIs(ar, **it)) {
-            ar.ReadBytes(CBaseObject::kBaseRecordSize + (*it)->m_encodedRecord.size());
+            ar.ReadBytes(CBaseObject::kBaseRecordSize + (*it)->EncodedRecord().size());
             std::unique_ptr<CImage> picture = std::move(*it);
             m_spareBackgrounds.erase(it);
             return picture;
@@ -187,7 +187,7 @@ void CDiscwrightDoc::Adopt(ProjectContent& content, bool reloadAllStocks) {
 
 void CDiscwrightDoc::KeepSpareBackground(std::unique_ptr<CImage> picture) {
     // Only a picture that knows its record can be recognised again.
-    if (!picture || picture->m_encodedRecord.isEmpty())
+    if (!picture || picture->EncodedRecord().isEmpty())
         return;
     if (m_spareBackgrounds.size() >= kMaxSpareBackgrounds)
         m_spareBackgrounds.erase(m_spareBackgrounds.begin());

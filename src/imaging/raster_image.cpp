@@ -6,8 +6,10 @@
 #include "platform/file_reading.h"
 
 #include <algorithm>
+#include <atomic>
 #include <climits>
 #include <cmath>
+#include <cstddef>
 #include <cstring>
 #include <new>
 
@@ -146,6 +148,47 @@ void CRasterImage::SetDpiFromHeader(int32_t xPelsPerMeter, int32_t yPelsPerMeter
     SyncHeader();
 }
 
+CRasterImage::CRasterImage(const CRasterImage& other)
+    : m_info(other.m_info), m_dib(other.m_dib), m_header(other.m_header), m_alpha(other.m_alpha),
+      m_frame(other.m_frame), m_hintWidth(other.m_hintWidth), m_hintHeight(other.m_hintHeight) {
+}
+
+CRasterImage& CRasterImage::operator=(const CRasterImage& other) {
+    if (this != &other) {
+        CRasterImage copy(other);
+        *this = std::move(copy);
+    }
+    return *this;
+}
+
+namespace {
+
+// The run-time fields of the packed information block, addressed through the
+// block's bytes (a packed field cannot bind to a reference). Both sit at
+// offsets that are multiples of 4, as does the block inside the image.
+std::atomic_ref<int32_t> RunTimeField(const ImageInfo& info, size_t offset) {
+    auto* bytes = reinterpret_cast<char*>(const_cast<ImageInfo*>(&info));
+    return std::atomic_ref<int32_t>(*reinterpret_cast<int32_t*>(bytes + offset));
+}
+
+} // namespace
+
+bool CRasterImage::Cancelled() const {
+    return RunTimeField(m_info, offsetof(ImageInfo, escape)).load(std::memory_order_relaxed) != 0;
+}
+
+void CRasterImage::RequestEscape() {
+    RunTimeField(m_info, offsetof(ImageInfo, escape)).store(1, std::memory_order_relaxed);
+}
+
+int CRasterImage::Progress() const {
+    return RunTimeField(m_info, offsetof(ImageInfo, progress)).load(std::memory_order_relaxed);
+}
+
+void CRasterImage::SetProgress(int percent) {
+    RunTimeField(m_info, offsetof(ImageInfo, progress)).store(percent, std::memory_order_relaxed);
+}
+
 void CRasterImage::SetError(const char* text) {
     std::strncpy(m_info.lastError, text, sizeof m_info.lastError - 1);
     m_info.lastError[sizeof m_info.lastError - 1] = 0;
@@ -256,15 +299,32 @@ bool CRasterImage::LoadFromQImage(const QImage& source) {
         SetError("No image");
         return false;
     }
-    const QImage bgr = source.convertToFormat(QImage::Format_BGR888);
     CRasterImage made;
-    if (!made.Allocate(bgr.width(), bgr.height(), 24, kFormatBmp)) {
+    if (!made.Allocate(source.width(), source.height(), 24, kFormatBmp)) {
         std::memcpy(m_info.lastError, made.m_info.lastError, sizeof m_info.lastError);
         return false;
     }
-    const int h = bgr.height();
-    for (int y = 0; y < h; ++y)
-        std::memcpy(made.Row(h - 1 - y), bgr.constScanLine(y), size_t(bgr.width()) * 3);
+    const int w = source.width(), h = source.height();
+    if (source.hasAlphaChannel()) {
+        // Colours as they are (not premultiplied) and the alpha channel beside them.
+        const QImage argb = source.convertToFormat(QImage::Format_ARGB32);
+        made.AlphaCreate();
+        for (int y = 0; y < h; ++y) {
+            const auto* line = reinterpret_cast<const QRgb*>(argb.constScanLine(y));
+            uint8_t* row = made.Row(h - 1 - y);
+            uint8_t* alpha = made.Alpha() + size_t(h - 1 - y) * w;
+            for (int x = 0; x < w; ++x) {
+                row[3 * x] = uint8_t(qBlue(line[x]));
+                row[3 * x + 1] = uint8_t(qGreen(line[x]));
+                row[3 * x + 2] = uint8_t(qRed(line[x]));
+                alpha[x] = uint8_t(qAlpha(line[x]));
+            }
+        }
+    } else {
+        const QImage bgr = source.convertToFormat(QImage::Format_BGR888);
+        for (int y = 0; y < h; ++y)
+            std::memcpy(made.Row(h - 1 - y), bgr.constScanLine(y), size_t(w) * 3);
+    }
     const int dpmX = source.dotsPerMeterX(), dpmY = source.dotsPerMeterY();
     if (dpmX > 0 && dpmY > 0)
         made.SetDpiFromHeader(dpmX, dpmY);

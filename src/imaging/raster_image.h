@@ -24,8 +24,11 @@ public:
 
     CRasterImage() = default;
     virtual ~CRasterImage() = default;
-    CRasterImage(const CRasterImage&) = default;
-    CRasterImage& operator=(const CRasterImage&) = default;
+    // A copy holds the pixels and the information block but no display copy:
+    // copies are made for changing the pixels, and copying never reads the
+    // display copy, which the original's painting may be making meanwhile.
+    CRasterImage(const CRasterImage& other);
+    CRasterImage& operator=(const CRasterImage& other);
     CRasterImage(CRasterImage&&) noexcept = default;
     CRasterImage& operator=(CRasterImage&&) noexcept = default;
 
@@ -43,7 +46,8 @@ public:
     bool SaveToFile(const QString& path, int formatId);
     // A clipboard DIB: header, optional masks and palette, then the rows.
     bool LoadFromPackedDib(std::span<const uint8_t> dib);
-    // A rendered face or any Qt image, as a 24-bit image.
+    // A rendered face or any Qt image, as a 24-bit image; an image with an
+    // alpha channel (a pasted PNG, say) keeps it beside the colours.
     bool LoadFromQImage(const QImage& image);
     // This image as a Qt image (ARGB32 with the alpha channel, else RGB32).
     QImage ToQImage() const;
@@ -89,7 +93,12 @@ public:
     void SetDpiFromHeader(int32_t xPelsPerMeter, int32_t yPelsPerMeter);
     void SetError(const char* text);
     QString LastError() const;
-    bool Cancelled() const { return m_info.escape != 0; }
+    // The escape flag and the progress of a running transform, which another
+    // thread may set or read while it runs.
+    bool Cancelled() const;
+    void RequestEscape();
+    int Progress() const;
+    void SetProgress(int percent);
 
     // Pixels.
     uint8_t PixelIndex(int x, int y) const;

@@ -146,30 +146,52 @@ bool CRasterImage::Filter(const int kernel[9], int divisor, int offset) {
         const int value = divisor != 0 ? offset + sum / divisor : offset + sum;
         return uint8_t(std::clamp(value, 0, 255));
     };
+    // The border, and every pixel of a palette image, reads its neighbours
+    // as ReadPixel does (outside the image: the background colour).
+    auto filterPixel = [&](int x, int y) {
+        int sumR = 0, sumG = 0, sumB = 0;
+        for (int j = -1; j <= 1; ++j) {
+            for (int i = -1; i <= 1; ++i) {
+                const int k = kernel[(i + 1) + 3 * (j + 1)];
+                const RgbQuad c = ReadPixel(x + i, y + j);
+                sumB += k * c.blue, sumG += k * c.green, sumR += k * c.red;
+            }
+        }
+        copy.WritePixel(x, y, RgbQuad{finish(sumB), finish(sumG), finish(sumR), 0});
+    };
     const bool direct = BitCount() == 24;
     for (int y = 0; y < h; ++y) {
-        if (m_info.escape)
+        if (Cancelled())
             return true; // stopped: the image stays as it was
-        m_info.progress = int(int64_t(y) * 100 / h);
-        for (int x = 0; x < w; ++x) {
-            int sumR = 0, sumG = 0, sumB = 0;
-            const bool interior = direct && x > 0 && y > 0 && x < w - 1 && y < h - 1;
-            for (int j = -1; j <= 1; ++j) {
-                for (int i = -1; i <= 1; ++i) {
-                    const int k = kernel[(i + 1) + 3 * (j + 1)];
-                    if (interior) {
-                        const uint8_t* p = Row(y + j) + size_t(x + i) * 3;
-                        sumB += k * p[0], sumG += k * p[1], sumR += k * p[2];
-                    } else {
-                        const RgbQuad c = ReadPixel(x + i, y + j);
-                        sumB += k * c.blue, sumG += k * c.green, sumR += k * c.red;
-                    }
+        SetProgress(int(int64_t(y) * 100 / h));
+        if (!direct || y == 0 || y == h - 1 || w < 3) {
+            for (int x = 0; x < w; ++x)
+                filterPixel(x, y);
+            continue;
+        }
+        filterPixel(0, y);
+        // Interior of a 24-bit row: the three source rows read directly.
+        const uint8_t* rows[3] = {Row(y - 1), Row(y), Row(y + 1)};
+        uint8_t* out = copy.Row(y);
+        for (int x = 1; x < w - 1; ++x) {
+            int sum[3] = {0, 0, 0};
+            for (int j = 0; j < 3; ++j) {
+                const uint8_t* p = rows[j] + size_t(x - 1) * 3;
+                for (int i = 0; i < 3; ++i) {
+                    const int k = kernel[i + 3 * j];
+                    sum[0] += k * p[3 * i];
+                    sum[1] += k * p[3 * i + 1];
+                    sum[2] += k * p[3 * i + 2];
                 }
             }
-            copy.WritePixel(x, y, RgbQuad{finish(sumB), finish(sumG), finish(sumR), 0});
+            uint8_t* o = out + size_t(x) * 3;
+            o[0] = finish(sum[0]);
+            o[1] = finish(sum[1]);
+            o[2] = finish(sum[2]);
         }
+        filterPixel(w - 1, y);
     }
-    m_info.progress = 100;
+    SetProgress(100);
     const ImageInfo info = m_info;
     *this = std::move(copy);
     m_info = info;

@@ -45,6 +45,10 @@ public:
     // eight resize handles when asked.
     virtual void DrawTracker(CDeviceContext& dc, int dx, int dy, bool withHandles) const;
 
+    // Whether resizing keeps the object's proportions (see
+    // proportional_resize.h): pictures whose keep-aspect-ratio flag is set.
+    virtual bool KeepsAspectRatio() const { return false; }
+
     // Copies the rectangle into the saved rectangle, the reference that
     // dragging measures from.
     void SaveRect() {

@@ -93,9 +93,36 @@ void CImage::SetImage(CRasterImage image) {
     ForgetSource();
 }
 
+bool CImage::RunEffect(PictureEffect effect) {
+    PictureEffectJob job(*this, effect);
+    job.Run();
+    return TakeEffect(job);
+}
+
+bool CImage::TakeEffect(PictureEffectJob& job) {
+    if (!job.Complete() || job.m_picture.lock() != m_alive || job.m_source != m_image)
+        return false;
+    {
+        std::lock_guard lock(job.m_mutex);
+        if (!job.m_result)
+            return false;
+        m_image = std::shared_ptr<CRasterImage>(std::move(job.m_result));
+    }
+    m_encodedRecord.clear();
+    ForgetSource();
+    // A background picture keeps covering its face; a picture whose size is
+    // still unknown takes the turned size when it is placed.
+    const bool natural = m_width == -1 && m_height == -1;
+    if (TurnsPicture(job.Effect()) && m_isBackground == 0 && !natural) {
+        const int width = m_width;
+        m_width = -m_height;
+        m_height = -width;
+    }
+    return true;
+}
+
 CRasterImage& CImage::EditImage() {
-    if (m_image.use_count() > 1)
-        m_image = std::make_shared<CRasterImage>(*m_image);
+    PicturePixelCache::MakePrivate(m_image);
     m_encodedRecord.clear();
     ForgetSource();
     return *m_image;
@@ -160,7 +187,14 @@ QByteArray CImage::EncodeRecord(QString* error) {
     QByteArray out;
     PutI32(out, m_transparency);
     PutI32(out, m_keepAspectRatio);
-    out.append(reinterpret_cast<const char*>(&image.Info()), qsizetype(sizeof(ImageInfo)));
+    // The block as held, but the fields of the last operation (its error
+    // text, progress and escape flag) as zeros: the bytes saved never depend
+    // on what happened to the picture before.
+    ImageInfo stored = image.Info();
+    std::memset(stored.lastError, 0, sizeof stored.lastError);
+    stored.progress = 0;
+    stored.escape = 0;
+    out.append(reinterpret_cast<const char*>(&stored), qsizetype(sizeof(ImageInfo)));
     PutI32(out, hasAlpha);
     if (SourceBytesFit()) {
         PutI32(out, 0);
@@ -265,6 +299,8 @@ void CImage::Load(Archive& ar) {
     m_transparency = transparency;
     m_keepAspectRatio = keep;
     m_image = std::move(pixels);
+    // A stored picture of unknown size gets it now, not at its first paint.
+    ResolveNaturalSize();
     m_encodedRecord = record;
     // A compressed data block is kept as it is for as long as the pixels stay.
     ForgetSource();

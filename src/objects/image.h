@@ -1,12 +1,14 @@
 #pragma once
 
 #include "base_object.h"
+#include "picture_effects.h"
 
 #include <QByteArray>
 
 #include <memory>
 
 class CRasterImage;
+struct RenderContext;
 struct ImageInfo;
 class QImage;
 
@@ -37,6 +39,15 @@ public:
     bool LoadFile(const QString& path);
     // Takes `image` as the picture's pixels (pasted or made in memory).
     void SetImage(CRasterImage image);
+    // Runs one effect on the pixels here and now (see TakeEffect for the
+    // size); false when the picture has no pixels.
+    bool RunEffect(PictureEffect effect);
+    // Takes the result of a finished job made for this picture: the pixels
+    // become the effect's, and a turn exchanges width and height unless the
+    // picture is a background or its size is still unknown. Refused (false,
+    // nothing changes) when the job did not complete or the picture's pixels
+    // are no longer those the job started from.
+    bool TakeEffect(PictureEffectJob& job);
 
     const CRasterImage& Image() const { return *m_image; }
     // The pixels and options for changing: unshared first; forgets the
@@ -48,14 +59,23 @@ public:
     void SetTransparentColour(quint32 colour); // 0x00BBGGRR
     void SetTransparency(int transparency);
     void SetKeepAspectRatio(int keep);
+    int Transparency() const { return m_transparency; } // 0 opaque ... 255 invisible
+    int KeepAspectRatio() const { return m_keepAspectRatio; }
+    bool KeepsAspectRatio() const override { return m_keepAspectRatio != 0; }
 
     // Forgets the display copy, so the next paint resamples (shared pixels
     // share it).
     void ResetDisplayCache();
 
     // Gives a picture of unknown size (-1) its natural size: one image pixel
-    // per pixel of `units` at zoom 1.0, the height negative.
-    void ResolveNaturalSize(const UnitConversion& units);
+    // per pixel of `units` at zoom 1.0, the height negative. Done when a
+    // picture is placed or read; drawing never changes the picture.
+    void ResolveNaturalSize(const UnitConversion& units = UnitConversion{});
+
+    // Makes the display copy a screen Draw in `context` will use, so that
+    // the resampling runs before any device context exists (it runs far
+    // slower while one is alive, with its mapped font).
+    void PrepareDisplayCopy(const RenderContext& context);
 
     void Draw(CDeviceContext& dc, int dx, int dy) override;
     bool HitTest(int x, int y, float zoom) const override;
@@ -71,12 +91,18 @@ public:
     // and how many; from the encoded record (encoding it when needed).
     bool DataBlockKind(QString* kind, qint64* bytes);
 
-    int m_transparency = 0;    // 0 opaque ... 255 invisible
-    int m_keepAspectRatio = 1; // resizing keeps the picture's proportions
-    int m_isBackground = 0;    // set while the picture is a face's background
-    QByteArray m_encodedRecord;
+    // The record as last written (everything after the base part); empty
+    // once anything it holds has changed.
+    const QByteArray& EncodedRecord() const { return m_encodedRecord; }
+    // Makes the next write encode the record afresh.
+    void ForgetEncodedRecord() { m_encodedRecord.clear(); }
+
+    int m_isBackground = 0; // set while the picture is a face's background
 
 private:
+    friend class PictureEffectJob;
+    friend struct PictureTestAccess; // tests: stand-in records
+
     void Load(Archive& ar);
     QByteArray EncodeRecord(QString* error);
     // Encodes the record unless it is kept already; false with `error` set.
@@ -88,7 +114,12 @@ private:
 
     void ForgetSource() { m_source = {}; }
 
+    int m_transparency = 0;    // 0 opaque ... 255 invisible
+    int m_keepAspectRatio = 1; // resizing keeps the picture's proportions
+    QByteArray m_encodedRecord;
     std::shared_ptr<CRasterImage> m_image;
+    // Expires with the picture: jobs running on its pixels hold it weakly.
+    std::shared_ptr<const void> m_alive = std::make_shared<char>();
     // The JPEG or PNG bytes the pixels were decoded from: a whole file, or the
     // data block inside a record (shared with it, not copied).
     struct SourceBytes {

@@ -38,15 +38,25 @@ void CImage::ResolveNaturalSize(const UnitConversion& units) {
         m_height = -units.PixelsToUnits(m_image->Height());
 }
 
+void CImage::PrepareDisplayCopy(const RenderContext& context) {
+    const float fx = context.ScaleX(false), fy = context.ScaleY(false);
+    const UnitConversion& units = context.canvas;
+    const QSize extent(std::abs(units.UnitsToPixels(ScaleCoordinate(m_width, fx))),
+                       std::abs(units.UnitsToPixels(ScaleCoordinate(m_height, fy))));
+    CRasterImage& image = *m_image; // the display copy is not the picture's state
+    if (!DrawableSize(extent) || !image.IsValid() || image.BitCount() != 24 ||
+        extent == QSize(image.Width(), image.Height()))
+        return;
+    image.ResampledCopy(extent.width(), extent.height());
+}
+
 void CImage::Draw(CDeviceContext& dc, int dx, int dy) {
     const RenderContext& context = dc.Context();
-    ResolveNaturalSize(context.canvas);
     const bool printing = dc.IsPrinting();
     const float fx = context.ScaleX(printing), fy = context.ScaleY(printing);
     const QPoint at = dc.LPtoDP(
         {AddClamped(ScaleCoordinate(m_x, fx), dx), AddClamped(ScaleCoordinate(m_y, fy), dy)});
     const QSize size = dc.LPtoDPSize({ScaleCoordinate(m_width, fx), ScaleCoordinate(m_height, fy)});
-    SaveRect();
     const QSize extent(std::abs(size.width()), std::abs(size.height()));
     if (!DrawableSize(extent))
         return;
@@ -70,7 +80,6 @@ bool CImage::HitTest(int x, int y, float zoom) const {
 }
 
 bool CImage::DrawToBitmap(QImage& buffer, int dx, int dy, float zoom, const UnitConversion& units) {
-    ResolveNaturalSize(units);
     const QPoint at =
         units.LogicalToDevice({Zoomed(m_x, zoom), Zoomed(m_y, zoom)}) + QPoint(dx, dy);
     const QSize extent(std::abs(units.UnitsToPixels(Zoomed(m_width, zoom))),

@@ -3,6 +3,9 @@
 #include "image.h"
 #include "vector_image.h"
 
+#include <algorithm>
+#include <cstdint>
+
 std::unique_ptr<CBaseObject> LoadPictureFile(const QString& path, int left, int top, int right,
                                              int bottom, QString* error) {
     // Every file is offered to a vector picture first; only a file that is
@@ -21,5 +24,39 @@ std::unique_ptr<CBaseObject> LoadPictureFile(const QString& path, int left, int 
             *error = why;
         return nullptr;
     }
+    picture->ResolveNaturalSize();
     return picture;
+}
+
+void FitPicture(CBaseObject& picture, int maxWidth, int maxDepth) {
+    const int width = picture.m_width;
+    const int depth = -picture.m_height;
+    if (width <= 0 || depth <= 0 || maxWidth <= 0 || maxDepth <= 0)
+        return;
+    if (width <= maxWidth && depth <= maxDepth)
+        return;
+    // The larger of the two reductions, each side rounded down so that it fits.
+    int newWidth = maxWidth;
+    int newDepth = int(int64_t(depth) * maxWidth / width);
+    if (newDepth > maxDepth) {
+        newDepth = maxDepth;
+        newWidth = int(int64_t(width) * maxDepth / depth);
+    }
+    picture.m_width = std::max(newWidth, 2);
+    picture.m_height = -std::max(newDepth, 2);
+}
+
+void PlaceNewPicture(CBaseObject& picture, QPoint at, int faceWidth, int faceHeight) {
+    picture.m_x = at.x();
+    picture.m_y = at.y();
+    const int width = picture.m_width;
+    const int depth = -picture.m_height;
+    if (width <= 0 || depth <= 0 || (width <= faceWidth && depth <= faceHeight))
+        return;
+    FitPicture(picture, faceWidth, faceHeight);
+    const int newWidth = picture.m_width;
+    const int newDepth = -picture.m_height;
+    // Centred on the point, then moved inside the face (y runs 0 .. -height).
+    picture.m_x = std::clamp(at.x() - newWidth / 2, 0, std::max(0, faceWidth - newWidth));
+    picture.m_y = std::clamp(at.y() + newDepth / 2, std::min(0, newDepth - faceHeight), 0);
 }

@@ -94,6 +94,27 @@ void Remember(const QByteArray& record, qsizetype prefixLength,
     Trim();
 }
 
+void MakePrivate(std::shared_ptr<CRasterImage>& owner) {
+    if (!owner)
+        return;
+    {
+        std::lock_guard lock(g_mutex);
+        for (auto it = g_slots.begin(); it != g_slots.end();) {
+            // An entry that keeps the pixels alive keeps them for undo: the
+            // owner gets a copy below. A weak one would find them changed
+            // under the record it names, so it goes.
+            if (!it->keptAlive && it->pixels.lock() == owner)
+                it = g_slots.erase(it);
+            else
+                ++it;
+        }
+    }
+    // Only Find hands out further references, and it can no longer reach
+    // them, so the count can only fall from here.
+    if (owner.use_count() > 1)
+        owner = std::make_shared<CRasterImage>(*owner);
+}
+
 void Clear() {
     std::lock_guard lock(g_mutex);
     g_slots.clear();

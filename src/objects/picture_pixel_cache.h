@@ -29,6 +29,13 @@ Entry Find(QByteArrayView bytes, qsizetype prefixLength);
 void Remember(const QByteArray& record, qsizetype prefixLength,
               const std::shared_ptr<CRasterImage>& pixels);
 
+// Makes the pixels `owner` holds its own before it changes them in place: an
+// entry that only remembers them is forgotten, and when anyone else still
+// holds them (an entry keeping them alive for undo, another picture, a
+// running effect) `owner` gets a copy instead. Nothing can then find pixels
+// that are being changed.
+void MakePrivate(std::shared_ptr<CRasterImage>& owner);
+
 // Forgets everything (tests, and to give memory back).
 void Clear();
 

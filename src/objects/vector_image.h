@@ -61,6 +61,7 @@ public:
     void Serialize(Archive& ar) override;
 
     int m_keepAspectRatio = 1; // resizing keeps the picture's proportions
+    bool KeepsAspectRatio() const override { return m_keepAspectRatio != 0; }
 
 private:
     bool Take(const PlaceableHeader& placeable, QByteArray emf, bool fromEnhanced,

@@ -74,8 +74,11 @@ bool SetBackgroundColour(EditingHost& host, const CommandPrompts& prompts) {
     return true;
 }
 
-std::unique_ptr<CImage> LoadPictureFile(const QString& /*path*/) {
-    return nullptr; // pictures cannot read files yet
+std::unique_ptr<CImage> LoadBackgroundPicture(const QString& path) {
+    auto picture = std::make_unique<CImage>(0, 0);
+    if (!picture->LoadFile(path))
+        return nullptr;
+    return picture;
 }
 
 bool SetBackgroundFromFile(EditingHost& host, const QString& path, const CommandPrompts& prompts,

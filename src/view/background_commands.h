@@ -31,9 +31,8 @@ bool SetBackgroundColour(EditingHost& host,
 // Reads a picture file into a new picture object, or null when the file
 // cannot be read as a picture.
 using PictureFileLoader = std::function<std::unique_ptr<CImage>(const QString& path)>;
-// The picture object's own file loader. Until pictures can load files it
-// always gives null.
-std::unique_ptr<CImage> LoadPictureFile(const QString& path);
+// A raster picture read from the file at (0, 0), or null.
+std::unique_ptr<CImage> LoadBackgroundPicture(const QString& path);
 
 // Makes the picture in `path` the face's background, stretched over the whole
 // face, and clears the selection. On a file it cannot read it says "Invalid
@@ -41,4 +40,4 @@ std::unique_ptr<CImage> LoadPictureFile(const QString& path);
 // take none of their own.
 bool SetBackgroundFromFile(EditingHost& host, const QString& path,
                            const CommandPrompts& prompts = CommandPrompts::Interactive(),
-                           const PictureFileLoader& loader = LoadPictureFile);
+                           const PictureFileLoader& loader = LoadBackgroundPicture);

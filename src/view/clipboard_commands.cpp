@@ -8,25 +8,49 @@
 #include "face_selection.h"
 #include "imaging/raster_image.h"
 #include "objects/image.h"
+#include "objects/picture_loading.h"
 #include "objects/text.h"
 #include "objects/vector_image.h"
 
 #include <QClipboard>
+
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
+#include <algorithm>
+#include <cmath>
 
 namespace {
 
 const QString kFailedToOpen = QStringLiteral("Failed to open Clipboard!");
 const QString kFailedToGetData = QStringLiteral("Failed to get Clipboard data!");
 
-// Pasted text and pictures are placed at the view's margin taken as a pixel
-// position on the face, which puts them near its top-left corner whatever the
-// zoom and scroll position.
-constexpr int kTextBoxWidth = 200; // pixels
+// Pasted text and pictures land inside the part of the face in sight (see
+// PlaceInside), whatever the zoom and scroll position.
+constexpr int kTextBoxWidth = 200; // pixels at zoom 1.0
 constexpr int kTextBoxHeight = 48;
-constexpr int kPictureDrop = 20; // pixels below the text box's top
+constexpr int kInset = 200; // face units (2 mm) kept from the edges of the area
+
+// Where a pasted object `width` × `depth` units goes in the visible area
+// `area`: centred across it, near its top; a round face (the disc) moves it
+// down until its top corners are on the disc. An object larger than the
+// area (after the inset) is placed at the area's top-left corner.
+QPoint PlaceInside(const LogicalRect& area, int width, int depth, bool round, int faceWidth) {
+    const int areaWidth = area.right - area.left;
+    int x = area.left + (areaWidth - width) / 2;
+    int y = area.top - kInset;
+    if (round) {
+        // The disc's circle: centre (r, -r), radius r. The top corners lie
+        // on it where the chord of the object's width crosses it.
+        const double r = faceWidth / 2.0;
+        const double half = std::max(std::abs(x - r), std::abs(x + width - r));
+        if (half < r)
+            y = std::min(y, int(-(r - std::sqrt(r * r - half * half))) - kInset);
+    }
+    x = std::clamp(x, area.left, std::max(area.left, area.right - width));
+    y = std::clamp(y, std::min(area.top, area.bottom + depth), area.top);
+    return {x, y};
+}
 
 // Adds the pasted objects on top, selects `selected` alone and records the step.
 void FinishPaste(EditingHost& host, CBaseObject* selected) {
@@ -53,13 +77,19 @@ bool PasteObjects(EditingHost& host, const QByteArray& bytes) {
     return true;
 }
 
+bool IsRound(EditingHost& host) {
+    return host.Document().ActiveFaceId() == kDiscFace;
+}
+
 void PasteText(EditingHost& host, const QString& text) {
     const UnitConversion units;
-    const QPoint margin = host.Margin();
+    const LogicalRect area = host.VisibleFaceArea();
+    const int width = units.PixelsToUnits(kTextBoxWidth);
+    const int depth = units.PixelsToUnits(kTextBoxHeight);
+    const QPoint at =
+        PlaceInside(area, width, depth, IsRound(host), host.Document().ActiveFace().m_width);
     auto object =
-        std::make_unique<CText>(units.PixelsToUnits(margin.x()), -units.PixelsToUnits(margin.y()),
-                                units.PixelsToUnits(margin.x() + kTextBoxWidth),
-                                -units.PixelsToUnits(margin.y() + kTextBoxHeight), 0, text, units);
+        std::make_unique<CText>(at.x(), at.y(), at.x() + width, at.y() - depth, 0, text, units);
     CBaseObject* added = object.get();
     host.Document().AddObject(std::move(object));
     FinishPaste(host, added);
@@ -101,10 +131,13 @@ bool PastePicture(EditingHost& host, const QImage& image,
     std::unique_ptr<CImage> picture = makePicture(image);
     if (!picture)
         return false;
-    const UnitConversion units;
-    const QPoint margin = host.Margin();
-    picture->m_x = units.PixelsToUnits(margin.x());
-    picture->m_y = -units.PixelsToUnits(margin.y() + kPictureDrop);
+    // Fitted inside the visible part of the face (less the inset), centred in it.
+    const LogicalRect area = host.VisibleFaceArea();
+    const int areaWidth = std::max(2, area.right - area.left - 2 * kInset);
+    const int areaDepth = std::max(2, area.top - area.bottom - 2 * kInset);
+    FitPicture(*picture, areaWidth, areaDepth);
+    picture->m_x = (area.left + area.right) / 2 - picture->m_width / 2;
+    picture->m_y = (area.top + area.bottom) / 2 - picture->m_height / 2;
     CBaseObject* added = picture.get();
     host.Document().AddObject(std::move(picture));
     FinishPaste(host, added);
@@ -144,9 +177,10 @@ std::unique_ptr<CImage> MakePictureFromClipboardImage(const QImage& image) {
     CRasterImage pixels;
     if (!pixels.LoadFromQImage(image))
         return nullptr;
-    // Placed by the paste; the first paint gives it its natural size.
     auto picture = std::make_unique<CImage>(0, 0);
     picture->SetImage(std::move(pixels));
+    // Placed by the paste, at its natural size.
+    picture->ResolveNaturalSize();
     return picture;
 }
 

@@ -1,5 +1,7 @@
 #include "discwright_view.h"
 
+#include <algorithm>
+
 #include "document/discwright_doc.h"
 #include "document/face_renderer.h"
 #include "platform/device_context.h"
@@ -50,6 +52,19 @@ QPoint CDiscwrightView::WindowToFace(QPoint window) const {
     const float z = Zoom();
     return {m_context.canvas.PixelsToUnits(TruncateToInt(page.x() / z)),
             -m_context.canvas.PixelsToUnits(TruncateToInt(page.y() / z))};
+}
+
+LogicalRect CDiscwrightView::VisibleFaceArea() {
+    const LogicalRect face = EditingHost::VisibleFaceArea();
+    const QPoint topLeft = WindowToFace({0, 0});
+    const QPoint bottomRight = WindowToFace({viewport()->width(), viewport()->height()});
+    const LogicalRect seen{std::max(face.left, topLeft.x()), std::min(face.top, topLeft.y()),
+                           std::min(face.right, bottomRight.x()),
+                           std::max(face.bottom, bottomRight.y())};
+    // A face scrolled wholly out of sight: the whole face.
+    if (seen.left >= seen.right || seen.top <= seen.bottom)
+        return face;
+    return seen;
 }
 
 QPoint CDiscwrightView::FaceToWindow(QPoint face) const {

@@ -68,6 +68,7 @@ public:
     void RefreshPropertyValues() override;
     float Zoom() const override { return m_context.viewZoom; }
     QPoint Margin() const override { return m_margin; }
+    LogicalRect VisibleFaceArea() override;
     QWidget* DialogParent() override { return this; }
 
     // Zoom, canvas conversion, placeholders and animation step for objects.

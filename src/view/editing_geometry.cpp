@@ -1,8 +1,6 @@
 #include "editing_geometry.h"
 
 #include "objects/base_object.h"
-#include "objects/image.h"
-#include "objects/vector_image.h"
 #include "platform/scaling.h"
 
 #include <algorithm>
@@ -21,15 +19,6 @@ int SnapSize(int v, int spacing) {
     if (snapped != 0 || spacing <= 0)
         return snapped;
     return v < 0 ? -spacing : spacing;
-}
-
-// The flag of a picture kind that has one; a kind without it never keeps
-// its proportions.
-template <class Picture> bool KeepAspectFlag(const Picture& picture) {
-    if constexpr (requires { picture.m_keepAspectRatio; })
-        return picture.m_keepAspectRatio != 0;
-    else
-        return false;
 }
 
 } // namespace
@@ -79,53 +68,6 @@ int Add(long long a, long long b) {
     return AddClamped(a, b);
 }
 
-// Pictures that keep their proportions: width and height change by the
-// same amount, anchored at the side or corner opposite the handle.
-ObjectRect KeepAspectResize(ObjectRect r, const ObjectRect& s, int handle, int dx, int dy) {
-    switch (handle) {
-    case 0:
-    case 1:
-        if (Add(s.height, -dy) < -1 && Add(s.width, dy) > 1) {
-            r.y = Add(s.y, dy);
-            r.height = Add(s.height, -dy);
-            r.x = Add(s.x, -dy);
-            r.width = Add(s.width, dy);
-        }
-        break;
-    case 2:
-        if (Add(s.height, -dy) < -1 && Add(s.width, dy) > 1) {
-            r.y = Add(s.y, dy);
-            r.height = Add(s.height, -dy);
-            r.width = Add(s.width, dy);
-        }
-        break;
-    case 3:
-    case 4:
-        if (Add(s.width, dx) > 1 && Add(s.height, -dx) < -1) {
-            r.width = Add(s.width, dx);
-            r.height = Add(s.height, -dx);
-        }
-        break;
-    case 5:
-        if (Add(s.height, dy) < -1 && Add(s.width, -dy) > 1) {
-            r.width = Add(s.width, -dy);
-            r.height = Add(s.height, dy);
-        }
-        break;
-    case 6:
-    case 7:
-        if (Add(s.width, -dx) > 1 && Add(s.height, dx) < -1) {
-            r.x = Add(s.x, dx);
-            r.width = Add(s.width, -dx);
-            r.height = Add(s.height, dx);
-        }
-        break;
-    default:
-        break;
-    }
-    return r;
-}
-
 bool OnTopEdge(int h) {
     return h == 0 || h == 1 || h == 2;
 }
@@ -144,7 +86,7 @@ bool OnLeftEdge(int h) {
 ObjectRect ResizedRect(const ObjectRect& current, const ObjectRect& s, int handle, int dx, int dy,
                        bool keepAspect, int gridSpacing) {
     if (keepAspect)
-        return KeepAspectResize(current, s, handle, dx, dy);
+        return ProportionalResize(current, s, handle, dx, dy);
     ObjectRect r = current;
     // Each edge moves only while the object stays at least 2 units wide and
     // deep (heights are negative).
@@ -177,12 +119,4 @@ QPoint CornerRadiiAt(const ObjectRect& r, QPoint c) {
     const int ey = c.y() > top ? top : (c.y() < middle ? middle : c.y());
     return {Add(Add(r.x, r.width), -static_cast<long long>(ex)),
             Add(ey, -static_cast<long long>(r.y))};
-}
-
-bool KeepsAspectRatio(const CBaseObject* object) {
-    if (const auto* picture = dynamic_cast<const CImage*>(object))
-        return KeepAspectFlag(*picture);
-    if (const auto* vector = dynamic_cast<const CVectorImage*>(object))
-        return KeepAspectFlag(*vector);
-    return false;
 }

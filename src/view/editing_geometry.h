@@ -1,5 +1,6 @@
 #pragma once
 
+#include "objects/proportional_resize.h"
 #include "platform/unit_conversion.h"
 
 #include <QPoint>
@@ -28,15 +29,6 @@ struct PixelMapping {
     LogicalRect FaceRect(QPoint pageA, QPoint pageB) const;
 };
 
-// An object's rectangle: x, y of the top-left corner, positive width and
-// negative height.
-struct ObjectRect {
-    int x = 0;
-    int y = 0;
-    int width = 0;
-    int height = 0;
-    friend bool operator==(const ObjectRect&, const ObjectRect&) = default;
-};
 ObjectRect RectOf(const CBaseObject& object);
 ObjectRect SavedRectOf(const CBaseObject& object);
 void SetRect(CBaseObject& object, const ObjectRect& r);
@@ -56,11 +48,10 @@ inline constexpr int kCornerRadiusHandle = 8;
 
 // The rectangle of an object resized with `handle` by (dx, dy) face units
 // from its saved rectangle. An edge that would leave the object narrower than
-// 2 units or shallower than -2 keeps its place in `current`. Pictures that
-// keep their proportions (`keepAspect`) grow by the same amount both ways,
-// anchored at the opposite side, and do not snap; other objects snap every
-// field to the grid when `gridSpacing` > 0, keeping at least one grid step of
-// width and height.
+// 2 units or shallower than -2 keeps its place in `current`. Objects that
+// keep their proportions (`keepAspect`) follow ProportionalResize and do not
+// snap; other objects snap every field to the grid when `gridSpacing` > 0,
+// keeping at least one grid step of width and height.
 ObjectRect ResizedRect(const ObjectRect& current, const ObjectRect& saved, int handle, int dx,
                        int dy, bool keepAspect, int gridSpacing);
 
@@ -68,7 +59,3 @@ ObjectRect ResizedRect(const ObjectRect& current, const ObjectRect& saved, int h
 // its corner handle is dragged to the face point `c`, kept inside its
 // top-right quarter: 1 .. width - width/2 and height/2 .. -1.
 QPoint CornerRadiiAt(const ObjectRect& r, QPoint c);
-
-// Whether resizing keeps the object's proportions: pictures and vector
-// pictures with their keep-aspect-ratio flag set.
-bool KeepsAspectRatio(const CBaseObject* object);

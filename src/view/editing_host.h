@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/unit_conversion.h"
+
 #include <QPoint>
 
 class CBaseObject;
@@ -34,6 +36,9 @@ public:
     // the scrolled page.
     virtual float Zoom() const = 0;
     virtual QPoint Margin() const = 0;
+    // The part of the active face in sight, in face units (top above bottom);
+    // by default the whole face.
+    virtual LogicalRect VisibleFaceArea();
 
     // Parent for message boxes and dialogs.
     virtual QWidget* DialogParent() = 0;

@@ -26,6 +26,8 @@ protected:
         doc.OnNewDocument();
         faceWidth = doc.GetFace(kFrontFace).m_width;
         faceHeight = doc.GetFace(kFrontFace).m_height;
+        discWidth = doc.GetFace(kDiscFace).m_width;
+        discHeight = doc.GetFace(kDiscFace).m_height;
         QString error;
         ASSERT_TRUE(doc.OnSaveDocument(project, &error)) << error.toStdString();
     }
@@ -41,6 +43,8 @@ protected:
     QString project = dir.filePath(QStringLiteral("project.dwp"));
     int faceWidth = 0;
     int faceHeight = 0;
+    int discWidth = 0;
+    int discHeight = 0;
 };
 
 } // namespace
@@ -144,6 +148,25 @@ TEST_F(AddPictureVerb, UnreadablePictureLeavesTheProjectAlone) {
         {QStringLiteral("add-picture"), project, ImagePath("bmp_8.bmp")}, program.Path());
     EXPECT_EQ(noFace.exitCode, 1);
     EXPECT_TRUE(noFace.err.contains("usage"));
+}
+
+TEST_F(AddPictureVerb, APhotoLargerThanTheFaceIsFittedInsideIt) {
+    // 1600 × 1200 pixels would be 423 × 317 mm on a 120 mm disc.
+    const QString photo = dir.filePath(QStringLiteral("photo.png"));
+    QImage image(1600, 1200, QImage::Format_RGB32);
+    image.fill(QColor(90, 140, 200));
+    ASSERT_TRUE(image.save(photo));
+    const ProcessResult r = RunLumvane({QStringLiteral("add-picture"), project, photo,
+                                        QStringLiteral("--face"), QStringLiteral("disc")},
+                                       program.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QJsonObject face = Dump(project)[u"faces"][0].toObject();
+    const QJsonObject picture = face[u"objects"][0].toObject();
+    ASSERT_EQ(discWidth, discHeight);
+    EXPECT_EQ(picture[u"x"].toInt(), 0);
+    EXPECT_EQ(picture[u"y"].toInt(), 0);
+    EXPECT_EQ(picture[u"width"].toInt(), discWidth);
+    EXPECT_NEAR(picture[u"height"].toInt(), -discWidth * 3 / 4, 1);
 }
 
 TEST_F(AddPictureVerb, MetafilesBecomeVectorPicturesAndSurviveConvertByteForByte) {

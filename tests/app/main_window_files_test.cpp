@@ -234,9 +234,20 @@ TEST_F(MainWindowTest, DroppingAPictureOnTheViewPlacesItThere) {
     EXPECT_EQ(face.Selection().front(), &picture);
     EXPECT_EQ(doc->UndoCount(), steps + 1);
     EXPECT_TRUE(doc->IsModified());
-    // The size the picture took when first drawn shows in the property bar.
+    // The size the picture took when placed shows in the property bar.
     const PositionFields& fields = *frame->PropertyBar()->m_picturePanel->m_position;
     EXPECT_EQ(fields.m_w->text(), MillimetreNumber(picture.m_width) + QStringLiteral(" mm"));
+
+    // A photo larger than the face is fitted inside it.
+    QImage photo(1600, 1200, QImage::Format_RGB32);
+    photo.fill(Qt::blue);
+    const QString big = FilePath(QStringLiteral("photo.png"));
+    ASSERT_TRUE(photo.save(big));
+    ASSERT_TRUE(frame->Drops().DropFile(big, true, at));
+    const CBaseObject& fitted = *face.Objects().back();
+    EXPECT_EQ(fitted.m_width, face.m_width);
+    EXPECT_NEAR(-fitted.m_height, face.m_width * 3 / 4, 1);
+    EXPECT_EQ(fitted.m_x, 0);
 }
 
 TEST_F(MainWindowTest, UndoAndRedoStepThroughAnEdit) {

@@ -1,6 +1,7 @@
 #include "app/property_bar/picture_editing.h"
 #include "imaging/raster_image.h"
 #include "objects/image.h"
+#include "support/picture_test_access.h"
 
 #include <gtest/gtest.h>
 
@@ -16,26 +17,25 @@ std::unique_ptr<CImage> Picture(int w, int h) {
     image.WritePixel(0, 0, RgbQuad{0, 0, 255, 0});
     auto picture = std::make_unique<CImage>(0, 0, w, -h);
     picture->SetImage(std::move(image));
-    picture->m_encodedRecord = "stale";
+    PictureTestAccess::SetRecord(*picture, "stale");
     return picture;
 }
 
 } // namespace
 
 TEST(PictureEditing, RotationsTurnThePictureAndItsSizeUnlessBackground) {
-    PictureEditing& editing = DefaultPictureEditing();
     for (PictureEffect effect : {PictureEffect::kRotateLeft, PictureEffect::kRotateRight}) {
         auto picture = Picture(4000, 3000);
-        editing.RunEffect(*picture, effect);
+        picture->RunEffect(effect);
         EXPECT_EQ(picture->m_width, 3000);
         EXPECT_EQ(picture->m_height, -4000);
         EXPECT_EQ(picture->Image().Width(), 2);
         EXPECT_EQ(picture->Image().Height(), 4);
-        EXPECT_TRUE(picture->m_encodedRecord.isEmpty());
+        EXPECT_TRUE(picture->EncodedRecord().isEmpty());
 
         auto background = Picture(4000, 3000);
         background->m_isBackground = 1;
-        editing.RunEffect(*background, effect);
+        background->RunEffect(effect);
         EXPECT_EQ(background->m_width, 4000);
         EXPECT_EQ(background->m_height, -3000);
         EXPECT_EQ(background->Image().Width(), 2);
@@ -46,15 +46,15 @@ TEST(PictureEditing, EffectsChangePixelsAndOptionsLiveInTheImage) {
     PictureEditing& editing = DefaultPictureEditing();
     auto picture = Picture(100, 100);
     EXPECT_EQ(editing.CornerPixel(*picture), 0x0000FFu); // red as 0x00BBGGRR
-    editing.RunEffect(*picture, PictureEffect::kMirror);
+    picture->RunEffect(PictureEffect::kMirror);
     EXPECT_EQ(editing.CornerPixel(*picture), 0xFFFFFFu);
-    editing.RunEffect(*picture, PictureEffect::kMirror);
-    editing.RunEffect(*picture, PictureEffect::kNegative);
+    picture->RunEffect(PictureEffect::kMirror);
+    picture->RunEffect(PictureEffect::kNegative);
     EXPECT_EQ(editing.CornerPixel(*picture), 0xFFFF00u);
-    editing.RunEffect(*picture, PictureEffect::kGrayscale);
+    picture->RunEffect(PictureEffect::kGrayscale);
     EXPECT_EQ(picture->Image().BitCount(), 8);
-    editing.RunEffect(*picture, PictureEffect::kDarken);
-    editing.RunEffect(*picture, PictureEffect::kSoften);
+    picture->RunEffect(PictureEffect::kDarken);
+    picture->RunEffect(PictureEffect::kSoften);
 
     PictureOptions options = editing.Options(*picture);
     EXPECT_TRUE(options.useAlphaChannel);
@@ -63,12 +63,12 @@ TEST(PictureEditing, EffectsChangePixelsAndOptionsLiveInTheImage) {
     options.useAlphaChannel = false;
     options.transparentColourOn = true;
     options.keepAspectRatio = 0;
-    picture->m_encodedRecord = "stale";
+    PictureTestAccess::SetRecord(*picture, "stale");
     editing.SetOptions(*picture, options);
-    EXPECT_TRUE(picture->m_encodedRecord.isEmpty());
+    EXPECT_TRUE(picture->EncodedRecord().isEmpty());
     EXPECT_EQ(picture->Image().Info().useAlphaChannel, 0);
     EXPECT_EQ(picture->Image().Info().transparentColour, 1);
-    EXPECT_EQ(picture->m_keepAspectRatio, 0);
+    EXPECT_EQ(picture->KeepAspectRatio(), 0);
     editing.SetTransparentColour(*picture, 0x123456);
     EXPECT_EQ(editing.TransparentColour(*picture), 0x123456u);
 }

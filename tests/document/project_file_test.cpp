@@ -5,6 +5,7 @@
 #include "objects/shape.h"
 #include "objects/text.h"
 #include "platform/archive.h"
+#include "support/picture_test_access.h"
 #include "support/test_support.h"
 
 #include <QDir>
@@ -36,7 +37,7 @@ std::unique_ptr<CImage> Picture(const QByteArray& encoded) {
     auto picture = std::make_unique<CImage>();
     picture->m_width = 12000;
     picture->m_height = -12000;
-    picture->m_encodedRecord = encoded;
+    PictureTestAccess::SetRecord(*picture, encoded);
     return picture;
 }
 

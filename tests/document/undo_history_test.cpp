@@ -1,6 +1,7 @@
 #include "document/discwright_doc.h"
 #include "objects/image.h"
 #include "objects/shape.h"
+#include "support/picture_test_access.h"
 #include "support/test_support.h"
 
 #include <gtest/gtest.h>
@@ -31,7 +32,7 @@ protected:
         auto picture = std::make_unique<CImage>();
         picture->m_width = 100;
         picture->m_height = -100;
-        picture->m_encodedRecord = encoded;
+        PictureTestAccess::SetRecord(*picture, encoded);
         return picture;
     }
 
@@ -137,16 +138,16 @@ TEST_F(UndoTest, BackgroundsComeBackWithUndoAndRedo) {
     EXPECT_EQ(front.Background(), second);
     ASSERT_TRUE(doc.Undo());
     ASSERT_NE(front.Background(), nullptr);
-    EXPECT_EQ(front.Background()->m_encodedRecord, QByteArray("first"));
+    EXPECT_EQ(front.Background()->EncodedRecord(), QByteArray("first"));
     EXPECT_EQ(front.Background()->m_isBackground, 1);
     ASSERT_TRUE(doc.Undo());
     EXPECT_EQ(front.Background(), nullptr);
 
     ASSERT_TRUE(doc.Redo());
     ASSERT_NE(front.Background(), nullptr);
-    EXPECT_EQ(front.Background()->m_encodedRecord, QByteArray("first"));
+    EXPECT_EQ(front.Background()->EncodedRecord(), QByteArray("first"));
     ASSERT_TRUE(doc.Redo());
-    EXPECT_EQ(front.Background()->m_encodedRecord, QByteArray("second"));
+    EXPECT_EQ(front.Background()->EncodedRecord(), QByteArray("second"));
     ASSERT_TRUE(doc.Redo());
     EXPECT_EQ(Xs(kFrontFace), std::vector<int>{5});
 }
@@ -155,17 +156,17 @@ TEST_F(UndoTest, LargePictureRecordsRestoreThroughSharedPieces) {
     doc.SetActiveFace(kBackFace);
     const QByteArray big(200000, 'j');
     auto picture = Picture("");
-    picture->m_encodedRecord = big;
+    PictureTestAccess::SetRecord(*picture, big);
     doc.SetBackground(std::move(picture));
     AddShape(1);
     doc.SetBackground(Picture("other"));
     AddShape(2);
     ASSERT_TRUE(doc.Undo());
     ASSERT_NE(doc.GetFace(kBackFace).Background(), nullptr);
-    EXPECT_EQ(doc.GetFace(kBackFace).Background()->m_encodedRecord, big);
+    EXPECT_EQ(doc.GetFace(kBackFace).Background()->EncodedRecord(), big);
     EXPECT_EQ(Xs(kBackFace), std::vector<int>{1});
     ASSERT_TRUE(doc.Redo());
-    EXPECT_EQ(doc.GetFace(kBackFace).Background()->m_encodedRecord, QByteArray("other"));
+    EXPECT_EQ(doc.GetFace(kBackFace).Background()->EncodedRecord(), QByteArray("other"));
 }
 
 TEST_F(UndoTest, AFailedRestoreChangesNothing) {
@@ -178,7 +179,7 @@ TEST_F(UndoTest, AFailedRestoreChangesNothing) {
     QString error;
     EXPECT_FALSE(doc.Undo(&error));
     EXPECT_TRUE(error.contains(QLatin1String("CImage"))) << error.toStdString();
-    EXPECT_EQ(back.Background()->m_encodedRecord, QByteArray("second"));
+    EXPECT_EQ(back.Background()->EncodedRecord(), QByteArray("second"));
     EXPECT_EQ(Xs(), std::vector<int>{7});
     EXPECT_EQ(doc.UndoCount(), 3);
     EXPECT_EQ(doc.RedoCount(), 0);

@@ -7,21 +7,30 @@
 
 namespace {
 
+// A picture placed at (x, y) with its natural size.
 std::unique_ptr<CImage> Picture(CRasterImage image, int x, int y) {
     auto picture = std::make_unique<CImage>(x, y);
     picture->SetImage(std::move(image));
+    picture->ResolveNaturalSize();
     return picture;
 }
 
 } // namespace
 
-TEST(PictureDraw, FirstPaintGivesTheNaturalSizeOnePixelPerPixel) {
+TEST(PictureDraw, NaturalSizeIsOnePixelPerPixelAndDrawingNeverSetsIt) {
+    // Drawing does not write to the picture: one of unknown size draws nothing.
+    CImage unknown(254, -254);
+    unknown.SetImage(SolidImage(40, 30, 0xFF0000));
+    const QImage blank = PaintObject(unknown, AtZoom(1.0f), {100, 100});
+    EXPECT_EQ(unknown.m_width, -1);
+    EXPECT_EQ(unknown.m_height, -1);
+    EXPECT_EQ(Ink(blank, blank.rect()), 0);
+
     auto picture = Picture(SolidImage(40, 30, 0xFF0000), 254, -254); // at (10, 10) px
     const QImage painted = PaintObject(*picture, AtZoom(1.0f), {100, 100});
     const UnitConversion units;
     EXPECT_EQ(picture->m_width, units.PixelsToUnits(40));
     EXPECT_EQ(picture->m_height, -units.PixelsToUnits(30));
-    EXPECT_EQ(picture->m_savedWidth, picture->m_width);
     EXPECT_EQ(Ink(painted, painted.rect()), 40 * 30);
     EXPECT_EQ(Ink(painted, QRect(10, 10, 40, 30)), 40 * 30);
     EXPECT_EQ(Pixel(painted, 10, 10), 0xFF0000u);
@@ -71,7 +80,7 @@ TEST(PictureDraw, HitTestAndDrawToBitmap) {
 TEST(PictureDraw, AbsurdSizesFromFilesDrawNothing) {
     CImage picture(0, 0, 2000000000, -2000000000);
     picture.SetImage(SolidImage(4, 4, 0x000000));
-    picture.m_transparency = -2147483647 - 1;
+    picture.SetTransparency(-2147483647 - 1);
     const QImage painted = PaintObject(picture, AtZoom(4.0f), {50, 50});
     EXPECT_EQ(Ink(painted, painted.rect()), 0);
 }

@@ -24,6 +24,7 @@ void PutU32At(QByteArray& bytes, int offset, uint32_t v) {
 std::unique_ptr<CImage> Loaded(const char* fixture) {
     auto picture = std::make_unique<CImage>(100, -100);
     EXPECT_TRUE(picture->LoadFile(PictureFixture(fixture))) << fixture;
+    picture->ResolveNaturalSize();
     return picture;
 }
 
@@ -31,8 +32,8 @@ std::unique_ptr<CImage> Loaded(const char* fixture) {
 
 TEST(PictureRecord, FieldsInOrderAndPaletteDibByteForByte) {
     auto picture = Loaded("bmp_8.bmp");
-    picture->m_transparency = 7;
-    picture->m_keepAspectRatio = 0;
+    picture->SetTransparency(7);
+    picture->SetKeepAspectRatio(0);
     const QByteArray record = StoredRecord(*picture);
     EXPECT_EQ(U32At(record, kBaseBytes), 7u);
     EXPECT_EQ(U32At(record, kBaseBytes + 4), 0u);
@@ -49,9 +50,9 @@ TEST(PictureRecord, FieldsInOrderAndPaletteDibByteForByte) {
     PicturePixelCache::Clear();
     auto read = ReadRecord(record);
     ASSERT_NE(read, nullptr);
-    EXPECT_EQ(read->m_transparency, 7);
-    EXPECT_EQ(read->m_keepAspectRatio, 0);
-    read->m_encodedRecord.clear();
+    EXPECT_EQ(read->Transparency(), 7);
+    EXPECT_EQ(read->KeepAspectRatio(), 0);
+    read->ForgetEncodedRecord();
     EXPECT_EQ(StoredRecord(*read), record);
 }
 
@@ -148,13 +149,13 @@ TEST(PictureRecord, ReadingTheSameRecordAgainSharesThePixels) {
     ASSERT_NE(second, nullptr);
     EXPECT_EQ(PicturePixelCache::DecodeCount(), before + 1);
     EXPECT_EQ(first->Image().Bits(), second->Image().Bits());
-    EXPECT_EQ(first->m_encodedRecord.constData(), second->m_encodedRecord.constData());
+    EXPECT_EQ(first->EncodedRecord().constData(), second->EncodedRecord().constData());
     // Changing one copies its pixels first; the other keeps its own.
     const RgbQuad corner = second->Image().ReadPixel(0, 0);
     first->EditImage().Negative();
     EXPECT_NE(first->Image().Bits(), second->Image().Bits());
     EXPECT_EQ(second->Image().ReadPixel(0, 0), corner);
-    EXPECT_TRUE(first->m_encodedRecord.isEmpty());
+    EXPECT_TRUE(first->EncodedRecord().isEmpty());
 }
 
 TEST(PictureFile, FormatComesFromTheExtensionInLowerCase) {

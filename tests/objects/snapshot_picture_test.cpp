@@ -60,6 +60,29 @@ TEST(PictureSnapshot, EffectsUndoToThePicturesBefore) {
     EXPECT_NE(PictureAt(doc, 0)->Image().ReadPixel(0, 0), corner);
 }
 
+// Past the cache's kept-alive limit (8 pictures) it only remembers the first
+// picture's pixels; changing them in place made undo, reopening and the next
+// save find the changed pixels under the old record.
+TEST(PictureSnapshot, EffectUndoesWhenTheCacheOnlyRemembersThePixels) {
+    PicturePixelCache::Clear();
+    CDiscwrightDoc doc{DocumentSettings{}};
+    doc.OnNewDocument();
+    for (int i = 0; i < 9; ++i) {
+        auto picture = std::make_unique<CImage>(i * 100, -100, i * 100 + 80, -160);
+        picture->SetImage(SolidImage(4, 3, 0x101010u * uint32_t(i + 1)));
+        doc.AddObject(std::move(picture));
+    }
+    doc.ResetHistory();
+    const QByteArray before = StoredRecord(*PictureAt(doc, 0));
+    PictureAt(doc, 0)->EditImage().Negative();
+    doc.CheckPoint();
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(PictureAt(doc, 0)->Image().ReadPixel(1, 1).red, 0x10);
+    EXPECT_EQ(StoredRecord(*PictureAt(doc, 0)), before);
+    ASSERT_TRUE(doc.Redo());
+    EXPECT_EQ(PictureAt(doc, 0)->Image().ReadPixel(1, 1).red, 0xEF);
+}
+
 TEST(PictureSnapshot, ProjectWithPicturesSavesAndOpensAgain) {
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("pictures.dwp"));
@@ -72,6 +95,7 @@ TEST(PictureSnapshot, ProjectWithPicturesSavesAndOpensAgain) {
         AddPicture(doc, "jpeg_grey.jpg", 300);
         auto background = std::make_unique<CImage>(0, 0);
         ASSERT_TRUE(background->LoadFile(PictureFixture("gif_8.gif")));
+        background->ResolveNaturalSize();
         doc.SetBackground(std::move(background));
         ASSERT_TRUE(doc.OnSaveDocument(path, &error)) << error.toStdString();
         QFile file(path);

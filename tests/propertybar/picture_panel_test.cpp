@@ -1,12 +1,15 @@
 #include "property_bar_fixture.h"
+#include "support/picture_test_access.h"
 
 #include "app/property_bar/picture_panel.h"
 #include "app/property_bar/position_fields.h"
+#include "imaging/raster_image.h"
 #include "objects/image.h"
 #include "toolkit/colour_button.h"
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QTest>
 #include <QToolButton>
 
 class PicturePanelTest : public PropertyBarTest {
@@ -17,7 +20,7 @@ protected:
         picture->m_y = -500;
         picture->m_width = 100;
         picture->m_height = -80;
-        picture->m_encodedRecord = "stand-in record"; // what undo snapshots write
+        PictureTestAccess::SetRecord(*picture, "stand-in record"); // what undo snapshots write
         return Add(std::move(picture));
     }
     CPicturePanel& panel() { return *bar.m_picturePanel; }
@@ -39,20 +42,22 @@ TEST_F(PicturePanelTest, BackgroundPictureHasNoPositionToEdit) {
     EXPECT_TRUE(panel().m_position->m_h->isEnabled());
 }
 
-TEST_F(PicturePanelTest, KeepAspectRatioMovesTheOtherSideByTheSameAmount) {
+TEST_F(PicturePanelTest, KeepAspectRatioMovesTheOtherSideInProportion) {
     CImage* picture = NewPicture();
     editing.m_options.keepAspectRatio = 1;
     bar.ShowProperties(picture);
     NewUndoSteps();
+    // 100 × 80 units: W 1.5 mm makes H 1.2 mm.
     Retype(panel().m_position->m_w, "1.5");
-    EXPECT_EQ(panel().m_position->m_h->text(), "1.30 mm");
+    EXPECT_EQ(panel().m_position->m_h->text(), "1.20 mm");
     EXPECT_EQ(picture->m_width, 150);
-    EXPECT_EQ(picture->m_height, -130);
+    EXPECT_EQ(picture->m_height, -120);
     EXPECT_EQ(NewUndoSteps(), 1);
 
     Retype(panel().m_position->m_h, "1");
-    EXPECT_EQ(panel().m_position->m_w->text(), "1.20 mm");
-    EXPECT_EQ(picture->m_width, 120);
+    EXPECT_EQ(panel().m_position->m_w->text(), "1.25 mm");
+    EXPECT_EQ(picture->m_width, 125);
+    EXPECT_EQ(picture->m_height, -100);
     EXPECT_EQ(NewUndoSteps(), 1);
 
     panel().m_keepAspect->click();
@@ -105,26 +110,63 @@ TEST_F(PicturePanelTest, AlphaChannelRulesTheTransparentColour) {
     EXPECT_TRUE(panel().m_transparentColour->isEnabled());
 }
 
-TEST_F(PicturePanelTest, RotationTurnsTheSizeInOneStep) {
+TEST_F(PicturePanelTest, EffectsRunAwayFromTheWindowAndTakeOneUndoStep) {
     CImage* picture = NewPicture();
+    CRasterImage pixels;
+    ASSERT_TRUE(pixels.Allocate(4, 2, 24, kFormatBmp));
+    picture->SetImage(std::move(pixels));
     bar.ShowProperties(picture);
     NewUndoSteps();
-    panel().m_effects[int(PictureEffect::kRotateLeft)]->click();
-    ASSERT_EQ(editing.m_effects.size(), 1u);
-    EXPECT_EQ(editing.m_effects[0], PictureEffect::kRotateLeft);
+    const auto runAndWait = [&](PictureEffect effect) {
+        panel().m_effects[int(effect)]->click();
+        return QTest::qWaitFor([&] { return !panel().EffectRunning(); }, 10000);
+    };
+    // The turn reaches the object and the fields, in one step.
+    ASSERT_TRUE(runAndWait(PictureEffect::kRotateLeft));
+    EXPECT_EQ(picture->Image().Width(), 2);
     EXPECT_EQ(picture->m_width, 80);
     EXPECT_EQ(picture->m_height, -100);
+    EXPECT_EQ(panel().m_position->m_w->text(), "0.80 mm");
     EXPECT_EQ(NewUndoSteps(), 1);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
-    panel().m_effects[int(PictureEffect::kGrayscale)]->click();
-    EXPECT_EQ(editing.m_effects.back(), PictureEffect::kGrayscale);
+    ASSERT_TRUE(runAndWait(PictureEffect::kGrayscale));
+    EXPECT_EQ(picture->Image().BitCount(), 8);
     EXPECT_EQ(picture->m_width, 80);
     EXPECT_EQ(NewUndoSteps(), 1);
 
     // A background picture keeps the face's size.
     doc.SetBackground(picture);
     bar.ShowProperties(picture);
-    panel().m_effects[int(PictureEffect::kRotateRight)]->click();
+    ASSERT_TRUE(runAndWait(PictureEffect::kRotateRight));
+    EXPECT_EQ(picture->Image().Width(), 4);
     EXPECT_EQ(picture->m_width, 80);
+}
+
+TEST_F(PicturePanelTest, CancelledEffectsAndDeletedPicturesAreLeftAlone) {
+    CImage* picture = NewPicture();
+    CRasterImage pixels;
+    ASSERT_TRUE(pixels.Allocate(1500, 1500, 24, kFormatBmp));
+    picture->SetImage(std::move(pixels));
+    const CRasterImage* before = &picture->Image();
+    bar.ShowProperties(picture);
+    NewUndoSteps();
+    const auto wait = [&] {
+        return QTest::qWaitFor([&] { return !panel().EffectRunning(); }, 20000);
+    };
+
+    panel().m_effects[int(PictureEffect::kSoften)]->click();
+    EXPECT_TRUE(panel().EffectRunning());
+    panel().CancelEffect();
+    ASSERT_TRUE(wait());
+    EXPECT_EQ(&picture->Image(), before);
+    EXPECT_EQ(NewUndoSteps(), 0);
+    EXPECT_EQ(QApplication::overrideCursor(), nullptr);
+
+    // The picture goes while its effect runs (an undo replaces every object).
+    panel().m_effects[int(PictureEffect::kSharpen)]->click();
+    bar.ShowProperties(nullptr);
+    doc.ActiveFace().TakeObject(picture).reset();
+    ASSERT_TRUE(wait());
+    EXPECT_EQ(NewUndoSteps(), 0);
 }

@@ -48,13 +48,11 @@ public:
     quint32 TransparentColour(const CImage&) const override { return m_colour; }
     void SetTransparentColour(CImage&, quint32 colour) override { m_colour = colour; }
     quint32 CornerPixel(const CImage&) const override { return m_corner; }
-    void RunEffect(CImage&, PictureEffect effect) override { m_effects.push_back(effect); }
 
     PictureOptions m_options;
     bool m_hasAlpha = false;
     quint32 m_colour = 0xFFFFFF;
     quint32 m_corner = 0x123456;
-    std::vector<PictureEffect> m_effects;
 };
 
 // A document with label stocks, a fake view and the bar over them.

@@ -1,6 +1,7 @@
 #include "fake_editing_host.h"
 #include "objects/cir_text.h"
 #include "objects/shape.h"
+#include "support/picture_test_access.h"
 #include "view/arrange_commands.h"
 #include "view/command_ids.h"
 #include "view/face_selection.h"
@@ -274,7 +275,7 @@ TEST(Arrange, StackingNeverMovesTheBackgroundPicture) {
     FakeEditingHost host;
     AddShape(host, {0, 0, 10, -10});
     auto picture = std::make_unique<CImage>();
-    picture->m_encodedRecord = QByteArray(8, '\0'); // lets snapshots write it
+    PictureTestAccess::SetRecord(*picture, QByteArray(8, '\0')); // lets snapshots write it
     CImage* background = picture.get();
     host.Document().SetBackground(std::move(picture));
     host.ShowInPropertyBar(background); // nothing selected: the bar shows the background

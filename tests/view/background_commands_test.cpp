@@ -1,6 +1,8 @@
 #include "fake_editing_host.h"
+#include "imaging/raster_image.h"
 #include "objects/image.h"
 #include "objects/shape.h"
+#include "support/picture_test_access.h"
 #include "view/arrange_commands.h"
 #include "view/background_commands.h"
 #include "view/command_ids.h"
@@ -18,7 +20,7 @@ std::unique_ptr<CImage> MakePicture() {
     picture->m_y = -400;
     picture->m_width = 1000;
     picture->m_height = -800;
-    picture->m_encodedRecord = QByteArray(16, '\x5A');
+    PictureTestAccess::SetRecord(*picture, QByteArray(16, '\x5A'));
     return picture;
 }
 
@@ -136,30 +138,32 @@ TEST(Background, FromFileReplacesTheBackgroundOrSaysTheFormatIsInvalid) {
     SelectObject(host, shape);
     const int undoBefore = host.Document().UndoCount();
 
-    // The picture object's own loader cannot read files yet.
-    EXPECT_FALSE(SetBackgroundFromFile(host, QStringLiteral("/no/such.png"), host.Prompts()));
-    EXPECT_EQ(host.messages, QStringList{QStringLiteral("Invalid image format!")});
+    const QString images = QStringLiteral(LUMVANE_TEST_DATA_DIR "/images/");
+    for (const char* unreadable : {"no_such.png", "make_fixtures.sh", "../empty_project.dwp"}) {
+        EXPECT_FALSE(
+            SetBackgroundFromFile(host, images + QLatin1String(unreadable), host.Prompts()));
+        EXPECT_EQ(host.messages.takeLast(), QStringLiteral("Invalid image format!"));
+    }
     EXPECT_EQ(host.ActiveFace().Background(), nullptr);
     EXPECT_EQ(host.ActiveFace().Selection().size(), 1u);
     EXPECT_EQ(host.Document().UndoCount(), undoBefore);
 
-    QString asked;
-    const auto loader = [&asked](const QString& path) {
-        asked = path;
-        return MakePicture();
-    };
+    // The picture object's own loader reads the file.
     ASSERT_TRUE(
-        SetBackgroundFromFile(host, QStringLiteral("/art/sky.jpg"), host.Prompts(), loader));
-    EXPECT_EQ(asked, QStringLiteral("/art/sky.jpg"));
+        SetBackgroundFromFile(host, images + QStringLiteral("png_rgba.png"), host.Prompts()));
     const Face& face = host.ActiveFace();
     ASSERT_NE(face.Background(), nullptr);
+    EXPECT_TRUE(face.Background()->Image().HasAlpha());
     EXPECT_EQ(face.Background()->m_isBackground, 1);
+    EXPECT_EQ(face.Background()->m_x, 0);
+    EXPECT_EQ(face.Background()->m_y, 0);
     EXPECT_EQ(face.Background()->m_width, face.m_width);
     EXPECT_EQ(face.Background()->m_height, -face.m_height);
     EXPECT_TRUE(face.Selection().empty());
     EXPECT_EQ(shape->m_selected, 0);
     EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);
     EXPECT_TRUE(host.Document().IsModified());
+    EXPECT_TRUE(host.messages.isEmpty());
 }
 
 } // namespace

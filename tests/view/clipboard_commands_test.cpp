@@ -2,6 +2,7 @@
 #include "objects/image.h"
 #include "objects/shape.h"
 #include "objects/text.h"
+#include "support/picture_test_access.h"
 #include "view/clipboard_commands.h"
 #include "view/command_ids.h"
 #include "view/face_selection.h"
@@ -10,6 +11,8 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QMimeData>
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -166,32 +169,53 @@ TEST_F(ClipboardTest, CutCopiesAndDeletesInOneStepAndPasteOnAnotherFaceBringsItB
     EXPECT_EQ(host.Document().UndoCount(), undoBefore + 2);
 }
 
-TEST_F(ClipboardTest, TextBecomesATextBoxAtTheMargin) {
+bool Inside(const CBaseObject& o, const LogicalRect& area) {
+    return o.m_x >= area.left && o.m_x + o.m_width <= area.right && o.m_y <= area.top &&
+           o.m_y + o.m_height >= area.bottom;
+}
+
+// Every corner of the object on the disc of diameter `width`.
+bool OnTheDisc(const CBaseObject& o, int width) {
+    const double r = width / 2.0;
+    for (int x : {o.m_x, o.m_x + o.m_width})
+        for (int y : {o.m_y, o.m_y + o.m_height})
+            if (std::hypot(x - r, y + r) > r)
+                return false;
+    return true;
+}
+
+TEST_F(ClipboardTest, TextBecomesATextBoxInsideTheVisiblePartOfTheFace) {
     Clipboard()->setText(QStringLiteral("Track list"));
     CShape* earlier = AddShape(host, 0, 0);
     SelectObject(host, earlier);
-    host.margin = QPoint(20, 30);
     ASSERT_TRUE(CanPaste());
     const int undoBefore = host.Document().UndoCount();
 
     ASSERT_TRUE(Paste(host, host.Prompts()));
 
-    const Face& face = host.ActiveFace();
-    ASSERT_EQ(face.Objects().size(), 2u);
-    auto* text = dynamic_cast<CText*>(face.Objects().back().get());
+    Face& disc = host.ActiveFace();
+    ASSERT_EQ(disc.Objects().size(), 2u);
+    auto* text = dynamic_cast<CText*>(disc.Objects().back().get());
     ASSERT_NE(text, nullptr);
     EXPECT_EQ(text->m_text, QStringLiteral("Track list"));
     EXPECT_EQ(text->m_textColour, 0u);
-    // Pixels (20, 30)-(220, 78) at 96 per inch, y negated, rounded to units.
-    EXPECT_EQ(text->m_x, 529);
-    EXPECT_EQ(text->m_y, -794);
-    EXPECT_EQ(text->m_width, 5821 - 529);
-    EXPECT_EQ(text->m_height, -2064 + 794);
-    EXPECT_EQ(face.Selection(), std::vector<CBaseObject*>{text});
+    // 200 × 48 pixels at 96 per inch, on the round disc (its top-left
+    // corner is off the disc).
+    EXPECT_EQ(text->m_width, 5292);
+    EXPECT_EQ(text->m_height, -1270);
+    EXPECT_TRUE(OnTheDisc(*text, disc.m_width));
+    EXPECT_EQ(disc.Selection(), std::vector<CBaseObject*>{text});
     EXPECT_EQ(earlier->m_selected, 0);
     EXPECT_EQ(host.PropertyObject(), text);
     EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);
     EXPECT_TRUE(host.Document().IsModified());
+
+    // Zoomed in and scrolled: inside what is in sight.
+    host.Document().SetActiveFace(kBackFace);
+    const LogicalRect seen{9000, -4000, 17000, -9000};
+    host.visibleArea = seen;
+    ASSERT_TRUE(Paste(host, host.Prompts()));
+    EXPECT_TRUE(Inside(*host.ActiveFace().Objects().back(), seen));
 }
 
 TEST_F(ClipboardTest, OwnFormatComesBeforeTextAndDamagedDataIsPassedOver) {
@@ -243,34 +267,47 @@ TEST_F(ClipboardTest, NothingUsableSaysSoAndChangesNothing) {
     EXPECT_FALSE(CanPaste());
 }
 
-TEST_F(ClipboardTest, ImageBecomesAPictureBelowTheMargin) {
+TEST_F(ClipboardTest, ImageBecomesAPictureFittedInsideTheVisiblePartOfTheFace) {
     const QImage image(8, 4, QImage::Format_RGB32);
     Clipboard()->setImage(image);
     ASSERT_TRUE(CanPaste());
     QSize given;
-    const auto factory = [&given](const QImage& from) {
+    int width = 300, depth = 150;
+    const auto factory = [&](const QImage& from) {
         given = from.size();
         auto picture = std::make_unique<CImage>();
-        picture->m_width = 300;
-        picture->m_height = -150;
-        picture->m_encodedRecord = QByteArray(4, '\x01');
+        picture->m_width = width;
+        picture->m_height = -depth;
+        PictureTestAccess::SetRecord(*picture, QByteArray(4, '\x01'));
         return picture;
     };
-    host.margin = QPoint(20, 30);
+    host.Document().SetActiveFace(kBackFace);
+    const Face& face = host.ActiveFace();
     const int undoBefore = host.Document().UndoCount();
 
     ASSERT_TRUE(Paste(host, host.Prompts(), factory));
 
     EXPECT_EQ(given, QSize(8, 4));
-    const Face& face = host.ActiveFace();
     ASSERT_EQ(face.Objects().size(), 1u);
     CBaseObject* picture = face.Objects().front().get();
     EXPECT_NE(dynamic_cast<CImage*>(picture), nullptr);
-    EXPECT_EQ(picture->m_x, 529);   // 20 pixels
-    EXPECT_EQ(picture->m_y, -1323); // 50 pixels down
+    // Centred on the face at its own size.
+    EXPECT_EQ(picture->m_x, face.m_width / 2 - 150);
+    EXPECT_EQ(picture->m_y, -face.m_height / 2 + 75);
     EXPECT_EQ(picture->m_width, 300);
     EXPECT_EQ(face.Selection(), std::vector<CBaseObject*>{picture});
     EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);
+
+    // Larger than what is in sight: scaled down, in proportion, to fit it.
+    width = 60000;
+    depth = 30000;
+    const LogicalRect seen{5000, -2000, 15000, -12000};
+    host.visibleArea = seen;
+    ASSERT_TRUE(Paste(host, host.Prompts(), factory));
+    const CBaseObject& big = *face.Objects().back();
+    EXPECT_TRUE(Inside(big, seen));
+    EXPECT_NEAR(double(big.m_width) / -big.m_height, 2.0, 0.01);
+    EXPECT_GT(big.m_width, 9000);
 }
 
 } // namespace

@@ -86,9 +86,9 @@ TEST_F(EditingTest, LeftHandleStopsTwoUnitsShortOfTheRightEdge) {
     EXPECT_EQ(doc.UndoCount(), 2);
 }
 
-TEST_F(EditingTest, KeepAspectPictureGrowsEquallyAtItsRightHandle) {
+TEST_F(EditingTest, KeepAspectPictureGrowsInProportionAtItsRightHandle) {
     auto owned = std::make_unique<CImage>(2000, -2000, 6000, -5000);
-    owned->m_keepAspectRatio = 1;
+    owned->SetKeepAspectRatio(1);
     CImage* picture = owned.get();
     ActiveFace().AppendObject(std::move(owned));
     Select({picture});
@@ -103,7 +103,9 @@ TEST_F(EditingTest, KeepAspectPictureGrowsEquallyAtItsRightHandle) {
     Release(to);
     const int dx = DeltaUnits(handle, to).x();
     EXPECT_NEAR(dx, 1000, 10);
-    EXPECT_EQ(RectNow(picture), (ObjectRect{2000, -2000, 4000 + dx, -3000 - dx}));
+    // 4:3: three quarters of the width's growth in height.
+    EXPECT_EQ(RectNow(picture),
+              (ObjectRect{2000, -2000, 4000 + dx, -ProportionalSide(4000 + dx, 4000, 3000)}));
 }
 
 TEST_F(EditingTest, CornerHandleSetsTheRadiiInsideTheTopRightQuarter) {

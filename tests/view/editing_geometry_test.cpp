@@ -65,13 +65,29 @@ INSTANTIATE_TEST_SUITE_P(
                       ResizeCase{3, 1234, 0, false, 500, {1000, -1000, 3000, -1000}},
                       // Snapping never leaves an object without width or height.
                       ResizeCase{3, -1700, 0, false, 500, {1000, -1000, 500, -1000}},
-                      // Pictures keeping their proportions grow both ways by the same amount.
-                      ResizeCase{3, 1000, 0, true, 500, {1000, -1000, 3000, -2000}},
-                      ResizeCase{5, 0, -1000, true, 0, {1000, -1000, 3000, -2000}},
-                      ResizeCase{0, 0, 500, true, 0, {500, -500, 2500, -1500}},
-                      // Growing the other way would leave no height: nothing moves.
-                      ResizeCase{7, 1000, 0, true, 0, {1000, -1000, 2000, -1000}},
-                      ResizeCase{6, -500, 0, true, 0, {500, -1000, 2500, -1500}}));
+                      // Objects keeping their proportions (2:1 here): the mouse sets
+                      // one side, the other follows, anchored opposite the handle;
+                      // no grid.
+                      ResizeCase{3, 1000, 0, true, 500, {1000, -1000, 3000, -1500}},
+                      ResizeCase{5, 0, -1000, true, 0, {1000, -1000, 4000, -2000}},
+                      ResizeCase{0, 0, 500, true, 0, {0, -500, 3000, -1500}},
+                      ResizeCase{1, 0, 500, true, 0, {0, -500, 3000, -1500}},
+                      ResizeCase{2, 0, 500, true, 0, {1000, -500, 3000, -1500}},
+                      ResizeCase{6, -500, 0, true, 0, {500, -1000, 2500, -1250}},
+                      ResizeCase{7, 1000, 0, true, 0, {2000, -1000, 1000, -500}},
+                      // A side below 2 units stops it: 2 wide would be 1 deep.
+                      ResizeCase{7, 1998, 0, true, 0, {1000, -1000, 2000, -1000}}));
+
+TEST(EditingGeometry, ProportionalResizeKeepsAFourToThreePicture) {
+    const ObjectRect photo{0, 0, 4000, -3000};
+    // 10 mm wider at the right handle: 7.5 mm taller.
+    EXPECT_EQ(ProportionalResize(photo, photo, 3, 1000, 0), (ObjectRect{0, 0, 5000, -3750}));
+    // Rounded to the nearest unit.
+    EXPECT_EQ(ProportionalResize(photo, photo, 4, 1, 0), (ObjectRect{0, 0, 4001, -3001}));
+    EXPECT_EQ(ProportionalSide(150, 100, 80), 120);
+    EXPECT_EQ(ProportionalSide(3, 2, 1), 2);
+    EXPECT_EQ(ProportionalSide(5, 0, 7), 7);
+}
 
 TEST(EditingGeometry, CornerRadiiStayInTheTopRightQuarter) {
     const ObjectRect r{1000, -1000, 4000, -3000};
@@ -82,11 +98,11 @@ TEST(EditingGeometry, CornerRadiiStayInTheTopRightQuarter) {
 
 TEST(EditingGeometry, OnlyPicturesWithTheFlagKeepTheirAspect) {
     CImage picture(0, 0, 100, -100);
-    EXPECT_TRUE(KeepsAspectRatio(&picture));
-    picture.m_keepAspectRatio = 0;
-    EXPECT_FALSE(KeepsAspectRatio(&picture));
+    EXPECT_TRUE(picture.KeepsAspectRatio());
+    picture.SetKeepAspectRatio(0);
+    EXPECT_FALSE(picture.KeepsAspectRatio());
     CShape shape;
-    EXPECT_FALSE(KeepsAspectRatio(&shape));
+    EXPECT_FALSE(shape.KeepsAspectRatio());
 }
 
 } // namespace

@@ -174,6 +174,22 @@ TEST_F(EditingTest, PictureToolPlacesAReadablePicture) {
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{dragged});
     EXPECT_EQ(doc.UndoCount(), 3);
     EXPECT_TRUE(messages.isEmpty());
+
+    // A photo larger than the face is fitted inside it, centred on the click.
+    QImage photo(1600, 1200, QImage::Format_RGB32);
+    photo.fill(Qt::blue);
+    ASSERT_TRUE(photo.save(chosenFile));
+    view.OnCommand(kToolImage);
+    Click({300, 200});
+    ASSERT_EQ(ActiveFace().Objects().size(), 3u);
+    const CBaseObject& fitted = *ActiveFace().Objects()[2];
+    const int faceWidth = ActiveFace().m_width, faceHeight = ActiveFace().m_height;
+    EXPECT_TRUE(fitted.m_width == faceWidth || -fitted.m_height == faceHeight);
+    EXPECT_NEAR(double(fitted.m_width) / -fitted.m_height, 4.0 / 3.0, 0.01);
+    EXPECT_GE(fitted.m_x, 0);
+    EXPECT_LE(fitted.m_y, 0);
+    EXPECT_LE(fitted.m_x + fitted.m_width, faceWidth);
+    EXPECT_GE(fitted.m_y + fitted.m_height, -faceHeight);
 }
 
 TEST(ImageFileFilters, AreInDialogOrderWithQtPatterns) {

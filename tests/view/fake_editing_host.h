@@ -30,6 +30,9 @@ public:
     void RefreshPropertyValues() override { ++propertyRefreshes; }
     float Zoom() const override { return 1.0f; }
     QPoint Margin() const override { return margin; }
+    LogicalRect VisibleFaceArea() override {
+        return visibleArea ? *visibleArea : EditingHost::VisibleFaceArea();
+    }
     QWidget* DialogParent() override { return nullptr; }
 
     Face& ActiveFace() { return m_doc.ActiveFace(); }
@@ -53,6 +56,7 @@ public:
 
     CBaseObject* propertyObject = nullptr;
     QPoint margin{20, 30};
+    std::optional<LogicalRect> visibleArea; // the whole face when not set
     int canvasRefreshes = 0;
     int repaints = 0;
     int propertyRefreshes = 0;

@@ -64,10 +64,6 @@ int RunAddPicture(const QStringList& args) {
                              (why.isEmpty() ? QString() : QStringLiteral(": ") + why));
     doc.SetActiveFace(faceId);
     auto* image = dynamic_cast<CImage*>(picture.get());
-    if (image != nullptr) {
-        // The size the first paint at zoom 1.0 would give it, so the file has it.
-        image->ResolveNaturalSize(UnitConversion{});
-    }
     if (background) {
         picture.release();
         std::unique_ptr<CImage> owned(image);
@@ -79,6 +75,9 @@ int RunAddPicture(const QStringList& args) {
         owned->m_height = -face.m_height;
         doc.SetBackground(std::move(owned));
     } else {
+        // A picture larger than the face is fitted inside it.
+        const Face& face = doc.GetFace(faceId);
+        PlaceNewPicture(*picture, QPoint(0, 0), face.m_width, face.m_height);
         doc.AddObject(std::move(picture));
     }
     if (!doc.OnSaveDocument(output, &error))

@@ -104,8 +104,8 @@ QJsonObject ObjectJson(const CBaseObject& o) {
         j.insert(QStringLiteral("angle"), c->m_angle);
         j.insert(QStringLiteral("font"), FontJson(c->m_font));
     } else if (const auto* p = dynamic_cast<const CImage*>(&o)) {
-        j.insert(QStringLiteral("transparency"), p->m_transparency);
-        j.insert(QStringLiteral("keep_aspect_ratio"), p->m_keepAspectRatio);
+        j.insert(QStringLiteral("transparency"), p->Transparency());
+        j.insert(QStringLiteral("keep_aspect_ratio"), p->KeepAspectRatio());
         // Reading the data block's kind may encode a picture read without its record.
         j.insert(QStringLiteral("image"), PictureJson(const_cast<CImage&>(*p)));
     } else if (const auto* v = dynamic_cast<const CVectorImage*>(&o)) {

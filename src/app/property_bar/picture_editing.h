@@ -1,23 +1,10 @@
 #pragma once
 
+#include "objects/picture_effects.h"
+
 #include <QtGlobal>
 
 class CImage;
-
-// The image effects of the picture panel's buttons, in button order.
-enum class PictureEffect : int {
-    kFlip,
-    kMirror,
-    kRotateLeft,
-    kRotateRight,
-    kLighten,
-    kDarken,
-    kSoften,
-    kSharpen,
-    kNegative,
-    kGrayscale,
-};
-inline constexpr int kPictureEffectCount = 10;
 
 // The picture options the panel edits.
 struct PictureOptions {
@@ -28,7 +15,8 @@ struct PictureOptions {
 };
 
 // What the picture panel needs from a picture beyond its position: its
-// options, its pixels' alpha channel and corner colour, and the effects.
+// options and its pixels' alpha channel and corner colour. (The effects run
+// on the picture itself, away from the window: see PictureEffectRunner.)
 // Colours are 0x00BBGGRR.
 class PictureEditing {
 public:
@@ -41,9 +29,6 @@ public:
     virtual void SetTransparentColour(CImage& image, quint32 colour) = 0;
     // The colour of the image's pixel at (0, 0).
     virtual quint32 CornerPixel(const CImage& image) const = 0;
-    // Runs `effect` on the image's pixels. The rotations also exchange the
-    // object's width and height, unless it is a face's background picture.
-    virtual void RunEffect(CImage& image, PictureEffect effect) = 0;
 };
 
 // The editing of real pictures: options in the image's information block,

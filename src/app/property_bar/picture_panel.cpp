@@ -1,13 +1,15 @@
 #include "picture_panel.h"
 
+#include "picture_effect_runner.h"
 #include "position_fields.h"
 
 #include "document/discwright_doc.h"
+#include "imaging/raster_image.h"
 #include "objects/image.h"
+#include "objects/proportional_resize.h"
 #include "toolkit/colour_button.h"
 #include "view/editing_host.h"
 
-#include <QApplication>
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QIntValidator>
@@ -37,15 +39,6 @@ const EffectButton kEffectButtons[kPictureEffectCount] = {
 
 constexpr quint32 kMagenta = 0xFF00FF;
 
-// Shows the wait cursor while an effect runs, however it ends.
-class WaitCursor {
-public:
-    WaitCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~WaitCursor() { QApplication::restoreOverrideCursor(); }
-    WaitCursor(const WaitCursor&) = delete;
-    WaitCursor& operator=(const WaitCursor&) = delete;
-};
-
 } // namespace
 
 CPicturePanel::CPicturePanel(EditingHost& host, const UnitConversion& units,
@@ -55,7 +48,7 @@ CPicturePanel::CPicturePanel(EditingHost& host, const UnitConversion& units,
       m_alpha(new QCheckBox(tr("Alpha channel"), this)),
       m_transparent(new QCheckBox(tr("Transparent"), this)),
       m_transparentColour(new ColourButton(this)), m_transparency(new QLineEdit(this)),
-      m_editing(editing) {
+      m_effectRunner(new PictureEffectRunner(this)), m_editing(editing) {
     m_transparency->setValidator(new QIntValidator(0, 255, m_transparency));
     m_transparency->hide();
     auto* layout = new QHBoxLayout(this);
@@ -169,11 +162,13 @@ void CPicturePanel::SizeEdited(bool widthEdited) {
         Commit();
         return;
     }
-    // The other side changes by the same amount, not in proportion.
+    // The other side follows in proportion to the picture's size before the edit.
+    const int width = image.m_width;
+    const int depth = -image.m_height;
     if (widthEdited)
-        m_position->SetH(m_position->H() + m_position->W() - image.m_width);
+        m_position->SetH(ProportionalSide(m_position->W(), width, depth));
     else
-        m_position->SetW(m_position->W() + m_position->H() + image.m_height);
+        m_position->SetW(ProportionalSide(m_position->H(), depth, width));
     image.m_width = m_position->W();
     image.m_height = -m_position->H();
     Commit();
@@ -191,18 +186,23 @@ void CPicturePanel::TakeTransparentColour() {
 
 void CPicturePanel::RunEffect(PictureEffect effect) {
     CImage* image = Image();
-    if (image == nullptr)
+    if (image == nullptr || !image->Image().IsValid())
         return;
-    WaitCursor wait;
-    const bool rotation =
-        effect == PictureEffect::kRotateLeft || effect == PictureEffect::kRotateRight;
-    if (rotation && !IsBackground()) {
-        // The fields take the turned size, so that applying them keeps it.
-        const int w = m_position->W();
-        m_position->SetW(m_position->H());
-        m_position->SetH(w);
-    }
-    m_editing.RunEffect(*image, effect);
-    ApplyTo();
-    Commit();
+    m_effectRunner->Start(*image, effect, m_host.DialogParent(),
+                          [this](CImage& picture, PictureEffectJob& job) {
+                              // The picture turns its own size with its pixels.
+                              if (!picture.TakeEffect(job))
+                                  return;
+                              if (m_object == &picture)
+                                  LoadFrom(&picture);
+                              Commit();
+                          });
+}
+
+bool CPicturePanel::EffectRunning() const {
+    return m_effectRunner->Running();
+}
+
+void CPicturePanel::CancelEffect() {
+    m_effectRunner->Cancel();
 }

@@ -5,6 +5,7 @@
 
 class CImage;
 class ColourButton;
+class PictureEffectRunner;
 class PositionFields;
 class QCheckBox;
 class QLineEdit;
@@ -20,8 +21,12 @@ public:
                   QWidget* parent);
 
     void RefreshPosition(const LogicalRect& rect) override;
-    // Runs one effect as its button does.
+    // Starts one effect as its button does: it runs away from the window,
+    // and its result is taken as one undo step when it completes.
     void RunEffect(PictureEffect effect);
+    bool EffectRunning() const;
+    // Cancels a running effect, as its progress dialog's Cancel does.
+    void CancelEffect();
 
     PositionFields* m_position;
     QCheckBox* m_keepAspect;
@@ -48,5 +53,6 @@ private:
     void TakeTransparentColour();
     void UpdateTransparentControls();
 
+    PictureEffectRunner* m_effectRunner;
     PictureEditing& m_editing;
 };

@@ -2,6 +2,7 @@
 
 #include "position_fields.h"
 
+#include "objects/proportional_resize.h"
 #include "objects/vector_image.h"
 
 #include <QCheckBox>
@@ -65,12 +66,13 @@ void CVectorPanel::ApplyTo() {
 
 void CVectorPanel::SizeEdited(bool widthEdited) {
     CVectorImage& picture = *Picture();
-    const long long oldW = picture.m_width, oldH = -static_cast<long long>(picture.m_height);
+    // The same proportional rule as the picture panel's and the handles'.
+    const int oldW = picture.m_width, oldH = -picture.m_height;
     if (m_keepAspect->isChecked() && oldW > 0 && oldH > 0) {
         if (widthEdited)
-            m_position->SetH(int(std::llround(double(m_position->W()) * oldH / oldW)));
+            m_position->SetH(ProportionalSide(m_position->W(), oldW, oldH));
         else
-            m_position->SetW(int(std::llround(double(m_position->H()) * oldW / oldH)));
+            m_position->SetW(ProportionalSide(m_position->H(), oldH, oldW));
     }
     ApplyTo();
     Commit();

@@ -13,6 +13,8 @@ bool InsertPictureAt(CDiscwrightView& view, const QString& path, QPoint at) {
         LoadPictureFile(path, corner.x(), corner.y(), corner.x(), corner.y());
     if (!picture)
         return false;
+    const Face& face = view.Document().ActiveFace();
+    PlaceNewPicture(*picture, corner, face.m_width, face.m_height);
     AddSelectedAlone(view, std::move(picture));
     view.RefreshFaceCanvas();
     view.Repaint();

@@ -1,5 +1,6 @@
 #include "picture_tool.h"
 
+#include "document/discwright_doc.h"
 #include "objects/base_object.h"
 #include "objects/picture_loading.h"
 #include "tool_prompts.h"
@@ -33,11 +34,14 @@ std::unique_ptr<CBaseObject> PictureTool::CreateObject(const LogicalRect& rect) 
 }
 
 bool PictureTool::Clicked(QPoint p) {
-    // An empty rectangle: the picture takes its natural size.
+    // An empty rectangle: the picture takes its natural size, within the face.
     std::unique_ptr<CBaseObject> picture = LoadChosenPicture({p.x(), p.y(), p.x(), p.y()});
     const bool placed = picture != nullptr;
-    if (placed)
+    if (placed) {
+        const Face& face = m_view.Document().ActiveFace();
+        PlaceNewPicture(*picture, p, face.m_width, face.m_height);
         AddCreated(std::move(picture));
+    }
     m_view.SetTool(kToolModeSelect);
     // The new picture stays selected; a click that placed nothing selects as usual.
     return placed;

@@ -180,7 +180,7 @@ void SelectTool::UpdateResize(QPoint client) {
     }
     CBaseObject& object = *m_hover;
     const QPoint d = DragDelta(client);
-    const bool keepAspect = KeepsAspectRatio(&object);
+    const bool keepAspect = object.KeepsAspectRatio();
     const ObjectRect before = RectOf(object);
     const ObjectRect after = ResizedRect(before, SavedRectOf(object), m_handle, d.x(), d.y(),
                                          keepAspect, keepAspect ? 0 : GridSpacing());

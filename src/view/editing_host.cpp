@@ -1,0 +1,8 @@
+#include "editing_host.h"
+
+#include "document/discwright_doc.h"
+
+LogicalRect EditingHost::VisibleFaceArea() {
+    const Face& face = Document().ActiveFace();
+    return {0, 0, face.m_width, -face.m_height};
+}

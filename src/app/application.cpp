@@ -107,13 +107,11 @@ void CDiscwrightApp::OpenOrReport(const QString& path) {
     CDiscwrightDoc::OpenError kind = CDiscwrightDoc::OpenError::kNone;
     if (m_doc->OnOpenDocument(path, &error, CDiscwrightDoc::OnOpenFailure::kEmpty, &kind)) {
         m_frame->Files().AddRecent(path);
-        m_frame->View()->OnUpdate();
         m_frame->UpdateTitle();
         m_frame->UpdateFaceInformation();
         return;
     }
     m_doc->OnNewDocument();
-    m_frame->View()->OnUpdate();
     m_frame->UpdateTitle();
     // Window-modal and not blocking, so the window is usable behind it.
     const OpenFailureMessage message =

@@ -5,6 +5,8 @@
 #include "platform/ini_document.h"
 #include "property_bar/property_bar.h"
 #include "track_info_dialog.h"
+#include "view/arrange_commands.h"
+#include "view/clipboard_commands.h"
 #include "view/command_ids.h"
 #include "view/discwright_view.h"
 #include "window/about_box.h"
@@ -48,8 +50,11 @@ CMainFrame::CMainFrame(AppSettings& settings, CDiscwrightDoc& doc, QWidget* pare
     BuildCentralArea();
 
     m_router = new CommandRouter(this);
-    m_router->SetFallback([this](int id) { return RunEditingCommand(*m_view, id); },
-                          [this](int id) { return EditingCommandState(*m_view, id); });
+    // Each module's command table; the view outlives the router.
+    m_router->AddRows(m_view->ViewCommandRows());
+    m_router->AddRows(ArrangeCommandRows(*m_view));
+    m_router->AddRows(ClipboardCommandRows(*m_view));
+    m_router->AddRows(HistoryCommandRows(*m_view));
     m_files = new FileCommands(m_doc, *m_view, this);
     SetFrameHandlers();
     BuildMenuBar(menuBar(), *m_router);

@@ -28,8 +28,27 @@ bool NextRecordIs(const Archive& ar, const CImage& picture) {
 }
 } // namespace
 
+class CDiscwrightDoc::ReplaceScope {
+public:
+    explicit ReplaceScope(CDiscwrightDoc& doc) : m_doc(doc) {
+        if (m_doc.m_replacing++ == 0)
+            Q_EMIT m_doc.ContentAboutToBeReplaced();
+    }
+    ~ReplaceScope() {
+        if (--m_doc.m_replacing == 0)
+            Q_EMIT m_doc.ContentReplaced();
+    }
+    ReplaceScope(const ReplaceScope&) = delete;
+    ReplaceScope& operator=(const ReplaceScope&) = delete;
+
+private:
+    CDiscwrightDoc& m_doc;
+};
+
 CDiscwrightDoc::CDiscwrightDoc(const DocumentSettings& settings, QObject* parent)
     : QObject(parent) {
+    for (int id = 0; id < kFaceCount; ++id)
+        m_faces[id].Attach(id, this);
     SetActiveFace(kDiscFace);
     ReadLabelStock(m_discStock, settings.discStockPath);
     ReadLabelStock(m_frontStock, settings.frontStockPath);
@@ -45,6 +64,7 @@ CDiscwrightDoc::CDiscwrightDoc(const DocumentSettings& settings, QObject* parent
 CDiscwrightDoc::~CDiscwrightDoc() = default;
 
 bool CDiscwrightDoc::OnNewDocument() {
+    ReplaceScope replacing(*this);
     DeleteContents();
     m_pathName.clear();
     SetModifiedFlag(false);
@@ -77,12 +97,15 @@ bool CDiscwrightDoc::OnOpenDocument(const QString& path, QString* error, OnOpenF
     if (kind != nullptr)
         *kind = failure;
     if (failure != OpenError::kNone) {
-        if (onFailure == OnOpenFailure::kEmpty)
+        if (onFailure == OnOpenFailure::kEmpty) {
+            ReplaceScope replacing(*this);
             DeleteContents();
+        }
         if (error != nullptr)
             *error = why;
         return false;
     }
+    ReplaceScope replacing(*this);
     DeleteContents();
     Adopt(content, true);
     m_pathName = path;
@@ -158,6 +181,7 @@ std::unique_ptr<CImage> CDiscwrightDoc::ReadBackgroundForRestore(Archive& ar, in
 }
 
 void CDiscwrightDoc::Adopt(ProjectContent& content, bool reloadAllStocks) {
+    ReplaceScope replacing(*this);
     for (int id = 0; id < kFaceCount; ++id) {
         Face& face = m_faces[id];
         ProjectFace& read = content.faces[size_t(id)];
@@ -167,10 +191,7 @@ void CDiscwrightDoc::Adopt(ProjectContent& content, bool reloadAllStocks) {
             if (read.background)
                 face.SetBackground(std::move(read.background));
         }
-        face.Selection().clear();
-        face.LayoutScratch().clear();
-        face.Objects().swap(read.objects);
-        face.RebuildSelection();
+        face.ReplaceObjects(std::move(read.objects));
     }
     m_album = std::move(content.album);
     bool stocksChanged = false;
@@ -209,10 +230,12 @@ void CDiscwrightDoc::SetBackground(std::unique_ptr<CImage> picture) {
         return;
     KeepSpareBackground(ActiveFace().TakeBackground());
     ActiveFace().SetBackground(std::move(picture));
+    Q_EMIT FaceChanged(m_activeFace);
 }
 
 void CDiscwrightDoc::RemoveBackground() {
     KeepSpareBackground(ActiveFace().TakeBackground());
+    Q_EMIT FaceChanged(m_activeFace);
 }
 
 QString CDiscwrightDoc::ExpandPlaceholders(const QString& text) const {
@@ -220,6 +243,7 @@ QString CDiscwrightDoc::ExpandPlaceholders(const QString& text) const {
 }
 
 void CDiscwrightDoc::DeleteContents() {
+    ReplaceScope replacing(*this);
     for (Face& face : m_faces)
         face.Clear();
     m_album = AlbumData::Defaults();
@@ -261,6 +285,32 @@ void CDiscwrightDoc::ReloadLabelStocks() {
 
 void CDiscwrightDoc::AddObject(std::unique_ptr<CBaseObject> object) {
     ActiveFace().AppendObject(std::move(object));
+    Q_EMIT FaceChanged(m_activeFace);
+}
+
+void CDiscwrightDoc::DeleteObjects(int faceId, const std::vector<CBaseObject*>& objects) {
+    if (faceId < 0 || faceId >= kFaceCount)
+        return;
+    m_faces[faceId].DeleteObjects(objects);
+    Q_EMIT FaceChanged(faceId);
+}
+
+void CDiscwrightDoc::DeleteLayoutObjects(int faceId) {
+    if (faceId < 0 || faceId >= kFaceCount)
+        return;
+    m_faces[faceId].DeleteLayoutObjects();
+    Q_EMIT FaceChanged(faceId);
+}
+
+void CDiscwrightDoc::FaceSelectionChanged(const Face& face) {
+    if (!Replacing())
+        Q_EMIT SelectionChanged(face.Id());
+}
+
+void CDiscwrightDoc::FaceObjectsAboutToBeRemoved(const Face& face,
+                                                 const std::vector<CBaseObject*>& objects) {
+    if (!Replacing())
+        Q_EMIT ObjectsAboutToBeRemoved(face.Id(), objects);
 }
 
 void CDiscwrightDoc::SetModifiedFlag(bool modified) {

@@ -32,7 +32,14 @@ struct DocumentSettings {
 // place them, the album data that placeholders show, the active face and the
 // grid. It is created once and reused for every New and Open. Its undo
 // history snapshots the whole project in the project file's bytes.
-class CDiscwrightDoc : public QObject, public UndoHistory {
+//
+// The document owns the faces, and through them every object. It signals
+// what changed, so that the view, its tools and the property bar follow
+// without each command telling them: the content as a whole (New, Open,
+// undo, redo), objects about to be destroyed or to leave a face, a face's
+// selection and a face's drawing. Whoever keeps a pointer to an object
+// drops it on ContentAboutToBeReplaced and ObjectsAboutToBeRemoved.
+class CDiscwrightDoc : public QObject, public UndoHistory, private FaceObserver {
     Q_OBJECT
 public:
     explicit CDiscwrightDoc(const DocumentSettings& settings, QObject* parent = nullptr);
@@ -85,13 +92,18 @@ public:
 
     // Appends at the top of the active face's drawing order.
     void AddObject(std::unique_ptr<CBaseObject> object);
+    // Destroys `objects` of face `faceId`, telling first.
+    void DeleteObjects(int faceId, const std::vector<CBaseObject*>& objects);
+    // Tells that objects of face `faceId` were edited in place (moved,
+    // resized, restyled), so that views draw the face again.
+    void NotifyFaceChanged(int faceId) { Q_EMIT FaceChanged(faceId); }
     // Makes a picture the active face's background (see Face::SetBackground).
     // The picture it replaces is kept for a while, so that undo can bring it
     // back without decoding it again.
     void SetBackground(CImage* objectOfFace);
     void SetBackground(std::unique_ptr<CImage> picture);
     void RemoveBackground();
-    void DeleteLayoutObjects(int faceId) { m_faces[faceId].DeleteLayoutObjects(); }
+    void DeleteLayoutObjects(int faceId);
 
     bool IsModified() const { return m_modified != 0; }
     void SetModifiedFlag(bool modified = true);
@@ -108,6 +120,18 @@ Q_SIGNALS:
     void ModifiedChanged(bool modified);
     // A checkpoint, an undo or a redo changed what Undo and Redo can do.
     void UndoHistoryChanged();
+    // Every face's objects are about to be replaced (New, Open, undo, redo),
+    // and have been replaced: pointers to the old ones are no longer valid.
+    void ContentAboutToBeReplaced();
+    void ContentReplaced();
+    // `objects` of face `faceId` are about to be destroyed or to leave the
+    // face's object list.
+    void ObjectsAboutToBeRemoved(int faceId, const std::vector<CBaseObject*>& objects);
+    // The selection of face `faceId` changed.
+    void SelectionChanged(int faceId);
+    // What face `faceId` shows changed (objects added, removed or edited, its
+    // background).
+    void FaceChanged(int faceId);
     // An edit could not be recorded for undo; Undo will step back over it as
     // a whole. `why` is the technical reason.
     void UndoCheckPointFailed(const QString& why);
@@ -127,10 +151,21 @@ private:
 
 protected:
     void StoreOrLoadRecord(Archive& ar, UndoRecord& record) override;
+    void FaceSelectionChanged(const Face& face) override;
+    void FaceObjectsAboutToBeRemoved(const Face& face,
+                                     const std::vector<CBaseObject*>& objects) override;
     void HistoryChanged() override { Q_EMIT UndoHistoryChanged(); }
     void CheckPointFailed(const QString& why) override { Q_EMIT UndoCheckPointFailed(why); }
 
 private:
+    // Brackets a replacement of the whole content: the outermost scope sends
+    // ContentAboutToBeReplaced on entry and ContentReplaced on exit.
+    class ReplaceScope;
+    friend class ReplaceScope;
+    int m_replacing = 0;
+    // Removals while the whole content is replaced are not told one by one.
+    bool Replacing() const { return m_replacing > 0; }
+
     // Moves the read project into the faces and the album data. Label stocks
     // whose path differs (or all, with `reloadAllStocks`) are read again and
     // the faces take their sizes.

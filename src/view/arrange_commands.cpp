@@ -123,26 +123,22 @@ bool Centre(EditingHost& host, CentreAxis axis) {
 
 void ChangeStackOrder(EditingHost& host, StackMove move) {
     Face& face = host.Document().ActiveFace();
-    CBaseObject* target = host.PropertyObject();
-    Face::ObjectList& list = face.Objects();
-    const auto it = std::find_if(list.begin(), list.end(),
-                                 [target](const auto& owned) { return owned.get() == target; });
+    const CBaseObject* target = host.PropertyObject();
     // The background picture is never in the list, so it is never moved.
-    if (target != nullptr && it != list.end()) {
+    if (const int at = face.IndexOf(target); target != nullptr && at >= 0) {
+        const int last = int(face.Objects().size()) - 1;
         switch (move) {
         case StackMove::kToFront:
-            std::rotate(it, it + 1, list.end());
+            face.MoveObject(target, last);
             break;
         case StackMove::kToBack:
-            std::rotate(list.begin(), it, it + 1);
+            face.MoveObject(target, 0);
             break;
         case StackMove::kUp:
-            if (it + 1 != list.end())
-                std::iter_swap(it, it + 1);
+            face.MoveObject(target, at + 1);
             break;
         case StackMove::kDown:
-            if (it != list.begin())
-                std::iter_swap(it, it - 1);
+            face.MoveObject(target, at - 1);
             break;
         }
     }
@@ -154,15 +150,13 @@ bool CanDeleteSelection(EditingHost& host) {
 }
 
 bool DeleteSelection(EditingHost& host) {
-    Face& face = host.Document().ActiveFace();
-    if (face.Selection().empty())
+    CDiscwrightDoc& doc = host.Document();
+    if (doc.ActiveFace().Selection().empty())
         return false;
-    // The property bar lets go of its object before the object is destroyed.
     host.ShowInPropertyBar(nullptr);
-    const std::vector<CBaseObject*> doomed = face.Selection();
-    for (CBaseObject* object : doomed)
-        face.TakeObject(object); // the returned owner destroys it
-    face.Selection().clear();
+    // The document tells everyone holding one of the objects before it goes.
+    const std::vector<CBaseObject*> doomed = doc.ActiveFace().Selection();
+    doc.DeleteObjects(doc.ActiveFaceId(), doomed);
     FinishChange(host);
     return true;
 }
@@ -187,106 +181,61 @@ bool ToggleLock(EditingHost& host) {
     return true;
 }
 
+CommandRows ArrangeCommandRows(EditingHost& host, const CommandPrompts& prompts) {
+    EditingHost* h = &host;
+    auto when = [h](bool (*can)(EditingHost&)) {
+        return [h, can] { return CommandState{can(*h)}; };
+    };
+    auto align = [h, &when](int id, Alignment how) {
+        return CommandRow{id, [h, how] { return Align(*h, how); }, when(CanAlign)};
+    };
+    auto centre = [h, &when](int id, CentreAxis axis) {
+        return CommandRow{id, [h, axis] { return Centre(*h, axis); }, when(CanCentre)};
+    };
+    // Stacking always records its step, so it is always enabled.
+    auto stack = [h](int id, StackMove move) {
+        return CommandRow{id, [h, move] {
+                              ChangeStackOrder(*h, move);
+                              return true;
+                          }};
+    };
+    return {
+        align(kAlignLeft, Alignment::kLeft),
+        align(kAlignRight, Alignment::kRight),
+        align(kAlignTop, Alignment::kTop),
+        align(kAlignBottom, Alignment::kBottom),
+        align(kMakeSameWidth, Alignment::kSameWidth),
+        align(kMakeSameHeight, Alignment::kSameHeight),
+        align(kMakeSameSize, Alignment::kSameSize),
+        centre(kCenterHorizontal, CentreAxis::kHorizontal),
+        centre(kCenterVertical, CentreAxis::kVertical),
+        stack(kBringToFront, StackMove::kToFront),
+        stack(kSendToBack, StackMove::kToBack),
+        stack(kMoveToNext, StackMove::kUp),
+        stack(kMoveToPrevious, StackMove::kDown),
+        {kDeleteSelection, [h] { return DeleteSelection(*h); }, when(CanDeleteSelection)},
+        {kLockUnlockObject, [h] { return ToggleLock(*h); },
+         [h] {
+             const LockState state = LockMenuState(*h);
+             return CommandState{state != LockState::kDisabled, state == LockState::kLocked,
+                                 state == LockState::kMixed};
+         }},
+        {kSetAsBackgroundImage, [h] { return SetSelectionAsBackground(*h); },
+         when(CanSetAsBackground)},
+        {kRemoveBackgroundImage, [h] { return RemoveBackgroundPicture(*h); },
+         when(CanRemoveBackground)},
+        {kSetBackgroundColor, [h, prompts] { return SetBackgroundColour(*h, prompts); }},
+    };
+}
+
 bool RunArrangeCommand(EditingHost& host, int id, const CommandPrompts& prompts) {
-    switch (id) {
-    case kAlignLeft:
-        return Align(host, Alignment::kLeft);
-    case kAlignRight:
-        return Align(host, Alignment::kRight);
-    case kAlignTop:
-        return Align(host, Alignment::kTop);
-    case kAlignBottom:
-        return Align(host, Alignment::kBottom);
-    case kMakeSameWidth:
-        return Align(host, Alignment::kSameWidth);
-    case kMakeSameHeight:
-        return Align(host, Alignment::kSameHeight);
-    case kMakeSameSize:
-        return Align(host, Alignment::kSameSize);
-    case kCenterHorizontal:
-        return Centre(host, CentreAxis::kHorizontal);
-    case kCenterVertical:
-        return Centre(host, CentreAxis::kVertical);
-    case kBringToFront:
-        ChangeStackOrder(host, StackMove::kToFront);
-        return true;
-    case kSendToBack:
-        ChangeStackOrder(host, StackMove::kToBack);
-        return true;
-    case kMoveToNext:
-        ChangeStackOrder(host, StackMove::kUp);
-        return true;
-    case kMoveToPrevious:
-        ChangeStackOrder(host, StackMove::kDown);
-        return true;
-    case kDeleteSelection:
-        return DeleteSelection(host);
-    case kLockUnlockObject:
-        return ToggleLock(host);
-    case kSetAsBackgroundImage:
-        return SetSelectionAsBackground(host);
-    case kRemoveBackgroundImage:
-        return RemoveBackgroundPicture(host);
-    case kSetBackgroundColor:
-        return SetBackgroundColour(host, prompts);
-    default:
-        return false;
-    }
+    const CommandRows rows = ArrangeCommandRows(host, prompts);
+    const CommandRow* row = FindRow(rows, id);
+    return row != nullptr && row->run();
 }
 
 bool IsArrangeCommandEnabled(EditingHost& host, int id) {
-    switch (id) {
-    case kAlignLeft:
-    case kAlignRight:
-    case kAlignTop:
-    case kAlignBottom:
-    case kMakeSameWidth:
-    case kMakeSameHeight:
-    case kMakeSameSize:
-        return CanAlign(host);
-    case kCenterHorizontal:
-    case kCenterVertical:
-        return CanCentre(host);
-    case kBringToFront:
-    case kSendToBack:
-    case kMoveToNext:
-    case kMoveToPrevious:
-    case kSetBackgroundColor:
-        return true;
-    case kDeleteSelection:
-        return CanDeleteSelection(host);
-    case kLockUnlockObject:
-        return LockMenuState(host) != LockState::kDisabled;
-    case kSetAsBackgroundImage:
-        return CanSetAsBackground(host);
-    case kRemoveBackgroundImage:
-        return CanRemoveBackground(host);
-    default:
-        return false;
-    }
-}
-
-bool IsArrangeCommand(int id) {
-    switch (id) {
-    case kAlignLeft:
-    case kAlignRight:
-    case kAlignTop:
-    case kAlignBottom:
-    case kMakeSameWidth:
-    case kMakeSameHeight:
-    case kMakeSameSize:
-    case kCenterHorizontal:
-    case kCenterVertical:
-    case kBringToFront:
-    case kSendToBack:
-    case kMoveToNext:
-    case kMoveToPrevious:
-    case kDeleteSelection:
-    case kSetAsBackgroundImage:
-    case kRemoveBackgroundImage:
-    case kSetBackgroundColor:
-        return true;
-    default:
-        return false;
-    }
+    const CommandRows rows = ArrangeCommandRows(host);
+    const CommandRow* row = FindRow(rows, id);
+    return row != nullptr && (!row->state || row->state().enabled);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "command_prompts.h"
+#include "command_rows.h"
 
 class EditingHost;
 
@@ -47,12 +48,12 @@ LockState LockMenuState(EditingHost& host);
 // Flips the locked flag of every selected object.
 bool ToggleLock(EditingHost& host);
 
-// Whether `id` is one of the arrange or face-background commands.
-bool IsArrangeCommand(int id);
-// Runs the arrange or face-background command `id` (CommandId); false when
-// `id` is none of them or the command did nothing.
+// The command table of the arrange, lock and face-background commands, acting
+// on `host` (which must outlive the rows).
+CommandRows ArrangeCommandRows(EditingHost& host,
+                               const CommandPrompts& prompts = CommandPrompts::Interactive());
+// Runs the row of `id`; false when `id` is none of them or the command did nothing.
 bool RunArrangeCommand(EditingHost& host, int id,
                        const CommandPrompts& prompts = CommandPrompts::Interactive());
-// Whether the arrange or face-background command `id` is enabled; false for
-// other ids.
+// Whether the row of `id` is enabled; false for other ids.
 bool IsArrangeCommandEnabled(EditingHost& host, int id);

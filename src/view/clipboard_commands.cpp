@@ -217,27 +217,25 @@ bool Paste(EditingHost& host, const CommandPrompts& prompts,
     return false;
 }
 
+CommandRows ClipboardCommandRows(EditingHost& host, const CommandPrompts& prompts) {
+    EditingHost* h = &host;
+    auto canCopy = [h] { return CommandState{CanCopy(*h)}; };
+    return {
+        {kCopy, [h, prompts] { return Copy(*h, prompts); }, canCopy},
+        {kCut, [h, prompts] { return Cut(*h, prompts); }, canCopy},
+        {kPaste, [h, prompts] { return Paste(*h, prompts); },
+         [] { return CommandState{CanPaste()}; }},
+    };
+}
+
 bool RunClipboardCommand(EditingHost& host, int id, const CommandPrompts& prompts) {
-    switch (id) {
-    case kCopy:
-        return Copy(host, prompts);
-    case kCut:
-        return Cut(host, prompts);
-    case kPaste:
-        return Paste(host, prompts);
-    default:
-        return false;
-    }
+    const CommandRows rows = ClipboardCommandRows(host, prompts);
+    const CommandRow* row = FindRow(rows, id);
+    return row != nullptr && row->run();
 }
 
 bool IsClipboardCommandEnabled(EditingHost& host, int id) {
-    switch (id) {
-    case kCopy:
-    case kCut:
-        return CanCopy(host);
-    case kPaste:
-        return CanPaste();
-    default:
-        return false;
-    }
+    const CommandRows rows = ClipboardCommandRows(host);
+    const CommandRow* row = FindRow(rows, id);
+    return row != nullptr && row->state().enabled;
 }

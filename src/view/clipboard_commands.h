@@ -1,6 +1,7 @@
 #pragma once
 
 #include "command_prompts.h"
+#include "command_rows.h"
 
 #include <QByteArray>
 #include <QString>
@@ -49,8 +50,11 @@ bool CanPaste();
 bool Paste(EditingHost& host, const CommandPrompts& prompts = CommandPrompts::Interactive(),
            const ClipboardPictureFactory& makePicture = MakePictureFromClipboardImage);
 
-// Runs the clipboard command `id` (CommandId); false when `id` is none of
-// them or the command did nothing.
+// The command table of Cut, Copy and Paste, acting on `host` (which must
+// outlive the rows).
+CommandRows ClipboardCommandRows(EditingHost& host,
+                                 const CommandPrompts& prompts = CommandPrompts::Interactive());
+// Runs the row of `id`; false when `id` is none of them or the command did nothing.
 bool RunClipboardCommand(EditingHost& host, int id,
                          const CommandPrompts& prompts = CommandPrompts::Interactive());
 // Whether the clipboard command `id` is enabled; false for other ids.

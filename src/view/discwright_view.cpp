@@ -30,6 +30,7 @@ CDiscwrightView::CDiscwrightView(CDiscwrightDoc& doc, QWidget* parent)
         RecalcLayout();
         RefreshFaceCanvas();
     });
+    ListenToDocument();
     m_animation.start(kAnimationInterval);
     InitTools();
     RecalcLayout();
@@ -75,7 +76,38 @@ QPoint CDiscwrightView::FaceToWindow(QPoint face) const {
            m_margin - ScrollPosition();
 }
 
+void CDiscwrightView::ListenToDocument() {
+    // The tools hold objects across events: they let go before the objects go.
+    connect(&m_doc, &CDiscwrightDoc::ContentAboutToBeReplaced, this, &CDiscwrightView::CancelTools);
+    connect(&m_doc, &CDiscwrightDoc::ContentReplaced, this, &CDiscwrightView::OnUpdate);
+    connect(&m_doc, &CDiscwrightDoc::ObjectsAboutToBeRemoved, this,
+            [this](int, const std::vector<CBaseObject*>& objects) {
+                for (const auto& tool : m_tools) {
+                    if (tool != nullptr)
+                        tool->ForgetObjects(objects);
+                }
+            });
+    connect(&m_doc, &CDiscwrightDoc::SelectionChanged, this, [this](int faceId) {
+        if (faceId == m_doc.ActiveFaceId())
+            RequestFrame(); // the selection frames
+    });
+    // Changes that no command draws itself are drawn once the event loop turns.
+    connect(&m_doc, &CDiscwrightDoc::FaceChanged, this, [this](int faceId) {
+        if (faceId != m_doc.ActiveFaceId() || m_canvasPending)
+            return;
+        m_canvasPending = true;
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (m_canvasPending)
+                    RefreshFaceCanvas();
+            },
+            Qt::QueuedConnection);
+    });
+}
+
 void CDiscwrightView::RefreshFaceCanvas() {
+    m_canvasPending = false;
     // A picture placed without a size takes its natural size when it is first
     // drawn; the property bar then shows the size it got.
     const CBaseObject* shown = PropertyObject();
@@ -252,10 +284,8 @@ void CDiscwrightView::ShowFace(int faceId) {
 void CDiscwrightView::ShowFirstSelected() {
     ShowInPropertyBar(nullptr);
     const auto& selection = m_doc.ActiveFace().Selection();
-    if (!selection.empty()) {
-        selection.front()->m_selected = 1;
+    if (!selection.empty())
         ShowInPropertyBar(selection.front());
-    }
 }
 
 void CDiscwrightView::AfterZoom() {
@@ -300,25 +330,6 @@ void CDiscwrightView::SetTool(int tool) {
     m_tool = tool;
     UpdateCursor();
     Q_EMIT ToolChanged(tool);
-}
-
-bool CDiscwrightView::OnCommand(int id) {
-    switch (id) {
-    case kIdZoomIn:
-        ZoomIn();
-        return true;
-    case kIdZoomOut:
-        ZoomOut();
-        return true;
-    case kIdZoom100:
-        Zoom100();
-        return true;
-    case kIdShowGrid:
-        ToggleGrid();
-        return true;
-    default:
-        return RunEditingCommand(id);
-    }
 }
 
 void CDiscwrightView::OnUpdate() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "command_rows.h"
 #include "editing_geometry.h"
 #include "editing_host.h"
 #include "platform/render_context.h"
@@ -49,6 +50,10 @@ enum ToolMode : int {
 // buffer, which holds the whole page, and copies the visible part to the
 // window. The view owns both images; the document owns the faces.
 //
+// The view follows the document's signals: a replaced content (New, Open,
+// undo) shows afresh, removed objects leave the tools first, a changed
+// selection or face is drawn again.
+//
 // Mouse input goes to the view's tools (one object per tool mode, owned by
 // the view); keys, the Object menu's commands and the context-menu request
 // are handled beside them in discwright_view_input.cpp.
@@ -94,9 +99,11 @@ public:
     int Tool() const { return m_tool; }
     void SetTool(int tool);
 
-    // Runs one of the ViewCommand commands or of the tool and object commands
-    // (CommandId: tools, circular text, select next, select all, lock); false
-    // for others and for commands that did nothing.
+    // The view's command table: zoom, grid, the tools, circular text, select
+    // next, select all and the image browser. The rows act on this view.
+    CommandRows ViewCommandRows();
+    // Runs a row of the view's table or the lock command (whose row the
+    // arrange table holds); false for others and for commands that did nothing.
     bool OnCommand(int id);
     bool IsGridChecked() const;
     // The menu and tool-bar state of a command OnCommand runs: false for
@@ -165,7 +172,9 @@ protected:
 
 private:
     void InitTools();
-    bool RunEditingCommand(int id);
+    // Follows the document's change signals.
+    void ListenToDocument();
+    const CommandRow* FindCommand(int id);
     // Drops every tool's drag and hover state (the face or its content changed).
     void CancelTools();
     void UpdateCursor();
@@ -186,7 +195,8 @@ private:
     QPoint m_bandDown;
     QPoint m_bandCurrent;
     int m_tool = kToolModeSelect;
-    bool m_onlyCopy = false; // the next paint copies the back buffer as it is
+    bool m_onlyCopy = false;      // the next paint copies the back buffer as it is
+    bool m_canvasPending = false; // the face changed; a refresh is queued
     QTimer m_animation;
 
     // One tool per tool mode (none for circular text, which is a command).
@@ -196,4 +206,5 @@ private:
     bool m_arrowMoved = false; // an arrow key moved objects since the last undo step
     int m_cursorKey = -1;      // what the cursor shows now
     ToolPrompts m_prompts;
+    CommandRows m_commandRows; // what OnCommand and CommandState look up
 };

@@ -27,27 +27,20 @@ constexpr double kNewCircleRadius = 5000.0;
 // Where a context menu asked for from the keyboard opens, inside the view.
 constexpr QPoint kKeyboardMenuOffset{5, 5};
 
-// The tool mode of a tool command, or -1.
-int ToolOfCommand(int id) {
-    switch (id) {
-    case kToolSelect:
-        return kToolModeSelect;
-    case kToolRectangle:
-        return kToolModeRectangle;
-    case kToolRoundRectangle:
-        return kToolModeRoundRectangle;
-    case kToolEllipse:
-        return kToolModeEllipse;
-    case kToolDiamond:
-        return kToolModeDiamond;
-    case kToolText:
-        return kToolModeText;
-    case kToolImage:
-        return kToolModeImage;
-    default:
-        return -1;
-    }
-}
+// The tool commands and the tool modes they choose.
+struct ToolCommand {
+    int command;
+    int mode;
+};
+constexpr ToolCommand kToolCommands[] = {
+    {kToolSelect, kToolModeSelect},
+    {kToolRectangle, kToolModeRectangle},
+    {kToolRoundRectangle, kToolModeRoundRectangle},
+    {kToolEllipse, kToolModeEllipse},
+    {kToolDiamond, kToolModeDiamond},
+    {kToolText, kToolModeText},
+    {kToolImage, kToolModeImage},
+};
 
 bool IsArrowKey(int key) {
     return key == Qt::Key_Left || key == Qt::Key_Right || key == Qt::Key_Up || key == Qt::Key_Down;
@@ -221,74 +214,75 @@ void CDiscwrightView::SelectAll() {
     Repaint();
 }
 
-bool CDiscwrightView::RunEditingCommand(int id) {
-    const int tool = ToolOfCommand(id);
-    if (tool >= 0) {
-        SetTool(tool);
-        return true;
+CommandRows CDiscwrightView::ViewCommandRows() {
+    auto done = [](void (CDiscwrightView::*action)(), CDiscwrightView* view) {
+        return [view, action] {
+            (view->*action)();
+            return true;
+        };
+    };
+    auto hasObjects = [this] { return ::CommandState{!m_doc.ActiveFace().Objects().empty()}; };
+    CommandRows rows = {
+        {kIdZoomIn, done(&CDiscwrightView::ZoomIn, this)},
+        {kIdZoomOut, done(&CDiscwrightView::ZoomOut, this)},
+        {kIdZoom100, done(&CDiscwrightView::Zoom100, this)},
+        {kIdShowGrid, done(&CDiscwrightView::ToggleGrid, this),
+         [this] {
+             return ::CommandState{true, IsGridChecked()};
+         }},
+        {kCircularText, done(&CDiscwrightView::InsertCircularText, this)},
+        {kSelectNext, done(&CDiscwrightView::SelectNext, this), hasObjects},
+        {kSelectAll, done(&CDiscwrightView::SelectAll, this), hasObjects},
+        // The image browser is not available yet.
+        {kImageBrowser, [] { return false; }, [] { return ::CommandState{false}; }},
+    };
+    for (const ToolCommand& tool : kToolCommands) {
+        const int mode = tool.mode;
+        rows.push_back({tool.command,
+                        [this, mode] {
+                            SetTool(mode);
+                            return true;
+                        },
+                        [this, mode] {
+                            return ::CommandState{true, m_tool == mode};
+                        }});
     }
-    switch (id) {
-    case kCircularText:
-        InsertCircularText();
-        return true;
-    case kSelectNext:
-        SelectNext();
-        return true;
-    case kSelectAll:
-        SelectAll();
-        return true;
-    case kLockUnlockObject:
-        return ToggleLock(*this);
-    default:
-        return false; // the image browser belongs to the main window for now
+    return rows;
+}
+
+const CommandRow* CDiscwrightView::FindCommand(int id) {
+    if (m_commandRows.empty()) {
+        m_commandRows = ViewCommandRows();
+        // The lock command belongs to the arrange table; the view's menus show it too.
+        CommandRows arrange = ArrangeCommandRows(*this);
+        m_commandRows.push_back(*FindRow(arrange, kLockUnlockObject));
     }
+    return FindRow(m_commandRows, id);
+}
+
+bool CDiscwrightView::OnCommand(int id) {
+    const CommandRow* row = FindCommand(id);
+    return row != nullptr && row->run();
 }
 
 bool CDiscwrightView::IsToolCommandChecked(int id) const {
-    const int tool = ToolOfCommand(id);
-    return tool >= 0 && tool == m_tool;
+    for (const ToolCommand& tool : kToolCommands) {
+        if (tool.command == id)
+            return tool.mode == m_tool;
+    }
+    return false;
 }
 
 bool CDiscwrightView::CommandState(int id, bool* enabled, bool* checked, bool* indeterminate) {
-    bool isEnabled = true;
-    bool isChecked = false;
-    bool isMixed = false;
-    const bool hasObjects = !m_doc.ActiveFace().Objects().empty();
-    if (ToolOfCommand(id) >= 0) {
-        isChecked = IsToolCommandChecked(id);
-    } else {
-        switch (id) {
-        case kIdZoomIn:
-        case kIdZoomOut:
-        case kIdZoom100:
-        case kCircularText:
-            break;
-        case kIdShowGrid:
-            isChecked = IsGridChecked();
-            break;
-        case kSelectNext:
-        case kSelectAll:
-            isEnabled = hasObjects;
-            break;
-        case kLockUnlockObject: {
-            const LockState state = LockMenuState(*this);
-            isEnabled = state != LockState::kDisabled;
-            isChecked = state == LockState::kLocked;
-            isMixed = state == LockState::kMixed;
-            break;
-        }
-        case kImageBrowser:
-            isEnabled = false; // not available yet
-            break;
-        default:
-            return false;
-        }
-    }
+    const CommandRow* row = FindCommand(id);
+    if (row == nullptr)
+        return false;
+    const ::CommandState state = row->state ? row->state() : ::CommandState{};
     if (enabled != nullptr)
-        *enabled = isEnabled;
+        *enabled = state.enabled;
     if (checked != nullptr)
-        *checked = isChecked;
+        *checked = state.checked;
     if (indeterminate != nullptr)
-        *indeterminate = isMixed;
+        *indeterminate = state.indeterminate;
     return true;
 }

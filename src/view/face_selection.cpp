@@ -4,10 +4,7 @@
 #include "editing_host.h"
 
 void ClearSelection(EditingHost& host) {
-    Face& face = host.Document().ActiveFace();
-    for (const auto& object : face.Objects())
-        object->m_selected = 0;
-    face.Selection().clear();
+    host.Document().ActiveFace().ClearSelection();
     host.ShowInPropertyBar(nullptr);
 }
 
@@ -21,9 +18,7 @@ CBaseObject* AddSelectedAlone(EditingHost& host, std::unique_ptr<CBaseObject> ob
 }
 
 void SelectObject(EditingHost& host, CBaseObject* object) {
-    std::vector<CBaseObject*>& selection = host.Document().ActiveFace().Selection();
-    object->SaveRect();
-    object->m_selected = 1;
-    selection.push_back(object);
-    host.ShowInPropertyBar(selection.size() < 2 ? object : nullptr);
+    Face& face = host.Document().ActiveFace();
+    face.Select(object);
+    host.ShowInPropertyBar(face.Selection().size() < 2 ? object : nullptr);
 }

@@ -12,20 +12,14 @@ namespace {
 constexpr QPoint kEverywhereFrom{-10000, -10000};
 constexpr QPoint kEverywhereTo{100000, 100000};
 
-void MarkSelected(CBaseObject& object) {
-    object.SaveRect();
-    object.m_selected = 1;
-}
-
-// The selection list again from the selected flags, topmost first.
-void RebuildTopmostFirst(Face& face) {
-    std::vector<CBaseObject*>& selection = face.Selection();
-    selection.clear();
-    const Face::ObjectList& objects = face.Objects();
-    for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
-        if ((*it)->m_selected)
-            selection.push_back(it->get());
+// Selects `found` (topmost first) and orders the whole selection topmost
+// first, as clicks and rubber bands leave it.
+void SelectTopmostFirst(Face& face, const std::vector<CBaseObject*>& found) {
+    for (CBaseObject* object : found) {
+        if (!face.Select(object))
+            object->SaveRect(); // already selected: a drag measures from here too
     }
+    face.RebuildSelection(Face::Order::kTopmostFirst);
 }
 
 } // namespace
@@ -40,11 +34,11 @@ CBaseObject* HitSelect(EditingHost& host, const PixelMapping& map, QPoint page, 
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
         if ((*it)->HitTest(units.x(), units.y(), map.zoom)) {
             hit = it->get();
-            MarkSelected(*hit);
             break;
         }
     }
-    RebuildTopmostFirst(face);
+    SelectTopmostFirst(face, hit != nullptr ? std::vector<CBaseObject*>{hit}
+                                            : std::vector<CBaseObject*>{});
     // With Shift and nothing hit the kept selection decides: the background
     // picture only shows when nothing is selected.
     host.ShowInPropertyBar(hit != nullptr ? hit : host.PropertyObject());
@@ -59,15 +53,16 @@ int RubberBandSelect(EditingHost& host, const PixelMapping& map, QPoint pageA, Q
         ClearSelection(host);
     int count = 0;
     CBaseObject* found = nullptr;
+    std::vector<CBaseObject*> inBand;
     const Face::ObjectList& objects = face.Objects();
     for (auto it = objects.rbegin(); it != objects.rend(); ++it) {
         if ((*it)->IntersectsRect(band)) {
             found = it->get();
-            MarkSelected(*found);
+            inBand.push_back(found);
             ++count;
         }
     }
-    RebuildTopmostFirst(face);
+    SelectTopmostFirst(face, inBand);
     if (count == 0)
         host.ShowInPropertyBar(host.PropertyObject());
     else

@@ -2,12 +2,16 @@
 
 #include "app/property_bar/property_bar.h"
 #include "app/window/bar_sizes.h"
+#include "app/window/command_table.h"
+#include "app/window/editing_commands.h"
 #include "app/window/face_tab_bar.h"
 #include "app/window/sizable_bar.h"
 #include "app/window/status_panes.h"
 #include "app/window/tip_of_the_day.h"
 #include "objects/shape.h"
 #include "platform/ini_document.h"
+#include "view/arrange_commands.h"
+#include "view/clipboard_commands.h"
 #include "view/command_ids.h"
 #include "view/discwright_view.h"
 
@@ -21,6 +25,8 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QToolBar>
+
+#include <map>
 
 namespace {
 
@@ -196,6 +202,32 @@ TEST_F(MainWindowTest, CommandsAreEnabledByTheSelection) {
     first->m_locked = 0;
     Action(kAlignLeft)->trigger();
     EXPECT_EQ(second->m_x, 1000);
+}
+
+TEST_F(MainWindowTest, EachCommandHasOneRowInOneModulesTable) {
+    CDiscwrightView& view = *frame->View();
+    const CommandRows tables[] = {view.ViewCommandRows(), ArrangeCommandRows(view),
+                                  ClipboardCommandRows(view), HistoryCommandRows(view)};
+    std::map<int, int> rowsOfId;
+    for (const CommandRows& table : tables) {
+        for (const CommandRow& row : table) {
+            ++rowsOfId[row.id];
+            EXPECT_TRUE(row.run) << row.id;
+            // Every row is a command the menus and tool bars can show.
+            EXPECT_NE(FindCommand(row.id), nullptr) << row.id;
+        }
+    }
+    for (const auto& [id, count] : rowsOfId)
+        EXPECT_EQ(count, 1) << id;
+    // The lock command runs and shows its state from the one row.
+    CShape* shape = AddRectangle(1000, -1000, 1000, -1000);
+    Select({shape});
+    frame->Router().UpdateActions();
+    EXPECT_TRUE(Action(kLockUnlockObject)->isEnabled());
+    EXPECT_FALSE(Action(kLockUnlockObject)->isChecked());
+    Action(kLockUnlockObject)->trigger();
+    EXPECT_EQ(shape->m_locked, 1);
+    EXPECT_TRUE(Action(kLockUnlockObject)->isChecked());
 }
 
 TEST_F(MainWindowTest, ToolItemsAreCheckedForTheViewsTool) {

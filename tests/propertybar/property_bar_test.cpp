@@ -45,7 +45,8 @@ TEST_F(PropertyBarTest, EachKindShowsItsValuesInItsPanel) {
     CText* text = Add(NewText(QStringLiteral("Hello")));
     bar.ShowProperties(text);
     EXPECT_EQ(bar.CurrentPanel(), bar.m_textPanel);
-    EXPECT_EQ(text->m_selected, 1);
+    // Showing is not selecting: the face alone keeps the selection.
+    EXPECT_EQ(text->m_selected, 0);
     EXPECT_FALSE(bar.m_emptyPanel->isVisibleTo(&bar));
     const PositionFields& pos = *bar.m_textPanel->m_position;
     // Millimetres with two decimals; the object stores hundredths.
@@ -242,4 +243,27 @@ TEST_F(PropertyBarTest, ATypedSizeShowsAgainInMillimetres) {
     Retype(bar.m_textPanel->m_position->m_w, "12,5");
     EXPECT_EQ(text->m_width, 1250);
     EXPECT_EQ(bar.m_textPanel->m_position->m_w->text(), QStringLiteral("12.50 mm"));
+}
+
+TEST_F(PropertyBarTest, LetsGoOfAnObjectTheDocumentDestroys) {
+    // An undo back to before the object existed.
+    doc.CheckPoint();
+    CShape* shape = Add(NewShape());
+    doc.CheckPoint();
+    bar.ShowProperties(shape);
+    ASSERT_EQ(bar.CurrentPanel()->Object(), shape);
+    ASSERT_TRUE(doc.Undo());
+    EXPECT_EQ(bar.Object(), nullptr);
+    EXPECT_EQ(bar.CurrentPanel(), nullptr);
+    EXPECT_EQ(bar.m_shapePanel->Object(), nullptr);
+
+    // A delete of the shown object; the bar keeps an object that stays.
+    CText* text = Add(NewText(QStringLiteral("stays")));
+    CShape* doomed = Add(NewShape());
+    bar.ShowProperties(doomed);
+    doc.DeleteObjects(doc.ActiveFaceId(), {text});
+    EXPECT_EQ(bar.Object(), doomed);
+    doc.DeleteObjects(doc.ActiveFaceId(), {doomed});
+    EXPECT_EQ(bar.Object(), nullptr);
+    EXPECT_EQ(bar.m_shapePanel->Object(), nullptr);
 }

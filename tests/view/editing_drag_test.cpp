@@ -149,12 +149,29 @@ TEST_F(EditingTest, ObjectsDeletedDuringADragAreLeftAlone) {
     Hover({120, 96});
     Press({120, 96});
     DragTo({130, 96});
-    ASSERT_TRUE(doc.Undo());
-    view.OnUpdate();
+    ASSERT_TRUE(doc.Undo()); // the view hears of it from the document
     DragTo({140, 96});
     Release({140, 96});
     ASSERT_EQ(ActiveFace().Objects().size(), 1u);
     EXPECT_EQ(ActiveFace().Objects()[0]->m_x, 2000);
+}
+
+TEST_F(EditingTest, UndoDeletingTheResizedObjectTakesItFromTheTool) {
+    Settle();
+    CShape* a = AddShape(2000, -2000, 2000, -2000);
+    Select({a});
+    view.RecordChange(); // the step that created it
+    Hover({76, 76});
+    ASSERT_EQ(view.DragMode(), 0);
+    Press({76, 76});
+    DragTo({60, 60});
+    ASSERT_EQ(view.Selector().HoverObject(), a);
+    ASSERT_TRUE(doc.Undo()); // back to the empty face: `a` is destroyed
+    EXPECT_EQ(view.Selector().HoverObject(), nullptr);
+    EXPECT_EQ(view.DragMode(), 9);
+    DragTo({40, 40});
+    Release({40, 40});
+    EXPECT_TRUE(ActiveFace().Objects().empty());
 }
 
 } // namespace

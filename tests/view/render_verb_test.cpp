@@ -18,8 +18,8 @@ QString WriteProject(const TempProgramFolder& program) {
         face.m_width = sizes[id][0];
         face.m_height = sizes[id][1];
         AddEveryKind(face);
-        for (auto& object : face.Objects())
-            project.faces[id].objects.push_back(std::move(object));
+        while (!face.Objects().empty())
+            project.faces[id].objects.push_back(face.TakeObject(face.Objects().front().get()));
     }
     project.faces[kBackFace].backgroundColour = 0xFFFF00;
     project.faces[kDiscFace].backgroundColour = 0x00FF00; // green

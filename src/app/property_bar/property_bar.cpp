@@ -7,14 +7,18 @@
 #include "text_panel.h"
 #include "vector_panel.h"
 
+#include "document/discwright_doc.h"
 #include "objects/cir_text.h"
 #include "objects/image.h"
 #include "objects/shape.h"
 #include "objects/text.h"
 #include "objects/vector_image.h"
+#include "view/editing_host.h"
 
 #include <QStackedWidget>
+
 #include <QVBoxLayout>
+#include <algorithm>
 
 CPropertyBar::CPropertyBar(EditingHost& host, QWidget* parent, PictureEditing& editing)
     : QWidget(parent), m_textPanel(new CTextPanel(host, m_units, this)),
@@ -32,6 +36,18 @@ CPropertyBar::CPropertyBar(EditingHost& host, QWidget* parent, PictureEditing& e
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_stack);
+
+    // The shown object may be destroyed by a command, an undo or an Open:
+    // the bar and its panel let go of it first.
+    CDiscwrightDoc& doc = host.Document();
+    connect(&doc, &CDiscwrightDoc::ContentAboutToBeReplaced, this,
+            [this] { ShowProperties(nullptr); });
+    connect(&doc, &CDiscwrightDoc::ObjectsAboutToBeRemoved, this,
+            [this](int, const std::vector<CBaseObject*>& objects) {
+                if (m_object != nullptr &&
+                    std::find(objects.begin(), objects.end(), m_object) != objects.end())
+                    ShowProperties(nullptr);
+            });
 }
 
 CObjectPanel* CPropertyBar::PanelFor(CBaseObject* object) const {
@@ -59,7 +75,6 @@ void CPropertyBar::ShowProperties(CBaseObject* object) {
         m_panel = nullptr;
         return;
     }
-    object->m_selected = 1;
     CObjectPanel* panel = PanelFor(object);
     m_object = object;
     m_panel = panel;

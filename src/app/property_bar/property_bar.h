@@ -18,8 +18,9 @@ class QStackedWidget;
 
 // The content of the "Object Properties" dock: one panel per object kind,
 // shown one at a time, for the object the view hands over. The bar owns its
-// panels; it refers to the shown object without owning it, and forgets it when
-// told to show nothing (after undo, say, the object no longer exists).
+// panels; it refers to the shown object without owning it, and forgets it
+// when told to show nothing or when the document says the object is about to
+// go (a delete, an undo, an Open).
 class CPropertyBar : public QWidget {
     Q_OBJECT
     // First, so the panels can keep a reference to it.
@@ -34,8 +35,7 @@ public:
     // become logical heights.
     void SetUnits(const UnitConversion& units) { m_units = units; }
 
-    // Shows `object` (marking it selected) in its kind's panel, or the
-    // "nothing" panel for null.
+    // Shows `object` in its kind's panel, or the "nothing" panel for null.
     void ShowProperties(CBaseObject* object);
     // Shows the position and size given while the view moves or resizes the
     // shown object.

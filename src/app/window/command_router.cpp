@@ -49,9 +49,12 @@ void CommandRouter::SetHandler(int id, Handler run, StateQuery state) {
     m_handlers.insert(id, Entry{std::move(run), std::move(state)});
 }
 
-void CommandRouter::SetFallback(FallbackRun run, FallbackState state) {
-    m_fallbackRun = std::move(run);
-    m_fallbackState = std::move(state);
+void CommandRouter::AddRows(const CommandRows& rows) {
+    for (const CommandRow& row : rows) {
+        std::function<bool()> run = row.run;
+        SetHandler(
+            row.id, [run] { run(); }, row.state);
+    }
 }
 
 bool CommandRouter::Run(int id) {
@@ -66,8 +69,6 @@ bool CommandRouter::Run(int id) {
     if (auto it = m_handlers.constFind(id); it != m_handlers.cend() && it->run) {
         it->run();
         handled = true;
-    } else if (m_fallbackRun) {
-        handled = m_fallbackRun(id);
     }
     m_running = false;
     UpdateActions();
@@ -78,9 +79,6 @@ bool CommandRouter::Run(int id) {
 CommandState CommandRouter::State(int id) const {
     if (auto it = m_handlers.constFind(id); it != m_handlers.cend())
         return it->state ? it->state() : CommandState{};
-    if (m_fallbackState)
-        if (std::optional<CommandState> state = m_fallbackState(id))
-            return *state;
     // Nobody runs it: shown, but greyed.
     return CommandState{false, false};
 }

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QObject>
 
+#include "view/command_rows.h"
+
 #include <functional>
 #include <optional>
 
@@ -11,18 +13,12 @@ class QAction;
 class QMenu;
 class QWidget;
 
-// Whether a command can run now and whether its menu item shows a check mark.
-struct CommandState {
-    bool enabled = true;
-    bool checked = false;
-};
-
 // Connects the window's menu items and tool-bar buttons to the commands they
 // stand for. Every command id has one main action (made from the command
 // table, with the shortcuts) and possibly more with other texts (the context
-// menu's); all of them run the command and show its state. A command runs
-// through its own handler when it has one, otherwise through the fallback
-// (the editing commands of the view). After each command, whenever a menu is
+// menu's); all of them run the command and show its state. Each module hands
+// over its command table (AddRows); the window adds handlers of its own.
+// After each command, whenever a menu is
 // about to open and whenever the owner says the state may have changed, every
 // action's enabled and checked state is read again.
 class CommandRouter : public QObject {
@@ -30,8 +26,6 @@ class CommandRouter : public QObject {
 public:
     using Handler = std::function<void()>;
     using StateQuery = std::function<CommandState()>;
-    using FallbackRun = std::function<bool(int id)>;
-    using FallbackState = std::function<std::optional<CommandState>(int id)>;
 
     // Shortcuts of the main actions work anywhere in `window`.
     explicit CommandRouter(QWidget* window);
@@ -44,7 +38,8 @@ public:
     // The command's own handler and state; without a state query the command
     // is always enabled and never checked.
     void SetHandler(int id, Handler run, StateQuery state = {});
-    void SetFallback(FallbackRun run, FallbackState state);
+    // Registers every row of a module's table (a later row of an id wins).
+    void AddRows(const CommandRows& rows);
 
     // Runs command `id` if it is enabled; true when something handled it.
     bool Run(int id);
@@ -68,7 +63,5 @@ private:
     QHash<int, QAction*> m_main;
     QHash<int, QList<QAction*>> m_actions; // every action of each id
     QHash<int, Entry> m_handlers;
-    FallbackRun m_fallbackRun;
-    FallbackState m_fallbackState;
     bool m_running = false;
 };

@@ -40,7 +40,6 @@ bool FileCommands::New() {
     if (!SaveModified())
         return false;
     m_doc.OnNewDocument();
-    m_view.OnUpdate();
     Q_EMIT DocumentReplaced();
     return true;
 }
@@ -84,7 +83,6 @@ bool FileCommands::Load(const QString& path) {
     }
     RememberDialogFolder(DialogKind::kProject, path);
     AddRecent(path);
-    m_view.OnUpdate();
     Q_EMIT DocumentReplaced();
     return true;
 }

@@ -5,6 +5,9 @@
 #include <QCursor>
 #include <QPoint>
 
+#include <vector>
+
+class CBaseObject;
 class CDiscwrightView;
 
 // Mouse input as the editing view hands it to its tools: the point in client
@@ -41,6 +44,8 @@ public:
     // Forgets any hover and drag state without recording anything: the
     // document's content changed under the tool (undo, another face).
     virtual void Cancel() = 0;
+    // `objects` are about to be destroyed: the tool drops any pointer to them.
+    virtual void ForgetObjects(const std::vector<CBaseObject*>& /*objects*/) {}
     // The view leaves this tool for another one; a drag under way still ends
     // with its release.
     virtual void Deactivate() {}

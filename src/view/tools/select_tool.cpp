@@ -55,6 +55,15 @@ void SelectTool::Cancel() {
     ToIdle();
 }
 
+void SelectTool::ForgetObjects(const std::vector<CBaseObject*>& objects) {
+    if (m_hover == nullptr || std::find(objects.begin(), objects.end(), m_hover) == objects.end())
+        return;
+    // A resize of the object ends here; the button's release then does nothing more.
+    const bool buttonDown = m_buttonDown;
+    ToIdle();
+    m_buttonDown = buttonDown;
+}
+
 void SelectTool::Deactivate() {
     if (!m_buttonDown)
         ToIdle();

@@ -34,6 +34,7 @@ public:
     void MouseMoved(const ToolMouseEvent& event) override;
     void MouseReleased(const ToolMouseEvent& event) override;
     void Cancel() override;
+    void ForgetObjects(const std::vector<CBaseObject*>& objects) override;
     void Deactivate() override;
     QCursor Cursor() const override;
 

@@ -3,6 +3,7 @@
 #include "app_settings.h"
 #include "document/discwright_doc.h"
 #include "platform/ini_document.h"
+#include "printing/print_commands.h"
 #include "property_bar/property_bar.h"
 #include "tracks/track_info_dialog.h"
 #include "view/command_ids.h"
@@ -50,7 +51,9 @@ CMainFrame::CMainFrame(AppSettings& settings, CDiscwrightDoc& doc, QWidget* pare
     m_router->SetFallback([this](int id) { return RunEditingCommand(*m_view, id); },
                           [this](int id) { return EditingCommandState(*m_view, id); });
     m_files = new FileCommands(m_doc, *m_view, this);
+    m_printing = new PrintCommands(m_doc, *m_view, m_settings, this);
     SetFrameHandlers();
+    m_printing->Register(*m_router);
     BuildMenuBar(menuBar(), *m_router);
     m_toolBars = BuildToolBars(this, *m_router);
     m_contextMenu = BuildContextMenu(*m_router, this);
@@ -161,8 +164,7 @@ void CMainFrame::SetFrameHandlers() {
         tips.exec();
     });
     // Commands whose dialogs Lumvane does not have yet: shown, greyed.
-    for (int id : {kFilePrint, kFilePrintSetup, kChangeLabelStock, kExportCoverAsImages,
-                   kExportAsLayouts, kSettings})
+    for (int id : {kExportCoverAsImages, kExportAsLayouts})
         r.SetHandler(id, {}, disabled);
 }
 
@@ -198,6 +200,12 @@ void CMainFrame::ConnectStateChanges() {
     connect(&m_doc, &CDiscwrightDoc::UndoHistoryChanged, r, update);
 
     connect(&m_doc, &CDiscwrightDoc::ActiveFaceChanged, this, &CMainFrame::UpdateFaceInformation);
+    // Undo may bring back other label stocks.
+    connect(&m_doc, &CDiscwrightDoc::UndoHistoryChanged, this, &CMainFrame::UpdateFaceInformation);
+    connect(m_printing, &PrintCommands::LabelStocksChanged, this, [this] {
+        UpdateFaceInformation();
+        m_router->UpdateActions();
+    });
     connect(&m_doc, &CDiscwrightDoc::ModifiedChanged, this, &CMainFrame::UpdateTitle);
     connect(m_files, &FileCommands::DocumentReplaced, this, [this] {
         UpdateTitle();

@@ -13,6 +13,7 @@ class CSizableBar;
 class CommandRouter;
 class DropHandler;
 class FileCommands;
+class PrintCommands;
 class QLabel;
 class QMenu;
 
@@ -38,6 +39,7 @@ public:
     CDiscwrightView* View() const { return m_view; }
     CommandRouter& Router() const { return *m_router; }
     FileCommands& Files() const { return *m_files; }
+    PrintCommands& Printing() const { return *m_printing; }
     DropHandler& Drops() const { return *m_drops; }
     CFaceTabBar* FaceTabs() const { return m_tabs; }
     const ToolBars& Bars() const { return m_toolBars; }
@@ -73,6 +75,7 @@ private:
     CFaceTabBar* m_tabs = nullptr;
     CommandRouter* m_router = nullptr;
     FileCommands* m_files = nullptr;
+    PrintCommands* m_printing = nullptr;
     DropHandler* m_drops = nullptr;
     ToolBars m_toolBars;
     CSizableBar* m_gallery = nullptr;

@@ -23,7 +23,7 @@ inline constexpr int kPdfResolution = 1200;
 // once; pictures read from JPEG files keep their files' bytes. False with
 // `error` set when the job has no page or the PDF cannot be made.
 bool MakeLabelPdf(CDiscwrightDoc& doc, const PrintSettings& settings, QByteArray* pdf,
-                  QString* error, bool keepJpegFiles = false);
+                  QString* error, bool keepJpegFiles = true);
 
 // The same, written to `path` through a temporary file (never half-written).
 bool WriteLabelPdf(CDiscwrightDoc& doc, const PrintSettings& settings, const QString& path,

@@ -97,7 +97,9 @@ int PrintProject(const QString& input, const QString& pdfPath, const QString& pr
     QByteArray pdf;
     if (!MakeLabelPdf(doc, PrintSettingsFrom(settings), &pdf, &error))
         return ReportFailure(QStringLiteral("%1: %2").arg(input, error));
-    if (!PrintPdfToQueue(pdf, printer, QFileInfo(input).fileName(), &error))
+    const LabelStock& sheet = StockOfKind(doc, PlanPrintPages(doc).front().front());
+    const QSizeF paper(sheet.paperWidth / 100.0, sheet.paperHeight / 100.0);
+    if (!PrintPdfToQueue(pdf, printer, QFileInfo(input).fileName(), paper, &error))
         return ReportFailure(QStringLiteral("%1: %2").arg(input, error));
     return 0;
 }

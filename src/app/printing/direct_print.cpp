@@ -1,0 +1,30 @@
+#include "direct_print.h"
+
+#include "app/app_settings.h"
+#include "app/cli/verbs.h"
+#include "document/discwright_doc.h"
+#include "printer_output.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+int PrintProjectDirectly(const QString& path, const QString& printerName) {
+    const AppSettings settings = ProgramSettings();
+    CDiscwrightDoc doc(settings.ForDocument());
+    QString error;
+    if (!doc.OnOpenDocument(path, &error))
+        return ReportFailure(error);
+    const QPrinterInfo info = printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
+                                                    : QPrinterInfo::printerInfo(printerName);
+    if (info.isNull())
+        return ReportFailure(
+            printerName.isEmpty()
+                ? QStringLiteral("%1: there is no default printer").arg(path)
+                : QStringLiteral("%1: there is no printer \"%2\"").arg(path, printerName));
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(QFileInfo(path).fileName());
+    if (!PrintJobOnPrinter(doc, PrintSettingsFrom(settings), printer, false, &error))
+        return ReportFailure(QStringLiteral("%1: %2").arg(path, error));
+    return 0;
+}

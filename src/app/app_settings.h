@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/discwright_doc.h"
+#include "document/print_plan.h"
 #include "platform/ini_document.h"
 
 #include <QString>
@@ -18,6 +19,8 @@ struct AppSettings {
 
     // The values a new document takes (label stocks and print choices).
     DocumentSettings ForDocument() const;
+    // The printer alignment and the look of borders a print job uses.
+    PrintSettings ForPrinting() const;
 
     QString m_user; // also the e-mail address given to CDDB servers
     QString m_proxyUserName;

@@ -37,8 +37,6 @@ void PrintPagePainter::DrawOutlines(CDeviceContext& dc, const LabelStock& stock)
 void PrintPagePainter::PaintKind(CDeviceContext& dc, StockKind kind) {
     LabelStock& stock = StockOfKind(m_doc, kind);
     stock.printedInThisJob = 1;
-    if (m_labelOutlines)
-        DrawOutlines(dc, stock);
     const bool disc = kind == StockKind::Disc;
     // The alignment in hundredths of a millimetre.
     const int ox = 100 * m_settings.offsetX, oy = 100 * m_settings.offsetY;
@@ -91,6 +89,9 @@ void PrintPagePainter::PaintKind(CDeviceContext& dc, StockKind kind) {
         }
         dc.SelectPen(old);
     }
+    // Over the print, so they show on dark designs too.
+    if (m_labelOutlines)
+        DrawOutlines(dc, stock);
 }
 
 void PrintPagePainter::PrintLabelFace(CDeviceContext& dc, QPoint origin, const StockRect& label,

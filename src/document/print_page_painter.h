@@ -19,8 +19,8 @@ class PrintPagePainter {
 public:
     PrintPagePainter(CDiscwrightDoc& doc, const PrintSettings& settings);
 
-    // Also draws each stock label's outline in light grey under the print,
-    // as the print preview shows the sheet.
+    // Also draws each stock label's outline in light grey over the print, as
+    // the print preview shows the sheet.
     void SetLabelOutlines(bool on) { m_labelOutlines = on; }
 
     void PaintPage(CDeviceContext& dc, const PrintPage& page);

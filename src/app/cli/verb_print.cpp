@@ -55,17 +55,6 @@ void EnsureGuiApplication(std::unique_ptr<QGuiApplication>& gui) {
 
 } // namespace
 
-PrintSettings PrintSettingsFrom(const AppSettings& settings) {
-    PrintSettings print;
-    print.offsetX = settings.m_printOffsetX;
-    print.offsetY = settings.m_printOffsetY;
-    print.expandWidth = settings.m_printExpandWidth;
-    print.expandHeight = settings.m_printExpandHeight;
-    print.borderColour = settings.m_borderLineColour;
-    print.borderStyle = settings.m_borderLineStyle;
-    return print;
-}
-
 int PrintProject(const QString& input, const QString& pdfPath, const QString& printer,
                  const std::function<bool(CDiscwrightDoc&, QString*)>& choose) {
     const AppSettings settings = ProgramSettings();
@@ -90,12 +79,12 @@ int PrintProject(const QString& input, const QString& pdfPath, const QString& pr
                     .arg(input, QLatin1String(kindNames[k])));
     }
     if (!pdfPath.isEmpty()) {
-        if (!WriteLabelPdf(doc, PrintSettingsFrom(settings), pdfPath, &error))
+        if (!WriteLabelPdf(doc, settings.ForPrinting(), pdfPath, &error))
             return ReportFailure(QStringLiteral("%1: %2").arg(input, error));
         return 0;
     }
     QByteArray pdf;
-    if (!MakeLabelPdf(doc, PrintSettingsFrom(settings), &pdf, &error))
+    if (!MakeLabelPdf(doc, settings.ForPrinting(), &pdf, &error))
         return ReportFailure(QStringLiteral("%1: %2").arg(input, error));
     const LabelStock& sheet = StockOfKind(doc, PlanPrintPages(doc).front().front());
     const QSizeF paper(sheet.paperWidth / 100.0, sheet.paperHeight / 100.0);

@@ -7,7 +7,6 @@
 #include <span>
 
 struct AppSettings;
-struct PrintSettings;
 class CDiscwrightDoc;
 
 // One headless command of the command line, such as "dump".
@@ -38,8 +37,6 @@ AppSettings ProgramSettings();
 // reporting the unknown name.
 int FaceArgument(const QString& name);
 
-// The printer alignment and border look of the settings.
-PrintSettings PrintSettingsFrom(const AppSettings& settings);
 // Prints project `input` headless with the settings' defaults: to the PDF
 // file `pdfPath`, or else to the CUPS queue `printer`; `choose` may change
 // the records' choices (kinds, labels) first. Exit status; messages on stderr.

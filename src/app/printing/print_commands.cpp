@@ -1,7 +1,6 @@
 #include "print_commands.h"
 
 #include "app/app_settings.h"
-#include "app/cli/verbs.h"
 #include "app/settings/settings_dialog.h"
 #include "app/window/command_router.h"
 #include "calibration_sheet.h"
@@ -49,7 +48,7 @@ void PrintCommands::ShowPreview(QWidget* parent) {
     preview.resize(900, 900);
     QString error;
     connect(&preview, &QPrintPreviewDialog::paintRequested, this, [&](QPrinter* printer) {
-        PrintJobOnPrinter(m_doc, PrintSettingsFrom(m_settings), *printer, true, &error);
+        PrintJobOnPrinter(m_doc, m_settings.ForPrinting(), *printer, true, &error);
     });
     preview.exec();
 }
@@ -71,7 +70,7 @@ void PrintCommands::Print() {
     if (printDialog.exec() != QDialog::Accepted)
         return;
     QString error;
-    if (!PrintJobOnPrinter(m_doc, PrintSettingsFrom(m_settings), *m_printer, false, &error))
+    if (!PrintJobOnPrinter(m_doc, m_settings.ForPrinting(), *m_printer, false, &error))
         ReportError(error);
 }
 
@@ -97,7 +96,7 @@ void PrintCommands::ExportPdf() {
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
         path += QStringLiteral(".pdf");
     QString error;
-    if (!WriteLabelPdf(m_doc, PrintSettingsFrom(m_settings), path, &error))
+    if (!WriteLabelPdf(m_doc, m_settings.ForPrinting(), path, &error))
         ReportError(error);
 }
 

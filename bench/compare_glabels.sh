@@ -51,6 +51,12 @@ start=$(date +%s.%N)
 glabels-3-batch --output="$out/glabels.pdf" --sheets=1 "$out/sheet.glabels" >/dev/null 2>&1
 end=$(date +%s.%N)
 
+# A sheet without the picture would make gLabels look fast: refuse to compare.
+if ! pdfimages -list "$out/glabels.pdf" | tail -n +3 | grep -q .; then
+  echo "gLabels drew no picture from $out/sheet.glabels; no comparison" >&2
+  exit 1
+fi
+
 lumvane_ms=$(awk '/BM_DiscSheetPdf.*_median/ {print $2; exit}' "$out/lumvane.txt")
 glabels_ms=$(echo "($end - $start) * 1000" | bc)
 lumvane_bytes=$(stat -c %s "$out/lumvane.pdf")

@@ -3,6 +3,7 @@
 
 #include "app/main_window_fixture.h"
 
+#include "app/printing/calibration_sheet.h"
 #include "app/printing/label_stock_dialog.h"
 #include "app/printing/label_stock_preview.h"
 #include "app/printing/print_commands.h"
@@ -16,6 +17,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabBar>
@@ -214,6 +216,36 @@ TEST_F(PrintingWindow, SettingsPagesFollowTheirRules) {
     again.Solid()->click();
     again.reject();
     EXPECT_EQ(settings->m_borderLineStyle, 1);
+}
+
+TEST_F(PrintingWindow, CalibrationSheetMarksEveryLabelsCentreAndEdges) {
+    LabelStock stock = doc->DiscStock();
+    ReadLabelLayout(stock, stock.path);
+    constexpr double kDotsPerMm = 10.0;
+    QImage sheet(2100, 2970, QImage::Format_RGB32);
+    sheet.fill(Qt::white);
+    {
+        QPainter painter(&sheet);
+        PaintCalibrationSheet(painter, stock, kDotsPerMm);
+    }
+    auto darkNear = [&](double xMm, double yMm) {
+        for (int dy = -2; dy <= 2; ++dy)
+            for (int dx = -2; dx <= 2; ++dx)
+                if (qGray(sheet.pixel(int(xMm * kDotsPerMm) + dx, int(yMm * kDotsPerMm) + dy)) <
+                    128)
+                    return true;
+        return false;
+    };
+    // Both discs of "plain paper(A4)": centres, and the rulers' zero marks on
+    // the left, right, top and bottom edges.
+    for (double top : {20.0, 155.0}) {
+        EXPECT_TRUE(darkNear(105, top + 60));
+        EXPECT_TRUE(darkNear(45, top + 60 - 3));
+        EXPECT_TRUE(darkNear(165, top + 60 + 3));
+        EXPECT_TRUE(darkNear(105 - 3, top));
+        EXPECT_TRUE(darkNear(105 + 3, top + 120));
+    }
+    EXPECT_FALSE(darkNear(20, 150)); // nothing between the labels
 }
 
 } // namespace

@@ -1,3 +1,4 @@
+#include "imaging/decode_limits.h"
 #include "objects/image.h"
 #include "objects/object_archive.h"
 #include "objects/picture_pixel_cache.h"
@@ -11,6 +12,12 @@
 // A picture record (base part first) from anywhere: reading ends in a picture
 // or an archive error, never trusting a size; a picture that reads must draw
 // into a small buffer and write its record again.
+// Pictures of a megapixel at most, as in the image fuzzer.
+extern "C" int LLVMFuzzerInitialize(int*, char***) {
+    SetDecodePixelLimit(1'000'000);
+    return 0;
+}
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     CImage picture;

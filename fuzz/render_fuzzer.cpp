@@ -1,4 +1,5 @@
 #include "document/project_file.h"
+#include "imaging/decode_limits.h"
 #include "objects/base_object.h"
 #include "platform/device_context.h"
 
@@ -18,6 +19,8 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     static char name[] = "fuzz_render";
     static char* argv[] = {name, nullptr};
     static QGuiApplication app(argc, argv);
+    // Pictures in projects: a megapixel at most, as in the image fuzzer.
+    SetDecodePixelLimit(1'000'000);
     return 0;
 }
 

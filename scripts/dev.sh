@@ -64,11 +64,15 @@ fuzz_smoke() { # build-dir seconds
     [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
     local name=${fuzzer##*/fuzz_}
     mkdir -p "$scratch/$name"
-    echo "Fuzzing $name for ${seconds}s"
     # New inputs go to the scratch folder; the committed corpus is only read.
-    "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=0 \
+    "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
       "$scratch/$name" "$root/fuzz/corpus/$name" 2>"$scratch/$name.log" \
       || { tail -n 40 "$scratch/$name.log"; return 1; }
+    # The speed shows whether the target explores or grinds through pixels.
+    local runs speed
+    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$scratch/$name.log")
+    speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$scratch/$name.log")
+    echo "Fuzzed $name for ${seconds}s: ${runs:-?} runs, ${speed:-?} per second"
   done
   rm -rf "$scratch"
 }
@@ -93,7 +97,7 @@ case "${1:-}" in
     export LSAN_OPTIONS=suppressions="$root/scripts/lsan.supp":print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
     run_tests build-asan
-    fuzz_smoke build-asan "${LUMVANE_FUZZ_SECONDS:-15}"
+    fuzz_smoke build-asan "${LUMVANE_FUZZ_SECONDS:-30}"
     ;;
   *)
     sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'

@@ -1,13 +1,15 @@
 #include "app/application.h"
 #include "app/cli/command_line.h"
 #include "app/printing/direct_print.h"
+#include "platform/native_path.h"
 
 #include <QApplication>
 
 int main(int argc, char** argv) {
     QStringList args;
+    // File names are bytes: PathFromNative keeps those that are not UTF-8.
     for (int i = 1; i < argc; ++i)
-        args.append(QString::fromLocal8Bit(argv[i]));
+        args.append(PathFromNative(argv[i]));
     const CommandLine commandLine = RunCommandLine(args);
     if (commandLine.headlessResult)
         return *commandLine.headlessResult;

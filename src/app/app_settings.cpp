@@ -43,6 +43,9 @@ void AppSettings::LoadSettings() {
     m_proxyPort = ini.ReadInt(kGeneral, u"CDBBProxyPort", m_proxyPort);
     m_cddbServer = ini.ReadString(kGeneral, u"CDDBServer", m_cddbServer);
     m_cddbPort = ini.ReadInt(kGeneral, u"CDDBPort", m_cddbPort);
+    m_cddbTimeout = ini.ReadInt(kGeneral, u"CDDBTimeout", m_cddbTimeout);
+    if (m_cddbTimeout <= 0)
+        m_cddbTimeout = kDefaultCddbTimeoutSeconds;
 
     m_mainLeft = ini.ReadInt(kMainWindow, u"Left", 30);
     m_mainTop = ini.ReadInt(kMainWindow, u"Top", 30);
@@ -76,7 +79,22 @@ void AppSettings::LoadSettings() {
     m_printBorder = ini.ReadInt(kDefault, u"printborder", m_printBorder);
 }
 
-void AppSettings::SaveSettings() const {
+CddbSettings AppSettings::ForCddb() const {
+    CddbSettings cddb;
+    cddb.server = m_cddbServer;
+    cddb.port = m_cddbPort;
+    cddb.userEmail = m_user.trimmed();
+    cddb.useProxy = m_useProxy != 0;
+    cddb.proxyHost = m_proxyAddress;
+    cddb.proxyPort = m_proxyPort;
+    cddb.useAuthentication = m_useProxyAuthentication != 0;
+    cddb.proxyUser = m_proxyUserName;
+    cddb.proxyPassword = m_proxyPassword;
+    cddb.requestTimeoutMs = m_cddbTimeout * 1000;
+    return cddb;
+}
+
+bool AppSettings::SaveSettings(QString* error) const {
     // Every key is set in memory and the file written once, through a
     // temporary file: the result is what writing key by key would give.
     IniDocument ini = IniDocument::Load(m_settingsFile.Path());
@@ -87,6 +105,7 @@ void AppSettings::SaveSettings() const {
     ini.WriteInt(kGeneral, u"CDBBProxyPort", m_proxyPort);
     ini.WriteString(kGeneral, u"CDDBServer", m_cddbServer);
     ini.WriteInt(kGeneral, u"CDDBPort", m_cddbPort);
+    ini.WriteInt(kGeneral, u"CDDBTimeout", m_cddbTimeout);
 
     ini.WriteInt(kMainWindow, u"Left", m_mainLeft);
     ini.WriteInt(kMainWindow, u"Top", m_mainTop);
@@ -117,7 +136,7 @@ void AppSettings::SaveSettings() const {
     ini.WriteString(kLabelStock, u"Disc", m_discStockPath);
     ini.WriteString(kLabelStock, u"FrontInside", m_frontStockPath);
     ini.WriteString(kLabelStock, u"Back", m_backStockPath);
-    ini.Save(m_settingsFile.Path());
+    return ini.Save(m_settingsFile.Path(), error);
 }
 
 DocumentSettings AppSettings::ForDocument() const {

@@ -3,6 +3,7 @@
 #include "document/discwright_doc.h"
 #include "document/print_plan.h"
 #include "platform/ini_document.h"
+#include "tracks/cddb_types.h"
 
 #include <QString>
 
@@ -15,12 +16,16 @@ struct AppSettings {
     explicit AppSettings(const QString& executableFolder);
 
     void LoadSettings();
-    void SaveSettings() const;
+    // False with the system's reason in `error` (when given) if the file
+    // could not be written; the old file is then left as it was.
+    bool SaveSettings(QString* error = nullptr) const;
 
     // The values a new document takes (label stocks and print choices).
     DocumentSettings ForDocument() const;
     // The printer alignment and the look of borders a print job uses.
     PrintSettings ForPrinting() const;
+    // What a CDDB lookup needs: server, proxy and the request's time limit.
+    CddbSettings ForCddb() const;
 
     QString m_user; // also the e-mail address given to CDDB servers
     QString m_proxyUserName;
@@ -31,6 +36,7 @@ struct AppSettings {
     int m_useProxy = 0;
     QString m_cddbServer = QStringLiteral("gnudb.gnudb.org");
     int m_cddbPort = 80;
+    int m_cddbTimeout = kDefaultCddbTimeoutSeconds; // the whole of one request, in seconds
     QString m_programFolder;
     IniFile m_settingsFile;
     int m_mainLeft = 30;

@@ -6,6 +6,8 @@
 #include "project_file.h"
 #include "tracks/placeholders.h"
 
+#include <new>
+
 namespace {
 // Pictures kept for reuse by undo and redo; older ones are dropped. Decoded
 // pictures can be large, so only a few are kept.
@@ -63,6 +65,9 @@ bool CDiscwrightDoc::OnOpenDocument(const QString& path, QString* error, OnOpenF
             ReadProject(ar, content);
         } catch (const ArchiveError& e) {
             why = QStringLiteral("%1: %2").arg(path, e.Text());
+            ok = false;
+        } catch (const std::bad_alloc&) {
+            why = QStringLiteral("%1: not enough memory to read the project").arg(path);
             ok = false;
         }
     }

@@ -3,6 +3,7 @@
 #include "discwright_doc.h"
 #include "face_renderer.h"
 #include "pdf_jpeg_pass.h"
+#include "platform/atomic_file.h"
 #include "platform/device_context.h"
 #include "print_page_painter.h"
 
@@ -10,7 +11,6 @@
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPdfWriter>
-#include <QSaveFile>
 
 void SetSheetPageLayout(QPagedPaintDevice& device, const CDiscwrightDoc& doc,
                         const PrintPage& page) {
@@ -70,10 +70,5 @@ bool WriteLabelPdf(CDiscwrightDoc& doc, const PrintSettings& settings, const QSt
     QByteArray pdf;
     if (!MakeLabelPdf(doc, settings, &pdf, error))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
-        *error = QStringLiteral("%1: cannot write the PDF (%2)").arg(path, file.errorString());
-        return false;
-    }
-    return true;
+    return WriteFileAtomically(path, pdf, error);
 }

@@ -5,6 +5,8 @@
 #include "platform/archive.h"
 #include "platform/archive_file.h"
 
+#include <new>
+
 namespace {
 
 void ReadFaceBlock(Archive& ar, int faceId, ProjectFace& face, const BackgroundReader& reader) {
@@ -51,8 +53,16 @@ void ReadProject(Archive& ar, ProjectContent& content, const BackgroundReader& r
     content.version = ar.ReadString(); // any version is accepted
     for (int id = 0; id < kFaceCount; ++id)
         ReadFaceBlock(ar, id, content.faces[size_t(id)], reader);
-    // The track count is not trusted: each track must be there before it is added.
+    // The track count is not trusted: a track takes at least three bytes (three
+    // empty strings), so a count the rest of the data cannot hold fails at
+    // once instead of after building millions of tracks.
+    const qint64 countAt = ar.Offset();
     const quint32 trackCount = ar.ReadDword();
+    if (ar.Peek(qint64(trackCount) * 3).size() < qint64(trackCount) * 3)
+        throw ArchiveError(
+            QStringLiteral("track count %1 is more than the file can hold").arg(trackCount),
+            countAt);
+    content.album.tracks.reserve(trackCount);
     for (quint32 i = 0; i < trackCount; ++i) {
         TrackEntry track;
         track.artist = ar.ReadString();
@@ -92,6 +102,9 @@ bool ReadProjectBytes(QByteArrayView bytes, ProjectContent& content, QString* er
         return true;
     } catch (const ArchiveError& e) {
         *error = e.Text();
+        return false;
+    } catch (const std::bad_alloc&) {
+        *error = QStringLiteral("not enough memory to read the project");
         return false;
     }
 }

@@ -1,6 +1,9 @@
 #include "imaging/raster_image.h"
 
+#include "imaging/decode_limits.h"
 #include "imaging/image_codec.h"
+#include "platform/atomic_file.h"
+#include "platform/file_reading.h"
 
 #include <algorithm>
 #include <climits>
@@ -10,7 +13,6 @@
 
 #include <QFile>
 #include <QImage>
-#include <QSaveFile>
 
 namespace {
 
@@ -25,7 +27,17 @@ void KeepSpare(std::vector<uint8_t>& block) {
         t_spareDib.swap(block);
 }
 
+int64_t g_decodePixelLimit = CRasterImage::kMaxPixels;
+
 } // namespace
+
+int64_t DecodePixelLimit() {
+    return g_decodePixelLimit;
+}
+
+void SetDecodePixelLimit(int64_t pixels) {
+    g_decodePixelLimit = std::clamp<int64_t>(pixels, 1, CRasterImage::kMaxPixels);
+}
 
 bool CheckImageSize(CRasterImage& image, int64_t width, int64_t height) {
     if (width <= 0 || height <= 0) {
@@ -33,7 +45,7 @@ bool CheckImageSize(CRasterImage& image, int64_t width, int64_t height) {
         return false;
     }
     if (width > CRasterImage::kMaxSide || height > CRasterImage::kMaxSide ||
-        width * height > CRasterImage::kMaxPixels) {
+        width * height > g_decodePixelLimit) {
         char text[160];
         std::snprintf(text, sizeof text,
                       "Image too large: %lld x %lld pixels (the limit is 30000 pixels on a side "
@@ -182,8 +194,9 @@ bool CRasterImage::DecodeFrom(FILE* file, int formatId) {
 }
 
 bool CRasterImage::DecodeFromFile(const QString& path, int formatId) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
+    QFile file;
+    QString error;
+    if (!OpenRegularFile(path, file, &error)) {
         SetError("Can't open file");
         return false;
     }
@@ -216,11 +229,11 @@ bool CRasterImage::SaveToFile(const QString& path, int formatId) {
     std::vector<uint8_t> bytes;
     if (!EncodeTo(bytes, formatId))
         return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) ||
-        file.write(reinterpret_cast<const char*>(bytes.data()), qint64(bytes.size())) !=
-            qint64(bytes.size()) ||
-        !file.commit()) {
+    QString error;
+    if (!WriteFileAtomically(
+            path,
+            QByteArrayView(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())),
+            &error)) {
         SetError("Write Error");
         return false;
     }

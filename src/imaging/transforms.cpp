@@ -1,5 +1,7 @@
 #include "imaging/raster_image.h"
 
+#include "imaging/pixel_rows.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstring>
@@ -33,6 +35,7 @@ bool CRasterImage::Mirror() {
     if (!IsValid())
         return false;
     const int w = Width(), h = Height();
+    std::vector<uint8_t> indices(BitCount() < 8 ? size_t(w) : 0); // one row of packed indices
     for (int y = 0; y < h; ++y) {
         uint8_t* row = Row(y);
         if (BitCount() == 24) {
@@ -41,11 +44,9 @@ bool CRasterImage::Mirror() {
         } else if (BitCount() == 8) {
             std::reverse(row, row + w);
         } else {
-            for (int x = 0; x < w / 2; ++x) {
-                const uint8_t left = PixelIndex(x, y), right = PixelIndex(w - 1 - x, y);
-                SetPixelIndex(x, y, right);
-                SetPixelIndex(w - 1 - x, y, left);
-            }
+            UnpackIndexRow(row, indices.data(), w, BitCount());
+            std::reverse(indices.begin(), indices.end());
+            PackIndexRow(row, indices.data(), w, BitCount());
         }
         if (HasAlpha())
             std::reverse(m_alpha.data() + size_t(y) * w, m_alpha.data() + size_t(y + 1) * w);

@@ -5,6 +5,7 @@
 #include "imaging/image_codec.h"
 #include "imaging/image_data_block.h"
 #include "imaging/raster_image.h"
+#include "platform/file_reading.h"
 
 #include <QFile>
 
@@ -69,11 +70,10 @@ bool CImage::LoadFile(const QString& path) {
     // Metafiles are vector pictures; no raster codec reads them.
     if (format < 0 || FindImageCodec(format) == nullptr)
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
+    // Only a regular file of sane size: a FIFO or a device would never end.
+    QByteArray bytes;
+    QString error;
+    if (!ReadFileBounded(path, kPictureFileLimit, &bytes, &error))
         return false;
     auto image = std::make_shared<CRasterImage>();
     if (!image->DecodeFrom(Bytes(bytes), format))

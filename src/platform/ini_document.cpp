@@ -1,9 +1,8 @@
 #include "ini_document.h"
 
+#include "atomic_file.h"
+#include "file_reading.h"
 #include "legacy_text.h"
-
-#include <QFile>
-#include <QSaveFile>
 
 #include <limits>
 
@@ -11,7 +10,8 @@ namespace {
 
 // Settings and label stock files are a few kilobytes; anything far larger is
 // not an INI file we made, and reading it whole would only waste memory.
-constexpr qint64 kMaxIniBytes = 4 * 1024 * 1024;
+constexpr qint64 kMaxIniBytes = kSettingsFileLimit;
+static_assert(kSettingsFileLimit == kLabelStockFileLimit);
 
 std::optional<QStringView> SectionName(QStringView line) {
     line = line.trimmed();
@@ -43,10 +43,11 @@ bool SameName(QStringView a, QStringView b) {
 } // namespace
 
 IniDocument IniDocument::Load(const QString& path) {
-    QFile file(path);
-    if (path.isEmpty() || !file.open(QIODevice::ReadOnly) || file.size() > kMaxIniBytes)
+    QByteArray bytes;
+    QString error;
+    if (path.isEmpty() || !ReadFileBounded(path, kMaxIniBytes, &bytes, &error))
         return IniDocument();
-    return Parse(file.read(kMaxIniBytes));
+    return Parse(bytes);
 }
 
 IniDocument IniDocument::Parse(QByteArrayView bytes) {
@@ -63,17 +64,17 @@ IniDocument IniDocument::Parse(QByteArrayView bytes) {
     return doc;
 }
 
-bool IniDocument::Save(const QString& path) const {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+bool IniDocument::Save(const QString& path, QString* error) const {
     QString text;
     for (const QString& line : m_lines) {
         text += line;
         text += m_newline;
     }
-    file.write(text.toUtf8());
-    return file.commit();
+    QString why;
+    const bool saved = WriteFileAtomically(path, text.toUtf8(), &why);
+    if (!saved && error != nullptr)
+        *error = why;
+    return saved;
 }
 
 IniDocument::Location IniDocument::Find(QStringView section, QStringView key) const {

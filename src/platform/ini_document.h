@@ -23,7 +23,8 @@ public:
     static IniDocument Load(const QString& path);
     // The text of an INI file (UTF-8, or Windows-1252 when not valid UTF-8).
     static IniDocument Parse(QByteArrayView bytes);
-    bool Save(const QString& path) const;
+    // False with the reason in `error` (when given) if the file could not be written.
+    bool Save(const QString& path, QString* error = nullptr) const;
 
     std::optional<QString> Value(QStringView section, QStringView key) const;
     void SetValue(QStringView section, QStringView key, const QString& value);

@@ -1,8 +1,7 @@
 #include "cddb_client.h"
 
+#include "platform/message_text.h"
 #include "tracks/cddb_reply.h"
-
-#include <QElapsedTimer>
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -12,7 +11,9 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -101,9 +102,37 @@ bool CCddbClient::Read(const CCddbSite& site, const QString& category, uint32_t 
     return true;
 }
 
+qint64 CCddbClient::RequestTimeLeft() const {
+    return qMax<qint64>(0, m_requestTimeoutMs - m_requestClock.elapsed());
+}
+
+QString CCddbClient::FailureText() const {
+    // What the server said is shown when it said something (even when it then
+    // closed the connection early); a time-out or a connection that never came
+    // about is named.
+    if (m_lastError != ETIMEDOUT && !m_lastReply.isEmpty())
+        return QuotedForMessage(m_lastReply);
+    switch (m_lastError) {
+    case ETIMEDOUT:
+        return QStringLiteral("connection timed out");
+    case ECONNREFUSED:
+        return QStringLiteral("connection refused");
+    case ECONNRESET:
+        return QStringLiteral("connection closed by the server");
+    case EHOSTUNREACH:
+    case ENETUNREACH:
+        return QStringLiteral("host unreachable");
+    case EINVAL:
+        return QStringLiteral("unknown host %1").arg(QuotedForMessage(m_lastHost));
+    default:
+        return QString::fromLocal8Bit(std::strerror(m_lastError)).toLower();
+    }
+}
+
 bool CCddbClient::Exchange(const CCddbSite& site, const QByteArray& request, bool query,
                            QByteArray& reply) {
     m_lastReply.clear();
+    m_requestClock.start();
     const int fd = Connect(site);
     if (fd < 0)
         return false;
@@ -114,7 +143,8 @@ bool CCddbClient::Exchange(const CCddbSite& site, const QByteArray& request, boo
             ::send(fd, request.constData() + sent, size_t(request.size() - sent), MSG_NOSIGNAL);
         if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK || errno == EINTR)) {
             pollfd p{fd, POLLOUT, 0};
-            if (Cancelled() || ::poll(&p, 1, kReceiveTimeoutMs) <= 0) {
+            if (Cancelled() ||
+                ::poll(&p, 1, int(qMin<qint64>(kReceiveTimeoutMs, RequestTimeLeft()))) <= 0) {
                 m_lastError = Cancelled() ? ECANCELED : ETIMEDOUT;
                 return false;
             }
@@ -133,6 +163,7 @@ int CCddbClient::Connect(const CCddbSite& site) {
     const bool viaProxy = !m_proxy.host.isEmpty();
     const QByteArray host = (viaProxy ? m_proxy.host : site.host).toUtf8();
     const int port = viaProxy ? m_proxy.port : site.port;
+    m_lastHost = viaProxy ? m_proxy.host : site.host;
     if (host.isEmpty() || port <= 0 || port > 65535) {
         m_lastError = EINVAL;
         return -1;
@@ -162,7 +193,7 @@ int CCddbClient::Connect(const CCddbSite& site) {
             QElapsedTimer clock;
             clock.start();
             error = ETIMEDOUT;
-            while (!Cancelled() && clock.elapsed() < kConnectTimeoutMs) {
+            while (!Cancelled() && clock.elapsed() < kConnectTimeoutMs && RequestTimeLeft() > 0) {
                 pollfd p{fd, POLLOUT, 0};
                 const int ready = ::poll(&p, 1, kPollSliceMs);
                 if (ready < 0 && errno != EINTR) {
@@ -207,12 +238,14 @@ bool CCddbClient::Receive(int socket, bool query, QByteArray& reply) {
     for (;;) {
         if (Cancelled())
             return fail(ECANCELED);
+        // Two limits: the pause since the last byte, and the whole request.
         const qint64 waited = sinceData.elapsed();
-        if (waited > kReceiveTimeoutMs)
+        const qint64 left = RequestTimeLeft();
+        if (waited > kReceiveTimeoutMs || left == 0)
             return fail(ETIMEDOUT);
         pollfd p{socket, POLLIN, 0};
-        const int ready =
-            ::poll(&p, 1, int(qMin<qint64>(kPollSliceMs, kReceiveTimeoutMs + 1 - waited)));
+        const int ready = ::poll(
+            &p, 1, int(std::min<qint64>({kPollSliceMs, kReceiveTimeoutMs + 1 - waited, left})));
         if (ready < 0) {
             if (errno == EINTR)
                 continue;

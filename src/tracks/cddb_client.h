@@ -5,6 +5,7 @@
 #include "tracks/cddb_types.h"
 
 #include <QByteArray>
+#include <QElapsedTimer>
 #include <QString>
 
 #include <atomic>
@@ -33,6 +34,10 @@ public:
         m_proxy.password = password;
     }
 
+    // The longest one request may take in all, connecting included; the wait
+    // for each next piece of a reply is shorter still (two seconds).
+    void SetRequestTimeout(int milliseconds) { m_requestTimeoutMs = milliseconds; }
+
     // The table of contents of the drive or image of CdAudioSource().
     bool ReadDiscToc(DiscToc& toc);
     bool ComputeDiscId(uint32_t& discId);
@@ -42,8 +47,13 @@ public:
 
     // The reply the last failed query or read left behind, for messages.
     const QString& LastReplyText() const { return m_lastReply; }
-    // The last device or protocol error as an errno value (not shown to users).
+    // The last device or protocol error as an errno value.
     int LastError() const { return m_lastError; }
+    // Why the last request failed, for "Failed to Query,error:<this>": what
+    // the server sent, quoted so that it is printable and one line, or the
+    // reason when it sent nothing or timed out ("connection timed out",
+    // "connection refused", "unknown host example.org", ...).
+    QString FailureText() const;
 
 private:
     // Connects, sends `request` and receives until the reply is complete.
@@ -51,10 +61,15 @@ private:
     int Connect(const CCddbSite& site);
     bool Receive(int socket, bool query, QByteArray& reply);
     bool Cancelled() const { return m_cancelled != nullptr && m_cancelled->load(); }
+    // Milliseconds left of the current request's overall time; 0 once past it.
+    qint64 RequestTimeLeft() const;
 
     const std::atomic<bool>* m_cancelled;
     QString m_userEmail;
     CddbProxy m_proxy;
     QString m_lastReply;
     int m_lastError = 0;
+    QString m_lastHost;
+    int m_requestTimeoutMs = kDefaultCddbTimeoutSeconds * 1000;
+    QElapsedTimer m_requestClock;
 };

@@ -4,12 +4,6 @@
 
 namespace {
 
-// A reply shown in a message is cut, so a huge reply cannot flood the screen.
-QString Shown(const QString& reply) {
-    constexpr qsizetype kShownReply = 2000;
-    return reply.size() <= kShownReply ? reply : reply.left(kShownReply) + QStringLiteral("...");
-}
-
 CddbLookupResult Failure(const QString& message, bool cancelled) {
     CddbLookupResult result;
     result.cancelled = cancelled;
@@ -43,6 +37,7 @@ CddbLookupResult RunCddbLookup(const CddbSettings& settings, const std::atomic<b
     const auto isCancelled = [cancelled] { return cancelled != nullptr && cancelled->load(); };
     CCddbClient client(cancelled);
     client.SetUserEmail(settings.userEmail);
+    client.SetRequestTimeout(settings.requestTimeoutMs);
     const CCddbSite site = CCddbSite::ForQuery(settings.server, settings.port);
 
     uint32_t discId = 0;
@@ -62,15 +57,14 @@ CddbLookupResult RunCddbLookup(const CddbSettings& settings, const std::atomic<b
 
     std::vector<CCddbMatch> matches;
     if (!client.Query(site, discId, toc, matches))
-        return Failure(
-            QStringLiteral("Failed to Query,error:%1").arg(Shown(client.LastReplyText())),
-            isCancelled());
+        return Failure(QStringLiteral("Failed to Query,error:%1").arg(client.FailureText()),
+                       isCancelled());
     if (matches.empty())
         return Failure(QStringLiteral("No match found!"), isCancelled());
 
     CCddbRecord record;
     if (!client.Read(site, matches.front().category, matches.front().discId, record))
-        return Failure(QStringLiteral("Failed to read,error:%1").arg(Shown(client.LastReplyText())),
+        return Failure(QStringLiteral("Failed to read,error:%1").arg(client.FailureText()),
                        isCancelled());
 
     CddbLookupResult result;

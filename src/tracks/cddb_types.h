@@ -48,6 +48,11 @@ struct CCddbRecord {
     std::vector<int> playOrder;
 };
 
+// How long one request (connect, send, receive) may take in all, unless the
+// settings say otherwise: a server that sends a byte now and then cannot hold
+// a lookup forever.
+inline constexpr int kDefaultCddbTimeoutSeconds = 30;
+
 // What a lookup needs from the program's settings, as plain values.
 struct CddbSettings {
     QString server = QStringLiteral("gnudb.gnudb.org");
@@ -59,4 +64,5 @@ struct CddbSettings {
     bool useAuthentication = false;
     QString proxyUser;
     QString proxyPassword;
+    int requestTimeoutMs = kDefaultCddbTimeoutSeconds * 1000;
 };

@@ -1,5 +1,6 @@
 #include "mp3_info.h"
 
+#include "platform/file_reading.h"
 #include "platform/legacy_text.h"
 
 #include <QFile>
@@ -163,8 +164,9 @@ void ParseMp3Bytes(QByteArrayView file, CMp3Info& info) {
 bool ReadMp3Info(const QString& path, CMp3Info& info) {
     info = CMp3Info{};
     info.path = path;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QFile file;
+    QString error;
+    if (!OpenRegularFile(path, file, &error))
         return false;
     const qint64 size = file.size();
     if (size <= 0)

@@ -1,5 +1,7 @@
 #include "playlist.h"
 
+#include "platform/file_reading.h"
+
 #include <QFile>
 
 namespace {
@@ -13,7 +15,7 @@ qsizetype LastSeparator(const QString& path) {
 }
 
 // Playlists are small; a bigger file is not one.
-constexpr qint64 kMaxPlaylistBytes = 16 * 1024 * 1024;
+constexpr qint64 kMaxPlaylistBytes = kPlaylistFileLimit;
 
 } // namespace
 
@@ -41,10 +43,10 @@ QString PlaylistTitleFromPath(const QString& path) {
 }
 
 std::vector<PlaylistEntry> ReadPlaylistFile(const QString& path, PlaylistKind kind) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxPlaylistBytes)
+    QByteArray text;
+    QString error;
+    if (!ReadFileBounded(path, kMaxPlaylistBytes, &text, &error))
         return {};
-    const QByteArray text = file.readAll();
     const QString directory = PlaylistDirectory(path);
     return kind == PlaylistKind::Pls ? ParsePlsPlaylist(text, directory)
                                      : ParseM3uPlaylist(text, directory);

@@ -131,17 +131,7 @@ CTrackInfoDialog::~CTrackInfoDialog() {
 }
 
 CddbSettings CTrackInfoDialog::CddbSettingsFrom(const AppSettings& settings) {
-    CddbSettings cddb;
-    cddb.server = settings.m_cddbServer;
-    cddb.port = settings.m_cddbPort;
-    cddb.userEmail = settings.m_user.trimmed();
-    cddb.useProxy = settings.m_useProxy != 0;
-    cddb.proxyHost = settings.m_proxyAddress;
-    cddb.proxyPort = settings.m_proxyPort;
-    cddb.useAuthentication = settings.m_useProxyAuthentication != 0;
-    cddb.proxyUser = settings.m_proxyUserName;
-    cddb.proxyPassword = settings.m_proxyPassword;
-    return cddb;
+    return settings.ForCddb();
 }
 
 QWidget* CTrackInfoDialog::Control(ControlId id) const {

@@ -6,6 +6,7 @@
 #include "app/window/drop_handler.h"
 #include "objects/picture_loading.h"
 #include "objects/shape.h"
+#include "support/small_filesystem.h"
 #include "tracks/track_info_dialog.h"
 #include "view/command_ids.h"
 #include "view/discwright_view.h"
@@ -328,4 +329,28 @@ TEST(MainWindowProgram, AnotherStartHandsOverAProjectThatOpensLikeFileOpen) {
 
     running.terminate();
     running.waitForFinished(10000);
+}
+
+// Save onto a full disk: the window says why, the project stays modified and
+// the file on disk keeps its previous contents.
+TEST_F(MainWindowTest, SaveOntoAFullDiskKeepsTheOldFileAndTheModifiedProject) {
+    SmallFilesystem fs(256 * 1024);
+    if (!fs.Mounted())
+        GTEST_SKIP() << SmallFilesystem::SkipReason();
+    const QString path = fs.File(QStringLiteral("cover.dwp"));
+    AddRectangle(1000, -1000, 2000, 2000);
+    prompts.fileToSave = path;
+    ASSERT_TRUE(frame->Files().SaveAs());
+    const QByteArray old = ReadWholeFile(path);
+    for (int i = 0; i < 300; ++i)
+        AddRectangle(100 * i, -1000, 2000, 2000);
+    doc->SetModifiedFlag();
+    fs.Fill(0);
+    Action(kFileSave)->trigger();
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_TRUE(prompts.errors.front().contains(QStringLiteral("No space left on device")))
+        << prompts.errors.front().toStdString();
+    EXPECT_TRUE(doc->IsModified());
+    EXPECT_EQ(ReadWholeFile(path), old);
+    EXPECT_EQ(fs.Entries(), QStringList{QStringLiteral("cover.dwp")});
 }

@@ -143,3 +143,43 @@ TEST(ProjectCli, ErrorsAreOneLineAndStatusOne) {
     }
     EXPECT_FALSE(QFile::exists(out));
 }
+
+// dump writes its JSON piece by piece; the bytes must stay exactly those of
+// Qt's indented form of the whole document, which scripts and diffs rely on.
+TEST(ProjectCli, DumpStreamsExactlyQtsIndentedJson) {
+    const TempProgramFolder program;
+    DocumentSettings settings;
+    CDiscwrightDoc doc(settings);
+    doc.OnNewDocument();
+    const UnitConversion units;
+    doc.AddObject(std::make_unique<CText>(
+        0, 0, 3000, -900, 0x0000FF, QStringLiteral("quote \" back\\slash\ttab \u00e9 \U0001F3B5"),
+        units));
+    doc.SetActiveFace(kBackFace);
+    doc.AddObject(std::make_unique<CShape>(0, 0, 500, -500, CShape::kDiamond, 0xABCDEF, 0x10));
+    doc.Album().title = QStringLiteral("line\nbreak");
+    for (int i = 0; i < 3; ++i)
+        doc.Album().tracks.push_back({QStringLiteral("a%1").arg(i), QStringLiteral("\x01 control"),
+                                      QStringLiteral("1:0%1").arg(i)});
+    const QString saved = program.File(QStringLiteral("saved.dwp"));
+    QString error;
+    ASSERT_TRUE(doc.OnSaveDocument(saved, &error)) << error.toStdString();
+
+    const QString layout = program.File(QStringLiteral("one.lay"));
+    WriteTextFile(layout, QByteArray::fromHex("0100ffff00000600") + "CShape" +
+                              QByteArray::fromHex("0a000000f6ffffff64000000"
+                                                  "9cffffff00000000"
+                                                  "0000000001000000"
+                                                  "c0c0c000000000000000"
+                                                  "01000000f40100000cfeffff"));
+    for (const QString& path :
+         {Fixture("empty_project.dwp"), Fixture("disc_shapes_text.dwp"), saved, layout}) {
+        const ProcessResult r = RunLumvane({QStringLiteral("dump"), path}, program.Path());
+        ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+        EXPECT_EQ(r.err, QByteArray());
+        QJsonParseError parseError;
+        const QJsonDocument json = QJsonDocument::fromJson(r.out, &parseError);
+        ASSERT_EQ(parseError.error, QJsonParseError::NoError) << path.toStdString();
+        EXPECT_EQ(r.out, json.toJson(QJsonDocument::Indented)) << path.toStdString();
+    }
+}

@@ -1,6 +1,9 @@
 #include "image_test_support.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
+#include <utility>
 
 #include <gtest/gtest.h>
 
@@ -54,6 +57,30 @@ std::vector<uint8_t> TgaHeader(int type, int w, int h, int depth) {
     return b;
 }
 
+// A little-endian TIFF of one uncompressed 8-bit grey strip of `dataBytes`
+// claiming w x h pixels with the given compression.
+std::vector<uint8_t> TinyTiff(uint32_t w, uint32_t h, int compression, size_t dataBytes) {
+    const std::pair<int, uint32_t> entries[] = {
+        {256, w}, {257, h}, {258, 8}, {259, uint32_t(compression)}, {262, 1},
+        {273, 0}, {277, 1}, {278, h}, {279, uint32_t(dataBytes)}};
+    const size_t count = std::size(entries);
+    const size_t dataAt = 8 + 2 + count * 12 + 4;
+    std::vector<uint8_t> b(dataAt + dataBytes, 0);
+    b[0] = 'I', b[1] = 'I', b[2] = 42;
+    Put32(b, 4, 8);
+    Put16(b, 8, int(count));
+    for (size_t i = 0; i < count; ++i) {
+        const size_t at = 10 + i * 12;
+        const bool isShort = entries[i].first == 258 || entries[i].first == 259 ||
+                             entries[i].first == 262 || entries[i].first == 277;
+        Put16(b, at, entries[i].first);
+        Put16(b, at + 2, isShort ? 3 : 4);
+        Put32(b, at + 4, 1);
+        Put32(b, at + 8, entries[i].first == 273 ? uint32_t(dataAt) : entries[i].second);
+    }
+    return b;
+}
+
 struct BrokenCase {
     const char* name;
     int format;
@@ -77,6 +104,32 @@ std::vector<BrokenCase> BrokenCases() {
     cases.push_back({"bmp_too_wide", kFormatBmp, DibHeader(40000, 1, 24, 0), "Image too large*"});
     cases.push_back(
         {"bmp_too_many_pixels", kFormatBmp, DibHeader(20000, 20000, 8, 1), "Image too large*"});
+    // Small files that claim huge pictures: refused before the pixels are
+    // allocated, since their data could never fill them.
+    cases.push_back({"bmp_rle4_claims_more_than_data", kFormatBmp, DibHeader(1792, 1280, 4, 2, 112),
+                     "Error reading BMP info: the compressed data cannot fill the image"});
+    cases.push_back({"bmp_rle8_claims_30000_x_8000", kFormatBmp,
+                     DibHeader(30000, 8000, 8, 1, 1024 + 300),
+                     "Error reading BMP info: the compressed data cannot fill the image"});
+    cases.push_back({"tiff_claims_15000_x_15000", kFormatTiff, TinyTiff(15000, 15000, 1, 16),
+                     "Corrupted TIFF file! (the file is too small for its image size)"});
+    cases.push_back({"tiff_deflate_claims_15000_x_15000", kFormatTiff,
+                     TinyTiff(15000, 15000, 8, 16),
+                     "Corrupted TIFF file! (the file is too small for its image size)"});
+    {
+        // A real 447-byte JPEG whose frame header claims 16000 x 15000.
+        auto b = ReadFixtureBytes("jpeg_rgb.jpg");
+        const uint8_t kFrameMarker[] = {0xFF, 0xC0};
+        const auto sof =
+            std::search(b.begin(), b.end(), std::begin(kFrameMarker), std::end(kFrameMarker));
+        if (sof != b.end()) {
+            const size_t at = size_t(sof - b.begin());
+            b[at + 5] = 15000 >> 8, b[at + 6] = 15000 & 0xFF;
+            b[at + 7] = 16000 >> 8, b[at + 8] = 16000 & 0xFF;
+        }
+        cases.push_back({"jpeg_claims_16000_x_15000", kFormatJpeg, b,
+                         "Corrupt JPEG data: the file is too small for its image size"});
+    }
     cases.push_back({"tga_short", kFormatTga, Bytes({0, 0, 2, 0, 0}), "Not a TGA"});
     cases.push_back({"tga_type_5", kFormatTga, TgaHeader(5, 2, 2, 24), "Unknown TGA image type"});
     cases.push_back({"tga_rows_missing", kFormatTga, TgaHeader(2, 100, 100, 24), "corrupted TGA"});

@@ -5,6 +5,7 @@
 #include "tracks_test_support.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QJsonDocument>
 #include <QTemporaryDir>
 
@@ -41,6 +42,21 @@ TEST_F(TracksCliTest, LookupPrintsTheAlbum) {
     EXPECT_EQ(Json(result.out), Json(kLookupJson));
     ASSERT_FALSE(server.Requests().empty());
     EXPECT_TRUE(server.Requests().front().contains("&hello=someone+example.org+Lumvane+"));
+}
+
+// A server dripping one byte a second: "CDDBTimeout" (seconds) ends the
+// request, whatever the pause limit between bytes would allow.
+TEST_F(TracksCliTest, LookupEndsAtTheConfiguredTimeout) {
+    CddbTestServer server([](const QByteArray&) {
+        return CannedReply{HttpReply(ExampleQuery200()), 1, 1000};
+    });
+    WriteCddbSettings(m_home.Path(), server.Port(), "CDDBTimeout=2\r\n");
+    QElapsedTimer clock;
+    clock.start();
+    const ProcessResult result = RunLumvane({"tracks", "lookup"}, m_home.Path());
+    EXPECT_LT(clock.elapsed(), 6000);
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "lumvane: Failed to Query,error:connection timed out\n");
 }
 
 TEST_F(TracksCliTest, LookupFailuresGoToStderr) {

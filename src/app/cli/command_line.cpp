@@ -2,14 +2,37 @@
 
 #include "verbs.h"
 
+#include "platform/native_path.h"
+
 #include <QTextStream>
 
 #include <cstdio>
+#include <new>
 
 namespace {
 
 void Print(FILE* stream, const QString& text) {
-    std::fputs(text.toLocal8Bit().constData(), stream);
+    std::fputs(text.toUtf8().constData(), stream);
+}
+
+// Qt's own chatter (a missing XDG_RUNTIME_DIR, font fallbacks, ...) is not
+// the verb's business: a verb that succeeds prints nothing on stderr and one
+// that fails prints its one line. LUMVANE_DEBUG=1 lets the chatter through.
+void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& message) {
+    if (type == QtCriticalMsg || type == QtFatalMsg)
+        std::fprintf(stderr, "lumvane: %s\n", DisplayPath(message).toUtf8().constData());
+}
+
+int RunVerb(const Verb& verb, const QStringList& args) {
+    if (!qEnvironmentVariableIsSet("LUMVANE_DEBUG"))
+        qInstallMessageHandler(QuietQtMessages);
+    try {
+        return verb.run(args);
+    } catch (const std::bad_alloc&) {
+        // The readers turn a failed allocation into the file's own message;
+        // this is the last line of defence, never an abort.
+        return ReportFailure(QStringLiteral("%1: not enough memory").arg(verb.name));
+    }
 }
 
 } // namespace
@@ -57,13 +80,14 @@ CommandLine RunCommandLine(const QStringList& args) {
     }
     for (const Verb& verb : Verbs()) {
         if (first == verb.name) {
-            result.headlessResult = verb.run(args.mid(1));
+            result.headlessResult = RunVerb(verb, args.mid(1));
             return result;
         }
     }
     if (first.startsWith(u'-') || args.size() > 1) {
-        Print(stderr, QStringLiteral("lumvane: unknown arguments: %1\nTry 'lumvane --help'.\n")
-                          .arg(args.join(u' ')));
+        // One line, as every failure of the command line.
+        Print(stderr, QStringLiteral("lumvane: unknown arguments: %1 (try 'lumvane --help')\n")
+                          .arg(DisplayPath(args.join(u' '))));
         result.headlessResult = 2;
         return result;
     }

@@ -8,7 +8,9 @@
 #include "document/discwright_doc.h"
 #include "objects/image.h"
 #include "objects/picture_loading.h"
+#include "platform/file_reading.h"
 
+#include <QCommandLineParser>
 #include <QFileInfo>
 
 namespace {
@@ -17,27 +19,21 @@ int RunAddPicture(const QStringList& args) {
     const QString usage = QStringLiteral("usage: lumvane add-picture FILE.dwp IMAGE "
                                          "--face disc|front|inside|back [--background] "
                                          "[-o OUT.dwp]");
-    QString project, picturePath, output, faceName;
-    bool background = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == QLatin1String("--face") && hasValue) {
-            faceName = args[++i];
-        } else if (arg == QLatin1String("--background")) {
-            background = true;
-        } else if (arg == QLatin1String("-o") && hasValue) {
-            output = args[++i];
-        } else if (!arg.startsWith(QLatin1Char('-')) && project.isEmpty()) {
-            project = arg;
-        } else if (!arg.startsWith(QLatin1Char('-')) && picturePath.isEmpty()) {
-            picturePath = arg;
-        } else {
-            return ReportFailure(usage);
-        }
-    }
-    if (project.isEmpty() || picturePath.isEmpty() || faceName.isEmpty())
+    QCommandLineParser parser;
+    const QCommandLineOption faceOption(QStringLiteral("face"), QString(), QStringLiteral("F"));
+    const QCommandLineOption backgroundOption(QStringLiteral("background"));
+    const QCommandLineOption outputOption(QStringLiteral("o"), QString(), QStringLiteral("OUT"));
+    parser.addOptions({faceOption, backgroundOption, outputOption});
+    if (!ParseVerbArguments(parser, args, usage))
+        return 1;
+    const QStringList files = parser.positionalArguments();
+    const QString faceName = parser.value(faceOption);
+    if (files.size() != 2 || faceName.isEmpty())
         return ReportFailure(usage);
+    const QString& project = files[0];
+    const QString& picturePath = files[1];
+    const bool background = parser.isSet(backgroundOption);
+    QString output = parser.value(outputOption);
     const int faceId = FaceArgument(faceName);
     if (faceId < 0)
         return 1;
@@ -51,6 +47,8 @@ int RunAddPicture(const QStringList& args) {
 
     // As the picture tool does for a click at the face's top-left corner.
     const QString fullPath = QFileInfo(picturePath).absoluteFilePath();
+    if (IsSpecialFile(fullPath, &error))
+        return ReportFailure(error);
     std::unique_ptr<CBaseObject> picture = LoadPictureFile(fullPath, 0, 0, 0, 0);
     if (!picture)
         return ReportFailure(QStringLiteral("Can not open file %1").arg(fullPath));

@@ -7,22 +7,29 @@
 #include "platform/archive.h"
 #include "platform/archive_file.h"
 
+#include <QCommandLineParser>
+
 namespace {
 
 int RunConvert(const QStringList& args) {
-    if (args.size() != 2)
-        return ReportFailure(QStringLiteral("usage: lumvane convert IN OUT"));
+    const QString usage = QStringLiteral("usage: lumvane convert IN OUT");
+    QCommandLineParser parser;
+    if (!ParseVerbArguments(parser, args, usage))
+        return 1;
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 2)
+        return ReportFailure(usage);
     ProjectContent project;
     QString error;
-    if (!ReadProjectFile(args[0], project, &error))
+    if (!ReadProjectFile(files[0], project, &error))
         return ReportFailure(error);
     QByteArray bytes;
     try {
         bytes = ProjectBytes(project);
     } catch (const ArchiveError& e) {
-        return ReportFailure(QStringLiteral("%1: %2").arg(args[1], e.Text()));
+        return ReportFailure(QStringLiteral("%1: %2").arg(files[1], e.Text()));
     }
-    if (!WriteFileAtomically(args[1], bytes, &error))
+    if (!WriteFileAtomically(files[1], bytes, &error))
         return ReportFailure(error);
     return 0;
 }

@@ -11,12 +11,15 @@
 #include "objects/text.h"
 #include "platform/archive_file.h"
 
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 
 namespace {
 
@@ -107,73 +110,198 @@ QJsonObject ObjectJson(const CBaseObject& o) {
     return j;
 }
 
-QJsonArray ObjectsJson(const ObjectList& objects) {
-    QJsonArray array;
-    for (const auto& object : objects)
-        array.append(ObjectJson(*object));
-    return array;
+// The JSON goes out as it is made, piece by piece, instead of as one document
+// in memory: a project with millions of tracks costs no more than its own
+// data. The bytes are exactly those QJsonDocument::toJson(Indented) gives for
+// the whole document (keys in alphabetical order, four spaces per level):
+// each small object is Qt's own output, indented to its depth.
+class JsonOut {
+public:
+    explicit JsonOut(FILE* stream) : m_stream(stream) {}
+
+    void Raw(QByteArrayView text) { std::fwrite(text.data(), 1, size_t(text.size()), m_stream); }
+    void Indent(int level) {
+        static const QByteArray kSpaces(4 * 16, ' ');
+        for (int left = 4 * level; left > 0; left -= kSpaces.size())
+            Raw(QByteArrayView(kSpaces).first(qMin<qsizetype>(left, kSpaces.size())));
+    }
+    // `"key": ` at `level`.
+    void Key(int level, QLatin1StringView key) {
+        Indent(level);
+        Raw("\"");
+        Raw(QByteArrayView(key.data(), key.size()));
+        Raw("\": ");
+    }
+    // A value whose first line continues the current one, at depth `level`.
+    void Value(int level, const QJsonValue& value) {
+        if (value.isObject()) {
+            Reindented(level, QJsonDocument(value.toObject()).toJson(QJsonDocument::Indented));
+        } else {
+            const QByteArray wrapped =
+                QJsonDocument(QJsonArray{value}).toJson(QJsonDocument::Compact);
+            Raw(QByteArrayView(wrapped).sliced(1, wrapped.size() - 2)); // without [ and ]
+        }
+    }
+    // A string, written directly when it needs no escaping (the usual case).
+    void String(const QString& text) {
+        for (const QChar ch : text) {
+            const char16_t u = ch.unicode();
+            if (u < 0x20 || u == u'"' || u == u'\\' || u == 0x7F || QChar::isSurrogate(u)) {
+                Value(0, text);
+                return;
+            }
+        }
+        Raw("\"");
+        Raw(text.toUtf8());
+        Raw("\"");
+    }
+    // Separator after an element of a list or object.
+    void End(bool last) { Raw(last ? "\n" : ",\n"); }
+
+private:
+    // Qt's text of a top-level object, its lines after the first moved `level` deep.
+    void Reindented(int level, QByteArrayView text) {
+        if (text.endsWith('\n'))
+            text.chop(1);
+        qsizetype start = 0;
+        while (true) {
+            const qsizetype newline = text.indexOf('\n', start);
+            if (start > 0)
+                Indent(level);
+            if (newline < 0) {
+                Raw(text.sliced(start));
+                return;
+            }
+            Raw(text.sliced(start, newline + 1 - start));
+            start = newline + 1;
+        }
+    }
+
+    FILE* m_stream;
+};
+
+// `[` elements `]` at `level`, each element written by `each(index, level + 1)`.
+template <typename Each> void WriteList(JsonOut& out, int level, size_t count, Each each) {
+    out.Raw("[\n");
+    for (size_t i = 0; i < count; ++i) {
+        out.Indent(level + 1);
+        each(i, level + 1);
+        out.End(i + 1 == count);
+    }
+    out.Indent(level);
+    out.Raw("]");
 }
 
-QJsonObject ProjectJson(const ProjectContent& p) {
-    QJsonArray faces;
-    for (int id = 0; id < kFaceCount; ++id) {
-        const ProjectFace& face = p.faces[size_t(id)];
-        faces.append(QJsonObject{
-            {QStringLiteral("name"), FaceName(id)},
-            {QStringLiteral("background_colour"), qint64(face.backgroundColour)},
-            {QStringLiteral("background_picture"),
-             face.background ? QJsonValue(ObjectJson(*face.background)) : QJsonValue()},
-            {QStringLiteral("objects"), ObjectsJson(face.objects)},
-        });
-    }
-    QJsonArray tracks;
-    for (const TrackEntry& t : p.album.tracks) {
-        tracks.append(QJsonObject{{QStringLiteral("artist"), t.artist},
-                                  {QStringLiteral("title"), t.title},
-                                  {QStringLiteral("play_time"), t.playTime}});
-    }
-    return QJsonObject{
-        {QStringLiteral("version"), p.version},
-        {QStringLiteral("faces"), faces},
-        {QStringLiteral("tracks"), tracks},
-        {QStringLiteral("album"), QJsonObject{{QStringLiteral("title"), p.album.title},
-                                              {QStringLiteral("artist"), p.album.artist},
-                                              {QStringLiteral("year"), p.album.year}}},
-        {QStringLiteral("label_stocks"), QJsonObject{{QStringLiteral("disc"), p.stockPaths[0]},
-                                                     {QStringLiteral("front"), p.stockPaths[1]},
-                                                     {QStringLiteral("back"), p.stockPaths[2]}}},
-    };
+void WriteObjects(JsonOut& out, int level, const ObjectList& objects) {
+    WriteList(out, level, objects.size(),
+              [&](size_t i, int at) { out.Value(at, ObjectJson(*objects[i])); });
+}
+
+void WriteTrack(JsonOut& out, int level, const TrackEntry& track) {
+    out.Raw("{\n");
+    out.Key(level + 1, QLatin1StringView("artist"));
+    out.String(track.artist);
+    out.End(false);
+    out.Key(level + 1, QLatin1StringView("play_time"));
+    out.String(track.playTime);
+    out.End(false);
+    out.Key(level + 1, QLatin1StringView("title"));
+    out.String(track.title);
+    out.End(true);
+    out.Indent(level);
+    out.Raw("}");
+}
+
+void WriteProjectJson(JsonOut& out, const ProjectContent& p) {
+    out.Raw("{\n");
+    out.Key(1, QLatin1StringView("album"));
+    out.Value(1, QJsonObject{{QStringLiteral("title"), p.album.title},
+                             {QStringLiteral("artist"), p.album.artist},
+                             {QStringLiteral("year"), p.album.year}});
+    out.End(false);
+    out.Key(1, QLatin1StringView("faces"));
+    WriteList(out, 1, kFaceCount, [&](size_t id, int level) {
+        const ProjectFace& face = p.faces[id];
+        out.Raw("{\n");
+        out.Key(level + 1, QLatin1StringView("background_colour"));
+        out.Value(level + 1, qint64(face.backgroundColour));
+        out.End(false);
+        out.Key(level + 1, QLatin1StringView("background_picture"));
+        out.Value(level + 1,
+                  face.background ? QJsonValue(ObjectJson(*face.background)) : QJsonValue());
+        out.End(false);
+        out.Key(level + 1, QLatin1StringView("name"));
+        out.Value(level + 1, FaceName(int(id)));
+        out.End(false);
+        out.Key(level + 1, QLatin1StringView("objects"));
+        WriteObjects(out, level + 1, face.objects);
+        out.End(true);
+        out.Indent(level);
+        out.Raw("}");
+    });
+    out.End(false);
+    out.Key(1, QLatin1StringView("label_stocks"));
+    out.Value(1, QJsonObject{{QStringLiteral("disc"), p.stockPaths[0]},
+                             {QStringLiteral("front"), p.stockPaths[1]},
+                             {QStringLiteral("back"), p.stockPaths[2]}});
+    out.End(false);
+    out.Key(1, QLatin1StringView("tracks"));
+    WriteList(out, 1, p.album.tracks.size(),
+              [&](size_t i, int level) { WriteTrack(out, level, p.album.tracks[i]); });
+    out.End(false);
+    out.Key(1, QLatin1StringView("version"));
+    out.Value(1, p.version);
+    out.End(true);
+    out.Raw("}\n");
+}
+
+void WriteLayoutJson(JsonOut& out, const ObjectList& layout) {
+    out.Raw("{\n");
+    out.Key(1, QLatin1StringView("objects"));
+    WriteObjects(out, 1, layout);
+    out.End(true);
+    out.Raw("}\n");
+}
+
+// Standard output may be a file on a full disk: say so instead of exiting 0.
+int FinishOutput() {
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return ReportFailure(QStringLiteral("standard output: cannot write: %1")
+                                 .arg(QString::fromLocal8Bit(std::strerror(errno))));
+    return 0;
 }
 
 int RunDump(const QStringList& args) {
-    if (args.size() != 1)
-        return ReportFailure(QStringLiteral("usage: lumvane dump FILE"));
-    const QString& path = args.front();
+    const QString usage = QStringLiteral("usage: lumvane dump FILE");
+    QCommandLineParser parser;
+    if (!ParseVerbArguments(parser, args, usage))
+        return 1;
+    if (parser.positionalArguments().size() != 1)
+        return ReportFailure(usage);
+    const QString path = parser.positionalArguments().front();
     QByteArray bytes;
     QString error;
     if (!ReadWholeFileBytes(path, &bytes, &error))
         return ReportFailure(error);
 
     // A project file first; failing that, a layout file (one object list).
-    QJsonObject json;
+    JsonOut out(stdout);
     ProjectContent project;
     QString projectError;
     if (ReadProjectBytes(bytes, project, &projectError)) {
-        json = ProjectJson(project);
-    } else {
-        ObjectList layout;
-        QString layoutError;
-        if (!ReadLayoutBytes(bytes, layout, &layoutError)) {
-            const bool looksLikeLayout =
-                QFileInfo(path).suffix().compare(QStringLiteral("lay"), Qt::CaseInsensitive) == 0;
-            return ReportFailure(
-                QStringLiteral("%1: %2").arg(path, looksLikeLayout ? layoutError : projectError));
-        }
-        json = QJsonObject{{QStringLiteral("objects"), ObjectsJson(layout)}};
+        WriteProjectJson(out, project);
+        return FinishOutput();
     }
-    const QByteArray text = QJsonDocument(json).toJson(QJsonDocument::Indented);
-    std::fwrite(text.constData(), 1, size_t(text.size()), stdout);
-    return 0;
+    ObjectList layout;
+    QString layoutError;
+    if (!ReadLayoutBytes(bytes, layout, &layoutError)) {
+        const bool looksLikeLayout =
+            QFileInfo(path).suffix().compare(QStringLiteral("lay"), Qt::CaseInsensitive) == 0;
+        return ReportFailure(
+            QStringLiteral("%1: %2").arg(path, looksLikeLayout ? layoutError : projectError));
+    }
+    WriteLayoutJson(out, layout);
+    return FinishOutput();
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 #include "document/discwright_doc.h"
 #include "document/print_pdf.h"
 
+#include <QCommandLineParser>
 #include <QFileInfo>
 #include <QGuiApplication>
 
@@ -96,33 +97,28 @@ int PrintProject(const QString& input, const QString& pdfPath, const QString& pr
 namespace {
 
 int RunPrint(const QStringList& args) {
-    QString input, pdf, printer, kinds;
-    QStringList labels;
-    bool noBorder = false, foldLines = false;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == u"--pdf" && hasValue)
-            pdf = args[++i];
-        else if (arg == u"--printer" && hasValue)
-            printer = args[++i];
-        else if (arg == u"--kinds" && hasValue)
-            kinds = args[++i];
-        else if (arg == u"--labels" && hasValue)
-            labels.append(args[++i]);
-        else if (arg == u"--no-border")
-            noBorder = true;
-        else if (arg == u"--fold-lines")
-            foldLines = true;
-        else if (!arg.startsWith(u'-') && input.isEmpty())
-            input = arg;
-        else
-            return ReportFailure(kUsage);
-    }
-    if (input.isEmpty() || pdf.isEmpty() == printer.isEmpty())
+    QCommandLineParser parser;
+    const QCommandLineOption pdfOption(QStringLiteral("pdf"), QString(), QStringLiteral("OUT"));
+    const QCommandLineOption printerOption(QStringLiteral("printer"), QString(),
+                                           QStringLiteral("NAME"));
+    const QCommandLineOption kindsOption(QStringLiteral("kinds"), QString(), QStringLiteral("K"));
+    const QCommandLineOption labelsOption(QStringLiteral("labels"), QString(), QStringLiteral("L"));
+    const QCommandLineOption noBorderOption(QStringLiteral("no-border"));
+    const QCommandLineOption foldLinesOption(QStringLiteral("fold-lines"));
+    parser.addOptions({pdfOption, printerOption, kindsOption, labelsOption, noBorderOption,
+                       foldLinesOption});
+    if (!ParseVerbArguments(parser, args, kUsage))
+        return 1;
+    const QStringList files = parser.positionalArguments();
+    const QString pdf = parser.value(pdfOption), printer = parser.value(printerOption);
+    if (files.size() != 1 || pdf.isEmpty() == printer.isEmpty())
         return ReportFailure(kUsage);
-    return PrintProject(input, pdf, printer, [&](CDiscwrightDoc& doc, QString* error) {
-        if (!kinds.isEmpty() && !ApplyKinds(doc, kinds, error))
+    const QString kinds = parser.value(kindsOption);
+    const QStringList labels = parser.values(labelsOption);
+    const bool noBorder = parser.isSet(noBorderOption);
+    const bool foldLines = parser.isSet(foldLinesOption);
+    return PrintProject(files.front(), pdf, printer, [&](CDiscwrightDoc& doc, QString* error) {
+        if (parser.isSet(kindsOption) && !ApplyKinds(doc, kinds, error))
             return false;
         for (const QString& choice : labels)
             if (!SelectLabelsFromText(doc, choice, error))

@@ -6,9 +6,11 @@
 #include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/face_renderer.h"
+#include "platform/atomic_file.h"
 
+#include <QBuffer>
+#include <QCommandLineParser>
 #include <QGuiApplication>
-#include <QSaveFile>
 
 #include <memory>
 
@@ -21,29 +23,29 @@ int RunRender(const QStringList& args) {
     const QString usage =
         QStringLiteral("usage: lumvane render FILE.dwp --face disc|front|inside|back "
                        "[--zoom Z] -o OUT.png");
-    QString input, output, faceName;
+    QCommandLineParser parser;
+    const QCommandLineOption faceOption(QStringLiteral("face"), QString(), QStringLiteral("F"));
+    const QCommandLineOption zoomOption(QStringLiteral("zoom"), QString(), QStringLiteral("Z"));
+    const QCommandLineOption outputOption(QStringLiteral("o"), QString(), QStringLiteral("OUT"));
+    parser.addOptions({faceOption, zoomOption, outputOption});
+    if (!ParseVerbArguments(parser, args, usage))
+        return 1;
+    const QStringList files = parser.positionalArguments();
+    if (files.size() != 1)
+        return ReportFailure(usage);
+    const QString input = files.front();
+    const QString output = parser.value(outputOption);
+    const QString faceName = parser.value(faceOption);
     float zoom = 1.0f;
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args[i];
-        const bool hasValue = i + 1 < args.size();
-        if (arg == QLatin1String("--face") && hasValue) {
-            faceName = args[++i];
-        } else if (arg == QLatin1String("--zoom") && hasValue) {
-            bool ok = false;
-            zoom = args[++i].toFloat(&ok);
-            if (!ok || !(zoom >= kMinZoom && zoom <= kMaxZoom))
-                return ReportFailure(
-                    QStringLiteral("--zoom wants a number from %1 to %2, not \"%3\"")
-                        .arg(kMinZoom)
-                        .arg(kMaxZoom)
-                        .arg(args[i]));
-        } else if (arg == QLatin1String("-o") && hasValue) {
-            output = args[++i];
-        } else if (!arg.startsWith(QLatin1Char('-')) && input.isEmpty()) {
-            input = arg;
-        } else {
-            return ReportFailure(usage);
-        }
+    if (parser.isSet(zoomOption)) {
+        const QString value = parser.value(zoomOption);
+        bool ok = false;
+        zoom = value.toFloat(&ok);
+        if (!ok || !(zoom >= kMinZoom && zoom <= kMaxZoom))
+            return ReportFailure(QStringLiteral("--zoom wants a number from %1 to %2, not \"%3\"")
+                                     .arg(kMinZoom)
+                                     .arg(kMaxZoom)
+                                     .arg(value));
     }
     if (input.isEmpty() || output.isEmpty() || faceName.isEmpty())
         return ReportFailure(usage);
@@ -75,10 +77,12 @@ int RunRender(const QStringList& args) {
             QStringLiteral("%1: the %2 face has no size (its label stock could not be read)")
                 .arg(input, faceName));
 
-    QSaveFile file(output);
-    if (!file.open(QIODevice::WriteOnly) || !image.save(&file, "PNG") || !file.commit())
-        return ReportFailure(
-            QStringLiteral("%1: cannot write the image (%2)").arg(output, file.errorString()));
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG"))
+        return ReportFailure(QStringLiteral("%1: the image cannot be encoded").arg(output));
+    if (!WriteFileAtomically(output, png, &error))
+        return ReportFailure(error);
     return 0;
 }
 

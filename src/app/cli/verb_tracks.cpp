@@ -3,11 +3,11 @@
 #include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/project_file.h"
+#include "platform/file_reading.h"
 #include "tracks/cddb_lookup.h"
 #include "tracks/track_import.h"
-#include "tracks/track_info_dialog.h"
 
-#include <QFile>
+#include <QCommandLineParser>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -51,13 +51,11 @@ std::optional<QString> JsonText(const QJsonValue& value) {
 // Reads the form that lookup and import print. Album fields that are absent
 // keep their value in `album`; the track list is replaced.
 bool ReadAlbumJson(const QString& path, AlbumData& album, QString* error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("%1: cannot be read").arg(path);
+    QByteArray bytes;
+    if (!ReadFileBounded(path, kJsonFileLimit, &bytes, error))
         return false;
-    }
     QJsonParseError parseError;
-    const QJsonDocument json = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonDocument json = QJsonDocument::fromJson(bytes, &parseError);
     const auto invalid = [&](const QString& why) {
         *error = QStringLiteral("%1: %2").arg(path, why);
         return false;
@@ -100,8 +98,17 @@ bool ReadAlbumJson(const QString& path, AlbumData& album, QString* error) {
     return true;
 }
 
+// Music files and playlists that are FIFOs or devices would block the import
+// or never end: refuse them by name instead of skipping them silently.
+bool CheckImportFiles(const QStringList& files, QString* error) {
+    for (const QString& file : files)
+        if (IsSpecialFile(file, error))
+            return false;
+    return true;
+}
+
 bool Lookup(const AppSettings& settings, AlbumData& album, QString* error) {
-    const CddbLookupResult result = RunCddbLookup(CTrackInfoDialog::CddbSettingsFrom(settings));
+    const CddbLookupResult result = RunCddbLookup(settings.ForCddb());
     if (!result.ok) {
         *error = result.message.isEmpty()
                      ? QStringLiteral("the CD's table of contents could not be read")
@@ -113,15 +120,24 @@ bool Lookup(const AppSettings& settings, AlbumData& album, QString* error) {
 }
 
 int Apply(const QStringList& args) {
-    if (args.size() < 2)
-        return ReportFailure(QStringLiteral(
-            "tracks apply needs FILE.dwp and --cd, --import FILES... or --json FILE"));
-    const QString path = args[0];
-    const QString mode = args[1];
-    const QStringList rest = args.mid(2);
-    const bool known = (mode == u"--cd" && rest.isEmpty()) ||
-                       (mode == u"--import" && !rest.isEmpty()) ||
-                       (mode == u"--json" && rest.size() == 1);
+    const QString usage =
+        QStringLiteral("tracks apply needs FILE.dwp and --cd, --import FILES... or --json FILE");
+    QCommandLineParser parser;
+    const QCommandLineOption cdOption(QStringLiteral("cd"));
+    const QCommandLineOption importOption(QStringLiteral("import"));
+    const QCommandLineOption jsonOption(QStringLiteral("json"), QString(), QStringLiteral("J"));
+    parser.addOptions({cdOption, importOption, jsonOption});
+    if (!ParseVerbArguments(parser, args, usage))
+        return 1;
+    const QStringList files = parser.positionalArguments();
+    const int modes = int(parser.isSet(cdOption)) + int(parser.isSet(importOption)) +
+                      int(parser.isSet(jsonOption));
+    if (files.isEmpty() || modes == 0)
+        return ReportFailure(usage);
+    const QString path = files.front();
+    const QStringList rest = files.mid(1);
+    const bool known =
+        modes == 1 && (parser.isSet(importOption) ? !rest.isEmpty() : rest.isEmpty());
     if (!known)
         return ReportFailure(
             QStringLiteral("tracks apply: use --cd, --import FILES... or --json FILE"));
@@ -132,12 +148,14 @@ int Apply(const QStringList& args) {
     if (!doc.OnOpenDocument(path, &error))
         return ReportFailure(error);
     AlbumData album = doc.Album();
-    if (mode == u"--cd") {
+    if (parser.isSet(cdOption)) {
         if (!Lookup(settings, album, &error))
             return ReportFailure(error);
-    } else if (mode == u"--import") {
+    } else if (parser.isSet(importOption)) {
+        if (!CheckImportFiles(rest, &error))
+            return ReportFailure(error);
         album.tracks = ImportTrackFiles(rest);
-    } else if (!ReadAlbumJson(rest.front(), album, &error)) {
+    } else if (!ReadAlbumJson(parser.value(jsonOption), album, &error)) {
         return ReportFailure(error);
     }
     doc.Album() = album;
@@ -159,6 +177,9 @@ static int RunTracksVerb(const QStringList& args) {
     }
     if (command == u"import" && args.size() > 1) {
         AlbumData album;
+        QString error;
+        if (!CheckImportFiles(args.mid(1), &error))
+            return ReportFailure(error);
         album.tracks = ImportTrackFiles(args.mid(1));
         return PrintJson(AlbumJson(album, false));
     }

@@ -2,14 +2,28 @@
 
 #include "app/app_settings.h"
 #include "document/face.h"
+#include "platform/native_path.h"
 #include "platform/program_folder.h"
+
+#include <QCommandLineParser>
 
 #include <cstdio>
 #include <vector>
 
 int ReportFailure(const QString& message) {
-    std::fprintf(stderr, "lumvane: %s\n", message.toLocal8Bit().constData());
+    // DisplayPath shows bytes of file names that are not UTF-8 as \xNN and
+    // keeps the message on one line.
+    std::fprintf(stderr, "lumvane: %s\n", DisplayPath(message).toUtf8().constData());
     return 1;
+}
+
+bool ParseVerbArguments(QCommandLineParser& parser, const QStringList& args, const QString& usage) {
+    // Options may come before, between or after the file names; "--" ends them.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (parser.parse(QStringList{QStringLiteral("lumvane")} + args))
+        return true;
+    ReportFailure(usage);
+    return false;
 }
 
 AppSettings ProgramSettings() {

@@ -8,6 +8,7 @@
 
 struct AppSettings;
 class CDiscwrightDoc;
+class QCommandLineParser;
 
 // One headless command of the command line, such as "dump".
 struct Verb {
@@ -30,6 +31,11 @@ std::span<const Verb> Verbs();
 
 // Writes "lumvane: <message>" and a newline to stderr; returns 1 for convenience.
 int ReportFailure(const QString& message);
+
+// Parses one verb's arguments (without the verb's name) with the options the
+// caller added to `parser`. An unknown option or one without its value
+// reports `usage` and returns false.
+bool ParseVerbArguments(QCommandLineParser& parser, const QStringList& args, const QString& usage);
 
 // The settings file of the program folder, loaded.
 AppSettings ProgramSettings();

@@ -36,14 +36,29 @@ bool Fail(CRasterImage& out, const char* text) {
 }
 
 // Run-length rows: 8-bit (two indices per byte pair) or 4-bit (two nibbles).
-// Runs and literals are clipped to the row, and deltas to the image.
+// Runs and literals are clipped to the row, and deltas to the image. Pixels
+// go straight into the row, a run at a time, so a long run costs one fill.
 bool DecodeRle(ByteReader& in, CRasterImage& out, bool fourBit) {
     const int w = out.Width(), h = out.Height();
     int x = 0, y = 0;
-    auto put = [&](uint8_t index) {
-        if (x < w && y < h)
-            out.SetPixelIndex(x, y, index);
-        ++x;
+    // Indices `count` pixels long from x on the current row, clipped to it;
+    // `index(i)` gives the i-th.
+    const auto put = [&](int count, auto index) {
+        const int n = std::clamp(w - x, 0, count);
+        if (y < h && n > 0) {
+            uint8_t* row = out.Row(y);
+            if (fourBit) {
+                for (int i = 0; i < n; ++i) {
+                    uint8_t& cell = row[(x + i) >> 1];
+                    cell = ((x + i) & 1) ? uint8_t((cell & 0xF0) | index(i))
+                                         : uint8_t((cell & 0x0F) | index(i) << 4);
+                }
+            } else {
+                for (int i = 0; i < n; ++i)
+                    row[x + i] = index(i);
+            }
+        }
+        x += count;
     };
     while (y < h) {
         if (out.Cancelled())
@@ -52,8 +67,15 @@ bool DecodeRle(ByteReader& in, CRasterImage& out, bool fourBit) {
         if (!in.U8(count) || !in.U8(value))
             return true; // a stream without its end marker keeps what it drew
         if (count > 0) {
-            for (int i = 0; i < count; ++i)
-                put(fourBit ? uint8_t((i & 1) ? value & 0x0F : value >> 4) : value);
+            if (!fourBit) {
+                const int n = std::clamp(w - x, 0, int(count));
+                if (n > 0)
+                    std::memset(out.Row(y) + x, value, size_t(n));
+                x += count;
+            } else {
+                const uint8_t high = value >> 4, low = value & 0x0F;
+                put(count, [&](int i) { return (i & 1) ? low : high; });
+            }
             continue;
         }
         if (value == 0) { // end of line
@@ -72,11 +94,23 @@ bool DecodeRle(ByteReader& in, CRasterImage& out, bool fourBit) {
             const auto data = in.Take(size_t((bytes + 1) & ~1));
             if (data.empty())
                 return true;
-            for (int i = 0; i < value; ++i)
-                put(fourBit ? uint8_t((i & 1) ? data[i / 2] & 0x0F : data[i / 2] >> 4) : data[i]);
+            if (fourBit)
+                put(value, [&](int i) {
+                    return uint8_t((i & 1) ? data[i / 2] & 0x0F : data[i / 2] >> 4);
+                });
+            else
+                put(value, [&](int i) { return data[size_t(i)]; });
         }
     }
     return true;
+}
+
+// Run-length data draws at most 255 pixels per two bytes; an image far larger
+// than its data could draw is a claim, not a picture, and is refused before
+// anything is allocated. The slack of one row keeps tiny images legal.
+bool RlePlausible(size_t dataBytes, int64_t width, int64_t height) {
+    constexpr int64_t kPixelsPerRun = 255;
+    return width * height <= int64_t(dataBytes / 2 + 1) * kPixelsPerRun + width;
 }
 
 } // namespace
@@ -169,6 +203,8 @@ bool DecodeDib(ByteReader& in, CRasterImage& out, size_t pixelOffset) {
     const size_t needed = size_t(srcStride) * (h - 1) + (size_t(w) * bitCount + 7) / 8;
     if (!rle && in.Remaining() < needed)
         return Fail(out, "Error reading BMP info");
+    if (rle && !RlePlausible(in.Remaining(), w, h))
+        return Fail(out, "Error reading BMP info: the compressed data cannot fill the image");
 
     CRasterImage image;
     image.Info().escape = out.Info().escape;

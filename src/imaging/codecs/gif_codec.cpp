@@ -1,4 +1,5 @@
 #include "imaging/image_codec.h"
+#include "imaging/pixel_rows.h"
 #include "imaging/raster_image.h"
 
 #include <algorithm>
@@ -190,12 +191,7 @@ public:
                 for (int r = start; r < h; r += step, ++row) {
                     const uint8_t* src = indices.data() + size_t(row) * w;
                     const int y = h - 1 - r;
-                    if (bits == 8) {
-                        std::memcpy(image.Row(y), src, w);
-                    } else {
-                        for (int x = 0; x < w; ++x)
-                            image.SetPixelIndex(x, y, src[x]);
-                    }
+                    PackIndexRow(image.Row(y), src, w, image.BitCount());
                 }
             }
             if (transparent >= 0 && transparent < (1 << bits)) {

@@ -68,6 +68,17 @@ bool DecodeJpeg(std::span<const uint8_t> bytes, CRasterImage& image, CRasterImag
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
+    // Huffman-coded data spends at least one bit on each 8 x 8 block of the
+    // full-resolution component, so a file holds at most 512 pixels a byte
+    // (arithmetic coding can do far better on blank areas: allow 64 times
+    // that). A small file claiming a huge picture is refused before its
+    // pixels are allocated; a megapixel is always allowed.
+    const uint64_t pixelsPerByte = cinfo.arith_code ? 512 * 64 : 512;
+    if (uint64_t(cinfo.image_width) * cinfo.image_height >
+        uint64_t(bytes.size()) * pixelsPerByte + 1'000'000) {
+        jpeg_destroy_decompress(&cinfo);
+        return Fail(out, "Corrupt JPEG data: the file is too small for its image size");
+    }
     // A picture wanted much smaller than it is decodes at a fraction of its
     // size, which skips most of the inverse transform.
     if (out.HintWidth() > 0 || out.HintHeight() > 0) {

@@ -1,4 +1,5 @@
 #include "imaging/image_codec.h"
+#include "imaging/pixel_rows.h"
 #include "imaging/raster_image.h"
 
 #include <algorithm>
@@ -84,6 +85,7 @@ public:
 
         const size_t lineBytes = size_t(planes) * bytesPerLine;
         std::vector<uint8_t> line(lineBytes);
+        std::vector<uint8_t> indices(static_cast<size_t>(w)); // one row, one index per byte
         // The data end excludes the trailing palette of 8-bit images.
         const size_t end = (single && bits == 8) ? in.Size() - 769 : in.Size();
         size_t pos = in.Position();
@@ -133,11 +135,12 @@ public:
                     for (int p = 0; p < planes; ++p)
                         index |= ((line[size_t(p) * bytesPerLine + (x >> 3)] >> (7 - (x & 7))) & 1)
                                  << p;
-                    image.SetPixelIndex(x, y, uint8_t(index));
+                    indices[size_t(x)] = uint8_t(index);
                 }
+                PackIndexRow(row, indices.data(), w, image.BitCount());
             } else if (bits == 2) {
-                for (int x = 0; x < w; ++x)
-                    image.SetPixelIndex(x, y, uint8_t((line[x >> 2] >> (6 - 2 * (x & 3))) & 3));
+                UnpackIndexRow(line.data(), indices.data(), w, 2);
+                PackIndexRow(row, indices.data(), w, image.BitCount());
             } else {
                 std::memcpy(row, line.data(), size_t(w * bits + 7) / 8);
             }

@@ -1,4 +1,5 @@
 #include "imaging/image_codec.h"
+#include "imaging/pixel_rows.h"
 #include "imaging/raster_image.h"
 
 #include <cmath>
@@ -147,8 +148,7 @@ bool ReadPng(ReadJob& job, ReadState& state, CRasterImage& image, CRasterImage& 
         uint8_t* d = image.Row(y);
         uint8_t* a = image.HasAlpha() ? image.Alpha() + size_t(y) * w : nullptr;
         if (palette) {
-            for (png_uint_32 x = 0; x < w; ++x)
-                image.SetPixelIndex(int(x), y, s[x]);
+            PackIndexRow(d, s, int(w), image.BitCount());
         } else if (grey) { // grey plus alpha
             for (png_uint_32 x = 0; x < w; ++x, s += 2)
                 d[x] = s[0], a[x] = s[1];

@@ -57,6 +57,26 @@ int MapProc(thandle_t handle, tdata_t* base, toff_t* size) {
 void UnmapProc(thandle_t, tdata_t, toff_t) {
 }
 
+// Whether `fileBytes` of TIFF can describe a w x h page at all. No codec of
+// TIFF expands data without bound: deflate, the best ratio among them, turns
+// one byte into at most 1032, and fax (CCITT) coding spends at least one bit
+// on a row. A page its file cannot hold is refused before its pixels are
+// allocated, so a tiny file cannot claim hundreds of megabytes.
+bool PagePlausible(TIFF* tiff, size_t fileBytes, uint32_t w, uint32_t h) {
+    constexpr uint64_t kMaxExpansion = 1032;
+    uint16_t compression = COMPRESSION_NONE, bits = 1, samples = 1;
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_COMPRESSION, &compression);
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_BITSPERSAMPLE, &bits);
+    TIFFGetFieldDefaulted(tiff, TIFFTAG_SAMPLESPERPIXEL, &samples);
+    const bool fax = compression == COMPRESSION_CCITTRLE || compression == COMPRESSION_CCITTRLEW ||
+                     compression == COMPRESSION_CCITTFAX3 || compression == COMPRESSION_CCITTFAX4;
+    if (fax)
+        return uint64_t(h) <= uint64_t(fileBytes) * 8;
+    const uint64_t rowBytes =
+        (uint64_t(w) * std::max<uint16_t>(bits, 1) * std::max<uint16_t>(samples, 1) + 7) / 8;
+    return rowBytes * h <= uint64_t(fileBytes) * kMaxExpansion + 65536;
+}
+
 // libtiff's messages are not shown; the decoder reports its own.
 int Quiet(TIFF*, void*, const char*, const char*, va_list) {
     return 1;
@@ -83,7 +103,7 @@ public:
         TIFFOpenOptionsFree(options);
         if (!tiff)
             return Fail(out, "Error encountered while opening TIFF file");
-        const bool ok = ReadPage(tiff, out);
+        const bool ok = ReadPage(tiff, out, file.data.size());
         TIFFClose(tiff);
         return ok;
     }
@@ -146,7 +166,7 @@ private:
         }
     }
 
-    static bool ReadPage(TIFF* tiff, CRasterImage& out) {
+    static bool ReadPage(TIFF* tiff, CRasterImage& out, size_t fileBytes) {
         if (out.Frame() > 0 && !TIFFSetDirectory(tiff, tdir_t(out.Frame())))
             return Fail(out, "Error: page not present in TIFF file");
         uint32_t w = 0, h = 0;
@@ -154,6 +174,8 @@ private:
         TIFFGetField(tiff, TIFFTAG_IMAGELENGTH, &h);
         if (!CheckImageSize(out, w, h))
             return false;
+        if (!PagePlausible(tiff, fileBytes, w, h))
+            return Fail(out, "Corrupted TIFF file! (the file is too small for its image size)");
         uint16_t extraCount = 0;
         uint16_t* extraTypes = nullptr;
         TIFFGetField(tiff, TIFFTAG_EXTRASAMPLES, &extraCount, &extraTypes);

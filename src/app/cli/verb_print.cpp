@@ -105,8 +105,8 @@ int RunPrint(const QStringList& args) {
     const QCommandLineOption labelsOption(QStringLiteral("labels"), QString(), QStringLiteral("L"));
     const QCommandLineOption noBorderOption(QStringLiteral("no-border"));
     const QCommandLineOption foldLinesOption(QStringLiteral("fold-lines"));
-    parser.addOptions({pdfOption, printerOption, kindsOption, labelsOption, noBorderOption,
-                       foldLinesOption});
+    parser.addOptions(
+        {pdfOption, printerOption, kindsOption, labelsOption, noBorderOption, foldLinesOption});
     if (!ParseVerbArguments(parser, args, kUsage))
         return 1;
     const QStringList files = parser.positionalArguments();

@@ -1,6 +1,8 @@
 #include "tool_prompts.h"
 
-#include <QFileDialog>
+#include "app/window/start_folders.h"
+#include "document/discwright_doc.h"
+#include "view/discwright_view.h"
 
 QStringList ImageFileFilters() {
     return {
@@ -9,17 +11,17 @@ QStringList ImageFileFilters() {
         QStringLiteral("Png Files (*.png)"),         QStringLiteral("Mng files (*.mng *.jng)"),
         QStringLiteral("Tiff files (*.tif *.tiff)"), QStringLiteral("Ico files (*.ico)"),
         QStringLiteral("Tga files (*.tga)"),         QStringLiteral("Pcx files (*.pcx)"),
-        QStringLiteral("Wmf files (*.wmf)"),
+        QStringLiteral("Wmf files (*.wmf)"),         QStringLiteral("Emf files (*.emf)"),
+        QStringLiteral("Svg files (*.svg)"),
     };
 }
 
 ToolPrompts ToolPrompts::Interactive() {
     ToolPrompts prompts;
     prompts.chooseImageFile = [](QWidget* parent) {
-        const QStringList filters = ImageFileFilters();
-        QString selected = filters.front();
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Import Image Files"), QString(),
-                                            filters.join(QStringLiteral(";;")), &selected);
+        // Starts in the project's folder, else where pictures came from last.
+        auto* view = qobject_cast<CDiscwrightView*>(parent);
+        return ChoosePictureFile(parent, view != nullptr ? view->Document().PathName() : QString());
     };
     prompts.command = CommandPrompts::Interactive();
     return prompts;

@@ -19,6 +19,7 @@ packages=(
   qt6-base-dev qt6-svg-dev libgl-dev libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev
   libcdio-dev libtag1-dev libuemf-dev fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
+  libcups2-dev cups cups-client poppler-utils ghostscript
 )
 
 install_missing() {

@@ -143,3 +143,14 @@ DocumentSettings AppSettings::ForDocument() const {
     return DocumentSettings{m_discStockPath,    m_frontStockPath, m_backStockPath, m_printDisc,
                             m_printFrontInside, m_printBack,      m_printBorder};
 }
+
+PrintSettings AppSettings::ForPrinting() const {
+    PrintSettings print;
+    print.offsetX = m_printOffsetX;
+    print.offsetY = m_printOffsetY;
+    print.expandWidth = m_printExpandWidth;
+    print.expandHeight = m_printExpandHeight;
+    print.borderColour = m_borderLineColour;
+    print.borderStyle = m_borderLineStyle;
+    return print;
+}

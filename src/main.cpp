@@ -16,6 +16,6 @@ int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     CDiscwrightApp app;
     if (!app.InitInstance(commandLine.fileToOpen))
-        return 0; // another instance shows the window
+        return app.ExitStatus(); // another instance shows the window, or does not answer
     return QApplication::exec();
 }

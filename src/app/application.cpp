@@ -7,14 +7,17 @@
 #include "single_instance.h"
 #include "view/discwright_view.h"
 #include "window/file_commands.h"
+#include "window/file_prompts.h"
 #include "window/tip_of_the_day.h"
 
-#include <QCoreApplication>
+#include <QApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QThread>
 
 #include <clocale>
+#include <cstdio>
 
 CDiscwrightApp::CDiscwrightApp() : m_settings(std::make_unique<AppSettings>(ExecutableFolder())) {
 }
@@ -24,9 +27,18 @@ CDiscwrightApp::~CDiscwrightApp() = default;
 bool CDiscwrightApp::InitInstance(const QString& fileArgument) {
     const QString file =
         fileArgument.isEmpty() ? QString() : QFileInfo(fileArgument).absoluteFilePath();
-    m_instance = std::make_unique<SingleInstance>(m_settings->m_programFolder);
-    if (!m_instance->BecomePrimary(file))
+    m_instance = std::make_unique<SingleInstance>(m_settings->m_settingsFile.Path());
+    switch (m_instance->Begin(file)) {
+    case SingleInstance::Start::kPrimary:
+        break;
+    case SingleInstance::Start::kHandedOver:
+        m_exitStatus = 0;
         return false;
+    case SingleInstance::Start::kNoAnswer:
+        ReportNoAnswer();
+        m_exitStatus = 1;
+        return false;
+    }
 
     std::setlocale(LC_ALL, "");
     QCoreApplication::setOrganizationName(QStringLiteral("Lumvane"));
@@ -46,15 +58,39 @@ bool CDiscwrightApp::InitInstance(const QString& fileArgument) {
         OpenOrReport(file);
     OfferTipOfTheDay();
 
+    // Another start hands over a file: the window comes to the front at once
+    // and opens the file as File > Open would, asking first to save a modified
+    // project, once no dialog or nested event loop is running.
+    m_instance->SetFreeCheck(&IsWindowFree);
+    QObject::connect(m_instance.get(), &SingleInstance::RaiseRequested, m_frame.get(), [this] {
+        // The tip of the day would hold the file back; the user asked for the file.
+        if (auto* tips = m_frame->findChild<CTipOfTheDay*>())
+            tips->reject();
+        m_frame->BringToFront();
+    });
     QObject::connect(m_instance.get(), &SingleInstance::ActivationRequested, m_frame.get(),
                      [this](const QString& path) {
                          m_frame->BringToFront();
-                         // Another start hands over a file: open it as File >
-                         // Open would, asking first to save a modified project.
                          if (!path.isEmpty())
                              m_frame->Files().OpenPath(path);
                      });
     return true;
+}
+
+bool CDiscwrightApp::IsWindowFree() {
+    return QApplication::activeModalWidget() == nullptr &&
+           QApplication::activePopupWidget() == nullptr &&
+           QThread::currentThread()->loopLevel() <= 1;
+}
+
+void CDiscwrightApp::ReportNoAnswer() {
+    const QString text = QStringLiteral("Lumvane is already running but does not answer.");
+    std::fprintf(stderr, "%s\n", qPrintable(text));
+    // Without a screen nobody could close a message box.
+    const QString platform = QGuiApplication::platformName();
+    if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr &&
+        platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
+        QMessageBox::warning(nullptr, QStringLiteral("Lumvane"), text);
 }
 
 void CDiscwrightApp::OfferTipOfTheDay() {
@@ -68,7 +104,8 @@ void CDiscwrightApp::OfferTipOfTheDay() {
 
 void CDiscwrightApp::OpenOrReport(const QString& path) {
     QString error;
-    if (m_doc->OnOpenDocument(path, &error)) {
+    CDiscwrightDoc::OpenError kind = CDiscwrightDoc::OpenError::kNone;
+    if (m_doc->OnOpenDocument(path, &error, CDiscwrightDoc::OnOpenFailure::kEmpty, &kind)) {
         m_frame->Files().AddRecent(path);
         m_frame->View()->OnUpdate();
         m_frame->UpdateTitle();
@@ -79,10 +116,11 @@ void CDiscwrightApp::OpenOrReport(const QString& path) {
     m_frame->View()->OnUpdate();
     m_frame->UpdateTitle();
     // Window-modal and not blocking, so the window is usable behind it.
-    auto* box = new QMessageBox(
-        QMessageBox::Warning, QStringLiteral("Lumvane"),
-        QStringLiteral("Could not open \"%1\".\n%2").arg(QDir::toNativeSeparators(path), error),
-        QMessageBox::Ok, m_frame.get());
+    const OpenFailureMessage message =
+        DescribeOpenFailure(path, error, kind == CDiscwrightDoc::OpenError::kNotAProject);
+    auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Lumvane"), message.text,
+                                QMessageBox::Ok, m_frame.get());
+    box->setDetailedText(message.details);
     box->setObjectName(QStringLiteral("OpenFailedMessage"));
     box->setAttribute(Qt::WA_DeleteOnClose);
     box->open();

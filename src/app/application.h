@@ -17,12 +17,13 @@ public:
     CDiscwrightApp();
     ~CDiscwrightApp();
 
-    // Returns false when the program should end quietly at once (another
-    // instance runs and was asked to show `fileArgument`). An empty
-    // `fileArgument` starts a new project.
+    // Returns false when the program should end at once with ExitStatus():
+    // 0 when another instance runs and took `fileArgument`, 1 when another
+    // runs but does not answer (said on stderr and, with a screen, in a
+    // message box). An empty `fileArgument` starts a new project.
     bool InitInstance(const QString& fileArgument);
+    int ExitStatus() const { return m_exitStatus; }
 
-    AppSettings& Settings() { return *m_settings; }
     CDiscwrightDoc& Document() { return *m_doc; }
     CMainFrame& MainFrame() { return *m_frame; }
 
@@ -33,6 +34,12 @@ public:
 private:
     // Shows the tip of the day unless the user turned it off.
     void OfferTipOfTheDay();
+    // Whether the window can take a handed-over file now: no dialog, menu or
+    // nested event loop is running.
+    static bool IsWindowFree();
+    static void ReportNoAnswer();
+
+    int m_exitStatus = 0;
 
     std::unique_ptr<AppSettings> m_settings;
     std::unique_ptr<SingleInstance> m_instance;

@@ -15,30 +15,31 @@
 #include "window/face_tab_bar.h"
 #include "window/file_commands.h"
 #include "window/sizable_bar.h"
+#include "window/status_panes.h"
 #include "window/tip_of_the_day.h"
 #include "window/window_menus.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
-#include <QDateTime>
 #include <QFileInfo>
-#include <QLabel>
 #include <QListWidget>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
-#include <QTimer>
 #include <QToolBar>
 #include <QVBoxLayout>
 
 namespace {
 // The per-user profile key of the docking layout.
 const QString kBarStateKey = QStringLiteral("barstate");
-// Where the object property bar floats at first, in screen pixels.
+// Where the object property bar floats until the window is placed, in screen pixels.
 constexpr QPoint kPropertiesBarPlace(250, 300);
+// Room between the window's edge and the property bar beside it, for the
+// bar's own title.
+constexpr int kPropertiesBarGap = 32;
 } // namespace
 
 CMainFrame::CMainFrame(AppSettings& settings, CDiscwrightDoc& doc, QWidget* parent)
@@ -92,21 +93,8 @@ void CMainFrame::BuildCentralArea() {
 }
 
 void CMainFrame::BuildStatusBar() {
-    m_faceInfoPane = new QLabel(this);
-    m_faceInfoPane->setObjectName(QStringLiteral("FaceInformationPane"));
-    m_datePane = new QLabel(this);
-    m_datePane->setObjectName(QStringLiteral("DatePane"));
-    m_timePane = new QLabel(this);
-    m_timePane->setObjectName(QStringLiteral("TimePane"));
-    statusBar()->addPermanentWidget(m_faceInfoPane);
-    statusBar()->addPermanentWidget(m_datePane);
-    statusBar()->addPermanentWidget(m_timePane);
     statusBar()->showMessage(QStringLiteral("Ready"));
-
-    auto* clock = new QTimer(this);
-    connect(clock, &QTimer::timeout, this, &CMainFrame::UpdateClock);
-    clock->start(1000);
-    UpdateClock();
+    m_statusPanes = new StatusPanes(statusBar(), m_doc, *m_view);
 }
 
 void CMainFrame::BuildDockBars() {
@@ -197,7 +185,13 @@ void CMainFrame::ConnectStateChanges() {
         connect(bar, &QDockWidget::visibilityChanged, r, update);
     connect(&m_doc, &CDiscwrightDoc::UndoHistoryChanged, r, update);
 
-    connect(&m_doc, &CDiscwrightDoc::ActiveFaceChanged, this, &CMainFrame::UpdateFaceInformation);
+    // An edit that could not be recorded for undo: Undo steps back over it
+    // as a whole, and the user hears why.
+    connect(&m_doc, &CDiscwrightDoc::UndoCheckPointFailed, this, [this](const QString& why) {
+        statusBar()->showMessage(
+            tr("This change could not be recorded for Undo (%1); Undo goes back to before it.")
+                .arg(why));
+    });
     connect(&m_doc, &CDiscwrightDoc::ModifiedChanged, this, &CMainFrame::UpdateTitle);
     connect(m_files, &FileCommands::DocumentReplaced, this, [this] {
         UpdateTitle();
@@ -212,8 +206,27 @@ void CMainFrame::ConnectStateChanges() {
 
 void CMainFrame::RestoreLayout() {
     const QByteArray state = QSettings().value(kBarStateKey).toByteArray();
-    if (!state.isEmpty())
-        restoreState(state);
+    m_layoutRestored = !state.isEmpty() && restoreState(state);
+}
+
+void CMainFrame::PlacePropertiesBarClear() {
+    // Under the window, else to its right, where the screen has room; on a
+    // screen too small for either, at the screen's bottom edge.
+    const QScreen* screen = this->screen();
+    if (screen == nullptr)
+        return;
+    const QRect available = screen->availableGeometry();
+    const QRect window = frameGeometry().united(geometry());
+    const QSize bar = m_properties->frameGeometry().size().expandedTo(m_properties->size());
+    for (const QPoint place : {QPoint(window.left(), window.bottom() + 1 + kPropertiesBarGap),
+                               QPoint(window.right() + 1 + kPropertiesBarGap, window.top())}) {
+        if (available.contains(QRect(place, bar))) {
+            m_properties->move(place);
+            return;
+        }
+    }
+    m_properties->move(available.left() + kPropertiesBarGap,
+                       qMax(available.top(), available.bottom() + 1 - bar.height()));
 }
 
 void CMainFrame::SaveLayout() {
@@ -231,6 +244,9 @@ void CMainFrame::SaveLayout() {
 void CMainFrame::PlaceFromSettings() {
     setGeometry(m_settings.m_mainLeft, m_settings.m_mainTop, m_settings.m_mainWidth,
                 m_settings.m_mainHeight);
+    // At first start the bar's saved place is not known yet.
+    if (!m_layoutRestored)
+        PlacePropertiesBarClear();
 }
 
 void CMainFrame::BringToFront() {
@@ -242,16 +258,11 @@ void CMainFrame::BringToFront() {
 }
 
 QString CMainFrame::FaceInformation() const {
-    const LabelStock& stock = m_doc.StockOfFace(m_doc.ActiveFaceId());
-    // Hundredths of a millimetre shown as whole millimetres, truncated.
-    return QStringLiteral("%1 - (%2,%3)mm")
-        .arg(stock.name)
-        .arg(stock.labelWidth / 100, 2, 10, QLatin1Char('0'))
-        .arg(stock.labelHeight / 100, 2, 10, QLatin1Char('0'));
+    return StatusPanes::FaceInformation(m_doc);
 }
 
 void CMainFrame::UpdateFaceInformation() {
-    m_faceInfoPane->setText(FaceInformation());
+    m_statusPanes->UpdateFaceInformation();
 }
 
 void CMainFrame::UpdateTitle() {
@@ -266,13 +277,6 @@ void CMainFrame::OnEditTracksInformation() {
     // The dialog has written the album data; placeholders on the face show it.
     m_view->RecordChange();
     m_view->RefreshFaceCanvas();
-}
-
-void CMainFrame::UpdateClock() {
-    const QDateTime now = QDateTime::currentDateTime();
-    const QLocale locale;
-    m_datePane->setText(locale.toString(now.date(), QLocale::ShortFormat));
-    m_timePane->setText(locale.toString(now.time(), QLocale::LongFormat));
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

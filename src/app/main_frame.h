@@ -13,7 +13,7 @@ class CSizableBar;
 class CommandRouter;
 class DropHandler;
 class FileCommands;
-class QLabel;
+class StatusPanes;
 class QMenu;
 
 // The program's one top-level window: the editing view over the face tabs,
@@ -27,7 +27,10 @@ public:
     CMainFrame(AppSettings& settings, CDiscwrightDoc& doc, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
-    // Puts the window at the rectangle of the settings (no clamping to the screen).
+    // Puts the window at the rectangle of the settings (no clamping to the
+    // screen). At first start (no saved bar layout) the object property bar
+    // floats where it does not cover the face: under the window, or beside it
+    // when the screen has no room there.
     void PlaceFromSettings();
     // Shows, raises and focuses the window (another start asked for it).
     void BringToFront();
@@ -64,8 +67,8 @@ private:
     void SetBarToggles();
     void ConnectStateChanges();
     void RestoreLayout();
+    void PlacePropertiesBarClear();
     void SaveLayout();
-    void UpdateClock();
 
     AppSettings& m_settings;
     CDiscwrightDoc& m_doc;
@@ -79,7 +82,6 @@ private:
     CSizableBar* m_properties = nullptr;
     CPropertyBar* m_propertyBar = nullptr;
     QMenu* m_contextMenu = nullptr;
-    QLabel* m_faceInfoPane = nullptr;
-    QLabel* m_datePane = nullptr;
-    QLabel* m_timePane = nullptr;
+    StatusPanes* m_statusPanes = nullptr;
+    bool m_layoutRestored = false;
 };

@@ -53,25 +53,30 @@ bool CDiscwrightDoc::OnNewDocument() {
     return true;
 }
 
-bool CDiscwrightDoc::OnOpenDocument(const QString& path, QString* error, OnOpenFailure onFailure) {
+bool CDiscwrightDoc::OnOpenDocument(const QString& path, QString* error, OnOpenFailure onFailure,
+                                    OpenError* kind) {
     // The whole file is read before the project changes.
     QString why;
     QByteArray bytes;
     ProjectContent content;
-    bool ok = ReadWholeFileBytes(path, &bytes, &why);
-    if (ok) {
+    OpenError failure = OpenError::kNone;
+    if (!ReadWholeFileBytes(path, &bytes, &why)) {
+        failure = OpenError::kUnreadable;
+    } else {
         try {
             Archive ar(bytes, ObjectClasses());
             ReadProject(ar, content);
         } catch (const ArchiveError& e) {
             why = QStringLiteral("%1: %2").arg(path, e.Text());
-            ok = false;
+            failure = OpenError::kNotAProject;
         } catch (const std::bad_alloc&) {
             why = QStringLiteral("%1: not enough memory to read the project").arg(path);
-            ok = false;
+            failure = OpenError::kUnreadable;
         }
     }
-    if (!ok) {
+    if (kind != nullptr)
+        *kind = failure;
+    if (failure != OpenError::kNone) {
         if (onFailure == OnOpenFailure::kEmpty)
             DeleteContents();
         if (error != nullptr)

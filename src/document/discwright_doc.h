@@ -43,10 +43,14 @@ public:
     // What a failed Open leaves: an empty project, or the project as it was
     // (the window's Open, so that a bad file loses nothing).
     enum class OnOpenFailure { kEmpty, kKeepCurrent };
+    // Why an Open failed: the file could not be read at all, or its bytes are
+    // not a project (another kind of file, or a damaged project).
+    enum class OpenError { kNone, kUnreadable, kNotAProject };
     // Open: reads `path` and replaces the project with it. On failure `error`
-    // says which file and what was wrong.
+    // says which file and what was wrong (for a file that is not a project,
+    // at which byte), and `kind` which of the two it was.
     bool OnOpenDocument(const QString& path, QString* error,
-                        OnOpenFailure onFailure = OnOpenFailure::kEmpty);
+                        OnOpenFailure onFailure = OnOpenFailure::kEmpty, OpenError* kind = nullptr);
     // Save: writes the project to `path` through a temporary file, so a failed
     // save leaves the old file intact; `error` names the file and the cause.
     bool OnSaveDocument(const QString& path, QString* error);
@@ -104,6 +108,9 @@ Q_SIGNALS:
     void ModifiedChanged(bool modified);
     // A checkpoint, an undo or a redo changed what Undo and Redo can do.
     void UndoHistoryChanged();
+    // An edit could not be recorded for undo; Undo will step back over it as
+    // a whole. `why` is the technical reason.
+    void UndoCheckPointFailed(const QString& why);
 
 private:
     std::array<Face, kFaceCount> m_faces;
@@ -121,6 +128,7 @@ private:
 protected:
     void StoreOrLoadRecord(Archive& ar, UndoRecord& record) override;
     void HistoryChanged() override { Q_EMIT UndoHistoryChanged(); }
+    void CheckPointFailed(const QString& why) override { Q_EMIT UndoCheckPointFailed(why); }
 
 private:
     // Moves the read project into the faces and the album data. Label stocks

@@ -3,26 +3,42 @@
 #include "objects/object_archive.h"
 #include "platform/archive.h"
 
-#include <QDebug>
+#include <new>
+
+std::unique_ptr<UndoRecord> UndoHistory::Record(QString* why) {
+    try {
+        auto record = std::make_unique<UndoRecord>();
+        if (m_scratch.capacity() < kBlockGrowth)
+            m_scratch.reserve(kBlockGrowth);
+        Archive ar(&record->block, &m_scratch);
+        StoreOrLoadRecord(ar, *record);
+        ar.Close();
+        return record;
+    } catch (const ArchiveError& e) {
+        *why = e.Message();
+    } catch (const std::bad_alloc&) {
+        *why = QStringLiteral("not enough memory");
+    }
+    return nullptr;
+}
 
 bool UndoHistory::CheckPoint() {
     if (m_suspended > 0)
         return false;
-    auto record = std::make_unique<UndoRecord>();
-    if (m_scratch.capacity() < kBlockGrowth)
-        m_scratch.reserve(kBlockGrowth);
-    try {
-        Archive ar(&record->block, &m_scratch);
-        StoreOrLoadRecord(ar, *record);
-        ar.Close();
-    } catch (const ArchiveError& e) {
-        qWarning("Undo checkpoint not recorded: %s", qPrintable(e.Text()));
+    QString why;
+    std::unique_ptr<UndoRecord> record = Record(&why);
+    // Either way the redo list no longer follows from the current state.
+    m_redo.clear();
+    if (record == nullptr) {
+        m_unrecorded = true;
+        HistoryChanged();
+        CheckPointFailed(why);
         return false;
     }
     if (int(m_undo.size()) > kLevels)
         m_undo.pop_back();
     m_undo.push_front(std::move(record));
-    m_redo.clear();
+    m_unrecorded = false;
     HistoryChanged();
     return true;
 }
@@ -30,6 +46,7 @@ bool UndoHistory::CheckPoint() {
 void UndoHistory::ResetHistory() {
     m_undo.clear();
     m_redo.clear();
+    m_unrecorded = false;
     CheckPoint();
 }
 
@@ -47,6 +64,16 @@ bool UndoHistory::Restore(UndoRecord& record, QString* error) {
 }
 
 bool UndoHistory::Undo(QString* error) {
+    // An edit whose checkpoint failed: record it now if that works (so Redo
+    // can bring it back), else step back to the newest record, which is the
+    // state just before that edit.
+    if (m_unrecorded && !CheckPoint() && !m_undo.empty()) {
+        if (!Restore(*m_undo.front(), error))
+            return false;
+        m_unrecorded = false;
+        HistoryChanged();
+        return true;
+    }
     if (m_undo.size() <= 1)
         return false;
     if (!Restore(*m_undo[1], error))

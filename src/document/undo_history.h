@@ -33,7 +33,10 @@ public:
 
     // Records the current state as the newest checkpoint and forgets the redo
     // list; does nothing while suspended. False when the state could not be
-    // written (the history is then unchanged).
+    // written: the redo list is forgotten all the same, the history marks the
+    // current state as unrecorded and tells CheckPointFailed, and the next
+    // Undo goes back to the newest record, the state before that edit,
+    // instead of skipping it.
     bool CheckPoint();
     // Empties both lists and records the current state as the only record.
     void ResetHistory();
@@ -43,7 +46,7 @@ public:
     // Restores the checkpoint undone last.
     bool Redo(QString* error = nullptr);
 
-    bool CanUndo() const { return m_undo.size() > 1; }
+    bool CanUndo() const { return m_undo.size() > 1 || (m_unrecorded && !m_undo.empty()); }
     bool CanRedo() const { return !m_redo.empty(); }
     int UndoCount() const { return int(m_undo.size()); }
     int RedoCount() const { return int(m_redo.size()); }
@@ -59,11 +62,17 @@ protected:
     // Called after the lists changed (a checkpoint, undo, redo, a reset), so
     // that menus can follow what Undo and Redo may do.
     virtual void HistoryChanged() {}
+    // Called when a checkpoint could not be written, with the reason.
+    virtual void CheckPointFailed(const QString& /*why*/) {}
 
 private:
     bool Restore(UndoRecord& record, QString* error);
+    // Writes the current state into a new record; null (and `why`) on failure.
+    std::unique_ptr<UndoRecord> Record(QString* why);
 
     std::deque<std::unique_ptr<UndoRecord>> m_undo; // front: the current state
     std::deque<std::unique_ptr<UndoRecord>> m_redo; // front: undone last
+    // The current state differs from the newest record: its checkpoint failed.
+    bool m_unrecorded = false;
     QByteArray m_scratch; // reused between checkpoints so writing rarely allocates
 };

@@ -4,6 +4,7 @@
 #include "editing_host.h"
 #include "face_selection.h"
 #include "objects/image.h"
+#include "toolkit/colour_button.h"
 
 namespace {
 
@@ -63,7 +64,9 @@ bool RemoveBackgroundPicture(EditingHost& host) {
 }
 
 bool SetBackgroundColour(EditingHost& host, const CommandPrompts& prompts) {
-    const std::optional<QColor> colour = prompts.chooseColour(host.DialogParent(), Qt::black);
+    // The dialog starts on the face's colour, so OK without a change keeps it.
+    const std::optional<QColor> colour = prompts.chooseColour(
+        host.DialogParent(), ColourFromRef(host.Document().ActiveFace().m_backgroundColour));
     if (!colour)
         return false;
     host.Document().ActiveFace().m_backgroundColour = ColourValue(*colour);

@@ -23,8 +23,8 @@ bool SetSelectionAsBackground(EditingHost& host);
 bool CanRemoveBackground(EditingHost& host); // the face has a background picture
 bool RemoveBackgroundPicture(EditingHost& host);
 
-// Asks for a colour (black preselected) and makes it the face's background
-// colour. False when the user cancels.
+// Asks for a colour (starting on the face's current one) and makes it the
+// face's background colour. False when the user cancels.
 bool SetBackgroundColour(EditingHost& host,
                          const CommandPrompts& prompts = CommandPrompts::Interactive());
 

@@ -246,6 +246,7 @@ void CDiscwrightView::ShowFirstSelected() {
 void CDiscwrightView::AfterZoom() {
     RecalcLayout();
     RefreshFaceCanvas();
+    Q_EMIT ZoomChanged(m_context.viewZoom);
 }
 
 // The zoom steps in double arithmetic on the single-precision zoom, stored

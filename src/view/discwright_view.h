@@ -141,6 +141,8 @@ Q_SIGNALS:
     void PropertyValuesChanged();
     // The current drawing tool changed (menus and tool bars show it).
     void ToolChanged(int tool);
+    // A zoom command ran (the status bar shows the factor).
+    void ZoomChanged(float zoom);
     // The user asked for the editing context menu at `globalPos` (the owner
     // of the menus shows it).
     void ContextMenuRequested(QPoint globalPos);

@@ -22,12 +22,7 @@ QString ImagePath(const char* name) {
 class AddPictureVerb : public ::testing::Test {
 protected:
     void SetUp() override {
-        DocumentSettings settings;
-        const QString stocks = program.File(QStringLiteral("label stock/"));
-        settings.discStockPath = stocks + QStringLiteral("disc/plain paper(A4).ini");
-        settings.frontStockPath = stocks + QStringLiteral("front inside/Plain Paper (A4).ini");
-        settings.backStockPath = stocks + QStringLiteral("back/Plain Paper(A4).ini");
-        CDiscwrightDoc doc(settings);
+        CDiscwrightDoc doc(program.DefaultStocks());
         doc.OnNewDocument();
         faceWidth = doc.GetFace(kFrontFace).m_width;
         faceHeight = doc.GetFace(kFrontFace).m_height;

@@ -4,6 +4,7 @@
 #include "app/property_bar/position_fields.h"
 #include "app/property_bar/property_bar.h"
 #include "app/window/drop_handler.h"
+#include "app/window/start_folders.h"
 #include "objects/picture_loading.h"
 #include "objects/shape.h"
 #include "support/small_filesystem.h"
@@ -12,6 +13,7 @@
 #include "view/discwright_view.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QDropEvent>
 #include <QFileInfo>
 #include <QImage>
@@ -133,8 +135,12 @@ TEST_F(MainWindowTest, AFileThatCannotBeOpenedKeepsTheOpenProject) {
     WriteTextFile(bad, "this is no project");
     prompts.answers = {SaveAnswer::kDiscard};
     EXPECT_FALSE(frame->Files().OpenPath(bad));
+    // Said in words; where reading stopped is the detail.
     ASSERT_EQ(prompts.errors.size(), 1);
-    EXPECT_TRUE(prompts.errors.front().contains(QStringLiteral("bad.dwp")));
+    EXPECT_EQ(prompts.errors.front(),
+              QStringLiteral("bad.dwp is not a Lumvane project, or it is damaged."));
+    EXPECT_TRUE(prompts.errorDetails.front().contains(QStringLiteral(" at byte ")))
+        << prompts.errorDetails.front().toStdString();
     EXPECT_EQ(Rects(doc->GetFace(kDiscFace)), before);
     EXPECT_EQ(doc->PathName(), good);
     EXPECT_TRUE(doc->IsModified());
@@ -230,7 +236,7 @@ TEST_F(MainWindowTest, DroppingAPictureOnTheViewPlacesItThere) {
     EXPECT_TRUE(doc->IsModified());
     // The size the picture took when first drawn shows in the property bar.
     const PositionFields& fields = *frame->PropertyBar()->m_picturePanel->m_position;
-    EXPECT_EQ(fields.m_w->text(), QString::number(picture.m_width));
+    EXPECT_EQ(fields.m_w->text(), MillimetreNumber(picture.m_width) + QStringLiteral(" mm"));
 }
 
 TEST_F(MainWindowTest, UndoAndRedoStepThroughAnEdit) {
@@ -329,6 +335,56 @@ TEST(MainWindowProgram, AnotherStartHandsOverAProjectThatOpensLikeFileOpen) {
 
     running.terminate();
     running.waitForFinished(10000);
+}
+
+TEST_F(MainWindowTest, FileDialogsStartInTheProjectFolderElseTheLastOneElseDocuments) {
+    QTemporaryDir home;
+    const QByteArray oldHome = qgetenv("HOME");
+    qputenv("HOME", home.path().toUtf8());
+    const QString documents = home.filePath(QStringLiteral("Documents"));
+    const QString pictures = home.filePath(QStringLiteral("Pictures"));
+    QDir().mkpath(documents);
+    QDir().mkpath(pictures);
+    QSettings().remove(QStringLiteral("Folders"));
+
+    // Nothing remembered and no project file: Documents, and Pictures for pictures.
+    frame->Files().Open();
+    frame->Files().SaveAs();
+    EXPECT_EQ(prompts.openFolders.value(0), documents);
+    EXPECT_EQ(prompts.saveSuggestions.value(0), documents + QStringLiteral("/Untitled.dwp"));
+    EXPECT_EQ(DialogStartFolder(DialogKind::kPicture, QString()), pictures);
+
+    // A saved project: its folder, and after New the folder last used.
+    const QString saved = FilePath(QStringLiteral("covers/a.dwp"));
+    QDir().mkpath(QFileInfo(saved).absolutePath());
+    prompts.fileToSave = saved;
+    ASSERT_TRUE(frame->Files().SaveAs());
+    frame->Files().Open();
+    EXPECT_EQ(prompts.openFolders.value(1), QFileInfo(saved).absolutePath());
+    ASSERT_TRUE(frame->Files().New());
+    frame->Files().Open();
+    EXPECT_EQ(prompts.openFolders.value(2), QFileInfo(saved).absolutePath());
+
+    // Pictures remember their own folder, and the project's folder comes first.
+    const QString album = FilePath(QStringLiteral("album"));
+    QDir().mkpath(album);
+    RememberDialogFolder(DialogKind::kPicture, album + QStringLiteral("/front.png"));
+    EXPECT_EQ(DialogStartFolder(DialogKind::kPicture, QString()), album);
+    EXPECT_EQ(DialogStartFolder(DialogKind::kPicture, saved), QFileInfo(saved).absolutePath());
+    // A remembered folder that is gone is skipped.
+    QDir(album).removeRecursively();
+    EXPECT_EQ(DialogStartFolder(DialogKind::kPicture, QString()), pictures);
+
+    qputenv("HOME", oldHome);
+}
+
+TEST(PictureFileFilters, AllPicturesComeFirst) {
+    const QStringList filters = PictureFileFilters();
+    ASSERT_GE(filters.size(), 3);
+    EXPECT_TRUE(filters.front().startsWith(QStringLiteral("All pictures (*.jpg *.jpeg *.gif")));
+    for (const char* pattern : {"*.bmp", "*.png", "*.tif", "*.tiff", "*.ico", "*.tga", "*.pcx"})
+        EXPECT_TRUE(filters.front().contains(QLatin1String(pattern))) << pattern;
+    EXPECT_EQ(filters.back(), QStringLiteral("All files (*)"));
 }
 
 // Save onto a full disk: the window says why, the project stays modified and

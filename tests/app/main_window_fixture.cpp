@@ -31,9 +31,18 @@ void MainWindowTest::MakeWindow() {
         prompts.answers.pop_front();
         return answer;
     };
-    answers.chooseFileToOpen = [this](QWidget*) { return prompts.fileToOpen; };
-    answers.chooseFileToSave = [this](QWidget*, const QString&) { return prompts.fileToSave; };
-    answers.showError = [this](QWidget*, const QString& text) { prompts.errors.append(text); };
+    answers.chooseFileToOpen = [this](QWidget*, const QString& folder) {
+        prompts.openFolders.append(folder);
+        return prompts.fileToOpen;
+    };
+    answers.chooseFileToSave = [this](QWidget*, const QString& suggested) {
+        prompts.saveSuggestions.append(suggested);
+        return prompts.fileToSave;
+    };
+    answers.showError = [this](QWidget*, const QString& text, const QString& details) {
+        prompts.errors.append(text);
+        prompts.errorDetails.append(details);
+    };
     frame->Files().SetPrompts(answers);
     frame->PlaceFromSettings();
     frame->show();

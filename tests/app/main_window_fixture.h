@@ -23,6 +23,9 @@ struct PromptLog {
     QString fileToOpen;             // the open dialog's choice
     QString fileToSave;             // the save dialog's choice
     QStringList errors;             // the messages shown
+    QStringList errorDetails;       // their details parts
+    QStringList openFolders;        // where the open dialog started
+    QStringList saveSuggestions;    // what the save dialog proposed
 };
 
 // The real main window over a project document, in a temporary program

@@ -4,17 +4,22 @@
 #include "app/window/bar_sizes.h"
 #include "app/window/face_tab_bar.h"
 #include "app/window/sizable_bar.h"
+#include "app/window/status_panes.h"
 #include "app/window/tip_of_the_day.h"
 #include "objects/shape.h"
 #include "platform/ini_document.h"
 #include "view/command_ids.h"
 #include "view/discwright_view.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMouseEvent>
+#include <QScreen>
 #include <QStatusBar>
+#include <QTest>
 #include <QToolBar>
 
 namespace {
@@ -242,6 +247,34 @@ TEST_F(MainWindowTest, FaceTabsSwitchFacesAndTheStatusBarFollows) {
     EXPECT_EQ(tabs->currentIndex(), kBackFace);
 }
 
+TEST_F(MainWindowTest, TheStatusBarShowsTheZoomAndWhereThePointerIs) {
+    auto* zoom = frame->findChild<QLabel*>(QStringLiteral("ZoomPane"));
+    auto* pointer = frame->findChild<QLabel*>(QStringLiteral("PointerPane"));
+    ASSERT_NE(zoom, nullptr);
+    ASSERT_NE(pointer, nullptr);
+    EXPECT_EQ(zoom->text(), QStringLiteral("100%"));
+    Action(kIdZoomIn)->trigger();
+    EXPECT_EQ(zoom->text(), QStringLiteral("120%"));
+    for (int i = 0; i < 10; ++i)
+        Action(kIdZoomOut)->trigger();
+    EXPECT_EQ(zoom->text(), QStringLiteral("40%"));
+
+    // The face point under the pointer, y counted down from the top edge.
+    CDiscwrightView* view = frame->View();
+    const QPoint at = view->FaceToWindow(QPoint(1250, -5000));
+    QMouseEvent move(QEvent::MouseMove, QPointF(at), QPointF(view->viewport()->mapToGlobal(at)),
+                     Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(view->viewport(), &move);
+    const QPoint face = view->WindowToFace(at);
+    EXPECT_EQ(pointer->text(), StatusPanes::PointerText(face));
+    EXPECT_NEAR(face.x(), 1250, 250); // a pixel at 40% is 0.66 mm
+    EXPECT_EQ(StatusPanes::PointerText(QPoint(1250, -5000)), QStringLiteral("12.50, 50.00 mm"));
+    EXPECT_EQ(StatusPanes::PointerText(QPoint(-5, 7)), QStringLiteral("-0.05, -0.07 mm"));
+    QEvent leave(QEvent::Leave);
+    QApplication::sendEvent(view->viewport(), &leave);
+    EXPECT_TRUE(pointer->text().isEmpty());
+}
+
 TEST_F(MainWindowTest, BarTogglesAreCheckedWhileTheBarIsShown) {
     const struct {
         int id;
@@ -267,10 +300,19 @@ TEST_F(MainWindowTest, DockBarsStartWhereTheyBelong) {
     EXPECT_EQ(frame->dockWidgetArea(gallery), Qt::LeftDockWidgetArea);
     CSizableBar* properties = frame->PropertiesBar();
     EXPECT_EQ(properties->windowTitle(), QStringLiteral("Object Properties"));
+    EXPECT_EQ(properties->widget(), frame->PropertyBar());
+    // At first start it floats clear of the window when the screen has room
+    // under or beside it (the test screen is too small for either).
     EXPECT_TRUE(properties->isFloating());
     EXPECT_EQ(properties->allowedAreas(), Qt::NoDockWidgetArea);
-    EXPECT_EQ(properties->pos(), QPoint(250, 300));
-    EXPECT_EQ(properties->widget(), frame->PropertyBar());
+    const QRect screen = frame->screen()->availableGeometry();
+    const QSize bar = properties->frameGeometry().size();
+    const QRect window = frame->frameGeometry();
+    const bool room = screen.contains(QRect(QPoint(window.left(), window.bottom() + 40), bar)) ||
+                      screen.contains(QRect(QPoint(window.right() + 40, window.top()), bar));
+    if (room) {
+        EXPECT_FALSE(properties->frameGeometry().intersects(window));
+    }
 
     // The property bar shows what the view hands it.
     CShape* shape = AddRectangle(1000, -1000, 2000, 2000);

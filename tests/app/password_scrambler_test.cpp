@@ -27,15 +27,30 @@ TEST(PasswordScrambler, RoundTripsAndDependsOnTheClock) {
     EXPECT_NE(ScramblePassword("secret", 1000), ScramblePassword("secret", 1001));
 }
 
-TEST(PasswordScrambler, HeaderWordsFollowTheRecipe) {
-    // w0 is the first value drawn from the tick's seed; w1 hides the length.
-    const std::vector<int> words = ScramblePassword("abc", 7);
-    LegacyRandom random;
-    random.Seed(7);
-    const int a = random.Next();
-    EXPECT_EQ(words[0], a);
-    EXPECT_EQ(words[1], int(std::sqrt(double(a + 100))) ^ 3);
-    EXPECT_EQ(words.size(), size_t(3 + 2 + ((a + 3) & 10)));
+// Words worked out by hand from the recipe (a separate script, not this
+// code), one case for each padding count that occurs: 0, 2, 8 and 10 words.
+TEST(PasswordScrambler, GoldenWords) {
+    const struct {
+        QByteArray password;
+        uint32_t tick;
+        std::vector<int> words;
+    } cases[] = {
+        {"abc", 7, {61, 15, 90, 89, 95}},
+        {"p\xe4ss w0rd!",
+         123456,
+         {9977, 110, 10005, 25495, 35353, -35403, 35556, 35555, 35741, 35786, 35725, 35791, 35801,
+          35740}},
+        {"secret",
+         1000,
+         {3304, 60, 444, 30534, 29154, 28542, 6877, 15221, 404, 31859, 25202, 16101, 184498, 184756,
+          184851, 184834, 184853, 184836}},
+        {"Xy", 5, {54, 14, 19283, 15331, 32613, 22239, 14407, 19943, 19416, 15906, 159038, 158845}},
+        {"", 99, {361, 21}}, // an empty password keeps only its header words
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ScramblePassword(c.password, c.tick), c.words) << c.password.constData();
+        EXPECT_EQ(UnscramblePassword(c.words), c.password) << c.password.constData();
+    }
 }
 
 TEST(PasswordScrambler, RefusesWhatTheRecordCannotHold) {

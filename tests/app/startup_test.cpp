@@ -4,13 +4,25 @@
 #include "document/discwright_doc.h"
 #include "support/test_support.h"
 
+#include "app/window/file_commands.h"
+
+#include <QDeadlineTimer>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <csignal>
+#include <deque>
+#include <functional>
 
 namespace {
 
@@ -88,27 +100,136 @@ TEST_F(StartupTest, AFileThatCannotBeOpenedIsNamedAndANewProjectStarts) {
     EXPECT_TRUE(app.Document().PathName().isEmpty());
 }
 
-TEST_F(StartupTest, SecondInstanceHandsOverItsFileAndExits) {
-    // The first instance: the real executable in its own program folder.
-    QProcess first;
-    first.setProcessEnvironment(LumvaneEnvironment(m_program.Path()));
-    first.start(QStringLiteral(LUMVANE_EXECUTABLE), QStringList());
-    ASSERT_TRUE(first.waitForStarted(10000));
+namespace {
+
+// Waits (handling events) until `done` holds or `ms` pass.
+bool WaitFor(const std::function<bool()>& done, int ms = 15000) {
+    QDeadlineTimer deadline(ms);
+    while (!done() && !deadline.hasExpired())
+        QTest::qWait(20);
+    return done();
+}
+
+// A real first instance in the test's program folder, ready for hand-overs.
+class FirstInstance {
+public:
+    explicit FirstInstance(const QString& home) {
+        m_process.setProcessEnvironment(LumvaneEnvironment(home));
+        m_process.start(QStringLiteral(LUMVANE_EXECUTABLE), QStringList());
+    }
+    ~FirstInstance() {
+        if (m_process.state() == QProcess::NotRunning)
+            return;
+        ::kill(pid_t(m_process.processId()), SIGCONT);
+        m_process.kill();
+        m_process.waitForFinished(10000);
+    }
+    QProcess& Process() { return m_process; }
+
+private:
+    QProcess m_process;
+};
+
+// A second start run alongside, so that the first (in this process) can answer it.
+ProcessResult RunSecondStart(const QStringList& args, const QString& home) {
+    QProcess process;
+    process.setProcessEnvironment(LumvaneEnvironment(home));
+    process.start(QStringLiteral(LUMVANE_EXECUTABLE), args);
+    WaitFor([&] { return process.state() == QProcess::NotRunning; }, 20000);
+    ProcessResult result;
+    result.finished = process.state() == QProcess::NotRunning;
+    result.exitCode = process.exitCode();
+    result.err = process.readAllStandardError();
+    return result;
+}
+
+} // namespace
+
+TEST_F(StartupTest, AHandOverWaitsForTheSaveQuestionAndSurvivesItsCancel) {
+    CDiscwrightApp app;
+    ASSERT_TRUE(app.InitInstance(QString()));
+    const QString project = m_program.File(QStringLiteral("handed.dwp"));
+    ASSERT_TRUE(app.Document().OnSaveDocument(project, nullptr));
+    app.Document().OnNewDocument();
+    app.Document().SetModifiedFlag(true);
+
+    // The user thinks about "Save changes?" for a while, with events running
+    // (the second start hangs up meanwhile), then answers.
+    std::deque<SaveAnswer> answers = {SaveAnswer::kCancel, SaveAnswer::kDiscard};
+    int asked = 0;
+    FilePrompts prompts = FilePrompts::Interactive();
+    prompts.askToSave = [&](QWidget*, const QString&) {
+        ++asked;
+        QEventLoop thinking;
+        QTimer::singleShot(1500, &thinking, &QEventLoop::quit);
+        thinking.exec();
+        const SaveAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    };
+    app.MainFrame().Files().SetPrompts(prompts);
+
+    const ProcessResult cancelled = RunSecondStart({project}, m_program.Path());
+    EXPECT_TRUE(cancelled.finished);
+    EXPECT_EQ(cancelled.exitCode, 0) << cancelled.err.toStdString();
+    ASSERT_TRUE(WaitFor([&] { return asked == 1 && answers.size() == 1; }));
+    QTest::qWait(500);
+    EXPECT_TRUE(app.Document().IsModified());
+    EXPECT_TRUE(app.Document().PathName().isEmpty());
+
+    const ProcessResult discarded = RunSecondStart({project}, m_program.Path());
+    EXPECT_EQ(discarded.exitCode, 0) << discarded.err.toStdString();
+    ASSERT_TRUE(WaitFor([&] { return app.Document().PathName() == project; }));
+    EXPECT_FALSE(app.Document().IsModified());
+}
+
+TEST_F(StartupTest, AFirstInstanceThatDoesNotAnswerIsReportedAfterFiveSeconds) {
+    FirstInstance first(m_program.Path());
     // It saves its settings right after claiming the instance.
-    for (int i = 0; i < 200 && !QFileInfo::exists(SettingsPath()); ++i)
-        QTest::qWait(50);
-    ASSERT_TRUE(QFileInfo::exists(SettingsPath()));
+    ASSERT_TRUE(WaitFor([&] { return QFileInfo::exists(SettingsPath()); }));
+    QTest::qWait(300);
+    ::kill(pid_t(first.Process().processId()), SIGSTOP);
 
-    const ProcessResult second =
-        RunLumvane({m_program.File(QStringLiteral("some.dwp"))}, m_program.Path(), 10000);
+    QElapsedTimer clock;
+    clock.start();
+    const ProcessResult second = RunLumvane({}, m_program.Path(), 20000);
     EXPECT_TRUE(second.finished);
-    EXPECT_EQ(second.exitCode, 0);
-    EXPECT_EQ(first.state(), QProcess::Running);
+    EXPECT_EQ(second.exitCode, 1);
+    EXPECT_TRUE(second.err.endsWith("Lumvane is already running but does not answer.\n"))
+        << second.err.toStdString();
+    EXPECT_GE(clock.elapsed(), 4500);
+    EXPECT_LT(clock.elapsed(), 15000);
 
-    first.terminate();
-    first.waitForFinished(10000);
+    // Running again, the first answers and the second ends quietly.
+    ::kill(pid_t(first.Process().processId()), SIGCONT);
+    const ProcessResult again = RunLumvane({}, m_program.Path(), 20000);
+    EXPECT_EQ(again.exitCode, 0) << again.err.toStdString();
+    EXPECT_EQ(first.Process().state(), QProcess::Running);
+}
+
+TEST_F(StartupTest, StartsAtTheSameMomentOpenOneWindow) {
+    std::vector<std::unique_ptr<FirstInstance>> starts;
+    for (int i = 0; i < 3; ++i)
+        starts.push_back(std::make_unique<FirstInstance>(m_program.Path()));
+    // Two hand over and end with 0; one keeps running.
+    ASSERT_TRUE(WaitFor([&] {
+        return std::count_if(starts.begin(), starts.end(), [](const auto& s) {
+                   return s->Process().state() == QProcess::NotRunning;
+               }) == 2;
+    }));
+    QTest::qWait(500);
+    int running = 0;
+    for (const auto& start : starts) {
+        if (start->Process().state() == QProcess::Running)
+            ++running;
+        else
+            EXPECT_EQ(start->Process().exitCode(), 0)
+                << start->Process().readAllStandardError().toStdString();
+    }
+    EXPECT_EQ(running, 1);
 
     // With the first gone, a new start becomes the first again.
+    starts.clear();
     CDiscwrightApp app;
     EXPECT_TRUE(app.InitInstance(QString()));
 }

@@ -7,12 +7,9 @@
 
 namespace {
 
-DocumentSettings DefaultStocks(const TempProgramFolder& program) {
-    DocumentSettings s;
-    s.discStockPath = program.File(QStringLiteral("label stock/disc/plain paper(A4).ini"));
-    s.frontStockPath =
-        program.File(QStringLiteral("label stock/front inside/Plain Paper (A4).ini"));
-    s.backStockPath = program.File(QStringLiteral("label stock/back/Plain Paper(A4).ini"));
+// Print choices that differ from the defaults, to see them arrive.
+DocumentSettings PrintChoices(const TempProgramFolder& program) {
+    DocumentSettings s = program.DefaultStocks();
     s.printFrontInside = 0;
     s.printBorder = 1;
     return s;
@@ -22,7 +19,7 @@ DocumentSettings DefaultStocks(const TempProgramFolder& program) {
 
 TEST(Document, NewProjectDefaults) {
     const TempProgramFolder program;
-    CDiscwrightDoc doc(DefaultStocks(program));
+    CDiscwrightDoc doc(PrintChoices(program));
     ASSERT_TRUE(doc.OnNewDocument());
     for (int id = 0; id < kFaceCount; ++id) {
         const Face& face = doc.GetFace(id);
@@ -68,7 +65,7 @@ TEST(Document, MissingStocksGiveUnknownAndZeroSizes) {
 
 TEST(Document, NewKeepsStocksActiveFaceAndGrid) {
     const TempProgramFolder program;
-    CDiscwrightDoc doc(DefaultStocks(program));
+    CDiscwrightDoc doc(PrintChoices(program));
     doc.SetActiveFace(kBackFace);
     doc.m_gridVisible = 1;
     doc.Album().title = QStringLiteral("Changed");
@@ -85,7 +82,7 @@ TEST(Document, NewKeepsStocksActiveFaceAndGrid) {
 
 TEST(Document, SwitchingFacesKeepsEverySelectionAndNotifies) {
     const TempProgramFolder program;
-    CDiscwrightDoc doc(DefaultStocks(program));
+    CDiscwrightDoc doc(PrintChoices(program));
     QSignalSpy spy(&doc, &CDiscwrightDoc::ActiveFaceChanged);
     auto object = std::make_unique<CBaseObject>();
     object->m_selected = 1;
@@ -103,7 +100,7 @@ TEST(Document, SwitchingFacesKeepsEverySelectionAndNotifies) {
 
 TEST(Document, FailedOpenLeavesAnEmptyProjectAndSaysWhy) {
     const TempProgramFolder program;
-    CDiscwrightDoc doc(DefaultStocks(program));
+    CDiscwrightDoc doc(PrintChoices(program));
     doc.AddObject(std::make_unique<CBaseObject>());
     QString error;
     EXPECT_FALSE(doc.OnOpenDocument(program.File(QStringLiteral("missing.dwp")), &error));

@@ -18,15 +18,6 @@ QByteArray Fixture(const char* name) {
     return ReadWholeFile(QStringLiteral(LUMVANE_TEST_DATA_DIR "/") + QLatin1String(name));
 }
 
-DocumentSettings Stocks(const TempProgramFolder& program) {
-    DocumentSettings s;
-    s.discStockPath = program.File(QStringLiteral("label stock/disc/plain paper(A4).ini"));
-    s.frontStockPath =
-        program.File(QStringLiteral("label stock/front inside/Plain Paper (A4).ini"));
-    s.backStockPath = program.File(QStringLiteral("label stock/back/Plain Paper(A4).ini"));
-    return s;
-}
-
 ProjectContent EmptyContent() {
     ProjectContent c;
     c.album = AlbumData::Defaults();
@@ -156,7 +147,7 @@ TEST(ProjectFile, SaveAndOpenKeepSelectionAlbumAndColours) {
     const TempProgramFolder program;
     const QString path = program.File(QStringLiteral("p.dwp"));
     {
-        CDiscwrightDoc doc(Stocks(program));
+        CDiscwrightDoc doc(program.DefaultStocks());
         doc.OnNewDocument();
         doc.SetActiveFace(kFrontFace);
         doc.AddObject(Shape(0, 0, 100, -100));
@@ -187,7 +178,7 @@ TEST(ProjectFile, SaveAndOpenKeepSelectionAlbumAndColours) {
     EXPECT_EQ(doc.Album().year, QStringLiteral("1999"));
     EXPECT_EQ(doc.GetFace(kDiscFace).m_width, 12000);
     EXPECT_EQ(doc.GetFace(kBackFace).m_width, 15100);
-    EXPECT_EQ(doc.DiscStock().path, Stocks(program).discStockPath);
+    EXPECT_EQ(doc.DiscStock().path, program.DefaultStocks().discStockPath);
     EXPECT_EQ(doc.UndoCount(), 1);
 }
 
@@ -205,11 +196,11 @@ TEST(ProjectFile, UnknownVersionIsAccepted) {
 TEST(ProjectFile, DeletedLabelStockOpensAsUnknown) {
     const TempProgramFolder program;
     const QString path = program.File(QStringLiteral("p.dwp"));
-    CDiscwrightDoc doc(Stocks(program));
+    CDiscwrightDoc doc(program.DefaultStocks());
     doc.OnNewDocument();
     QString error;
     ASSERT_TRUE(doc.OnSaveDocument(path, &error));
-    ASSERT_TRUE(QFile::remove(Stocks(program).backStockPath));
+    ASSERT_TRUE(QFile::remove(program.DefaultStocks().backStockPath));
     ASSERT_TRUE(doc.OnOpenDocument(path, &error)) << error.toStdString();
     EXPECT_EQ(doc.BackStock().name, QStringLiteral("unknown"));
     EXPECT_EQ(doc.BackStock().path, QString());
@@ -234,7 +225,7 @@ TEST(ProjectFile, FailedOpenEmptiesTheDocumentAndSaysWhereAndWhy) {
         {"huge.dwp", hugeCount, "unexpected end of data"},
     };
     for (const Case& c : cases) {
-        CDiscwrightDoc doc(Stocks(program));
+        CDiscwrightDoc doc(program.DefaultStocks());
         doc.AddObject(Shape(0, 0, 1, -1));
         doc.Album().title = QStringLiteral("kept?");
         const QString path = program.File(QLatin1String(c.name));
@@ -254,7 +245,7 @@ TEST(ProjectFile, FailedSaveLeavesTheOldFile) {
     const TempProgramFolder program;
     const QString path = program.File(QStringLiteral("old.dwp"));
     WriteTextFile(path, "old contents");
-    CDiscwrightDoc doc(Stocks(program));
+    CDiscwrightDoc doc(program.DefaultStocks());
     doc.OnNewDocument();
     doc.AddObject(Shape(0, 0, 1, -1));
     // A picture that cannot be written stops the save half-way through.

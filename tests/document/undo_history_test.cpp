@@ -9,16 +9,7 @@ namespace {
 
 class UndoTest : public ::testing::Test {
 protected:
-    UndoTest() : doc(Settings()) { doc.OnNewDocument(); }
-
-    DocumentSettings Settings() const {
-        DocumentSettings s;
-        s.discStockPath = program.File(QStringLiteral("label stock/disc/plain paper(A4).ini"));
-        s.frontStockPath =
-            program.File(QStringLiteral("label stock/front inside/Plain Paper (A4).ini"));
-        s.backStockPath = program.File(QStringLiteral("label stock/back/Plain Paper(A4).ini"));
-        return s;
-    }
+    UndoTest() : doc(program.DefaultStocks()) { doc.OnNewDocument(); }
 
     // An edit as the editor makes it: change, then checkpoint.
     CShape* AddShape(int x) {
@@ -219,4 +210,73 @@ TEST_F(UndoTest, OpenAndNewStartAFreshHistory) {
     EXPECT_EQ(doc.UndoCount(), 2);
     ASSERT_TRUE(doc.OnNewDocument());
     EXPECT_EQ(doc.UndoCount(), 1);
+}
+
+namespace {
+
+// A history over one number whose snapshots can be made to fail, as a
+// picture that cannot be encoded or a full memory would.
+class NumberHistory : public UndoHistory {
+public:
+    int value = 0;
+    bool failWriting = false;
+    QStringList failures;
+
+protected:
+    void StoreOrLoadRecord(Archive& ar, UndoRecord&) override {
+        if (!ar.IsStoring()) {
+            value = int(ar.ReadDword());
+            return;
+        }
+        if (failWriting)
+            throw ArchiveError(QStringLiteral("cannot write"), 0);
+        ar.WriteDword(quint32(value));
+    }
+    void CheckPointFailed(const QString& why) override { failures.append(why); }
+};
+
+// Sets the number and records the edit, as the editor does.
+bool Edit(NumberHistory& history, int value) {
+    history.value = value;
+    return history.CheckPoint();
+}
+
+} // namespace
+
+TEST(UndoCheckPoint, AnEditWhoseCheckPointFailedIsUndoneNotSkipped) {
+    NumberHistory history;
+    history.ResetHistory();
+    ASSERT_TRUE(Edit(history, 1));
+    history.failWriting = true;
+    EXPECT_FALSE(Edit(history, 2));
+    EXPECT_EQ(history.failures, QStringList{QStringLiteral("cannot write")});
+
+    // Still failing: Undo goes back to the state just before the edit (1),
+    // not past it (0), and the next Undo goes on from there.
+    ASSERT_TRUE(history.CanUndo());
+    EXPECT_TRUE(history.Undo());
+    EXPECT_EQ(history.value, 1);
+    EXPECT_FALSE(history.CanRedo());
+    EXPECT_TRUE(history.Undo());
+    EXPECT_EQ(history.value, 0);
+    EXPECT_FALSE(history.CanUndo());
+}
+
+TEST(UndoCheckPoint, AnEditRecordedLateCanBeRedone) {
+    NumberHistory history;
+    history.ResetHistory();
+    ASSERT_TRUE(Edit(history, 1));
+    ASSERT_TRUE(history.Undo());
+    ASSERT_TRUE(history.CanRedo());
+    history.failWriting = true;
+    EXPECT_FALSE(Edit(history, 5));
+    // The failed edit replaced what could be redone.
+    EXPECT_FALSE(history.CanRedo());
+
+    // Writing works again by the time of the Undo: the edit is recorded then.
+    history.failWriting = false;
+    EXPECT_TRUE(history.Undo());
+    EXPECT_EQ(history.value, 0);
+    EXPECT_TRUE(history.Redo());
+    EXPECT_EQ(history.value, 5);
 }

@@ -44,21 +44,21 @@ TEST_F(PicturePanelTest, KeepAspectRatioMovesTheOtherSideByTheSameAmount) {
     editing.m_options.keepAspectRatio = 1;
     bar.ShowProperties(picture);
     NewUndoSteps();
-    Retype(panel().m_position->m_w, "150");
-    EXPECT_EQ(panel().m_position->m_h->text(), "130");
+    Retype(panel().m_position->m_w, "1.5");
+    EXPECT_EQ(panel().m_position->m_h->text(), "1.30 mm");
     EXPECT_EQ(picture->m_width, 150);
     EXPECT_EQ(picture->m_height, -130);
     EXPECT_EQ(NewUndoSteps(), 1);
 
-    Retype(panel().m_position->m_h, "100");
-    EXPECT_EQ(panel().m_position->m_w->text(), "120");
+    Retype(panel().m_position->m_h, "1");
+    EXPECT_EQ(panel().m_position->m_w->text(), "1.20 mm");
     EXPECT_EQ(picture->m_width, 120);
     EXPECT_EQ(NewUndoSteps(), 1);
 
     panel().m_keepAspect->click();
     EXPECT_EQ(editing.m_options.keepAspectRatio, 0);
     EXPECT_EQ(NewUndoSteps(), 1);
-    Retype(panel().m_position->m_w, "300");
+    Retype(panel().m_position->m_w, "3");
     EXPECT_EQ(picture->m_width, 300);
     EXPECT_EQ(picture->m_height, -100);
     EXPECT_EQ(picture->m_savedWidth, 300);

@@ -2,20 +2,7 @@
 
 #include <QTest>
 
-namespace {
-
-DocumentSettings Settings(const TempProgramFolder& program) {
-    DocumentSettings s;
-    s.discStockPath = program.File(QStringLiteral("label stock/disc/plain paper(A4).ini"));
-    s.frontStockPath =
-        program.File(QStringLiteral("label stock/front inside/Plain Paper (A4).ini"));
-    s.backStockPath = program.File(QStringLiteral("label stock/back/Plain Paper(A4).ini"));
-    return s;
-}
-
-} // namespace
-
-PropertyBarTest::PropertyBarTest() : doc(Settings(program)) {
+PropertyBarTest::PropertyBarTest() : doc(program.DefaultStocks()) {
     doc.OnNewDocument();
     m_undoCount = doc.UndoCount();
 }

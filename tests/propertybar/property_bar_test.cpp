@@ -2,6 +2,7 @@
 
 #include "app/property_bar/cir_text_panel.h"
 #include "app/property_bar/empty_panel.h"
+#include "app/property_bar/font_face_list.h"
 #include "app/property_bar/picture_panel.h"
 #include "app/property_bar/position_fields.h"
 #include "app/property_bar/shape_panel.h"
@@ -47,10 +48,11 @@ TEST_F(PropertyBarTest, EachKindShowsItsValuesInItsPanel) {
     EXPECT_EQ(text->m_selected, 1);
     EXPECT_FALSE(bar.m_emptyPanel->isVisibleTo(&bar));
     const PositionFields& pos = *bar.m_textPanel->m_position;
-    EXPECT_EQ(pos.m_x->text(), "100");
-    EXPECT_EQ(pos.m_y->text(), "200");
-    EXPECT_EQ(pos.m_w->text(), "1000");
-    EXPECT_EQ(pos.m_h->text(), "500");
+    // Millimetres with two decimals; the object stores hundredths.
+    EXPECT_EQ(pos.m_x->text(), "1.00 mm");
+    EXPECT_EQ(pos.m_y->text(), "2.00 mm");
+    EXPECT_EQ(pos.m_w->text(), "10.00 mm");
+    EXPECT_EQ(pos.m_h->text(), "5.00 mm");
     EXPECT_EQ(bar.m_textPanel->m_controls->m_text->text(), "Hello");
     EXPECT_EQ(bar.m_textPanel->m_controls->m_size->currentText(), "10");
     EXPECT_TRUE(bar.m_textPanel->m_alignCentre->isChecked());
@@ -68,7 +70,18 @@ TEST_F(PropertyBarTest, EachKindShowsItsValuesInItsPanel) {
     EXPECT_EQ(bar.m_textPanel->m_controls->m_size->currentIndex(), -1);
     // No face entry is selected, but the list still names the object's face.
     EXPECT_EQ(bar.m_textPanel->m_controls->m_face->currentIndex(), -1);
-    EXPECT_EQ(bar.m_textPanel->m_controls->m_face->placeholderText(), "No Such Face");
+    EXPECT_EQ(bar.m_textPanel->m_controls->m_face->ShownText(), "No Such Face");
+
+    // A face fontconfig draws with a metric-compatible one shows both names,
+    // with that face selected.
+    other->m_font.SetFaceName(QStringLiteral("Arial"));
+    const QString compatible = FontFaceList::MetricCompatibleFace(QStringLiteral("Arial"));
+    bar.ShowProperties(other);
+    if (!compatible.isEmpty()) {
+        EXPECT_EQ(bar.m_textPanel->m_controls->m_face->ShownText(),
+                  QStringLiteral("Arial (%1)").arg(compatible));
+        EXPECT_EQ(bar.m_textPanel->m_controls->m_face->currentText(), compatible);
+    }
 
     CShape* shape = Add(NewShape());
     bar.ShowProperties(shape);
@@ -111,9 +124,9 @@ TEST_F(PropertyBarTest, EditsReachTheObjectInOneUndoStep) {
     };
     const UnitConversion units;
     const Case cases[] = {
-        {"text X", [](CPropertyBar& b) { Retype(b.m_textPanel->m_position->m_x, "250"); },
+        {"text X", [](CPropertyBar& b) { Retype(b.m_textPanel->m_position->m_x, "2.5"); },
          [](const CText& t, const CShape&) { return t.m_x == 250; }},
-        {"text H", [](CPropertyBar& b) { Retype(b.m_textPanel->m_position->m_h, "900"); },
+        {"text H", [](CPropertyBar& b) { Retype(b.m_textPanel->m_position->m_h, "9"); },
          [](const CText& t, const CShape&) { return t.m_height == -900; }},
         {"typing",
          [](CPropertyBar& b) { QTest::keyClicks(b.m_textPanel->m_controls->m_text, "!"); },
@@ -138,7 +151,7 @@ TEST_F(PropertyBarTest, EditsReachTheObjectInOneUndoStep) {
          }},
         {"border width", [](CPropertyBar& b) { Retype(b.m_shapePanel->m_lineWidth, "7"); },
          [](const CText&, const CShape& s) { return s.m_lineWidth == 7; }},
-        {"shape Y", [](CPropertyBar& b) { Retype(b.m_shapePanel->m_position->m_y, "50"); },
+        {"shape Y", [](CPropertyBar& b) { Retype(b.m_shapePanel->m_position->m_y, "0,5"); },
          [](const CText&, const CShape& s) { return s.m_y == -50; }},
         {"shape kind",
          [](CPropertyBar& b) {
@@ -190,7 +203,7 @@ TEST_F(PropertyBarTest, HiddenPanelDoesNotApply) {
     QLineEdit* x = bar.m_shapePanel->m_position->m_x;
     bar.ShowProperties(Add(NewText(QStringLiteral("t"))));
     NewUndoSteps();
-    Retype(x, "999");
+    Retype(x, "9.99");
     EXPECT_EQ(shape->m_x, 300);
     EXPECT_EQ(NewUndoSteps(), 0);
 }
@@ -201,6 +214,32 @@ TEST_F(PropertyBarTest, RefreshValuesShowsTheMovedObject) {
     shape->m_x = 4000;
     shape->m_y = -1234;
     bar.RefreshValues();
-    EXPECT_EQ(bar.m_shapePanel->m_position->m_x->text(), "4000");
-    EXPECT_EQ(bar.m_shapePanel->m_position->m_y->text(), "1234");
+    EXPECT_EQ(bar.m_shapePanel->m_position->m_x->text(), "40.00 mm");
+    EXPECT_EQ(bar.m_shapePanel->m_position->m_y->text(), "12.34 mm");
+}
+
+TEST(PositionFields, MillimetreTextBothWays) {
+    const struct {
+        int hundredths;
+        const char* shown;
+    } shown[] = {{0, "0.00"}, {5, "0.05"}, {1234, "12.34"}, {-5, "-0.05"}, {-12000, "-120.00"}};
+    for (const auto& c : shown) {
+        EXPECT_EQ(MillimetreNumber(c.hundredths), QLatin1String(c.shown));
+        EXPECT_EQ(MillimetreHundredths(QLatin1String(c.shown)), c.hundredths) << c.shown;
+    }
+    const struct {
+        const char* typed;
+        int hundredths;
+    } typed[] = {{"12.34 mm", 1234}, {"12,3", 1230}, {"7mm", 700}, {" 7 ", 700},
+                 {"-1.5", -150},     {".5", 50},     {"", 0},      {"abc", 0}};
+    for (const auto& c : typed)
+        EXPECT_EQ(MillimetreHundredths(QLatin1String(c.typed)), c.hundredths) << c.typed;
+}
+
+TEST_F(PropertyBarTest, ATypedSizeShowsAgainInMillimetres) {
+    CText* text = Add(NewText(QStringLiteral("Hello")));
+    bar.ShowProperties(text);
+    Retype(bar.m_textPanel->m_position->m_w, "12,5");
+    EXPECT_EQ(text->m_width, 1250);
+    EXPECT_EQ(bar.m_textPanel->m_position->m_w->text(), QStringLiteral("12.50 mm"));
 }

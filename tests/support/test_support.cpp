@@ -31,9 +31,20 @@ TempProgramFolder::TempProgramFolder() {
     }
 }
 
+DocumentSettings DefaultStocksIn(const QString& folder) {
+    const QString stocks = folder + QStringLiteral("/label stock/");
+    DocumentSettings s;
+    s.discStockPath = stocks + QStringLiteral("disc/plain paper(A4).ini");
+    s.frontStockPath = stocks + QStringLiteral("front inside/Plain Paper (A4).ini");
+    s.backStockPath = stocks + QStringLiteral("back/Plain Paper(A4).ini");
+    return s;
+}
+
 QProcessEnvironment LumvaneEnvironment(const QString& home) {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.insert(QStringLiteral("LUMVANE_HOME"), home);
+    // Recent files, bar layout and tips go to a profile of the test's own.
+    env.insert(QStringLiteral("XDG_CONFIG_HOME"), home + QStringLiteral("/profile"));
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     return env;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "document/discwright_doc.h"
+
 #include <QByteArray>
 #include <QProcessEnvironment>
 #include <QString>
@@ -12,6 +14,10 @@
 void WriteTextFile(const QString& path, const QByteArray& text);
 QByteArray ReadWholeFile(const QString& path);
 
+// A document's settings with the three default label stocks (disc, front and
+// inside, back) of the program folder `folder`, and every face printed.
+DocumentSettings DefaultStocksIn(const QString& folder);
+
 // A temporary program folder with the shipped data (label stocks, ...) copied
 // in, for code that reads the program's own files.
 class TempProgramFolder {
@@ -19,12 +25,15 @@ public:
     TempProgramFolder();
     QString Path() const { return m_dir.path(); }
     QString File(const QString& relative) const { return m_dir.filePath(relative); }
+    // DefaultStocksIn this folder.
+    DocumentSettings DefaultStocks() const { return DefaultStocksIn(Path()); }
 
 private:
     QTemporaryDir m_dir;
 };
 
-// The real executable, run with LUMVANE_HOME = `home` and offscreen drawing.
+// The real executable, run with LUMVANE_HOME = `home`, offscreen drawing and
+// a user profile of its own under `home`.
 struct ProcessResult {
     int exitCode = -1;
     bool finished = false;

@@ -116,11 +116,7 @@ TEST_F(TracksCliTest, ApplyLeavesTheProjectAloneOnFailure) {
 }
 
 TEST_F(TracksCliTest, ApplyReplacesTheTrackListAndAlbumFields) {
-    const QString stocks = m_home.File(QStringLiteral("label stock/"));
-    DocumentSettings settings{stocks + "disc/plain paper(A4).ini",
-                              stocks + "front inside/Plain Paper (A4).ini",
-                              stocks + "back/Plain Paper(A4).ini"};
-    CDiscwrightDoc doc(settings);
+    CDiscwrightDoc doc(m_home.DefaultStocks());
     doc.Album().tracks = {TrackEntry{"old", "old", "1:00"}};
     const QString project = m_disc.filePath(QStringLiteral("p.dwp"));
     QString error;
@@ -130,7 +126,7 @@ TEST_F(TracksCliTest, ApplyReplacesTheTrackListAndAlbumFields) {
     WriteTextFile(json, kLookupJson);
     ProcessResult result = RunLumvane({"tracks", "apply", project, "--json", json}, m_home.Path());
     ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
-    CDiscwrightDoc reread(settings);
+    CDiscwrightDoc reread(m_home.DefaultStocks());
     ASSERT_TRUE(reread.OnOpenDocument(project, &error)) << error.toStdString();
     EXPECT_EQ(reread.Album().artist, u"Some Artist");
     EXPECT_EQ(reread.Album().year, u"1999");

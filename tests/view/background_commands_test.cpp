@@ -95,7 +95,7 @@ TEST(Background, RemoveLetsThePropertyBarGoAndTakesOneStep) {
     EXPECT_EQ(host.repaints, 1);
 }
 
-TEST(Background, ColourFromTheDialogStartingAtBlack) {
+TEST(Background, ColourFromTheDialogStartingOnTheFacesColour) {
     FakeEditingHost host;
     host.Document().SetActiveFace(kFrontFace);
     host.colourAnswer = QColor(0x12, 0x34, 0x56);
@@ -103,12 +103,17 @@ TEST(Background, ColourFromTheDialogStartingAtBlack) {
 
     ASSERT_TRUE(RunArrangeCommand(host, kSetBackgroundColor, host.Prompts()));
 
-    EXPECT_EQ(host.colourDialogInitial, QColor(Qt::black));
+    EXPECT_EQ(host.colourDialogInitial, QColor(Qt::white));
     EXPECT_EQ(host.ActiveFace().m_backgroundColour, 0x563412u); // 0x00BBGGRR
     EXPECT_EQ(host.Document().GetFace(kDiscFace).m_backgroundColour, 0xFFFFFFu);
     EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);
     EXPECT_TRUE(host.Document().IsModified());
     EXPECT_EQ(host.canvasRefreshes, 1);
+
+    // The next time the dialog starts on the colour chosen.
+    host.colourAnswer.reset();
+    EXPECT_FALSE(RunArrangeCommand(host, kSetBackgroundColor, host.Prompts()));
+    EXPECT_EQ(host.colourDialogInitial, QColor(0x12, 0x34, 0x56));
 
     ASSERT_TRUE(host.Document().Undo());
     EXPECT_EQ(host.ActiveFace().m_backgroundColour, 0xFFFFFFu);

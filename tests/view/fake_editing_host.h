@@ -16,7 +16,7 @@
 // opening a window.
 class FakeEditingHost : public EditingHost {
 public:
-    FakeEditingHost() : m_doc(Stocks(m_program)) { EXPECT_TRUE(m_doc.OnNewDocument()); }
+    FakeEditingHost() : m_doc(m_program.DefaultStocks()) { EXPECT_TRUE(m_doc.OnNewDocument()); }
 
     CDiscwrightDoc& Document() override { return m_doc; }
     void RefreshFaceCanvas() override { ++canvasRefreshes; }
@@ -61,15 +61,6 @@ public:
     QColor colourDialogInitial;
 
 private:
-    static DocumentSettings Stocks(const TempProgramFolder& program) {
-        DocumentSettings s;
-        s.discStockPath = program.File(QStringLiteral("label stock/disc/plain paper(A4).ini"));
-        s.frontStockPath =
-            program.File(QStringLiteral("label stock/front inside/Plain Paper (A4).ini"));
-        s.backStockPath = program.File(QStringLiteral("label stock/back/Plain Paper(A4).ini"));
-        return s;
-    }
-
     TempProgramFolder m_program; // before the document, which reads its stocks
     CDiscwrightDoc m_doc;
 };

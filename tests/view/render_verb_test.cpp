@@ -23,10 +23,8 @@ QString WriteProject(const TempProgramFolder& program) {
     }
     project.faces[kBackFace].backgroundColour = 0xFFFF00;
     project.faces[kDiscFace].backgroundColour = 0x00FF00; // green
-    project.stockPaths = {
-        program.File(QStringLiteral("label stock/disc/plain paper(A4).ini")),
-        program.File(QStringLiteral("label stock/front inside/Plain Paper (A4).ini")),
-        program.File(QStringLiteral("label stock/back/Plain Paper(A4).ini"))};
+    const DocumentSettings stocks = program.DefaultStocks();
+    project.stockPaths = {stocks.discStockPath, stocks.frontStockPath, stocks.backStockPath};
     const QString path = program.File(QStringLiteral("every kind.dwp"));
     WriteTextFile(path, ProjectBytes(project));
     return path;

@@ -4,6 +4,7 @@
 #include "objects/cir_text.h"
 #include "objects/shape.h"
 #include "objects/text.h"
+#include "support/test_support.h"
 
 #include <QRgb>
 
@@ -12,12 +13,7 @@
 // A document on the shipped plain-paper label stocks: a 120 mm disc with a
 // 15 mm hole, 120 mm front and inside faces, and a 151 x 118 mm back insert.
 inline DocumentSettings ShippedStocks() {
-    const QString stocks = QStringLiteral(LUMVANE_SOURCE_DATA) + QStringLiteral("/label stock/");
-    DocumentSettings s;
-    s.discStockPath = stocks + QStringLiteral("disc/plain paper(A4).ini");
-    s.frontStockPath = stocks + QStringLiteral("front inside/Plain Paper (A4).ini");
-    s.backStockPath = stocks + QStringLiteral("back/Plain Paper(A4).ini");
-    return s;
+    return DefaultStocksIn(QStringLiteral(LUMVANE_SOURCE_DATA));
 }
 
 // Colours as stored (0x00BBGGRR) and as images read them back (0xRRGGBB).

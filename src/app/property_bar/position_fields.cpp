@@ -33,11 +33,53 @@ void ShowValue(QLineEdit* edit, int value) {
     edit->setText(QString::number(value));
 }
 
+QString MillimetreNumber(int hundredths) {
+    // Integer arithmetic, so that every stored value shows exactly.
+    const qint64 magnitude = qAbs(qint64(hundredths));
+    return QStringLiteral("%1%2.%3")
+        .arg(hundredths < 0 ? QStringLiteral("-") : QString())
+        .arg(magnitude / 100)
+        .arg(magnitude % 100, 2, 10, QLatin1Char('0'));
+}
+
+int MillimetreHundredths(const QString& text) {
+    static const QRegularExpression kNumber(
+        QStringLiteral("^\\s*(-?)([0-9]*)(?:[.,]([0-9]{0,2}))?\\s*(?:mm?)?\\s*$"));
+    const QRegularExpressionMatch match = kNumber.match(text);
+    if (!match.hasMatch())
+        return 0;
+    const qint64 whole = match.captured(2).left(7).toLongLong();
+    const qint64 fraction = match.captured(3).leftJustified(2, QLatin1Char('0')).toLongLong();
+    const qint64 value = whole * 100 + fraction;
+    return int(match.captured(1).isEmpty() ? value : -value);
+}
+
+namespace {
+
+QLineEdit* NewMillimetreEdit(QWidget* parent, bool mayBeNegative) {
+    auto* edit = new QLineEdit(parent);
+    const QString pattern = QStringLiteral("%1[0-9]{0,5}([.,][0-9]{0,2})? ?(m|mm)?")
+                                .arg(mayBeNegative ? QStringLiteral("-?") : QString());
+    edit->setValidator(new QRegularExpressionValidator(QRegularExpression(pattern), edit));
+    edit->setFixedWidth(edit->fontMetrics().horizontalAdvance(QStringLiteral("-00000.00 mm")) + 12);
+    return edit;
+}
+
+void ShowMillimetres(QLineEdit* edit, int hundredths) {
+    edit->setText(MillimetreNumber(hundredths) + QStringLiteral(" mm"));
+}
+
+} // namespace
+
 PositionFields::PositionFields(QWidget* parent)
-    : QObject(parent), m_x(NewDigitsEdit(parent)), m_y(NewDigitsEdit(parent)),
-      m_w(NewDigitsEdit(parent)), m_h(NewDigitsEdit(parent)) {
+    : QObject(parent), m_x(NewMillimetreEdit(parent, true)), m_y(NewMillimetreEdit(parent, true)),
+      m_w(NewMillimetreEdit(parent, false)), m_h(NewMillimetreEdit(parent, false)) {
     for (QLineEdit* field : {m_x, m_y, m_w, m_h})
-        OnEdited(field, this, [this, field] { emit Edited(field); });
+        OnEdited(field, this, [this, field] {
+            // "10" typed shows as "10.00 mm", the value it stands for.
+            ShowMillimetres(field, MillimetreHundredths(field->text()));
+            emit Edited(field);
+        });
 }
 
 void PositionFields::AddTo(QHBoxLayout* layout) {
@@ -57,10 +99,10 @@ void PositionFields::Show(const CBaseObject& object) {
 }
 
 void PositionFields::Show(const LogicalRect& rect) {
-    ShowValue(m_x, rect.left);
-    ShowValue(m_y, -rect.top);
-    ShowValue(m_w, rect.right - rect.left);
-    ShowValue(m_h, -(rect.bottom - rect.top));
+    ShowMillimetres(m_x, rect.left);
+    ShowMillimetres(m_y, -rect.top);
+    ShowMillimetres(m_w, rect.right - rect.left);
+    ShowMillimetres(m_h, -(rect.bottom - rect.top));
 }
 
 void PositionFields::WriteTo(CBaseObject& object) const {
@@ -76,20 +118,20 @@ void PositionFields::SetEnabled(bool enabled) {
 }
 
 int PositionFields::X() const {
-    return FieldValue(m_x);
+    return MillimetreHundredths(m_x->text());
 }
 int PositionFields::Y() const {
-    return FieldValue(m_y);
+    return MillimetreHundredths(m_y->text());
 }
 int PositionFields::W() const {
-    return FieldValue(m_w);
+    return MillimetreHundredths(m_w->text());
 }
 int PositionFields::H() const {
-    return FieldValue(m_h);
+    return MillimetreHundredths(m_h->text());
 }
 void PositionFields::SetW(int w) {
-    ShowValue(m_w, w);
+    ShowMillimetres(m_w, w);
 }
 void PositionFields::SetH(int h) {
-    ShowValue(m_h, h);
+    ShowMillimetres(m_h, h);
 }

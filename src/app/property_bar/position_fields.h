@@ -10,9 +10,13 @@ class CBaseObject;
 class QHBoxLayout;
 class QLineEdit;
 
-// The "X", "Y", "W" and "H" edits of a panel, in logical units with the y
-// axis turned down: they show x, -y, width and -height, so an object on the
-// face normally shows positive numbers. They accept digits only.
+// The "X", "Y", "W" and "H" edits of a panel, with the y axis turned down:
+// they show x, -y, width and -height, so an object on the face normally shows
+// positive numbers. They show millimetres with two decimals and the unit
+// ("12.34 mm") and take a number of millimetres with up to two decimals (the
+// unit may be typed or left out; X and Y may be negative, for objects partly
+// off the face); the values they give and take stay in hundredths of a
+// millimetre, as objects store them.
 class PositionFields : public QObject {
     Q_OBJECT
 public:
@@ -43,6 +47,12 @@ signals:
     // The user finished changing one field (it lost the focus or took Enter).
     void Edited(QLineEdit* field);
 };
+
+// "12.34" for 1234 hundredths of a millimetre, "-0.05" for -5.
+QString MillimetreNumber(int hundredths);
+// The hundredths of a millimetre of "12.34", "12,3 mm" or "-7mm"; 0 for text
+// that holds no number.
+int MillimetreHundredths(const QString& text);
 
 // A single-line edit that accepts digits only and reports a finished change
 // (focus lost or Enter) only when the user changed its text.

@@ -1,6 +1,7 @@
 #include "text_controls.h"
 
 #include "edit_text_dialog.h"
+#include "font_face_list.h"
 #include "toolkit/colour_button.h"
 #include "tracks/placeholders.h"
 
@@ -24,16 +25,13 @@ QToolButton* NewToggleButton(QWidget* parent, const QString& text, const QString
 }
 
 TextControls::TextControls(QWidget* panel, const UnitConversion& units)
-    : QObject(panel), m_face(new QFontComboBox(panel)), m_size(new QComboBox(panel)),
+    : QObject(panel), m_face(new FontFaceList(panel)), m_size(new QComboBox(panel)),
       m_bold(NewToggleButton(panel, tr("B"), tr("Bold"))),
       m_italic(NewToggleButton(panel, tr("I"), tr("Italic"))),
       m_underline(NewToggleButton(panel, tr("U"), tr("Underline"))), m_text(new QLineEdit(panel)),
       m_colour(new ColourButton(panel)), m_trackButton(new QToolButton(panel)),
       m_editText(new QToolButton(panel)), m_trackMenu(new QMenu(tr("Track"), panel)),
       m_units(units) {
-    m_face->setFontFilters(QFontComboBox::ScalableFonts);
-    m_face->setEditable(false);
-    m_face->view()->setMinimumWidth(300);
     for (int size : kSizes)
         m_size->addItem(QString::number(size));
     QFont bold = m_bold->font();
@@ -62,11 +60,7 @@ TextControls::TextControls(QWidget* panel, const UnitConversion& units)
 }
 
 void TextControls::ShowFont(const LOGFONTA& font) {
-    m_face->setCurrentIndex(
-        m_face->findText(font.FaceName(), Qt::MatchExactly | Qt::MatchCaseSensitive));
-    // A face that is not installed (texts default to "Arial", which fontconfig
-    // draws with a look-alike) selects no entry; its name still shows.
-    m_face->setPlaceholderText(font.FaceName());
+    m_face->ShowFace(font.FaceName());
     const QString size = QString::number(m_units.UnitsToPixels(font.lfHeight));
     m_size->setCurrentIndex(m_size->findText(size, Qt::MatchExactly));
     m_bold->setChecked(font.lfWeight == 700);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "font_face_list.h"
 #include "objects/logfont.h"
 #include "platform/unit_conversion.h"
 
@@ -9,7 +10,6 @@
 
 class ColourButton;
 class QComboBox;
-class QFontComboBox;
 class QHBoxLayout;
 class QLineEdit;
 class QMenu;
@@ -43,7 +43,7 @@ public:
     // text replaces it.
     void EditText(QWidget* dialogParent);
 
-    QFontComboBox* m_face;
+    FontFaceList* m_face;
     QComboBox* m_size;
     QToolButton* m_bold;
     QToolButton* m_italic;

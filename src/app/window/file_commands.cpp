@@ -1,6 +1,7 @@
 #include "file_commands.h"
 
 #include "document/discwright_doc.h"
+#include "start_folders.h"
 #include "view/discwright_view.h"
 
 #include <QDir>
@@ -47,7 +48,8 @@ bool FileCommands::New() {
 bool FileCommands::Open() {
     if (!SaveModified())
         return false;
-    const QString path = m_prompts.chooseFileToOpen(m_window);
+    const QString path = m_prompts.chooseFileToOpen(
+        m_window, DialogStartFolder(DialogKind::kProject, m_doc.PathName()));
     return !path.isEmpty() && Load(path);
 }
 
@@ -62,9 +64,9 @@ bool FileCommands::OpenRecent(int index) {
     if (!QFileInfo(path).isFile()) {
         m_recent.Remove(path);
         Q_EMIT RecentFilesChanged();
-        m_prompts.showError(m_window, QStringLiteral("The file \"%1\" no longer exists and has "
-                                                     "been removed from the recent files.")
-                                          .arg(QDir::toNativeSeparators(path)));
+        ShowError(QStringLiteral("The file \"%1\" no longer exists and has "
+                                 "been removed from the recent files.")
+                      .arg(QDir::toNativeSeparators(path)));
         return false;
     }
     return OpenPath(path);
@@ -72,12 +74,15 @@ bool FileCommands::OpenRecent(int index) {
 
 bool FileCommands::Load(const QString& path) {
     QString error;
-    if (!m_doc.OnOpenDocument(path, &error, CDiscwrightDoc::OnOpenFailure::kKeepCurrent)) {
+    CDiscwrightDoc::OpenError kind = CDiscwrightDoc::OpenError::kNone;
+    if (!m_doc.OnOpenDocument(path, &error, CDiscwrightDoc::OnOpenFailure::kKeepCurrent, &kind)) {
         // The open project stays as it was.
-        m_prompts.showError(m_window, QStringLiteral("Could not open \"%1\".\n%2")
-                                          .arg(QDir::toNativeSeparators(path), error));
+        const OpenFailureMessage message =
+            DescribeOpenFailure(path, error, kind == CDiscwrightDoc::OpenError::kNotAProject);
+        ShowError(message.text, message.details);
         return false;
     }
+    RememberDialogFolder(DialogKind::kProject, path);
     AddRecent(path);
     m_view.OnUpdate();
     Q_EMIT DocumentReplaced();
@@ -91,8 +96,10 @@ bool FileCommands::Save() {
 }
 
 bool FileCommands::SaveAs() {
-    const QString suggested =
-        m_doc.PathName().isEmpty() ? QStringLiteral("Untitled.dwp") : m_doc.PathName();
+    const QString suggested = m_doc.PathName().isEmpty()
+                                  ? QDir(DialogStartFolder(DialogKind::kProject, QString()))
+                                        .filePath(QStringLiteral("Untitled.dwp"))
+                                  : m_doc.PathName();
     const QString chosen = m_prompts.chooseFileToSave(m_window, suggested);
     if (chosen.isEmpty())
         return false;
@@ -102,10 +109,11 @@ bool FileCommands::SaveAs() {
 bool FileCommands::SaveTo(const QString& path) {
     QString error;
     if (!m_doc.OnSaveDocument(path, &error)) {
-        m_prompts.showError(m_window, QStringLiteral("Could not save \"%1\".\n%2")
-                                          .arg(QDir::toNativeSeparators(path), error));
+        ShowError(QStringLiteral("Could not save \"%1\".\n%2")
+                      .arg(QDir::toNativeSeparators(path), error));
         return false;
     }
+    RememberDialogFolder(DialogKind::kProject, path);
     AddRecent(path);
     Q_EMIT DocumentReplaced();
     return true;

@@ -35,7 +35,9 @@ public:
     bool SaveModified();
 
     // Tells the user why something failed, through the prompts.
-    void ShowError(const QString& text) { m_prompts.showError(m_window, text); }
+    void ShowError(const QString& text, const QString& details = QString()) {
+        m_prompts.showError(m_window, text, details);
+    }
     // Puts `path` at the top of the recent files.
     void AddRecent(const QString& path);
 

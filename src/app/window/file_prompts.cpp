@@ -1,6 +1,8 @@
 #include "file_prompts.h"
 
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 
 FilePrompts FilePrompts::Interactive() {
@@ -18,9 +20,8 @@ FilePrompts FilePrompts::Interactive() {
             return SaveAnswer::kCancel;
         }
     };
-    prompts.chooseFileToOpen = [](QWidget* parent) {
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), QString(),
-                                            kProjectFilter);
+    prompts.chooseFileToOpen = [](QWidget* parent, const QString& folder) {
+        return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), folder, kProjectFilter);
     };
     prompts.chooseFileToSave = [](QWidget* parent, const QString& suggested) {
         // With the default suffix the dialog asks about overwriting under the
@@ -32,8 +33,21 @@ FilePrompts FilePrompts::Interactive() {
             return QString();
         return dialog.selectedFiles().constFirst();
     };
-    prompts.showError = [](QWidget* parent, const QString& text) {
-        QMessageBox::warning(parent, QStringLiteral("Lumvane"), text);
+    prompts.showError = [](QWidget* parent, const QString& text, const QString& details) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Lumvane"), text, QMessageBox::Ok,
+                        parent);
+        box.setDetailedText(details);
+        box.exec();
     };
     return prompts;
+}
+
+OpenFailureMessage DescribeOpenFailure(const QString& path, const QString& error,
+                                       bool notAProject) {
+    if (notAProject)
+        return {QStringLiteral("%1 is not a Lumvane project, or it is damaged.")
+                    .arg(QFileInfo(path).fileName()),
+                error};
+    return {QStringLiteral("Could not open \"%1\".\n%2").arg(QDir::toNativeSeparators(path), error),
+            QString()};
 }

@@ -14,16 +14,26 @@ enum class SaveAnswer { kSave, kDiscard, kCancel };
 struct FilePrompts {
     // Asks whether to save the modified project `name` first.
     std::function<SaveAnswer(QWidget* parent, const QString& name)> askToSave;
-    // The project file to open; empty when cancelled.
-    std::function<QString(QWidget* parent)> chooseFileToOpen;
+    // The project file to open, starting in `folder`; empty when cancelled.
+    std::function<QString(QWidget* parent, const QString& folder)> chooseFileToOpen;
     // Where to save the project, starting from `suggested`; empty when cancelled.
     std::function<QString(QWidget* parent, const QString& suggested)> chooseFileToSave;
-    // Tells the user why something failed.
-    std::function<void(QWidget* parent, const QString& text)> showError;
+    // Tells the user why something failed: `text` in words, `details` (may
+    // be empty) the technical detail, behind the message box's details button.
+    std::function<void(QWidget* parent, const QString& text, const QString& details)> showError;
 
     // Message boxes and the file dialogs.
     static FilePrompts Interactive();
 };
+
+// What to tell the user when opening `path` failed: the sentence, and the
+// technical detail for the details part of the message box. A file that is
+// not a project says so in words; the byte where reading stopped is detail.
+struct OpenFailureMessage {
+    QString text;
+    QString details;
+};
+OpenFailureMessage DescribeOpenFailure(const QString& path, const QString& error, bool notAProject);
 
 // The file dialogs' filter of project files.
 inline const QString kProjectFilter = QStringLiteral("Lumvane files(*.dwp)");

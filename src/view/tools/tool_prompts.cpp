@@ -1,6 +1,8 @@
 #include "tool_prompts.h"
 
-#include <QFileDialog>
+#include "app/window/start_folders.h"
+#include "document/discwright_doc.h"
+#include "view/discwright_view.h"
 
 QStringList ImageFileFilters() {
     return {
@@ -16,10 +18,9 @@ QStringList ImageFileFilters() {
 ToolPrompts ToolPrompts::Interactive() {
     ToolPrompts prompts;
     prompts.chooseImageFile = [](QWidget* parent) {
-        const QStringList filters = ImageFileFilters();
-        QString selected = filters.front();
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Import Image Files"), QString(),
-                                            filters.join(QStringLiteral(";;")), &selected);
+        // Starts in the project's folder, else where pictures came from last.
+        auto* view = qobject_cast<CDiscwrightView*>(parent);
+        return ChoosePictureFile(parent, view != nullptr ? view->Document().PathName() : QString());
     };
     prompts.command = CommandPrompts::Interactive();
     return prompts;

@@ -19,13 +19,13 @@ struct ExtensionEntry {
 constexpr ExtensionEntry kExtensions[] = {
     {"bmp", kFormatBmp}, {"gif", kFormatGif}, {"jpg", kFormatJpeg}, {"jpeg", kFormatJpeg},
     {"png", kFormatPng}, {"ico", kFormatIco}, {"tif", kFormatTiff}, {"tiff", kFormatTiff},
-    {"tga", kFormatTga}, {"pcx", kFormatPcx}, {"wmf", kFormatWmf},
+    {"tga", kFormatTga}, {"pcx", kFormatPcx}, {"wmf", kFormatWmf},  {"emf", kFormatWmf},
 };
 
 const ImageCodec* const* Codecs() {
-    static const ImageCodec* const table[] = {&BmpCodec(), &GifCodec(), &JpegCodec(),
-                                              &PngCodec(), &IcoCodec(), &TiffCodec(),
-                                              &TgaCodec(), &PcxCodec(), nullptr};
+    static const ImageCodec* const table[] = {
+        &BmpCodec(),  &GifCodec(), &JpegCodec(), &PngCodec(),      &IcoCodec(),
+        &TiffCodec(), &TgaCodec(), &PcxCodec(),  &MetafileCodec(), nullptr};
     return table;
 }
 

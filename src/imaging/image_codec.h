@@ -41,6 +41,7 @@ const ImageCodec& IcoCodec();
 const ImageCodec& TiffCodec();
 const ImageCodec& TgaCodec();
 const ImageCodec& PcxCodec();
+const ImageCodec& MetafileCodec(); // Windows and enhanced metafiles, rendered
 
 // Bare DIB reading shared by the BMP codec, clipboard paste and the image data
 // block: `in` starts at the info header; `pixelOffset` is the absolute offset

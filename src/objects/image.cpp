@@ -67,7 +67,8 @@ CImage::CImage(int x, int y) : CImage() {
 
 bool CImage::LoadFile(const QString& path) {
     const int format = ImageFormatFromExtension(path);
-    // Metafiles are vector pictures; no raster codec reads them.
+    // Metafiles reach here only when they are not vector pictures (a
+    // background picture): the codec renders them.
     if (format < 0 || FindImageCodec(format) == nullptr)
         return false;
     // Only a regular file of sane size: a FIFO or a device would never end.

@@ -9,6 +9,7 @@
 #include "imaging/raster_image.h"
 #include "objects/image.h"
 #include "objects/text.h"
+#include "objects/vector_image.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -62,6 +63,37 @@ void PasteText(EditingHost& host, const QString& text) {
     CBaseObject* added = object.get();
     host.Document().AddObject(std::move(object));
     FinishPaste(host, added);
+}
+
+// Metafile formats other programs put on the clipboard, richest first.
+const char* const kMetafileFormats[] = {"image/emf", "image/x-emf", "image/wmf", "image/x-wmf",
+                                        "image/svg+xml"};
+
+bool HasMetafile(const QMimeData& data) {
+    for (const char* format : kMetafileFormats)
+        if (data.hasFormat(QLatin1String(format)))
+            return true;
+    return false;
+}
+
+// A vector picture from the first metafile format that reads.
+bool PasteMetafile(EditingHost& host, const QMimeData& data) {
+    const UnitConversion units;
+    const QPoint margin = host.Margin();
+    const int x = units.PixelsToUnits(margin.x());
+    const int y = -units.PixelsToUnits(margin.y() + kPictureDrop);
+    for (const char* format : kMetafileFormats) {
+        if (!data.hasFormat(QLatin1String(format)))
+            continue;
+        auto picture = std::make_unique<CVectorImage>(x, y, x, y);
+        if (!picture->LoadMetafileBytes(data.data(QLatin1String(format)), units))
+            continue;
+        CBaseObject* added = picture.get();
+        host.Document().AddObject(std::move(picture));
+        FinishPaste(host, added);
+        return true;
+    }
+    return false;
 }
 
 bool PastePicture(EditingHost& host, const QImage& image,
@@ -121,8 +153,8 @@ std::unique_ptr<CImage> MakePictureFromClipboardImage(const QImage& image) {
 bool CanPaste() {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     const QMimeData* data = clipboard != nullptr ? clipboard->mimeData() : nullptr;
-    return data != nullptr &&
-           (data->hasFormat(kClipboardFormat) || data->hasText() || data->hasImage());
+    return data != nullptr && (data->hasFormat(kClipboardFormat) || HasMetafile(*data) ||
+                               data->hasText() || data->hasImage());
 }
 
 bool Paste(EditingHost& host, const CommandPrompts& prompts,
@@ -136,6 +168,8 @@ bool Paste(EditingHost& host, const CommandPrompts& prompts,
     if (data != nullptr) {
         // Damaged Lumvane data is passed over like a format that is not there.
         if (data->hasFormat(kClipboardFormat) && PasteObjects(host, data->data(kClipboardFormat)))
+            return true;
+        if (PasteMetafile(host, *data))
             return true;
         if (data->hasText()) {
             PasteText(host, data->text());

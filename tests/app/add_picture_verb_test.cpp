@@ -145,3 +145,69 @@ TEST_F(AddPictureVerb, UnreadablePictureLeavesTheProjectAlone) {
     EXPECT_EQ(noFace.exitCode, 1);
     EXPECT_TRUE(noFace.err.contains("usage"));
 }
+
+TEST_F(AddPictureVerb, MetafilesBecomeVectorPicturesAndSurviveConvertByteForByte) {
+    const QString metafiles = QStringLiteral(LUMVANE_TEST_DATA_DIR "/metafiles/");
+    for (const char* file : {"logo_libreoffice.wmf", "chart_gnuplot.emf", "badge.svg"}) {
+        const ProcessResult r =
+            RunLumvane({QStringLiteral("add-picture"), project, metafiles + QLatin1String(file),
+                        QStringLiteral("--face"), QStringLiteral("back")},
+                       program.Path());
+        ASSERT_EQ(r.exitCode, 0) << file << r.err.constData();
+    }
+    const QJsonArray objects = Dump(project)[u"faces"][3][u"objects"].toArray();
+    ASSERT_EQ(objects.size(), 3);
+    const QJsonObject wmf = objects[0].toObject();
+    EXPECT_EQ(wmf[u"class"].toString(), QStringLiteral("CVectorImage"));
+    EXPECT_EQ(wmf[u"keep_aspect_ratio"].toInt(), 1);
+    // The placeable header as the file has it, then two zero bytes.
+    const QByteArray source = ReadWholeFile(metafiles + QStringLiteral("logo_libreoffice.wmf"));
+    EXPECT_EQ(wmf[u"placeable_header"].toString(),
+              QString::fromLatin1(source.left(22).toHex() + "0000"));
+    EXPECT_GT(wmf[u"metafile_size"].toInt(), 0);
+    EXPECT_GT(wmf[u"records"].toInt(), 10);
+    const QJsonObject emf = objects[1].toObject();
+    EXPECT_EQ(emf[u"placeable_header"].toString(), QString(48, u'0'));
+    // gnuplot's chart: 320 x 240 pixels.
+    EXPECT_EQ(emf[u"bounds"][u"right"].toInt(), 319);
+    EXPECT_EQ(emf[u"bounds"][u"bottom"].toInt(), 239);
+    EXPECT_EQ(emf[u"metafile_size"].toInt(),
+              ReadWholeFile(metafiles + QStringLiteral("chart_gnuplot.emf")).size());
+    EXPECT_EQ(objects[2].toObject()[u"class"].toString(), QStringLiteral("CVectorImage"));
+
+    // Saved again, the project is the same bytes.
+    const QString again = dir.filePath(QStringLiteral("again.dwp"));
+    ASSERT_EQ(RunLumvane({QStringLiteral("convert"), project, again}, program.Path()).exitCode, 0);
+    EXPECT_EQ(ReadWholeFile(again), ReadWholeFile(project));
+}
+
+TEST_F(AddPictureVerb, DamagedMetafileNamesTheFaultAndLeavesTheProjectAlone) {
+    QByteArray broken =
+        ReadWholeFile(QStringLiteral(LUMVANE_TEST_DATA_DIR "/metafiles/logo_libreoffice.wmf"));
+    broken.truncate(broken.size() / 2);
+    const QString path = dir.filePath(QStringLiteral("broken.wmf"));
+    WriteTextFile(path, broken);
+    const QByteArray before = ReadWholeFile(project);
+    const ProcessResult r = RunLumvane({QStringLiteral("add-picture"), project, path,
+                                        QStringLiteral("--face"), QStringLiteral("front")},
+                                       program.Path());
+    EXPECT_NE(r.exitCode, 0);
+    EXPECT_TRUE(r.err.contains("Can not open file")) << r.err.constData();
+    EXPECT_TRUE(r.err.contains("cut short")) << r.err.constData();
+    EXPECT_EQ(ReadWholeFile(project), before);
+}
+
+TEST_F(AddPictureVerb, MetafileBackgroundIsRenderedAtItsNaturalSize) {
+    const ProcessResult r = RunLumvane(
+        {QStringLiteral("add-picture"), project,
+         QStringLiteral(LUMVANE_TEST_DATA_DIR "/metafiles/logo_libreoffice.wmf"),
+         QStringLiteral("--face"), QStringLiteral("front"), QStringLiteral("--background")},
+        program.Path());
+    ASSERT_EQ(r.exitCode, 0) << r.err.constData();
+    const QJsonObject image =
+        Dump(project)[u"faces"][1][u"background_picture"][u"image"].toObject();
+    // The placeable header's box at its units per inch, at 96 dots per inch.
+    EXPECT_EQ(image[u"width"].toInt(), 188);
+    EXPECT_EQ(image[u"height"].toInt(), 88);
+    EXPECT_EQ(image[u"bit_count"].toInt(), 24);
+}

@@ -215,11 +215,16 @@ TEST(ObjectRecords, IntersectsRect) {
 }
 
 TEST(ObjectRecords, DamagedPicturesStopWithAClearError) {
-    // A list holding a picture whose data cannot be read (or a vector picture,
-    // which this build cannot read) stops with a clear error, never a crash.
-    for (const char* name : {"CImage", "CVectorImage"}) {
+    // A list holding a picture whose data cannot be read, or a vector picture
+    // whose metafile is cut short, stops with a clear error, never a crash.
+    const struct {
+        const char* name;
+        QByteArray record;
+    } cases[] = {{"CImage", QByteArray(400, '\0')},
+                 {"CVectorImage", QByteArray(24, '\0') + Hex("00000100") + QByteArray(40, 'x')}};
+    for (const auto& [name, record] : cases) {
         QByteArray bytes = Hex("0100ffff0000") + char(strlen(name)) + '\0' + QByteArray(name) +
-                           Hex(kBaseHex) + QByteArray(400, '\0');
+                           Hex(kBaseHex) + record;
         ObjectList list;
         Archive ar(bytes, ObjectClasses());
         try {

@@ -49,9 +49,19 @@ int RunAddPicture(const QStringList& args) {
     const QString fullPath = QFileInfo(picturePath).absoluteFilePath();
     if (IsSpecialFile(fullPath, &error))
         return ReportFailure(error);
-    std::unique_ptr<CBaseObject> picture = LoadPictureFile(fullPath, 0, 0, 0, 0);
+    QString why;
+    std::unique_ptr<CBaseObject> picture;
+    if (background) {
+        // A background is a raster picture: metafiles are rendered into one.
+        auto raster = std::make_unique<CImage>(0, 0, 0, 0);
+        if (raster->LoadFile(fullPath))
+            picture = std::move(raster);
+    } else {
+        picture = LoadPictureFile(fullPath, 0, 0, 0, 0, &why);
+    }
     if (!picture)
-        return ReportFailure(QStringLiteral("Can not open file %1").arg(fullPath));
+        return ReportFailure(QStringLiteral("Can not open file %1").arg(fullPath) +
+                             (why.isEmpty() ? QString() : QStringLiteral(": ") + why));
     doc.SetActiveFace(faceId);
     auto* image = dynamic_cast<CImage*>(picture.get());
     if (image != nullptr) {
@@ -59,9 +69,6 @@ int RunAddPicture(const QStringList& args) {
         image->ResolveNaturalSize(UnitConversion{});
     }
     if (background) {
-        if (image == nullptr)
-            return ReportFailure(
-                QStringLiteral("%1: only raster pictures can be a background").arg(fullPath));
         picture.release();
         std::unique_ptr<CImage> owned(image);
         // A background picture covers its face from the top-left corner.

@@ -9,7 +9,9 @@
 #include "objects/image.h"
 #include "objects/shape.h"
 #include "objects/text.h"
+#include "objects/vector_image.h"
 #include "platform/archive_file.h"
+#include "platform/metafile.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -106,6 +108,20 @@ QJsonObject ObjectJson(const CBaseObject& o) {
         j.insert(QStringLiteral("keep_aspect_ratio"), p->m_keepAspectRatio);
         // Reading the data block's kind may encode a picture read without its record.
         j.insert(QStringLiteral("image"), PictureJson(const_cast<CImage&>(*p)));
+    } else if (const auto* v = dynamic_cast<const CVectorImage*>(&o)) {
+        j.insert(QStringLiteral("keep_aspect_ratio"), v->m_keepAspectRatio);
+        j.insert(QStringLiteral("placeable_header"), v->Placeable().Hex());
+        j.insert(QStringLiteral("metafile_size"), qint64(v->Metafile().size()));
+        const EmfHeader h = ParseEmfHeader(v->Metafile());
+        j.insert(QStringLiteral("records"), qint64(h.records));
+        const auto rect = [](const EmfRect& r) {
+            return QJsonObject{{QStringLiteral("left"), r.left},
+                               {QStringLiteral("top"), r.top},
+                               {QStringLiteral("right"), r.right},
+                               {QStringLiteral("bottom"), r.bottom}};
+        };
+        j.insert(QStringLiteral("bounds"), rect(h.bounds));
+        j.insert(QStringLiteral("frame"), rect(h.frame));
     }
     return j;
 }

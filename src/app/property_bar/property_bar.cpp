@@ -5,11 +5,13 @@
 #include "picture_panel.h"
 #include "shape_panel.h"
 #include "text_panel.h"
+#include "vector_panel.h"
 
 #include "objects/cir_text.h"
 #include "objects/image.h"
 #include "objects/shape.h"
 #include "objects/text.h"
+#include "objects/vector_image.h"
 
 #include <QStackedWidget>
 #include <QVBoxLayout>
@@ -19,12 +21,12 @@ CPropertyBar::CPropertyBar(EditingHost& host, QWidget* parent, PictureEditing& e
       m_cirTextPanel(new CCirTextPanel(host, m_units, this)),
       m_shapePanel(new CShapePanel(host, m_units, this)),
       m_picturePanel(new CPicturePanel(host, m_units, editing, this)),
-      m_emptyPanel(new CEmptyPanel(this)), m_stack(new QStackedWidget(this)),
-      m_blank(new QWidget(this)) {
+      m_vectorPanel(new CVectorPanel(host, m_units, this)), m_emptyPanel(new CEmptyPanel(this)),
+      m_stack(new QStackedWidget(this)), m_blank(new QWidget(this)) {
     for (QWidget* panel :
          {static_cast<QWidget*>(m_textPanel), static_cast<QWidget*>(m_cirTextPanel),
-          static_cast<QWidget*>(m_shapePanel), static_cast<QWidget*>(m_picturePanel), m_blank,
-          static_cast<QWidget*>(m_emptyPanel)})
+          static_cast<QWidget*>(m_shapePanel), static_cast<QWidget*>(m_picturePanel),
+          static_cast<QWidget*>(m_vectorPanel), m_blank, static_cast<QWidget*>(m_emptyPanel)})
         m_stack->addWidget(panel);
     m_stack->setCurrentWidget(m_emptyPanel);
     auto* layout = new QVBoxLayout(this);
@@ -41,6 +43,8 @@ CObjectPanel* CPropertyBar::PanelFor(CBaseObject* object) const {
         return m_shapePanel;
     if (dynamic_cast<CImage*>(object) != nullptr)
         return m_picturePanel;
+    if (dynamic_cast<CVectorImage*>(object) != nullptr)
+        return m_vectorPanel;
     return nullptr;
 }
 

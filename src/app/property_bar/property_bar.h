@@ -10,6 +10,7 @@ class CCirTextPanel;
 class CEmptyPanel;
 class CObjectPanel;
 class CPicturePanel;
+class CVectorPanel;
 class CShapePanel;
 class CTextPanel;
 class EditingHost;
@@ -52,6 +53,7 @@ public:
     CCirTextPanel* m_cirTextPanel;
     CShapePanel* m_shapePanel;
     CPicturePanel* m_picturePanel;
+    CVectorPanel* m_vectorPanel;
     CEmptyPanel* m_emptyPanel;
 
 private:

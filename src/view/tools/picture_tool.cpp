@@ -15,10 +15,16 @@ std::unique_ptr<CBaseObject> PictureTool::LoadChosenPicture(const LogicalRect& r
         prompts.chooseImageFile ? prompts.chooseImageFile(m_view.DialogParent()) : QString();
     if (path.isEmpty())
         return nullptr;
-    std::unique_ptr<CBaseObject> picture = LoadPictureFile(path, r.left, r.top, r.right, r.bottom);
-    if (picture == nullptr && prompts.command.showMessage)
-        prompts.command.showMessage(m_view.DialogParent(),
-                                    QStringLiteral("Can not open file %1").arg(path));
+    QString why;
+    std::unique_ptr<CBaseObject> picture =
+        LoadPictureFile(path, r.left, r.top, r.right, r.bottom, &why);
+    if (picture == nullptr && prompts.command.showMessage) {
+        // A damaged metafile says what is wrong with it below the message.
+        QString text = QStringLiteral("Can not open file %1").arg(path);
+        if (!why.isEmpty())
+            text += QStringLiteral("\n\n") + why;
+        prompts.command.showMessage(m_view.DialogParent(), text);
+    }
     return picture;
 }
 

@@ -11,7 +11,8 @@ QStringList ImageFileFilters() {
         QStringLiteral("Png Files (*.png)"),         QStringLiteral("Mng files (*.mng *.jng)"),
         QStringLiteral("Tiff files (*.tif *.tiff)"), QStringLiteral("Ico files (*.ico)"),
         QStringLiteral("Tga files (*.tga)"),         QStringLiteral("Pcx files (*.pcx)"),
-        QStringLiteral("Wmf files (*.wmf)"),
+        QStringLiteral("Wmf files (*.wmf)"),         QStringLiteral("Emf files (*.emf)"),
+        QStringLiteral("Svg files (*.svg)"),
     };
 }
 

@@ -1,0 +1,77 @@
+#include "vector_panel.h"
+
+#include "position_fields.h"
+
+#include "objects/vector_image.h"
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <cmath>
+
+CVectorPanel::CVectorPanel(EditingHost& host, const UnitConversion& units, QWidget* parent)
+    : CObjectPanel(host, units, parent), m_position(new PositionFields(this)),
+      m_keepAspect(new QCheckBox(tr("Keep Aspect Ratio"), this)),
+      m_note(new QLabel(tr("(this is an vector image)"), this)) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(4, 2, 4, 2);
+    m_position->AddTo(layout);
+    layout->addWidget(m_keepAspect);
+    layout->addWidget(m_note);
+    layout->addStretch(1);
+
+    connect(m_position, &PositionFields::Edited, this, [this](QLineEdit* field) {
+        if (!IsActive() || Picture() == nullptr)
+            return;
+        if (field == m_position->m_w || field == m_position->m_h) {
+            SizeEdited(field == m_position->m_w);
+            return;
+        }
+        ApplyTo();
+        Commit();
+    });
+    connect(m_keepAspect, &QCheckBox::clicked, this, [this] {
+        if (Picture() == nullptr)
+            return;
+        ApplyTo();
+        Commit();
+    });
+}
+
+CVectorImage* CVectorPanel::Picture() const {
+    return static_cast<CVectorImage*>(m_object);
+}
+
+void CVectorPanel::Load() {
+    const CVectorImage& picture = *Picture();
+    m_position->Show(picture);
+    m_keepAspect->setChecked(picture.m_keepAspectRatio != 0);
+}
+
+void CVectorPanel::RefreshPosition(const LogicalRect& rect) {
+    m_position->Show(rect);
+}
+
+void CVectorPanel::ApplyTo() {
+    CVectorImage* picture = Picture();
+    if (picture == nullptr || m_loading > 0)
+        return;
+    m_position->WriteTo(*picture);
+    picture->SaveRect();
+    picture->m_keepAspectRatio = m_keepAspect->isChecked() ? 1 : 0;
+}
+
+void CVectorPanel::SizeEdited(bool widthEdited) {
+    CVectorImage& picture = *Picture();
+    const long long oldW = picture.m_width, oldH = -static_cast<long long>(picture.m_height);
+    if (m_keepAspect->isChecked() && oldW > 0 && oldH > 0) {
+        if (widthEdited)
+            m_position->SetH(int(std::llround(double(m_position->W()) * oldH / oldW)));
+        else
+            m_position->SetW(int(std::llround(double(m_position->H()) * oldW / oldH)));
+    }
+    ApplyTo();
+    Commit();
+}

@@ -106,18 +106,27 @@ bool HasMetafile(const QMimeData& data) {
     return false;
 }
 
+// A pasted picture fitted inside the visible part of the face (less the
+// inset), centred in it.
+void PlaceInSight(EditingHost& host, CBaseObject& picture) {
+    const LogicalRect area = host.VisibleFaceArea();
+    const int areaWidth = std::max(2, area.right - area.left - 2 * kInset);
+    const int areaDepth = std::max(2, area.top - area.bottom - 2 * kInset);
+    FitPicture(picture, areaWidth, areaDepth);
+    picture.m_x = (area.left + area.right) / 2 - picture.m_width / 2;
+    picture.m_y = (area.top + area.bottom) / 2 - picture.m_height / 2;
+}
+
 // A vector picture from the first metafile format that reads.
 bool PasteMetafile(EditingHost& host, const QMimeData& data) {
     const UnitConversion units;
-    const QPoint margin = host.Margin();
-    const int x = units.PixelsToUnits(margin.x());
-    const int y = -units.PixelsToUnits(margin.y() + kPictureDrop);
     for (const char* format : kMetafileFormats) {
         if (!data.hasFormat(QLatin1String(format)))
             continue;
-        auto picture = std::make_unique<CVectorImage>(x, y, x, y);
+        auto picture = std::make_unique<CVectorImage>(0, 0, 0, 0);
         if (!picture->LoadMetafileBytes(data.data(QLatin1String(format)), units))
             continue;
+        PlaceInSight(host, *picture);
         CBaseObject* added = picture.get();
         host.Document().AddObject(std::move(picture));
         FinishPaste(host, added);
@@ -131,13 +140,7 @@ bool PastePicture(EditingHost& host, const QImage& image,
     std::unique_ptr<CImage> picture = makePicture(image);
     if (!picture)
         return false;
-    // Fitted inside the visible part of the face (less the inset), centred in it.
-    const LogicalRect area = host.VisibleFaceArea();
-    const int areaWidth = std::max(2, area.right - area.left - 2 * kInset);
-    const int areaDepth = std::max(2, area.top - area.bottom - 2 * kInset);
-    FitPicture(*picture, areaWidth, areaDepth);
-    picture->m_x = (area.left + area.right) / 2 - picture->m_width / 2;
-    picture->m_y = (area.top + area.bottom) / 2 - picture->m_height / 2;
+    PlaceInSight(host, *picture);
     CBaseObject* added = picture.get();
     host.Document().AddObject(std::move(picture));
     FinishPaste(host, added);

@@ -10,6 +10,7 @@
 #include "app/printing/print_dialog.h"
 #include "app/settings/settings_dialog.h"
 #include "document/print_plan.h"
+#include "imaging/raster_image.h"
 #include "objects/image.h"
 #include "toolkit/colour_button.h"
 #include "view/command_ids.h"
@@ -160,6 +161,7 @@ TEST_F(PrintingWindow, SettingsOkWritesTheShownPagesToTheFile) {
                                   "CDBBProxyPort",
                                   "CDDBServer",
                                   "CDDBPort",
+                                  "CDDBTimeout",
                                   "Left",
                                   "Top",
                                   "Width",
@@ -169,7 +171,6 @@ TEST_F(PrintingWindow, SettingsOkWritesTheShownPagesToTheFile) {
                                   "Expand Width",
                                   "Expand Height",
                                   "UserName",
-                                  "PasswordLength",
                                   "borderlinecolor",
                                   "borderlinestyle",
                                   "printdisc",

@@ -1,5 +1,6 @@
 #include "app/application.h"
 #include "app/cli/command_line.h"
+#include "app/printing/direct_print.h"
 #include "platform/native_path.h"
 
 #include <QApplication>
@@ -13,6 +14,15 @@ int main(int argc, char** argv) {
     if (commandLine.headlessResult)
         return *commandLine.headlessResult;
 
+    if (commandLine.printDirectly) {
+        // Printing shows no window, so it needs no display.
+        if (qEnvironmentVariableIsEmpty("DISPLAY") &&
+            qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+            qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        QApplication printApp(argc, argv);
+        return PrintProjectDirectly(commandLine.fileToOpen, commandLine.printer);
+    }
     QApplication qtApp(argc, argv);
     CDiscwrightApp app;
     if (!app.InitInstance(commandLine.fileToOpen))

@@ -64,8 +64,8 @@ void AppSettings::LoadSettings() {
         std::vector<int> words(size_t(wordCount), 0);
         for (int i = 0; i < wordCount; ++i)
             words[size_t(i)] = ini.ReadInt(kProxyAuth, PasswordKey(i), 0);
-        if (const auto password = UnscramblePassword(words))
-            m_proxyPassword = QString::fromUtf8(*password);
+        if (const auto password = UnscramblePasswordText(words))
+            m_proxyPassword = *password;
     }
 
     m_proxyAddress = ini.ReadString(kGeneral, u"CDDDProxyAddress", m_proxyAddress);
@@ -142,4 +142,15 @@ bool AppSettings::SaveSettings(QString* error) const {
 DocumentSettings AppSettings::ForDocument() const {
     return DocumentSettings{m_discStockPath,    m_frontStockPath, m_backStockPath, m_printDisc,
                             m_printFrontInside, m_printBack,      m_printBorder};
+}
+
+PrintSettings AppSettings::ForPrinting() const {
+    PrintSettings print;
+    print.offsetX = m_printOffsetX;
+    print.offsetY = m_printOffsetY;
+    print.expandWidth = m_printExpandWidth;
+    print.expandHeight = m_printExpandHeight;
+    print.borderColour = m_borderLineColour;
+    print.borderStyle = m_borderLineStyle;
+    return print;
 }

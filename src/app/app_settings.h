@@ -1,6 +1,7 @@
 #pragma once
 
 #include "document/discwright_doc.h"
+#include "document/print_plan.h"
 #include "platform/ini_document.h"
 #include "tracks/cddb_types.h"
 
@@ -21,6 +22,8 @@ struct AppSettings {
 
     // The values a new document takes (label stocks and print choices).
     DocumentSettings ForDocument() const;
+    // The printer alignment and the look of borders a print job uses.
+    PrintSettings ForPrinting() const;
     // What a CDDB lookup needs: server, proxy and the request's time limit.
     CddbSettings ForCddb() const;
 

@@ -3,8 +3,9 @@
 #include "app_settings.h"
 #include "document/discwright_doc.h"
 #include "platform/ini_document.h"
+#include "printing/print_commands.h"
 #include "property_bar/property_bar.h"
-#include "tracks/track_info_dialog.h"
+#include "track_info_dialog.h"
 #include "view/arrange_commands.h"
 #include "view/clipboard_commands.h"
 #include "view/command_ids.h"
@@ -56,7 +57,9 @@ CMainFrame::CMainFrame(AppSettings& settings, CDiscwrightDoc& doc, QWidget* pare
     m_router->AddRows(ClipboardCommandRows(*m_view));
     m_router->AddRows(HistoryCommandRows(*m_view));
     m_files = new FileCommands(m_doc, *m_view, this);
+    m_printing = new PrintCommands(m_doc, *m_view, m_settings, this);
     SetFrameHandlers();
+    m_printing->Register(*m_router);
     BuildMenuBar(menuBar(), *m_router);
     m_toolBars = BuildToolBars(this, *m_router);
     m_contextMenu = BuildContextMenu(*m_router, this);
@@ -154,8 +157,7 @@ void CMainFrame::SetFrameHandlers() {
         tips.exec();
     });
     // Commands whose dialogs Lumvane does not have yet: shown, greyed.
-    for (int id : {kFilePrint, kFilePrintSetup, kChangeLabelStock, kExportCoverAsImages,
-                   kExportAsLayouts, kSettings})
+    for (int id : {kExportCoverAsImages, kExportAsLayouts})
         r.SetHandler(id, {}, disabled);
 }
 
@@ -190,6 +192,12 @@ void CMainFrame::ConnectStateChanges() {
         connect(bar, &QDockWidget::visibilityChanged, r, update);
     connect(&m_doc, &CDiscwrightDoc::UndoHistoryChanged, r, update);
 
+    // Undo may bring back other label stocks.
+    connect(&m_doc, &CDiscwrightDoc::UndoHistoryChanged, this, &CMainFrame::UpdateFaceInformation);
+    connect(m_printing, &PrintCommands::LabelStocksChanged, this, [this] {
+        UpdateFaceInformation();
+        m_router->UpdateActions();
+    });
     // An edit that could not be recorded for undo: Undo steps back over it
     // as a whole, and the user hears why.
     connect(&m_doc, &CDiscwrightDoc::UndoCheckPointFailed, this, [this](const QString& why) {
@@ -276,7 +284,7 @@ void CMainFrame::UpdateTitle() {
 }
 
 void CMainFrame::OnEditTracksInformation() {
-    CTrackInfoDialog dialog(m_doc, CTrackInfoDialog::CddbSettingsFrom(m_settings), this);
+    CTrackInfoDialog dialog(m_doc, m_settings.ForCddb(), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The dialog has written the album data; placeholders on the face show it.

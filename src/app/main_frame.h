@@ -13,6 +13,7 @@ class CSizableBar;
 class CommandRouter;
 class DropHandler;
 class FileCommands;
+class PrintCommands;
 class StatusPanes;
 class QMenu;
 
@@ -41,6 +42,7 @@ public:
     CDiscwrightView* View() const { return m_view; }
     CommandRouter& Router() const { return *m_router; }
     FileCommands& Files() const { return *m_files; }
+    PrintCommands& Printing() const { return *m_printing; }
     DropHandler& Drops() const { return *m_drops; }
     CFaceTabBar* FaceTabs() const { return m_tabs; }
     const ToolBars& Bars() const { return m_toolBars; }
@@ -76,6 +78,7 @@ private:
     CFaceTabBar* m_tabs = nullptr;
     CommandRouter* m_router = nullptr;
     FileCommands* m_files = nullptr;
+    PrintCommands* m_printing = nullptr;
     DropHandler* m_drops = nullptr;
     ToolBars m_toolBars;
     CSizableBar* m_gallery = nullptr;

@@ -1,5 +1,7 @@
 #include "password_scrambler.h"
 
+#include "platform/legacy_text.h"
+
 #include <cmath>
 #include <ctime>
 
@@ -65,4 +67,11 @@ std::optional<QByteArray> UnscramblePassword(const std::vector<int>& words) {
         password[i] = char((uint32_t(root) ^ uint32_t(word(2 + k + i)) ^ s) & 0xFF);
     }
     return password;
+}
+
+std::optional<QString> UnscramblePasswordText(const std::vector<int>& words) {
+    const std::optional<QByteArray> bytes = UnscramblePassword(words);
+    if (!bytes)
+        return std::nullopt;
+    return DecodeLegacyText(*bytes);
 }

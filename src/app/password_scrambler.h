@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QString>
 
 #include <cstdint>
 #include <optional>
@@ -38,6 +39,10 @@ std::vector<int> ScramblePassword(const QByteArray& password, uint32_t tickCount
 // than kMaxPasswordLength and words that claim more characters than they hold
 // give nullopt.
 std::optional<QByteArray> UnscramblePassword(const std::vector<int>& words);
+
+// The decoded password as text: UTF-8 when its bytes are valid UTF-8 (what
+// Lumvane writes), Windows-1252 otherwise (settings files made on Windows).
+std::optional<QString> UnscramblePasswordText(const std::vector<int>& words);
 
 // Milliseconds of the monotonic clock, as a 32-bit tick count.
 uint32_t TickCount();

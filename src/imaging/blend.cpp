@@ -218,3 +218,50 @@ bool BlendIntoBuffer(CRasterImage& image, QImage& buffer, const QRect& imageRect
     return BlendIntoBuffer(image, buffer.bits(), buffer.width(), buffer.height(),
                            int(buffer.bytesPerLine()), imageRect, opacity);
 }
+
+bool DrawsOpaque(const CRasterImage& image, int opacity) {
+    const ImageInfo& info = image.Info();
+    if (info.transparentColour != 0)
+        return false;
+    if (info.useAlphaChannel == 0)
+        return true;
+    return !image.HasAlpha() && opacity == 255 && info.maxOpacity == 255 &&
+           (image.BitCount() == 24 || info.alphaInPalette == 0);
+}
+
+QImage PageImage(const CRasterImage& image, int opacity) {
+    auto& img = const_cast<CRasterImage&>(image); // read only: no resampled copy at image size
+    if (!CanDraw(img, QRect(0, 0, image.Width(), image.Height())))
+        return {};
+    if (DrawsOpaque(image, opacity)) {
+        QImage out = image.ToQImage();
+        return out.hasAlphaChannel() ? out.convertToFormat(QImage::Format_RGB32) : out;
+    }
+    const int w = image.Width(), h = image.Height();
+    PixelMap map(img, w, h);
+    if (!map.Ready())
+        return {};
+    const ImageInfo& info = image.Info();
+    const RgbQuad key = image.KeyColour();
+    const bool useAlpha = info.useAlphaChannel != 0;
+    const bool alphaUsed = useAlpha && image.HasAlpha();
+    const bool keyHidden = info.transparentColour != 0;
+    QImage out(w, h, QImage::Format_ARGB32);
+    for (int y = 0; y < h; ++y) {
+        const int r = y + 1;
+        const int imageRow = map.ImageRow(r);
+        auto* line = reinterpret_cast<QRgb*>(out.scanLine(y));
+        for (int x = 0; x < w; ++x) {
+            PixelValue p = Fetch(map, x, r, imageRow);
+            if (p.alpha == 255)
+                p.alpha = opacity;
+            if (!useAlpha)
+                p.alpha = 255;
+            int alpha = p.alpha;
+            if (SameColour(p.colour, key) && !alphaUsed)
+                alpha = keyHidden ? 0 : 255;
+            line[x] = qRgba(p.colour.red, p.colour.green, p.colour.blue, alpha);
+        }
+    }
+    return out;
+}

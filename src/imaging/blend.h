@@ -40,3 +40,11 @@ bool BlendIntoBuffer(CRasterImage& image, uint8_t* buffer, int width, int height
                      const QRect& imageRect, int opacity);
 // The same into a Format_BGR888 image.
 bool BlendIntoBuffer(CRasterImage& image, QImage& buffer, const QRect& imageRect, int opacity);
+
+// The whole image as a page device draws it (printer, PDF): its own pixels at
+// their own size, ARGB32 with the alpha channel, the opacity and the hidden
+// transparent colour applied by the same rules as ComposeSection, or RGB32
+// when every pixel is opaque. Null when the image cannot draw.
+QImage PageImage(const CRasterImage& image, int opacity);
+// Whether PageImage would give the image's pixels unchanged and opaque.
+bool DrawsOpaque(const CRasterImage& image, int opacity);

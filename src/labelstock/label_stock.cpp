@@ -68,3 +68,32 @@ void ReadLabelStock(LabelStock& stock, const QString& path) {
     stock.path.clear();
     stock.name = QStringLiteral("unknown");
 }
+
+void ReadLabelLayout(LabelStock& stock, const QString& path) {
+    const IniDocument ini = IniDocument::Load(path);
+    stock.path = path;
+    stock.name = ini.ReadString(kGeneral, u"name", QStringLiteral("unknow"), kMaxStockValue);
+    stock.paperWidth = ReadStockInt(ini, kGeneral, u"paper width", 21500);
+    stock.paperHeight = ReadStockInt(ini, kGeneral, u"paper height", 27900);
+    stock.labelCount = 0;
+    if (path.isEmpty())
+        return;
+    stock.labelCount =
+        std::clamp(ReadStockInt(ini, kGeneral, u"label number", 0), 0, kMaxLabelSlots);
+    for (int i = 1; i <= stock.labelCount; ++i) {
+        const QString section = QStringLiteral("label.%1").arg(i);
+        LabelSlot& slot = stock.labels[i - 1];
+        slot.stockRect = LabelGeometry(ini, section, stock.paperWidth, stock.paperHeight);
+        slot.source = ini.ReadString(section, u"source.1", QStringLiteral("none"), kMaxStockValue);
+    }
+}
+
+std::vector<int> UsableSlots(const LabelStock& stock) {
+    std::vector<int> usable;
+    for (int i = 0; i < std::min(stock.labelCount, kMaxLabelSlots); ++i) {
+        const LabelSlot& slot = stock.labels[i];
+        if (slot.selected != 0 && slot.source == stock.kind)
+            usable.push_back(i);
+    }
+    return usable;
+}

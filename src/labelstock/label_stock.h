@@ -3,6 +3,7 @@
 #include <QString>
 
 #include <array>
+#include <vector>
 
 // Label stocks: sheets of paper with labels at fixed places, described by small
 // INI files. Lengths are hundredths of a millimetre measured on the sheet from
@@ -68,3 +69,14 @@ StockRect LabelGeometry(const IniDocument& ini, const QString& section, int pape
 // unreadable or has no label of the kind leaves an empty path, the name
 // "unknown" and the previous sizes.
 void ReadLabelStock(LabelStock& stock, const QString& path);
+
+// The sheet reader: reads the whole file into the record (path, name with the
+// default "unknow", paper size, label count, each slot's sheet rectangle and
+// source), leaving the selected flags and the label and hole sizes alone. A
+// missing file gives an empty 215 x 279 mm sheet. Labels past the twelfth
+// are ignored. The sheet preview and printing read the positions this way.
+void ReadLabelLayout(LabelStock& stock, const QString& path);
+
+// The slots printing uses: among the first `labelCount`, selected, and of the
+// record's kind, in sheet order.
+std::vector<int> UsableSlots(const LabelStock& stock);

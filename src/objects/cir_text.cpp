@@ -25,16 +25,52 @@ const ArchiveClass& CCirText::StaticClass() {
 }
 
 void CCirText::PlaceOnCircle(double radius, double angle, float zoom) {
+    SetCircle(static_cast<float>(radius), std::ceil(angle), zoom);
+}
+
+void CCirText::SetCircle(double radius, double angle, float zoom) {
     m_radius = radius;
-    m_scaledRadius = radius * zoom;
-    const double theta = -angle * kDegreesToRadians;
-    m_x = TruncateToInt(radius * std::sin(theta) + m_centreX - m_textWidth * 0.5 / zoom);
-    m_y = TruncateToInt(radius * std::cos(theta) + m_textHeight * 0.5 / zoom + m_centreY);
-    m_angle = std::ceil(angle);
-    m_radius = static_cast<float>(m_radius);
+    m_angle = angle;
+    LayOut(zoom);
+}
+
+void CCirText::LayOut(float zoom) {
+    const double z = zoom > 0 ? zoom : 1.0;
+    // The middle of the box sits at (centre x - R sin angle, centre y + R cos angle).
+    const double theta = -m_angle * kDegreesToRadians;
+    m_x = TruncateToInt(m_radius * std::sin(theta) + m_centreX - m_textWidth * 0.5 / z);
+    m_y = TruncateToInt(m_radius * std::cos(theta) + m_textHeight * 0.5 / z + m_centreY);
+    m_scaledRadius = m_radius * z;
+    m_placed = true;
+    m_placedX = m_x;
+    m_placedY = m_y;
+}
+
+void CCirText::FollowMove(float zoom) {
+    if (!m_placed || (m_x == m_placedX && m_y == m_placedY))
+        return;
+    // The middle of the box for the extent it was laid out with, in exact halves
+    // as LayOut took them, so a box that did not move gives back its circle.
+    const double extentZoom = m_paintZoom > 0 ? m_paintZoom : 1.0;
+    const double dx = m_x + m_textWidth * 0.5 / extentZoom - m_centreX;
+    const double dy = m_y - m_textHeight * 0.5 / extentZoom - m_centreY;
+    const double z = zoom > 0 ? zoom : 1.0;
+    const double distance = std::sqrt(dx * dx + dy * dy);
+    if (std::abs(TruncateToInt((distance - m_radius) * z)) >= 1)
+        m_radius = distance;
+    const double angle = -std::atan2(dx, dy) * kRadiansToDegrees;
+    // Compared the short way round, so 180 and -179.9 are a tenth of a degree apart.
+    if (std::abs(TruncateToInt(std::remainder(angle - m_angle, 360.0))) >= 1)
+        m_angle = angle;
+    m_scaledRadius = m_radius * z;
+    m_placedX = m_x;
+    m_placedY = m_y;
 }
 
 void CCirText::Serialize(Archive& ar) {
+    // A drag's release records the change before the next paint follows the move.
+    if (ar.IsStoring())
+        FollowMove(m_paintZoom);
     CBaseObject::Serialize(ar);
     ar.String(m_text);
     ar.Int(m_circular);
@@ -45,4 +81,6 @@ void CCirText::Serialize(Archive& ar) {
     ar.Double(m_radius);
     ar.Double(m_angle);
     m_font.Serialize(ar);
+    if (ar.IsLoading())
+        m_placed = false;
 }

@@ -26,17 +26,26 @@ public:
     static const ArchiveClass& StaticClass();
     const ArchiveClass& Class() const override { return StaticClass(); }
     // Base record, text, circular, inverse, colour, centre, radius, angle, font.
+    // Storing first follows a move not yet followed, so the record holds the
+    // radius and angle the next paint would take; loading leaves the box to be
+    // laid out from them at the first paint.
     void Serialize(Archive& ar) override;
     // Circular text has no resize handles.
     int HitTestHandle(QPoint, float, const UnitConversion&) const override { return -1; }
 
-    // Puts the middle of the text box on the circle of radius `radius` at
-    // `angle` degrees (stored rounded up to a whole degree).
+    // Puts the middle of the text box on the circle of radius `radius` (stored
+    // in single precision) at `angle` degrees (stored rounded up to a whole
+    // degree), for the text extent of the last measurement at `zoom`.
     void PlaceOnCircle(double radius, double angle, float zoom);
+    // The same with radius and angle kept exactly as given.
+    void SetCircle(double radius, double angle, float zoom);
 
     // Paints the text, expanded from the render context, along its circle or
-    // as one turned line; on screen it first follows a position moved by
-    // dragging (TrackPosition), when printing it is placed from radius and angle.
+    // as one turned line. On screen a move of the box (dragging, arrow keys)
+    // is first taken into radius and angle (FollowMove); a new text extent
+    // (other zoom, text, font or album data) then lays the box out again from
+    // radius and angle, so the text never creeps. Printing places it from
+    // radius and angle at the print scale.
     void Draw(CDeviceContext& dc, int dx, int dy) override;
     // The point (zoomed units) inside the glyph boxes of the last paint
     // (circular) or the turned text box (straight).
@@ -46,12 +55,17 @@ public:
     // The band the text covers (or its turned box) and a dotted line to the centre.
     void DrawTracker(CDeviceContext& dc, int dx, int dy, bool withHandles) const override;
 
-    // Takes the radius and angle from the text box's position at `zoom`, when
-    // it has moved by at least a unit or a degree, and recomputes the span and
-    // the turned corners.
+    // Follows a move of the box (FollowMove) and recomputes the span and the
+    // turned corners at `zoom`.
     void TrackPosition(float zoom);
+    // Takes radius and angle from where a move (dragging, arrow keys) put the
+    // box, when it moved by at least one unit at `zoom` in distance from the
+    // centre or by a degree around it; smaller moves change neither. The box
+    // keeps its place. Nothing to do when the box has not moved.
+    void FollowMove(float zoom);
     // Measures the expanded text in the font at the view zoom into the text
-    // width and height (zoomed logical units of `dc`).
+    // width and height (zoomed logical units of `dc`) and lays the box out
+    // again for that extent.
     void MeasureText(CDeviceContext& dc);
 
     // Where the text lies, in scaled units: what TrackPosition computes.
@@ -87,6 +101,18 @@ public:
 
 private:
     void Apply(const Placement& p);
+    // Sets x and y so that the middle of the box lies on the circle at radius
+    // and angle, for the extent of the last measurement at `zoom`.
+    void LayOut(float zoom);
+    // The placement of the stored radius and angle at scale `s`, with the box
+    // at (scaledX, scaledY) and the centre at (centreX, centreY).
+    Placement Placed(int scaledX, int scaledY, int centreX, int centreY, float s) const;
+
+    // Whether x and y were laid out (or a move followed) since loading, and
+    // where the box was then: a different x or y is a move to follow.
+    bool m_placed = false;
+    int m_placedX = 0;
+    int m_placedY = 0;
     void DrawGlyph(CDeviceContext& dc, DeviceFont font, QPointF middle, const QString& glyph,
                    const Placement& p, CRegion* region);
 };

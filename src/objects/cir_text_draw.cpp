@@ -30,6 +30,17 @@ QStringList Glyphs(const QString& text) {
     }
     return glyphs;
 }
+
+// The four corners of a w x h box about its middle, turned by -rho degrees.
+void SetCorners(CCirText::Placement& p, double w, double h, double rho) {
+    const double cornersX[4] = {-w / 2, w / 2, w / 2, -w / 2};
+    const double cornersY[4] = {-h / 2, -h / 2, h / 2, h / 2};
+    for (int i = 0; i < 4; ++i) {
+        const QPointF c = Rotated(cornersX[i], cornersY[i], -rho);
+        p.cornerX[i] = c.x();
+        p.cornerY[i] = c.y();
+    }
+}
 } // namespace
 
 CCirText::Placement CCirText::Track(int scaledX, int scaledY, int centreX, int centreY) const {
@@ -48,17 +59,23 @@ CCirText::Placement CCirText::Track(int scaledX, int scaledY, int centreX, int c
         p.scaledRadius = m;
     p.span = m > 0 ? m_textWidth * 180.0 / (m * 3.1415926) : 0.0;
     const double a = -std::atan2(dx, dy) * kRadiansToDegrees;
-    if (std::abs(TruncateToInt(a - p.angle)) > 0.3)
+    if (std::abs(TruncateToInt(std::remainder(a - p.angle, 360.0))) > 0.3)
         p.angle = a;
-    const double rho = p.angle + (m_inverse && !m_circular ? 180.0 : 0.0);
-    const double w = m_textWidth, h = m_textHeight;
-    const double cornersX[4] = {-w / 2, w / 2, w / 2, -w / 2};
-    const double cornersY[4] = {-h / 2, -h / 2, h / 2, h / 2};
-    for (int i = 0; i < 4; ++i) {
-        const QPointF c = Rotated(cornersX[i], cornersY[i], -rho);
-        p.cornerX[i] = c.x();
-        p.cornerY[i] = c.y();
-    }
+    SetCorners(p, m_textWidth, m_textHeight, p.angle + (m_inverse && !m_circular ? 180.0 : 0.0));
+    return p;
+}
+
+CCirText::Placement CCirText::Placed(int scaledX, int scaledY, int centreX, int centreY,
+                                     float s) const {
+    Placement p;
+    p.scaledX = scaledX;
+    p.scaledY = scaledY;
+    p.centreX = centreX;
+    p.centreY = centreY;
+    p.scaledRadius = m_radius * s;
+    p.angle = m_angle;
+    p.span = p.scaledRadius > 0 ? m_textWidth * 180.0 / (p.scaledRadius * 3.1415926) : 0.0;
+    SetCorners(p, m_textWidth, m_textHeight, p.angle + (m_inverse && !m_circular ? 180.0 : 0.0));
     return p;
 }
 
@@ -75,8 +92,9 @@ void CCirText::Apply(const Placement& p) {
 }
 
 void CCirText::TrackPosition(float zoom) {
-    Apply(Track(Zoomed(m_x, zoom), Zoomed(m_y, zoom), Zoomed(m_centreX, zoom),
-                Zoomed(m_centreY, zoom)));
+    FollowMove(zoom);
+    Apply(Placed(Zoomed(m_x, zoom), Zoomed(m_y, zoom), Zoomed(m_centreX, zoom),
+                 Zoomed(m_centreY, zoom), zoom));
 }
 
 CRegion CCirText::StraightRegion(const Placement& p) const {
@@ -92,9 +110,12 @@ void CCirText::MeasureText(CDeviceContext& dc) {
     const DeviceFont old =
         dc.SelectFont(CreateObjectFont(dc, m_font, Zoomed(m_font.lfHeight, zoom), 16));
     const QSize extent = dc.GetTextExtent(dc.Context().Expand(m_text));
+    dc.SelectFont(old);
+    FollowMove(zoom);
     m_textWidth = extent.width();
     m_textHeight = extent.height();
-    dc.SelectFont(old);
+    m_paintZoom = zoom;
+    LayOut(zoom);
 }
 
 void CCirText::DrawGlyph(CDeviceContext& dc, DeviceFont font, QPointF middle, const QString& glyph,
@@ -132,25 +153,29 @@ void CCirText::Draw(CDeviceContext& dc, int dx, int dy) {
     // Printing works on copies, so the screen's measurements and position stay.
     const int keptWidth = m_textWidth, keptHeight = m_textHeight;
     const QSize extent = dc.GetTextExtent(text);
-    if (!printing && m_textWidth > 0 && m_textHeight > 0 && m_paintZoom > 0 && s > 0 &&
-        (extent.width() != m_textWidth || extent.height() != m_textHeight)) {
-        // A new extent (first measurement, other text or font) keeps the box's
-        // middle on the circle; otherwise the text would slide along it.
-        const double oldW = m_textWidth / m_paintZoom, oldH = m_textHeight / m_paintZoom;
-        m_x = TruncateToInt(m_x + (oldW - extent.width() / s) / 2);
-        m_y = TruncateToInt(m_y + (extent.height() / s - oldH) / 2);
-    }
-    m_textWidth = extent.width();
-    m_textHeight = extent.height();
-
     Placement p;
     if (printing) {
         // Placed from radius and angle, so a printed text stays on its circle.
+        m_textWidth = extent.width();
+        m_textHeight = extent.height();
         const QPointF middle = OnCircle(centreX, centreY, m_radius * s, m_angle);
-        p = Track(TruncateToInt(middle.x() - m_textWidth / 2.0),
-                  TruncateToInt(middle.y() + m_textHeight / 2.0), centreX, centreY);
+        p = Placed(TruncateToInt(middle.x() - m_textWidth / 2.0),
+                   TruncateToInt(middle.y() + m_textHeight / 2.0), centreX, centreY, s);
     } else {
-        p = Track(AddClamped(Zoomed(m_x, s), dx), AddClamped(Zoomed(m_y, s), dy), centreX, centreY);
+        // A move since the last paint is measured with the extent the box had.
+        FollowMove(s);
+        // A new extent lays the box out again from radius and angle: the text
+        // grows about its place, and zooming in and out leaves it where it was.
+        if (!m_placed || extent.width() != m_textWidth || extent.height() != m_textHeight ||
+            s != m_paintZoom) {
+            m_textWidth = extent.width();
+            m_textHeight = extent.height();
+            m_paintZoom = s;
+            LayOut(s);
+            SaveRect(); // a drag starts from where the box is now
+        }
+        p = Placed(AddClamped(Zoomed(m_x, s), dx), AddClamped(Zoomed(m_y, s), dy), centreX, centreY,
+                   s);
         Apply(p);
     }
 
@@ -180,9 +205,6 @@ void CCirText::Draw(CDeviceContext& dc, int dx, int dy) {
                    TruncateToInt(static_cast<double>(p.scaledY) - m_textHeight / 2 - p.cornerY[0]),
                    text);
     }
-    if (!printing)
-        m_paintZoom = s;
-
     if (printing) {
         m_textWidth = keptWidth;
         m_textHeight = keptHeight;

@@ -177,6 +177,12 @@ bool CImage::SourceBytesFit() const {
     return DataBlockFormat(*m_image, m_image->HasAlpha() ? 1 : 0) == m_source.format;
 }
 
+QByteArrayView CImage::JpegFileBytes() const {
+    if (m_source.format != kFormatJpeg || !SourceBytesFit())
+        return {};
+    return QByteArrayView(m_source.holder).sliced(m_source.offset, m_source.length);
+}
+
 QByteArray CImage::EncodeRecord(QString* error) {
     CRasterImage& image = *m_image; // only metadata changes while encoding
     if (!image.IsValid()) {

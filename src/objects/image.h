@@ -87,6 +87,10 @@ public:
     const ArchiveClass& Class() const override { return StaticClass(); }
     void Serialize(Archive& ar) override;
 
+    // The JPEG file the pixels were decoded from, while they still are what
+    // it holds; empty otherwise. A PDF can carry these bytes as they are.
+    QByteArrayView JpegFileBytes() const;
+
     // The kind of bytes the record's image data holds: "dib", "jpeg" or "png",
     // and how many; from the encoded record (encoding it when needed).
     bool DataBlockKind(QString* kind, qint64* bytes);

@@ -3,6 +3,7 @@
 
 #include "imaging/blend.h"
 #include "imaging/raster_image.h"
+#include "picture_page_drawing.h"
 #include "platform/device_context.h"
 #include "platform/region.h"
 
@@ -60,6 +61,13 @@ void CImage::Draw(CDeviceContext& dc, int dx, int dy) {
     const QSize extent(std::abs(size.width()), std::abs(size.height()));
     if (!DrawableSize(extent))
         return;
+    if (dc.Image() == nullptr) {
+        // A page device (printer, PDF, preview) takes the picture at its own
+        // resolution and scales it itself.
+        DrawPictureOnPage(dc, *m_image, JpegFileBytes(), QRect(at, extent),
+                          Opacity(m_transparency));
+        return;
+    }
     // What the face shows so far is read back from the device when it is an
     // image (the face canvas); a printer starts from white paper.
     static const QImage kNoCanvas;

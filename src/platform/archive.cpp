@@ -4,6 +4,7 @@
 
 #include <QtEndian>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -103,9 +104,7 @@ void Archive::WriteDouble(double v) {
     m_block->append(b, 8);
 }
 
-void Archive::WriteString(const QString& s) {
-    const QByteArray bytes = s.toUtf8();
-    const quint32 n = quint32(bytes.size());
+void Archive::WriteStringLength(quint32 n) {
     // 0xFFFE after the 0xFF byte marks 16-bit text, so a word length stops at 0xFFFD.
     if (n < 0xFF) {
         WriteByte(quint8(n));
@@ -117,7 +116,33 @@ void Archive::WriteString(const QString& s) {
         WriteWord(0xFFFF);
         WriteDword(n);
     }
-    WriteBytes(bytes);
+}
+
+void Archive::WriteString(const QString& s) {
+    const bool ascii =
+        std::all_of(s.cbegin(), s.cend(), [](QChar c) { return c.unicode() < 0x80; });
+    if (ascii) {
+        // The 8-bit form holds code-page text; ASCII is the same in every code page.
+        WriteStringLength(quint32(s.size()));
+        const qsizetype start = m_block->size();
+        m_block->resize(start + s.size());
+        char* dst = m_block->data() + start;
+        for (const QChar c : s)
+            *dst++ = char(c.unicode());
+        return;
+    }
+    // Anything else in the 16-bit form: the marker, then a second prefix of the
+    // same three forms counting UTF-16 code units, then the units little-endian.
+    WriteByte(0xFF);
+    WriteWord(0xFFFE);
+    WriteStringLength(quint32(s.size()));
+    const qsizetype start = m_block->size();
+    m_block->resize(start + 2 * s.size());
+    char* dst = m_block->data() + start;
+    for (const QChar c : s) {
+        qToLittleEndian(quint16(c.unicode()), dst);
+        dst += 2;
+    }
 }
 
 void Archive::WriteCount(quint32 n) {

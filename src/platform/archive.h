@@ -78,7 +78,9 @@ public:
     void WriteSharedBytes(const QByteArray& bytes);
     // Ends a storing archive over a PieceBlock; nothing to do otherwise.
     void Close();
-    // UTF-8 bytes behind a one-, three- or seven-byte length prefix.
+    // Pure ASCII in the 8-bit form (a one-, three- or seven-byte length
+    // prefix, then the bytes); any other text in the 16-bit form (0xFF, the
+    // word 0xFFFE, a second prefix, then UTF-16LE), which holds every script.
     void WriteString(const QString& s);
     void WriteCount(quint32 n);
     // Class information on first use, then the object's record; null as 0.
@@ -109,6 +111,7 @@ public:
 
 private:
     void Need(qint64 n) const;
+    void WriteStringLength(quint32 n);
     quint32 ReadStringLength();
 
     // Storing

@@ -2,6 +2,9 @@
 
 #include <QStringDecoder>
 
+#include <algorithm>
+#include <iterator>
+
 namespace {
 
 // Code points of 0x80..0x9F in Windows-1252; the five unassigned bytes map to
@@ -19,6 +22,25 @@ QString DecodeWindows1252(QByteArrayView bytes) {
     for (char c : bytes) {
         const auto b = static_cast<unsigned char>(c);
         *dst++ = (b >= 0x80 && b <= 0x9F) ? QChar(kCp1252High[b - 0x80]) : QChar(b);
+    }
+    return out;
+}
+
+std::optional<QByteArray> EncodeWindows1252(QStringView text) {
+    QByteArray out(text.size(), Qt::Uninitialized);
+    char* dst = out.data();
+    for (const QChar ch : text) {
+        const char16_t c = ch.unicode();
+        if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) {
+            *dst++ = char(c);
+            continue;
+        }
+        // The 0x80..0x9F block: search the table, which also holds the five C1
+        // controls that stand for themselves.
+        const auto* it = std::find(std::begin(kCp1252High), std::end(kCp1252High), c);
+        if (it == std::end(kCp1252High))
+            return std::nullopt;
+        *dst++ = char(0x80 + (it - std::begin(kCp1252High)));
     }
     return out;
 }

@@ -12,13 +12,19 @@ QString LOGFONTA::FaceName() const {
 }
 
 void LOGFONTA::SetFaceName(const QString& name) {
-    QByteArray bytes = name.toUtf8();
-    if (bytes.size() > 31) {
-        // Cut on a character boundary so the stored name stays valid UTF-8.
-        qsizetype n = 31;
-        while (n > 0 && (uchar(bytes[n]) & 0xC0) == 0x80)
-            --n;
-        bytes.truncate(n);
+    QByteArray bytes;
+    if (const std::optional<QByteArray> cp1252 = EncodeWindows1252(name)) {
+        bytes = cp1252->left(31);
+    } else {
+        // A name Windows-1252 cannot hold is kept as UTF-8, which reads back
+        // intact (valid UTF-8 is taken as such); cut on a character boundary.
+        bytes = name.toUtf8();
+        if (bytes.size() > 31) {
+            qsizetype n = 31;
+            while (n > 0 && (uchar(bytes[n]) & 0xC0) == 0x80)
+                --n;
+            bytes.truncate(n);
+        }
     }
     lfFaceName.fill('\0');
     std::memcpy(lfFaceName.data(), bytes.constData(), size_t(bytes.size()));

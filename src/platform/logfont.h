@@ -8,8 +8,8 @@
 class Archive;
 
 // A font description laid out as the 60-byte record files store: five 32-bit
-// fields, eight single bytes, then a 32-byte zero-terminated face name in the
-// 8-bit text of the file.
+// fields, eight single bytes, then a 32-byte zero-terminated face name in
+// 8-bit text (Windows-1252; UTF-8 only for a name that code page cannot hold).
 // lfEscapement turns the baseline, in tenths of a degree, from the logical x
 // axis toward the logical -y axis (counter-clockwise on a pixel mapping).
 struct LOGFONTA {
@@ -30,9 +30,11 @@ struct LOGFONTA {
 
     static constexpr int kRecordSize = 60;
 
-    // The face name up to its terminator.
+    // The face name up to its terminator: UTF-8 when the bytes are valid
+    // UTF-8, Windows-1252 otherwise.
     QString FaceName() const;
-    // Stores `name` as UTF-8, cut to 31 bytes so the terminator always fits.
+    // Stores `name` in Windows-1252, or as UTF-8 when a character has no byte
+    // there; cut to 31 bytes so the terminator always fits.
     void SetFaceName(const QString& name);
     // Writes or reads the 60 bytes.
     void Serialize(Archive& ar);

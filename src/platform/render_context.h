@@ -2,9 +2,26 @@
 
 #include "unit_conversion.h"
 
+#include <QByteArray>
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QPair>
 #include <QString>
 
 #include <functional>
+
+// Pictures as drawn on a page device (printer, PDF, preview), made once per
+// job: every label that shows a picture draws the same QImage, so a PDF holds
+// each picture once however many labels show it. Keyed by the picture's pixel
+// store. With `keepJpegFiles`, a picture read from a JPEG file draws a small
+// placeholder instead and its file goes to `jpegFiles` (placeholder i stands
+// for file i), for the PDF step that puts the file's own bytes in its place.
+struct PageImageStore {
+    QHash<QPair<const void*, int>, QImage> images; // (pixel store, opacity)
+    bool keepJpegFiles = false;
+    QList<QByteArray> jpegFiles;
+};
 
 // What objects need to draw and hit-test besides the device context: the scale
 // factors (the view's zoom on screen, the print scale when printing), the
@@ -22,6 +39,8 @@ struct RenderContext {
     std::function<QString(const QString&)> expandPlaceholders;
     // Advanced by the view's animation timer; moves the selection frames' dashes.
     unsigned animationStep = 0;
+    // Set while drawing pages (see PageImageStore); null elsewhere.
+    PageImageStore* pageImages = nullptr;
 
     // The factor for x or y on a device that is printing or not.
     float ScaleX(bool printing) const { return printing ? printScaleX : viewZoom; }

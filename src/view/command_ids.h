@@ -59,6 +59,8 @@ enum CommandId : int {
     kFileSaveAs = 57604,
     kFilePrintSetup = 57606,
     kFilePrint = 57607,
+    kFilePrintPreview = 57609,
+    kFileExportPdf = 32880,
     kFileRecent1 = 57616, // the four most recent files: kFileRecent1 + 0..3
     kFileRecent4 = 57619,
     kAppExit = 57665,

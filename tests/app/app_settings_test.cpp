@@ -1,4 +1,5 @@
 #include "app/app_settings.h"
+#include "app/password_scrambler.h"
 #include "support/test_support.h"
 
 #include <QTemporaryDir>
@@ -135,4 +136,32 @@ TEST(AppSettings, ReleaseFolderKeepsItsSettingsOneFolderUp) {
     // The default stocks stay beside the executable itself.
     EXPECT_EQ(settings.m_discStockPath,
               QStringLiteral("/opt/lumvane/RELEASE/label stock/disc/plain paper(A4).ini"));
+}
+
+TEST(AppSettings, WindowsPasswordsAndTheCddbSettings) {
+    // A settings file from Windows scrambles the password's Windows-1252 bytes.
+    QTemporaryDir dir;
+    const std::vector<int> words = ScramblePassword("p\xe4ss\x80", 4242);
+    QString ini = QStringLiteral("[General]\nCDDBServer=cddb.example\nCDDBPort=8880\n"
+                                 "User= me@example.org \nCDBBUseProxy=1\nCDDDProxyAddress=proxy\n"
+                                 "CDBBProxyPort=3128\nCDBBUseAuthentication=1\n"
+                                 "[ProxyAuthentication]\nUserName=jo\nPasswordLength=%1\n")
+                      .arg(words.size());
+    for (size_t i = 0; i < words.size(); ++i)
+        ini += QStringLiteral("Password%1=%2\n").arg(i, 3, 10, QLatin1Char('0')).arg(words[i]);
+    WriteTextFile(SettingsPath(dir), ini.toUtf8());
+    AppSettings settings(dir.path());
+    settings.LoadSettings();
+    EXPECT_EQ(settings.m_proxyPassword, QStringLiteral(u"päss€"));
+
+    const CddbSettings cddb = settings.ForCddb();
+    EXPECT_EQ(cddb.server, QStringLiteral("cddb.example"));
+    EXPECT_EQ(cddb.port, 8880);
+    EXPECT_EQ(cddb.userEmail, QStringLiteral("me@example.org")); // trimmed
+    EXPECT_TRUE(cddb.useProxy);
+    EXPECT_EQ(cddb.proxyHost, QStringLiteral("proxy"));
+    EXPECT_EQ(cddb.proxyPort, 3128);
+    EXPECT_TRUE(cddb.useAuthentication);
+    EXPECT_EQ(cddb.proxyUser, QStringLiteral("jo"));
+    EXPECT_EQ(cddb.proxyPassword, QStringLiteral(u"päss€"));
 }

@@ -3,12 +3,12 @@
 #include "app/property_bar/picture_panel.h"
 #include "app/property_bar/position_fields.h"
 #include "app/property_bar/property_bar.h"
+#include "app/track_info_dialog.h"
 #include "app/window/drop_handler.h"
 #include "app/window/start_folders.h"
 #include "objects/picture_loading.h"
 #include "objects/shape.h"
 #include "support/small_filesystem.h"
-#include "tracks/track_info_dialog.h"
 #include "view/command_ids.h"
 #include "view/discwright_view.h"
 

@@ -62,7 +62,8 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder) {
     ASSERT_NE(file, nullptr);
     EXPECT_EQ(Texts(file->actions()),
               QStringList({"&New", "&Open...", "&Save", "Save &As...", "-", "&Print...",
-                           "P&rint Setup...", "-", "Recent File", "-", "E&xit"}));
+                           "Print Pre&view...", "P&rint Setup...", "&Export to PDF...", "-",
+                           "Recent File", "-", "E&xit"}));
     EXPECT_EQ(Action(kFileNew)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
     EXPECT_EQ(Action(kFilePrint)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
 
@@ -181,9 +182,9 @@ TEST_F(MainWindowTest, CommandsAreEnabledByTheSelection) {
     }
     // Always available, or not yet available.
     for (int id : {kBringToFront, kSetBackgroundColor, kSelectAll, kSelectNext, kCircularText,
-                   kFileNew, kEditTracksInformation})
+                   kFileNew, kEditTracksInformation, kFilePrint, kChangeLabelStock, kSettings})
         EXPECT_TRUE(Action(id)->isEnabled()) << id;
-    for (int id : {kImageBrowser, kFilePrint, kChangeLabelStock, kSettings, kExportCoverAsImages})
+    for (int id : {kImageBrowser, kExportCoverAsImages})
         EXPECT_FALSE(Action(id)->isEnabled()) << id;
     EXPECT_FALSE(Action(kRemoveBackgroundImage)->isEnabled());
 

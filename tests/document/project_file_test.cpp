@@ -283,3 +283,101 @@ TEST(ProjectFile, LayoutArchiveHoldsOneObjectList) {
     EXPECT_EQ(dynamic_cast<CCirText&>(*read[1]).m_text, QStringLiteral("round"));
     EXPECT_EQ(LayoutBytes(read), bytes);
 }
+
+namespace {
+// A project whose tracks and album texts are given as raw 8-bit strings, as
+// older Lumvane versions (UTF-8) and Windows (Windows-1252) wrote them.
+QByteArray ProjectWithRawTexts(std::initializer_list<QByteArray> trackTexts,
+                               std::initializer_list<QByteArray> albumTexts) {
+    const auto str = [](const QByteArray& b) { return char(b.size()) + b; };
+    QByteArray bytes = str("V1.0");
+    for (int face = 0; face < 4; ++face)
+        bytes += QByteArray::fromHex("ffffff00"
+                                     "00000000"
+                                     "0000");
+    bytes += char(trackTexts.size() / 3); // the track count, a dword
+    bytes += QByteArray(3, '\0');
+    for (const QByteArray& t : trackTexts)
+        bytes += str(t);
+    for (const QByteArray& t : albumTexts)
+        bytes += str(t);
+    for (int i = 0; i < 3; ++i)
+        bytes += str("/nonexistent/stock.ini");
+    return bytes;
+}
+} // namespace
+
+TEST(ProjectFile, OlderLumvaneFilesAndWindowsFilesKeepTheirTexts) {
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"UTF-8 in the 8-bit form",
+         ProjectWithRawTexts({"Bj\xc3\xb6rk", "J\xc3\xb3ga", "5:05"}, {"Hom\xc3\xb6gen\xc3\xad"
+                                                                       "c",
+                                                                       "Bj\xc3\xb6rk", "1997"})},
+        {"Windows-1252 in the 8-bit form",
+         ProjectWithRawTexts({"Bj\xf6rk", "J\xf3ga", "5:05"}, {"Hom\xf6gen\xed"
+                                                               "c",
+                                                               "Bj\xf6rk", "1997"})},
+    };
+    for (const Case& c : cases) {
+        ProjectContent read;
+        QString error;
+        ASSERT_TRUE(ReadProjectBytes(c.bytes, read, &error)) << c.what << error.toStdString();
+        ASSERT_EQ(read.album.tracks.size(), 1u) << c.what;
+        EXPECT_EQ(read.album.tracks[0].artist, QStringLiteral(u"Björk")) << c.what;
+        EXPECT_EQ(read.album.tracks[0].title, QStringLiteral(u"Jóga")) << c.what;
+        EXPECT_EQ(read.album.title, QStringLiteral(u"Homögeníc")) << c.what;
+        // Written again, the non-ASCII texts take the 16-bit form; ASCII stays 8-bit.
+        const QByteArray again = ProjectBytes(read);
+        EXPECT_TRUE(again.contains(QByteArray::fromHex("fffeff05"
+                                                       "42006a00f60072006b00")));
+        EXPECT_TRUE(again.contains(QByteArray("\x04"
+                                              "5:05",
+                                              5)))
+            << c.what;
+        EXPECT_TRUE(again.contains(QByteArray("\x04"
+                                              "1997",
+                                              5)))
+            << c.what;
+    }
+}
+
+TEST(ProjectFile, TextsOfEveryScriptRoundTrip) {
+    ProjectContent c = EmptyContent();
+    const QString texts[] = {
+        QStringLiteral("plain ASCII"),
+        QStringLiteral(u"Dvořák – Sinfonie č. 9 „Z Nového světa“"),
+        QStringLiteral(u"Πέτρος Γαϊτάνος"),
+        QStringLiteral(u"Кино — Группа крови"),
+        QStringLiteral(u"فيروز"),
+        QStringLiteral(u"עברית"),
+        QStringLiteral(u"坂本龍一 戦場のメリークリスマス"),
+        QStringLiteral(u"방탄소년단"),
+        QStringLiteral(u"संगीत"),
+        QStringLiteral(u"Emoji \U0001F3B5\U0001F3B6"),
+    };
+    for (const QString& t : texts)
+        c.album.tracks.push_back({t, t, QStringLiteral("3:00")});
+    c.album.title = QStringLiteral(u"Ελληνικά");
+    auto text = std::make_unique<CText>(1000, -8000, 5000, -9000, 0, texts[6], UnitConversion{});
+    c.faces[kDiscFace].objects.push_back(std::move(text));
+    c.faces[kDiscFace].objects.push_back(std::make_unique<CCirText>(
+        QPoint(6000, -6000), 5000.0, 0.0, 0, texts[4], 1, 0, UnitConversion{}, 1.0f));
+
+    const QByteArray bytes = ProjectBytes(c);
+    ProjectContent read;
+    QString error;
+    ASSERT_TRUE(ReadProjectBytes(bytes, read, &error)) << error.toStdString();
+    ASSERT_EQ(read.album.tracks.size(), std::size(texts));
+    for (size_t i = 0; i < std::size(texts); ++i) {
+        EXPECT_EQ(read.album.tracks[i].artist, texts[i]);
+        EXPECT_EQ(read.album.tracks[i].title, texts[i]);
+    }
+    EXPECT_EQ(read.album.title, c.album.title);
+    EXPECT_EQ(dynamic_cast<CText&>(*read.faces[kDiscFace].objects[0]).m_text, texts[6]);
+    EXPECT_EQ(dynamic_cast<CCirText&>(*read.faces[kDiscFace].objects[1]).m_text, texts[4]);
+    EXPECT_EQ(ProjectBytes(read), bytes);
+}

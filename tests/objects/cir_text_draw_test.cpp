@@ -1,5 +1,9 @@
 #include "draw_support.h"
 #include "objects/cir_text.h"
+#include "objects/object_archive.h"
+#include "platform/archive.h"
+
+#include <cmath>
 
 #include <gtest/gtest.h>
 
@@ -110,11 +114,16 @@ TEST(CirTextTrack, SpanShrinksAsTheRadiusGrows) {
 TEST(CirTextTrack, MovesOfLessThanAUnitAndADegreeChangeNothing) {
     CCirText text = NewCircularText();
     PaintObject(text, AtZoom(1.0f));
-    const double radius = text.m_scaledRadius, angle = text.m_angle;
-    text.m_scaledRadius = radius + 0.6; // less than one unit from the tracked distance
-    text.TrackPosition(1.0f);
-    EXPECT_DOUBLE_EQ(text.m_scaledRadius, radius + 0.6);
-    EXPECT_DOUBLE_EQ(text.m_angle, angle);
+    const double radius = text.m_radius, angle = text.m_angle;
+    text.m_x += 40; // about half a degree along the circle
+    text.m_y += 1;  // half a unit further out at zoom 0.5
+    text.TrackPosition(0.5f);
+    EXPECT_EQ(text.m_radius, radius);
+    EXPECT_EQ(text.m_angle, angle);
+    text.m_y += 2; // now 1.5 scaled units
+    text.TrackPosition(0.5f);
+    EXPECT_GT(text.m_radius, radius + 2);
+    EXPECT_EQ(text.m_angle, angle);
     text.m_x -= 200; // a move of about 2 degrees
     text.TrackPosition(1.0f);
     EXPECT_GT(text.m_angle, angle + 1);
@@ -132,4 +141,95 @@ TEST(CirTextHitTest, GlyphBoxesOfTheLastPaint) {
     PaintObject(text, AtZoom(2.0f), {1000, 1000});
     EXPECT_TRUE(text.HitTest(12000, -2000, 2.0f));
     EXPECT_TRUE(text.IntersectsRect({5900, -900, 6100, -1100}));
+}
+
+namespace {
+// The angle at which the middle of the text box sits, from x and y and the
+// extent of the last paint.
+double BoxAngle(const CCirText& t) {
+    const double dx = t.m_x + t.m_textWidth / 2.0 / t.m_paintZoom - t.m_centreX;
+    const double dy = t.m_y - t.m_textHeight / 2.0 / t.m_paintZoom - t.m_centreY;
+    return -std::atan2(dx, dy) * kRadiansToDegrees;
+}
+
+struct Where {
+    int x, y;
+    double radius, angle;
+    bool operator==(const Where&) const = default;
+};
+Where WhereIs(const CCirText& t) {
+    return {t.m_x, t.m_y, t.m_radius, t.m_angle};
+}
+} // namespace
+
+TEST(CirTextDraw, ZoomingInAndOutLeavesTheTextWhereItWas) {
+    for (const int inverse : {0, 1}) {
+        CCirText text = NewCircularText(QStringLiteral("Side A <albumtitle>"));
+        text.m_inverse = inverse;
+        text.m_font.lfHeight = 529; // 20 pixels
+        text.PlaceOnCircle(4321, -33, 1.0f);
+        PaintObject(text, AtZoom(1.0f));
+        const Where before = WhereIs(text);
+        for (int round = 0; round < 50; ++round)
+            for (float zoom : {1.2f, 1.4f, 1.6f, 1.8f, 2.0f, 1.8f, 1.6f, 1.4f, 1.2f, 1.0f, 0.8f,
+                               0.6f, 0.4f, 0.6f, 0.8f, 1.0f})
+                PaintObject(text, AtZoom(zoom));
+        EXPECT_EQ(WhereIs(text), before) << inverse;
+        EXPECT_NEAR(BoxAngle(text), -33, 0.05);
+    }
+}
+
+TEST(CirTextDraw, ARecordTakenBeforeThePaintLaysOutFromItsAngle) {
+    // The property bar records a new font size before the next paint measures
+    // it, so the record's x and y fit the old extent: read back, the text
+    // still goes where radius and angle say, and again after each later store.
+    std::unique_ptr<CCirText> text(new CCirText({6000, -6000}, 5000.0, 0.0, 0,
+                                                QStringLiteral("your text here"), 1, 0,
+                                                UnitConversion{}, 1.0f));
+    PaintObject(*text, AtZoom(1.0f));
+    text->m_font.lfHeight = 529;
+    text->SetCircle(text->m_radius, text->m_angle, 1.0f);
+    for (int step = 0; step < 3; ++step) {
+        QByteArray record;
+        {
+            Archive out(&record);
+            text->Serialize(out);
+        }
+        Archive in(record, ObjectClasses());
+        auto loaded = std::make_unique<CCirText>();
+        loaded->Serialize(in);
+        PaintObject(*loaded, AtZoom(1.0f));
+        EXPECT_EQ(loaded->m_angle, 0.0) << step;
+        EXPECT_EQ(loaded->m_radius, 5000.0) << step;
+        EXPECT_NEAR(BoxAngle(*loaded), 0.0, 0.05) << step;
+        text = std::move(loaded);
+    }
+}
+
+TEST(CirTextTrack, AMoveIsTakenIntoRadiusAndAngleBeforeItIsRecorded) {
+    // A drag's release records the change before the next paint: the record
+    // holds the new angle, and reading it back puts the text where it was dragged.
+    CCirText text = NewCircularText();
+    PaintObject(text, AtZoom(1.0f));
+    text.m_x -= 900; // about 10 degrees to the left, at the top of the circle
+    QByteArray record;
+    {
+        Archive out(&record);
+        text.Serialize(out);
+    }
+    EXPECT_GT(text.m_angle, 9);
+    const Where dragged = WhereIs(text);
+    Archive in(record, ObjectClasses());
+    CCirText loaded;
+    loaded.Serialize(in);
+    PaintObject(loaded, AtZoom(1.0f));
+    EXPECT_EQ(loaded.m_angle, dragged.angle);
+    EXPECT_EQ(loaded.m_radius, dragged.radius);
+    EXPECT_NEAR(loaded.m_x, dragged.x, 1);
+    EXPECT_NEAR(loaded.m_y, dragged.y, 1);
+    // The angle is compared the short way round: 180 and -179.9 are close.
+    text.SetCircle(5000, 180, 1.0f);
+    text.m_x += 1;
+    text.TrackPosition(1.0f);
+    EXPECT_EQ(text.m_angle, 180.0);
 }

@@ -107,17 +107,61 @@ TEST(Archive, StringLengthPrefixes) {
     }
 }
 
-TEST(Archive, StringEncodings) {
-    // Written as UTF-8 bytes.
-    EXPECT_EQ(Store([](Archive& ar) { ar.WriteString(QStringLiteral("\u00e9")); }), Hex("02c3a9"));
+TEST(Archive, NonAsciiTextIsWrittenInTheSixteenBitForm) {
+    // 0xFF, the word 0xFFFE, then a second prefix counting UTF-16 code units
+    // in the same three forms (its word form also stops at 0xFFFD), then UTF-16LE.
+    struct Case {
+        QString text;
+        QByteArray prefix;
+    };
+    const Case cases[] = {
+        {QStringLiteral(u"\u00e9"), Hex("fffeff01")},
+        {QString(254, QChar(0x3042)), Hex("fffefffe")},
+        {QString(255, QChar(0x3042)), Hex("fffeffffff00")},
+        {QString(65533, QChar(0x3042)), Hex("fffeffff"
+                                            "fdff")},
+        {QString(65534, QChar(0x3042)), Hex("fffeffffffff"
+                                            "feff0000")},
+        {QString(70000, QChar(0x3042)), Hex("fffeffffffff"
+                                            "70110100")},
+    };
+    for (const Case& c : cases) {
+        const QByteArray bytes = Store([&](Archive& ar) { ar.WriteString(c.text); });
+        EXPECT_EQ(bytes.left(c.prefix.size()).toHex(), c.prefix.toHex()) << c.text.size();
+        EXPECT_EQ(bytes.size(), c.prefix.size() + 2 * c.text.size()) << c.text.size();
+        Archive ar(bytes, Classes());
+        EXPECT_EQ(ar.ReadString(), c.text) << c.text.size();
+        EXPECT_TRUE(ar.AtEnd());
+    }
+    // Characters outside the basic plane take two code units (a surrogate pair).
+    EXPECT_EQ(Store([](Archive& ar) { ar.WriteString(QStringLiteral(u"a\u20ac\U0001F3B5")); }),
+              Hex("fffeff04"
+                  "6100"
+                  "ac20"
+                  "3cd8b5df"));
+    // ASCII, including control characters, stays in the 8-bit form.
+    EXPECT_EQ(Store([](Archive& ar) { ar.WriteString(QStringLiteral("A\t\x7f")); }),
+              Hex("0341097f"));
+}
 
+TEST(Archive, StringEncodingsOnReading) {
     struct Case {
         const char* bytes;
         QString expected;
     };
     const Case cases[] = {
-        {"02c3a9", QStringLiteral("\u00e9")},       // valid UTF-8
+        {"0441626364", QStringLiteral("Abcd")},
+        {"02c3a9", QStringLiteral("\u00e9")}, // 8-bit, valid UTF-8: older Lumvane files
+        {"0c"
+         "d09cd183d0b7d18bd0bad0b0",
+         QStringLiteral(u"Музыка")},
         {"0280e9", QStringLiteral("\u20ac\u00e9")}, // not UTF-8: Windows-1252
+        {"04"
+         "43e0f4e9",
+         QStringLiteral(u"Càôé")}, // Windows-1252 letters
+        {"03"
+         "93789d",
+         QStringLiteral(u"\u201cx\u009d")}, // and its 0x80..0x9F block
         // 16-bit form: 0xFF, 0xFFFE, a second prefix, UTF-16LE characters.
         {"fffeff0241002000", QStringLiteral("A ")},
         {"fffeffff020041002000", QStringLiteral("A ")},              // second prefix as a word

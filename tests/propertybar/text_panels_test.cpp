@@ -135,16 +135,36 @@ TEST_F(TextPanelsTest, AngleAndRadiusPlaceTheTextOnItsCircle) {
     EXPECT_EQ(NewUndoSteps(), 1);
 }
 
-TEST_F(TextPanelsTest, CircularTextRefreshTakesTheRadiusOnScreen) {
+TEST_F(TextPanelsTest, CircularTextRefreshTakesWhereTheTextWasMoved) {
     CCirText* cir = NewCirText();
     bar.ShowProperties(cir);
     host.m_zoom = 2.0f;
-    cir->m_scaledRadius = 8001.0; // as dragging at zoom 2 leaves it
-    cir->m_angle = 45.7;
+    // Dragged 30 mm to the left: the box's middle is 3000 left of and 5000
+    // above the centre.
+    cir->m_x -= 3000;
     bar.RefreshValues();
-    EXPECT_EQ(bar.m_cirTextPanel->m_radius->text(), "4000");
-    EXPECT_EQ(bar.m_cirTextPanel->m_angle->text(), "45");
-    EXPECT_DOUBLE_EQ(cir->m_radius, 4000.5);
+    EXPECT_NEAR(cir->m_radius, std::sqrt(3000.0 * 3000 + 5000.0 * 5000), 1);
+    EXPECT_NEAR(cir->m_angle, std::atan2(3000.0, 5000.0) * kRadiansToDegrees, 0.02);
+    EXPECT_EQ(bar.m_cirTextPanel->m_radius->text(), QString::number(int(cir->m_radius)));
+    EXPECT_EQ(bar.m_cirTextPanel->m_angle->text(), "30");
+    // Refreshing again without a move changes nothing.
+    const double radius = cir->m_radius, angle = cir->m_angle;
+    bar.RefreshValues();
+    EXPECT_EQ(cir->m_radius, radius);
+    EXPECT_EQ(cir->m_angle, angle);
+}
+
+TEST_F(TextPanelsTest, CircularTextFieldsKeepExactValuesTheUserLeftAlone) {
+    CCirText* cir = NewCirText();
+    cir->SetCircle(4321.75, -12.6, 1.0f);
+    bar.ShowProperties(cir);
+    EXPECT_EQ(bar.m_cirTextPanel->m_angle->text(), "-12");
+    bar.m_cirTextPanel->m_inverse->click();
+    EXPECT_EQ(cir->m_angle, -12.6);
+    EXPECT_EQ(cir->m_radius, 4321.75);
+    Retype(bar.m_cirTextPanel->m_angle, "-45");
+    EXPECT_EQ(cir->m_angle, -45.0);
+    EXPECT_EQ(cir->m_radius, 4321.75);
 }
 
 TEST_F(TextPanelsTest, CircularTextStyleButtons) {

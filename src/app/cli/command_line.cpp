@@ -41,6 +41,7 @@ QString UsageText() {
     QString text =
         QStringLiteral("Usage: lumvane [FILE.dwp]\n"
                        "       lumvane --help | --version\n"
+                       "       lumvane --print FILE.dwp | --print-to FILE.dwp PRINTER\n"
                        "       lumvane VERB ARGUMENTS...\n\n"
                        "Without a verb, opens the window on a new project or on FILE.dwp.\n\n"
                        "Verbs (run without a display):\n");
@@ -62,6 +63,19 @@ CommandLine RunCommandLine(const QStringList& args) {
     if (first == u"--version") {
         Print(stdout, QStringLiteral("Lumvane %1\n").arg(QStringLiteral(LUMVANE_VERSION)));
         result.headlessResult = 0;
+        return result;
+    }
+    if (first == u"--print" || first == u"--print-to") {
+        const bool to = first == u"--print-to";
+        if (args.size() != (to ? 3 : 2)) {
+            Print(stderr, to ? QStringLiteral("usage: lumvane --print-to FILE.dwp PRINTER\n")
+                             : QStringLiteral("usage: lumvane --print FILE.dwp\n"));
+            result.headlessResult = 2;
+            return result;
+        }
+        result.printDirectly = true;
+        result.fileToOpen = args[1];
+        result.printer = to ? args[2] : QString();
         return result;
     }
     for (const Verb& verb : Verbs()) {

@@ -13,6 +13,10 @@ struct CommandLine {
     std::optional<int> headlessResult;
     // The project to open in the window; empty for a new project.
     QString fileToOpen;
+    // --print FILE / --print-to FILE PRINTER: print the project without a
+    // window and exit; an empty printer is the default one.
+    bool printDirectly = false;
+    QString printer;
 };
 
 // Runs a headless verb if the arguments name one; `args` excludes the program name.

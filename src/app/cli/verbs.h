@@ -3,9 +3,11 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
 #include <span>
 
 struct AppSettings;
+class CDiscwrightDoc;
 class QCommandLineParser;
 
 // One headless command of the command line, such as "dump".
@@ -22,6 +24,7 @@ extern const Verb kConvertVerb;
 extern const Verb kTracksVerb;
 extern const Verb kRenderVerb;
 extern const Verb kAddPictureVerb;
+extern const Verb kPrintVerb;
 
 // Every verb, in the order --help lists them.
 std::span<const Verb> Verbs();
@@ -39,3 +42,9 @@ AppSettings ProgramSettings();
 // The face a --face value names (disc, front, inside or back), or -1 after
 // reporting the unknown name.
 int FaceArgument(const QString& name);
+
+// Prints project `input` headless with the settings' defaults: to the PDF
+// file `pdfPath`, or else to the CUPS queue `printer`; `choose` may change
+// the records' choices (kinds, labels) first. Exit status; messages on stderr.
+int PrintProject(const QString& input, const QString& pdfPath, const QString& printer,
+                 const std::function<bool(CDiscwrightDoc&, QString*)>& choose = {});

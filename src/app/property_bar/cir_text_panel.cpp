@@ -12,12 +12,24 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 #include <QToolButton>
 #include <QVBoxLayout>
 
+namespace {
+// The angle may be negative: dragging gives angles from -180 to 180.
+QLineEdit* NewAngleEdit(QWidget* parent) {
+    auto* edit = new QLineEdit(parent);
+    static const QRegularExpression kSignedDigits(QStringLiteral("-?[0-9]*"));
+    edit->setValidator(new QRegularExpressionValidator(kSignedDigits, edit));
+    edit->setFixedWidth(56); // as wide as the digits-only fields
+    return edit;
+}
+} // namespace
+
 CCirTextPanel::CCirTextPanel(EditingHost& host, const UnitConversion& units, QWidget* parent)
-    : CObjectPanel(host, units, parent), m_angle(NewDigitsEdit(this)),
-      m_radius(NewDigitsEdit(this)), m_controls(new TextControls(this, units)),
+    : CObjectPanel(host, units, parent), m_angle(NewAngleEdit(this)), m_radius(NewDigitsEdit(this)),
+      m_controls(new TextControls(this, units)),
       m_circular(NewToggleButton(this, tr("Cir"), tr("Circular"))),
       m_inverse(NewToggleButton(this, tr("Inv"), tr("Inverse"))) {
     auto* top = new QHBoxLayout;
@@ -80,10 +92,16 @@ CCirText* CCirTextPanel::CirText() const {
     return static_cast<CCirText*>(m_object);
 }
 
+void CCirTextPanel::ShowCircle(const CCirText& text) {
+    m_shownAngle = static_cast<int>(text.m_angle);
+    m_shownRadius = static_cast<int>(text.m_radius);
+    ShowValue(m_angle, m_shownAngle);
+    ShowValue(m_radius, m_shownRadius);
+}
+
 void CCirTextPanel::Load() {
     const CCirText& text = *CirText();
-    ShowValue(m_angle, static_cast<int>(text.m_angle));
-    ShowValue(m_radius, static_cast<int>(text.m_radius));
+    ShowCircle(text);
     m_controls->ShowFont(text.m_font);
     m_circular->setChecked(text.m_circular != 0);
     m_inverse->setChecked(text.m_inverse != 0);
@@ -95,11 +113,10 @@ void CCirTextPanel::RefreshPosition(const LogicalRect&) {
     CCirText* text = CirText();
     if (text == nullptr)
         return;
-    const float zoom = m_host.Zoom();
-    if (zoom > 0)
-        text->m_radius = text->m_scaledRadius / zoom;
-    ShowValue(m_angle, static_cast<int>(text->m_angle));
-    ShowValue(m_radius, static_cast<int>(text->m_radius));
+    // Where a drag or the arrow keys put the text on screen becomes its radius
+    // and angle.
+    text->TrackPosition(m_host.Zoom());
+    ShowCircle(*text);
 }
 
 void CCirTextPanel::ApplyTo() {
@@ -112,6 +129,13 @@ void CCirTextPanel::ApplyTo() {
     if (!typed.isEmpty())
         text->m_text = typed;
     text->m_textColour = RefFromColour(m_controls->m_colour->Colour());
-    text->PlaceOnCircle(FieldValue(m_radius), FieldValue(m_angle), m_host.Zoom());
+    // The fields show whole numbers; a field the user left as shown keeps the
+    // exact value, so changing the colour or the font does not turn the text
+    // by a fraction of a degree.
+    const int angle = FieldValue(m_angle), radius = FieldValue(m_radius);
+    text->SetCircle(radius == m_shownRadius ? text->m_radius : radius,
+                    angle == m_shownAngle ? text->m_angle : angle, m_host.Zoom());
+    m_shownAngle = angle;
+    m_shownRadius = radius;
     Commit();
 }

@@ -14,8 +14,8 @@ class CCirTextPanel : public CObjectPanel {
 public:
     CCirTextPanel(EditingHost& host, const UnitConversion& units, QWidget* parent);
 
-    // Shows the angle and the radius the object has on screen now (both
-    // truncated), and keeps that radius, unzoomed, as the object's radius.
+    // Takes where the text was moved to on screen as its radius and angle,
+    // then shows both (truncated).
     void RefreshPosition(const LogicalRect& rect) override;
 
     QLineEdit* m_angle;
@@ -29,7 +29,12 @@ protected:
 
 private:
     CCirText* CirText() const;
+    // Shows the object's angle and radius, truncated, and remembers them.
+    void ShowCircle(const CCirText& text);
     // Writes text, colour, radius and angle (placing the text on its circle
     // again), then takes one undo step.
     void ApplyTo();
+
+    int m_shownAngle = 0; // what the fields were given last
+    int m_shownRadius = 0;
 };

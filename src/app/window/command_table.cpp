@@ -16,6 +16,8 @@ QList<CommandInfo> BuildTable() {
         {kFileSave, QStringLiteral("&Save"), QStringLiteral("Save"), keys({K(QStringLiteral("Ctrl+S"))}), QStringLiteral("Save the project")},
         {kFileSaveAs, QStringLiteral("Save &As..."), {}, {}, QStringLiteral("Save the project under a new name")},
         {kFilePrint, QStringLiteral("&Print..."), QStringLiteral("Print"), keys({K(QStringLiteral("Ctrl+P"))}), QStringLiteral("Print the project's faces")},
+        {kFilePrintPreview, QStringLiteral("Print Pre&view..."), {}, {}, QStringLiteral("Show the sheets as they will print")},
+        {kFileExportPdf, QStringLiteral("&Export to PDF..."), {}, {}, QStringLiteral("Write the sheets to a PDF file")},
         {kFilePrintSetup, QStringLiteral("P&rint Setup..."), {}, {}, QStringLiteral("Choose a printer and its options")},
         {kAppExit, QStringLiteral("E&xit"), {}, {}, QStringLiteral("Quit Lumvane, asking to save the project")},
 

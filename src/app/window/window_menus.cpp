@@ -37,9 +37,9 @@ void AddAliases(QMenu* menu, CommandRouter& router,
 void BuildMenuBar(QMenuBar* bar, CommandRouter& router) {
     bar->setObjectName(QStringLiteral("MenuBar"));
     AddMenu(bar, router, QStringLiteral("&File"),
-            {kFileNew, kFileOpen, kFileSave, kFileSaveAs, kSeparator, kFilePrint, kFilePrintSetup,
-             kSeparator, kFileRecent1, kFileRecent1 + 1, kFileRecent1 + 2, kFileRecent4, kSeparator,
-             kAppExit});
+            {kFileNew, kFileOpen, kFileSave, kFileSaveAs, kSeparator, kFilePrint, kFilePrintPreview,
+             kFilePrintSetup, kFileExportPdf, kSeparator, kFileRecent1, kFileRecent1 + 1,
+             kFileRecent1 + 2, kFileRecent4, kSeparator, kAppExit});
     AddMenu(bar, router, QStringLiteral("&Edit"),
             {kUndo, kRedo, kSeparator, kCut, kCopy, kPaste, kDeleteSelection, kSeparator,
              kChangeLabelStock, kEditTracksInformation, kExportCoverAsImages, kExportAsLayouts,

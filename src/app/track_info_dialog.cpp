@@ -1,6 +1,5 @@
 #include "track_info_dialog.h"
 
-#include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "tracks/cddb_lookup.h"
 #include "tracks/track_import.h"
@@ -11,11 +10,14 @@
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QThread>
 #include <QVBoxLayout>
@@ -39,13 +41,51 @@ const QStringList kImportFilters = {
     QStringLiteral("m3u files (*.m3u)"), QStringLiteral("All files (*)"),
 };
 
-QTableWidgetItem* Cell(const QString& text,
+// The longest text a cell keeps.
+constexpr int kMaxCellText = 255;
+
+QTableWidgetItem* Cell(const QString& text, bool editable,
                        Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter) {
     auto* item = new QTableWidgetItem(text);
     item->setTextAlignment(alignment);
-    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+    item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled |
+                   (editable ? Qt::ItemIsEditable : Qt::NoItemFlags));
     return item;
 }
+
+const QRegularExpression& PlayTimePattern() {
+    static const QRegularExpression pattern(QStringLiteral("[0-9]{1,2}:[0-5][0-9]"));
+    return pattern;
+}
+
+// Edits artist, title and play time in place. A play time must read m:ss or
+// mm:ss: the editor takes nothing else, and one left unfinished keeps the
+// cell's previous time.
+class TrackCellDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override {
+        QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
+        if (auto* line = qobject_cast<QLineEdit*>(editor)) {
+            line->setMaxLength(kMaxCellText);
+            if (index.column() == CTrackInfoDialog::kPlayTimeColumn)
+                line->setValidator(new QRegularExpressionValidator(PlayTimePattern(), line));
+        }
+        return editor;
+    }
+
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override {
+        if (index.column() == CTrackInfoDialog::kPlayTimeColumn) {
+            const auto* line = qobject_cast<QLineEdit*>(editor);
+            if (line == nullptr || !line->hasAcceptableInput())
+                return;
+        }
+        QStyledItemDelegate::setModelData(editor, model, index);
+    }
+};
 
 QString CellText(const QTableWidget* list, int row, int column) {
     const QTableWidgetItem* item = list->item(row, column);
@@ -77,7 +117,11 @@ CTrackInfoDialog::CTrackInfoDialog(CDiscwrightDoc& doc, const CddbSettings& cddb
     m_list->setShowGrid(true);
     m_list->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_list->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    m_list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Double-click, F2 or Enter edits a cell; a typed key does not, so that
+    // keys keep moving through the rows.
+    m_list->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
+    m_list->setItemDelegate(new TrackCellDelegate(m_list));
+    m_list->installEventFilter(this);
     m_list->setWordWrap(false);
     const int widths[] = {30, 110, 200, 80};
     for (int column = 0; column < 4; ++column)
@@ -130,10 +174,6 @@ CTrackInfoDialog::~CTrackInfoDialog() {
         m_lookup->cancelled = true;
 }
 
-CddbSettings CTrackInfoDialog::CddbSettingsFrom(const AppSettings& settings) {
-    return settings.ForCddb();
-}
-
 QWidget* CTrackInfoDialog::Control(ControlId id) const {
     for (const auto& [controlId, widget] : m_controls)
         if (controlId == id)
@@ -159,10 +199,10 @@ AlbumData CTrackInfoDialog::ShownAlbum() const {
 void CTrackInfoDialog::AddRow(const TrackEntry& entry) {
     const int row = m_list->rowCount();
     m_list->insertRow(row);
-    m_list->setItem(row, kNumberColumn, Cell(QString::number(row + 1), Qt::AlignCenter));
-    m_list->setItem(row, kArtistColumn, Cell(entry.artist));
-    m_list->setItem(row, kTitleColumn, Cell(entry.title));
-    m_list->setItem(row, kPlayTimeColumn, Cell(entry.playTime, Qt::AlignCenter));
+    m_list->setItem(row, kNumberColumn, Cell(QString::number(row + 1), false, Qt::AlignCenter));
+    m_list->setItem(row, kArtistColumn, Cell(entry.artist, true));
+    m_list->setItem(row, kTitleColumn, Cell(entry.title, true));
+    m_list->setItem(row, kPlayTimeColumn, Cell(entry.playTime, true, Qt::AlignCenter));
 }
 
 void CTrackInfoDialog::Renumber() {
@@ -204,6 +244,37 @@ void CTrackInfoDialog::OnDown() {
 
 void CTrackInfoDialog::OnAdd() {
     AddRow(TrackEntry{QString(), QString(), QStringLiteral("0:00")});
+    // The new row is there to be filled in: select it and start on its artist.
+    const int row = m_list->rowCount() - 1;
+    m_list->clearSelection();
+    m_list->setCurrentCell(row, kArtistColumn);
+    m_list->selectRow(row);
+    m_list->setFocus();
+    EditCell(row, kArtistColumn);
+}
+
+void CTrackInfoDialog::EditCell(int row, int column) {
+    if (row < 0 || row >= m_list->rowCount())
+        return;
+    if (column <= kNumberColumn || column > kPlayTimeColumn)
+        column = kArtistColumn; // the number is not edited; start on the artist
+    QTableWidgetItem* item = m_list->item(row, column);
+    m_list->setCurrentItem(item, QItemSelectionModel::NoUpdate);
+    m_list->editItem(item);
+}
+
+bool CTrackInfoDialog::eventFilter(QObject* watched, QEvent* event) {
+    // Enter on the list edits the current cell instead of pressing OK.
+    if (watched == m_list && event->type() == QEvent::KeyPress &&
+        m_list->indexWidget(m_list->currentIndex()) == nullptr) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) &&
+            key->modifiers() == Qt::NoModifier && m_list->currentItem() != nullptr) {
+            EditCell(m_list->currentRow(), m_list->currentColumn());
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void CTrackInfoDialog::OnDelete() {
@@ -300,6 +371,10 @@ void CTrackInfoDialog::ShowMessage(const QString& text) {
 void CTrackInfoDialog::accept() {
     if (m_lookup)
         return; // the lookup's rows are still to come
+    // A cell still being edited keeps what was typed into it.
+    const QModelIndex current = m_list->currentIndex();
+    if (QWidget* editor = current.isValid() ? m_list->indexWidget(current) : nullptr)
+        m_list->itemDelegate()->setModelData(editor, m_list->model(), current);
     m_doc.Album() = ShownAlbum();
     QDialog::accept();
 }

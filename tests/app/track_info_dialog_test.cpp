@@ -1,10 +1,12 @@
+#include "app/track_info_dialog.h"
 #include "document/discwright_doc.h"
 #include "music_fixtures.h"
 #include "support/test_support.h"
-#include "tracks/track_info_dialog.h"
 #include "tracks_test_support.h"
 
+#include <QApplication>
 #include <QElapsedTimer>
+#include <QLineEdit>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
@@ -179,4 +181,94 @@ TEST_F(TrackDialogTest, CancellingTheLookupClosesTheConnection) {
     EXPECT_TRUE(WaitFor([&] { return !dialog->LookupRunning(); }, 1000));
     EXPECT_TRUE(m_messages.isEmpty());
     EXPECT_EQ(dialog->TrackList()->rowCount(), 0);
+}
+
+namespace {
+// The line edit editing a cell of the dialog's list, or null.
+QLineEdit* CellEditor(CTrackInfoDialog& dialog) {
+    return qobject_cast<QLineEdit*>(QApplication::focusWidget()) != nullptr &&
+                   dialog.TrackList()->isAncestorOf(QApplication::focusWidget())
+               ? qobject_cast<QLineEdit*>(QApplication::focusWidget())
+               : nullptr;
+}
+
+// Types `text` over the open cell editor and presses Enter.
+void TypeIntoCell(CTrackInfoDialog& dialog, const QString& text) {
+    QLineEdit* editor = CellEditor(dialog);
+    ASSERT_NE(editor, nullptr);
+    editor->selectAll();
+    for (const QChar c : text) {
+        if (c.unicode() < 0x80)
+            QTest::keyClick(editor, char(c.unicode()));
+        else
+            QTest::sendKeyEvent(QTest::Click, editor, Qt::Key_unknown, QString(c), Qt::NoModifier);
+    }
+    QTest::keyClick(editor, Qt::Key_Return);
+    QCoreApplication::processEvents(); // the view closes a finished editor later
+}
+} // namespace
+
+TEST_F(TrackDialogTest, RowsAreTypedInPlace) {
+    auto dialog = Dialog();
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    QTableWidget* list = dialog->TrackList();
+
+    // Add opens the new row's artist for typing.
+    Click(*dialog, CTrackInfoDialog::kAddButton);
+    EXPECT_EQ(list->currentRow(), 2);
+    TypeIntoCell(*dialog, QStringLiteral("Nina"));
+    EXPECT_EQ(CellEditor(*dialog), nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+
+    // F2 edits the current cell; Enter on the list does too and does not press OK.
+    list->setCurrentCell(2, CTrackInfoDialog::kTitleColumn);
+    QTest::keyClick(list, Qt::Key_F2);
+    TypeIntoCell(*dialog, QStringLiteral(u"Café Song"));
+    list->setCurrentCell(2, CTrackInfoDialog::kPlayTimeColumn);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_TRUE(dialog->isVisible());
+    TypeIntoCell(*dialog, QStringLiteral("4:05"));
+    // The number is not edited: Enter on it starts on the artist.
+    list->setCurrentCell(0, CTrackInfoDialog::kNumberColumn);
+    QTest::keyClick(list, Qt::Key_Return);
+    EXPECT_EQ(list->currentColumn(), CTrackInfoDialog::kArtistColumn);
+    QTest::keyClick(CellEditor(*dialog), Qt::Key_Escape);
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(list->item(0, 0)->flags() & Qt::ItemIsEditable);
+
+    // A double-click edits too; a play time is m:ss or mm:ss, anything else is
+    // refused and the cell keeps its time.
+    struct Case {
+        const char* typed;
+        const char* kept;
+    };
+    // The editor takes the keys one by one: a third minute digit or a tens
+    // digit of seconds above 5 is not taken.
+    const Case cases[] = {{"7:59", "7:59"}, {"12:34", "12:34"}, {"123:45", "12:45"},
+                          {"4:5", "12:45"}, {"4:60", "12:45"},  {"abc", "12:45"}};
+    for (const Case& c : cases) {
+        list->setCurrentCell(1, CTrackInfoDialog::kPlayTimeColumn);
+        const QRect cell = list->visualItemRect(list->item(1, CTrackInfoDialog::kPlayTimeColumn));
+        // A user's double-click arrives as a click, then the double-click.
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
+        TypeIntoCell(*dialog, QString::fromLatin1(c.typed));
+        if (CellEditor(*dialog) != nullptr) { // Enter leaves an unfinished time open
+            QTest::keyClick(CellEditor(*dialog), Qt::Key_Escape);
+            QCoreApplication::processEvents();
+        }
+        EXPECT_EQ(list->item(1, CTrackInfoDialog::kPlayTimeColumn)->text(), c.kept) << c.typed;
+    }
+
+    // OK takes what the rows show, also from a cell still being edited.
+    list->setCurrentCell(1, CTrackInfoDialog::kArtistColumn);
+    QTest::keyClick(list, Qt::Key_F2);
+    QTest::keyClick(CellEditor(*dialog), Qt::Key_End);
+    QTest::keyClicks(CellEditor(*dialog), QStringLiteral(" & Co"));
+    dialog->accept();
+    const std::vector<TrackEntry> expected = {{"A1", "T1", "1:00"},
+                                              {"A2 & Co", "T2", "12:45"},
+                                              {"Nina", QStringLiteral(u"Café Song"), "4:05"}};
+    EXPECT_EQ(m_doc.Album().tracks, expected);
 }

@@ -9,7 +9,6 @@
 #include <memory>
 #include <vector>
 
-struct AppSettings;
 class CDiscwrightDoc;
 class QLineEdit;
 class QProgressDialog;
@@ -19,8 +18,9 @@ struct CddbLookupState;
 
 // "CD Tracks Information": edits a copy of the project's album data (track
 // rows and album artist, title and year). Rows come from the CDDB lookup,
-// from music files and playlists, and from Add; OK writes them into the
-// document, Cancel leaves it alone. The lookup runs on a worker thread behind
+// from music files and playlists, and from Add; artist, title and play time
+// (m:ss or mm:ss) are edited in place by double-click, F2 or Enter. OK
+// writes them into the document, Cancel leaves it alone. The lookup runs on a worker thread behind
 // a progress dialog whose Cancel closes the connection.
 class CTrackInfoDialog : public QDialog {
     Q_OBJECT
@@ -41,9 +41,6 @@ public:
 
     CTrackInfoDialog(CDiscwrightDoc& doc, const CddbSettings& cddb, QWidget* parent = nullptr);
     ~CTrackInfoDialog() override;
-
-    // The CDDB part of the program's settings.
-    static CddbSettings CddbSettingsFrom(const AppSettings& settings);
 
     // What the dialog shows now: the rows and the three album fields.
     AlbumData ShownAlbum() const;
@@ -69,7 +66,12 @@ public Q_SLOTS:
     void OnQueryCddb();
     void accept() override;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
+    // Opens the editor on a cell of `row` (the artist when `column` is the number).
+    void EditCell(int row, int column);
     void AddRow(const TrackEntry& entry);
     void Renumber();
     void SwapWith(int offset);

@@ -1,0 +1,40 @@
+#include "direct_print.h"
+
+#include "app/app_settings.h"
+#include "document/discwright_doc.h"
+#include "platform/program_folder.h"
+#include "printer_output.h"
+
+#include <QFileInfo>
+#include <QPrinter>
+#include <QPrinterInfo>
+
+#include <cstdio>
+
+namespace {
+int ReportFailure(const QString& message) {
+    std::fprintf(stderr, "lumvane: %s\n", message.toLocal8Bit().constData());
+    return 1;
+}
+} // namespace
+
+int PrintProjectDirectly(const QString& path, const QString& printerName) {
+    AppSettings settings(ExecutableFolder());
+    settings.LoadSettings();
+    CDiscwrightDoc doc(settings.ForDocument());
+    QString error;
+    if (!doc.OnOpenDocument(path, &error))
+        return ReportFailure(error);
+    const QPrinterInfo info = printerName.isEmpty() ? QPrinterInfo::defaultPrinter()
+                                                    : QPrinterInfo::printerInfo(printerName);
+    if (info.isNull())
+        return ReportFailure(
+            printerName.isEmpty()
+                ? QStringLiteral("%1: there is no default printer").arg(path)
+                : QStringLiteral("%1: there is no printer \"%2\"").arg(path, printerName));
+    QPrinter printer(info, QPrinter::HighResolution);
+    printer.setDocName(QFileInfo(path).fileName());
+    if (!PrintJobOnPrinter(doc, settings.ForPrinting(), printer, false, &error))
+        return ReportFailure(QStringLiteral("%1: %2").arg(path, error));
+    return 0;
+}

@@ -1,48 +1,11 @@
 #include "pdf_jpeg_pass.h"
 
+#include "imaging/jpeg_frame.h"
 #include "objects/picture_page_drawing.h"
 
 #include <QRegularExpression>
 
 namespace {
-
-struct JpegFrame {
-    int width = 0;
-    int height = 0;
-    int components = 0;
-};
-
-// The frame header of a JPEG file (the first SOFn marker).
-bool ReadJpegFrame(const QByteArray& file, JpegFrame* frame) {
-    const auto* b = reinterpret_cast<const uint8_t*>(file.constData());
-    const qsizetype n = file.size();
-    if (n < 4 || b[0] != 0xFF || b[1] != 0xD8)
-        return false;
-    qsizetype i = 2;
-    while (i + 4 <= n) {
-        if (b[i] != 0xFF)
-            return false;
-        const uint8_t marker = b[i + 1];
-        if (marker == 0xFF) {
-            ++i;
-            continue;
-        }
-        const int length = (b[i + 2] << 8) | b[i + 3];
-        if (marker >= 0xC0 && marker <= 0xCF && marker != 0xC4 && marker != 0xC8 &&
-            marker != 0xCC) {
-            if (i + 10 > n)
-                return false;
-            frame->height = (b[i + 5] << 8) | b[i + 6];
-            frame->width = (b[i + 7] << 8) | b[i + 8];
-            frame->components = b[i + 9];
-            return frame->width > 0 && frame->height > 0;
-        }
-        if (length < 2)
-            return false;
-        i += 2 + length;
-    }
-    return false;
-}
 
 QByteArray Number(qint64 v) {
     return QByteArray::number(v);
@@ -98,14 +61,14 @@ bool ReplaceJpegPlaceholders(QByteArray& pdf, const QList<QByteArray>& jpegFiles
     QList<QPair<int, qint64>> offsets;
     for (const auto& [object, index] : objects) {
         const QByteArray& file = jpegFiles[index];
-        JpegFrame frame;
-        if (!ReadJpegFrame(file, &frame))
+        const std::optional<JpegFrame> frame = ReadJpegFrame(file);
+        if (!frame || frame->width <= 0 || frame->height <= 0)
             return fail("a JPEG file has no frame header");
         offsets.append({object, pdf.size() + update.size()});
         update +=
             Number(object) + " 0 obj\n<<\n/Type /XObject\n/Subtype /Image\n/Width " +
-            Number(frame.width) + "\n/Height " + Number(frame.height) +
-            (frame.components == 1 ? "\n/ColorSpace /DeviceGray" : "\n/ColorSpace /DeviceRGB") +
+            Number(frame->width) + "\n/Height " + Number(frame->height) +
+            (frame->components == 1 ? "\n/ColorSpace /DeviceGray" : "\n/ColorSpace /DeviceRGB") +
             "\n/BitsPerComponent 8\n/Interpolate true\n/Filter /DCTDecode\n/Length " +
             Number(file.size()) + "\n>>\nstream\n";
         update += file;

@@ -1,46 +1,19 @@
 #include "picture_page_drawing.h"
 
 #include "imaging/blend.h"
+#include "imaging/jpeg_frame.h"
 #include "imaging/raster_image.h"
 #include "platform/device_context.h"
 
 namespace {
 
-// Whether the JPEG's frame is one a PDF viewer decodes as it is: 8-bit, one
-// (grey) or three (colour) components.
+// Whether the JPEG's frame is one a PDF viewer decodes as it is: baseline or
+// progressive Huffman coding (arithmetic and lossless coding are not for PDF
+// readers), 8-bit, one (grey) or three (colour) components.
 bool PassableJpeg(QByteArrayView file) {
-    const auto* b = reinterpret_cast<const uint8_t*>(file.data());
-    const qsizetype n = file.size();
-    if (n < 4 || b[0] != 0xFF || b[1] != 0xD8)
-        return false;
-    qsizetype i = 2;
-    while (i + 4 <= n) {
-        if (b[i] != 0xFF)
-            return false;
-        const uint8_t marker = b[i + 1];
-        if (marker == 0xFF) {
-            ++i;
-            continue;
-        }
-        const int length = (b[i + 2] << 8) | b[i + 3];
-        const bool frame = (marker >= 0xC0 && marker <= 0xC3) ||
-                           (marker >= 0xC5 && marker <= 0xC7) ||
-                           (marker >= 0xC9 && marker <= 0xCB) || (marker >= 0xCD && marker <= 0xCF);
-        if (frame) {
-            if (i + 10 > n)
-                return false;
-            const int precision = b[i + 4];
-            const int components = b[i + 9];
-            // Baseline or progressive Huffman only; arithmetic and lossless
-            // coding are not for PDF readers.
-            const bool huffman = marker == 0xC0 || marker == 0xC1 || marker == 0xC2;
-            return huffman && precision == 8 && (components == 1 || components == 3);
-        }
-        if (length < 2)
-            return false;
-        i += 2 + length;
-    }
-    return false;
+    const std::optional<JpegFrame> frame = ReadJpegFrame(file);
+    return frame && frame->marker >= 0xC0 && frame->marker <= 0xC2 && frame->precision == 8 &&
+           (frame->components == 1 || frame->components == 3);
 }
 
 } // namespace

@@ -83,11 +83,7 @@ void EmfWriter::End() {
     ++m_records;
 }
 
-void EmfWriter::Poly(uint32_t type32, uint32_t type16, const std::vector<QPoint>& points) {
-    const bool small = std::all_of(points.begin(), points.end(), Fits16);
-    Begin(small ? type16 : type32);
-    PutRect(0, 0, -1, -1); // bounds: not computed (players ignore them)
-    PutU32(uint32_t(points.size()));
+void EmfWriter::PutPoints(const std::vector<QPoint>& points, bool small) {
     for (const QPoint& p : points) {
         if (small) {
             PutU16(uint16_t(p.x()));
@@ -96,6 +92,14 @@ void EmfWriter::Poly(uint32_t type32, uint32_t type16, const std::vector<QPoint>
             PutPoint(p);
         }
     }
+}
+
+void EmfWriter::Poly(uint32_t type32, uint32_t type16, const std::vector<QPoint>& points) {
+    const bool small = std::all_of(points.begin(), points.end(), Fits16);
+    Begin(small ? type16 : type32);
+    PutRect(0, 0, -1, -1); // bounds: not computed (players ignore them)
+    PutU32(uint32_t(points.size()));
+    PutPoints(points, small);
     End();
 }
 
@@ -108,14 +112,7 @@ void EmfWriter::PolyPoly(uint32_t type32, uint32_t type16, const std::vector<uin
     PutU32(uint32_t(points.size()));
     for (uint32_t c : counts)
         PutU32(c);
-    for (const QPoint& p : points) {
-        if (small) {
-            PutU16(uint16_t(p.x()));
-            PutU16(uint16_t(p.y()));
-        } else {
-            PutPoint(p);
-        }
-    }
+    PutPoints(points, small);
     End();
 }
 

@@ -32,6 +32,8 @@ public:
         PutI32(p.x());
         PutI32(p.y());
     }
+    // Points as 16-bit pairs when `small`, else as 32-bit ones.
+    void PutPoints(const std::vector<QPoint>& points, bool small);
     void Align4();
     void End();
 

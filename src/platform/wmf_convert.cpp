@@ -284,6 +284,22 @@ bool Converter::Record(const RecordView& r, uint16_t function) {
     const uint32_t params = r.Size() - 6;
     // Records whose fixed parameters are not all there are left out.
     const auto need = [&](uint32_t words) { return params >= words * 2; };
+    // Mode setters whose one 16-bit value becomes the enhanced record's 32-bit one.
+    static constexpr struct {
+        uint16_t wmf;
+        uint32_t emf;
+    } kModeSetters[] = {{kSetBkMode, U_EMR_SETBKMODE},
+                        {kSetRop2, U_EMR_SETROP2},
+                        {kSetPolyFillMode, U_EMR_SETPOLYFILLMODE},
+                        {kSetStretchBltMode, U_EMR_SETSTRETCHBLTMODE},
+                        {kSetTextAlign, U_EMR_SETTEXTALIGN}};
+    for (const auto& setter : kModeSetters) {
+        if (setter.wmf == function) {
+            if (need(1))
+                m_out.OneU32(setter.emf, r.U16(6));
+            return true;
+        }
+    }
     switch (function) {
     case kSetBkColor:
         if (need(2))
@@ -293,32 +309,12 @@ bool Converter::Record(const RecordView& r, uint16_t function) {
         if (need(2))
             m_out.OneU32(U_EMR_SETTEXTCOLOR, r.U32(6) & 0xFFFFFF);
         break;
-    case kSetBkMode:
-        if (need(1))
-            m_out.OneU32(U_EMR_SETBKMODE, r.U16(6));
-        break;
     case kSetMapMode:
         // The picture is scaled into its frame whatever the mode: only the
         // isotropic mode keeps a meaning of its own.
         if (need(1))
             m_out.OneU32(U_EMR_SETMAPMODE,
                          r.U16(6) == U_MM_ISOTROPIC ? U_MM_ISOTROPIC : U_MM_ANISOTROPIC);
-        break;
-    case kSetRop2:
-        if (need(1))
-            m_out.OneU32(U_EMR_SETROP2, r.U16(6));
-        break;
-    case kSetPolyFillMode:
-        if (need(1))
-            m_out.OneU32(U_EMR_SETPOLYFILLMODE, r.U16(6));
-        break;
-    case kSetStretchBltMode:
-        if (need(1))
-            m_out.OneU32(U_EMR_SETSTRETCHBLTMODE, r.U16(6));
-        break;
-    case kSetTextAlign:
-        if (need(1))
-            m_out.OneU32(U_EMR_SETTEXTALIGN, r.U16(6));
         break;
     case kSetWindowOrg:
         if (!need(2))

@@ -42,18 +42,6 @@ bool ApplyKinds(CDiscwrightDoc& doc, const QString& list, QString* error) {
     return true;
 }
 
-void EnsureGuiApplication(std::unique_ptr<QGuiApplication>& gui) {
-    // Fonts need a GUI application; without a display it draws offscreen.
-    if (QCoreApplication::instance())
-        return;
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    static int argc = 1;
-    static char name[] = "lumvane";
-    static char* argv[] = {name, nullptr};
-    gui = std::make_unique<QGuiApplication>(argc, argv);
-}
-
 } // namespace
 
 int PrintProject(const QString& input, const QString& pdfPath, const QString& printer,

@@ -58,16 +58,8 @@ int RunRender(const QStringList& args) {
     if (!doc.OnOpenDocument(input, &error))
         return ReportFailure(error);
 
-    // Fonts need a GUI application; without a display it draws offscreen.
     std::unique_ptr<QGuiApplication> gui;
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "lumvane";
-        static char* argv[] = {name, nullptr};
-        gui = std::make_unique<QGuiApplication>(argc, argv);
-    }
+    EnsureGuiApplication(gui);
 
     FaceImageOptions options;
     options.zoom = zoom;

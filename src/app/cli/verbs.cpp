@@ -6,6 +6,7 @@
 #include "platform/program_folder.h"
 
 #include <QCommandLineParser>
+#include <QGuiApplication>
 
 #include <cstdio>
 #include <vector>
@@ -24,6 +25,17 @@ bool ParseVerbArguments(QCommandLineParser& parser, const QStringList& args, con
         return true;
     ReportFailure(usage);
     return false;
+}
+
+void EnsureGuiApplication(std::unique_ptr<QGuiApplication>& gui) {
+    if (QCoreApplication::instance())
+        return;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "lumvane";
+    static char* argv[] = {name, nullptr};
+    gui = std::make_unique<QGuiApplication>(argc, argv);
 }
 
 AppSettings ProgramSettings() {

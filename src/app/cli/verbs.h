@@ -4,11 +4,13 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 #include <span>
 
 struct AppSettings;
 class CDiscwrightDoc;
 class QCommandLineParser;
+class QGuiApplication;
 
 // One headless command of the command line, such as "dump".
 struct Verb {
@@ -36,6 +38,10 @@ int ReportFailure(const QString& message);
 // caller added to `parser`. An unknown option or one without its value
 // reports `usage` and returns false.
 bool ParseVerbArguments(QCommandLineParser& parser, const QStringList& args, const QString& usage);
+
+// Makes `gui` a GUI application (fonts and painting need one) unless the
+// process has an application already; without a display it draws offscreen.
+void EnsureGuiApplication(std::unique_ptr<QGuiApplication>& gui);
 
 // The settings file of the program folder, loaded.
 AppSettings ProgramSettings();

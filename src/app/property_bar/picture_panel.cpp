@@ -6,7 +6,6 @@
 #include "document/discwright_doc.h"
 #include "imaging/raster_image.h"
 #include "objects/image.h"
-#include "objects/proportional_resize.h"
 #include "toolkit/colour_button.h"
 #include "view/editing_host.h"
 
@@ -163,12 +162,7 @@ void CPicturePanel::SizeEdited(bool widthEdited) {
         return;
     }
     // The other side follows in proportion to the picture's size before the edit.
-    const int width = image.m_width;
-    const int depth = -image.m_height;
-    if (widthEdited)
-        m_position->SetH(ProportionalSide(m_position->W(), width, depth));
-    else
-        m_position->SetW(ProportionalSide(m_position->H(), depth, width));
+    m_position->KeepProportions(widthEdited, image.m_width, -image.m_height);
     image.m_width = m_position->W();
     image.m_height = -m_position->H();
     Commit();

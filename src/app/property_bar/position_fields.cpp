@@ -1,6 +1,7 @@
 #include "position_fields.h"
 
 #include "objects/base_object.h"
+#include "objects/proportional_resize.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -134,4 +135,10 @@ void PositionFields::SetW(int w) {
 }
 void PositionFields::SetH(int h) {
     ShowMillimetres(m_h, h);
+}
+void PositionFields::KeepProportions(bool widthEdited, int oldWidth, int oldDepth) {
+    if (widthEdited)
+        SetH(ProportionalSide(W(), oldWidth, oldDepth));
+    else
+        SetW(ProportionalSide(H(), oldDepth, oldWidth));
 }

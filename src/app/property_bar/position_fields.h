@@ -37,6 +37,9 @@ public:
     int H() const;
     void SetW(int w);
     void SetH(int h);
+    // After W (or H) was typed, sets the other field so that the size keeps
+    // the proportions of the object's size before the edit.
+    void KeepProportions(bool widthEdited, int oldWidth, int oldDepth);
 
     QLineEdit* m_x;
     QLineEdit* m_y;

@@ -2,7 +2,6 @@
 
 #include "position_fields.h"
 
-#include "objects/proportional_resize.h"
 #include "objects/vector_image.h"
 
 #include <QCheckBox>
@@ -67,13 +66,8 @@ void CVectorPanel::ApplyTo() {
 void CVectorPanel::SizeEdited(bool widthEdited) {
     CVectorImage& picture = *Picture();
     // The same proportional rule as the picture panel's and the handles'.
-    const int oldW = picture.m_width, oldH = -picture.m_height;
-    if (m_keepAspect->isChecked() && oldW > 0 && oldH > 0) {
-        if (widthEdited)
-            m_position->SetH(ProportionalSide(m_position->W(), oldW, oldH));
-        else
-            m_position->SetW(ProportionalSide(m_position->H(), oldH, oldW));
-    }
+    if (m_keepAspect->isChecked() && picture.m_width > 0 && picture.m_height < 0)
+        m_position->KeepProportions(widthEdited, picture.m_width, -picture.m_height);
     ApplyTo();
     Commit();
 }

@@ -68,7 +68,7 @@ void BM_ComposeFrame(benchmark::State& state) {
     view.resize(1280, 1024);
     // Zoom 2.0 is five steps in from 1.0.
     for (int i = 0; state.range(0) == 20 && i < 5; ++i)
-        view.OnCommand(kIdZoomIn);
+        view.OnCommand(CommandId::kZoomIn);
     view.RecalcLayout();
     view.RefreshFaceCanvas();
     for (auto _ : state) {

@@ -139,33 +139,33 @@ void CMainFrame::BuildDockBars() {
 void CMainFrame::SetFrameHandlers() {
     CommandRouter& r = *m_router;
     auto disabled = [] { return CommandState{false, false}; };
-    r.SetHandler(kFileNew, [this] { m_files->New(); });
-    r.SetHandler(kFileOpen, [this] { m_files->Open(); });
-    r.SetHandler(kFileSave, [this] { m_files->Save(); });
-    r.SetHandler(kFileSaveAs, [this] { m_files->SaveAs(); });
+    r.SetHandler(CommandId::kFileNew, [this] { m_files->New(); });
+    r.SetHandler(CommandId::kFileOpen, [this] { m_files->Open(); });
+    r.SetHandler(CommandId::kFileSave, [this] { m_files->Save(); });
+    r.SetHandler(CommandId::kFileSaveAs, [this] { m_files->SaveAs(); });
     for (int i = 0; i < RecentFileList::kMaxFiles; ++i)
         r.SetHandler(
-            kFileRecent1 + i, [this, i] { m_files->OpenRecent(i); },
+            RecentFileCommand(i), [this, i] { m_files->OpenRecent(i); },
             [this, i] {
                 return CommandState{i < m_files->Recent().Files().size(), false};
             });
-    r.SetHandler(kAppExit, [this] { close(); });
-    r.SetHandler(kEditTracksInformation, [this] { OnEditTracksInformation(); });
-    r.SetHandler(kAppAbout, [this] { ShowAboutBox(this); });
-    r.SetHandler(kHelpTipOfTheDay, [this] {
+    r.SetHandler(CommandId::kAppExit, [this] { close(); });
+    r.SetHandler(CommandId::kEditTracksInformation, [this] { OnEditTracksInformation(); });
+    r.SetHandler(CommandId::kAppAbout, [this] { ShowAboutBox(this); });
+    r.SetHandler(CommandId::kHelpTipOfTheDay, [this] {
         CTipOfTheDay tips(this);
         tips.exec();
     });
     // Commands whose dialogs Lumvane does not have yet: shown, greyed.
-    for (int id : {kExportCoverAsImages, kExportAsLayouts})
+    for (CommandId id : {CommandId::kExportCoverAsImages, CommandId::kExportAsLayouts})
         r.SetHandler(id, {}, disabled);
 }
 
 void CMainFrame::SetBarToggles() {
-    const std::pair<int, QWidget*> bars[] = {
-        {kViewMainToolbar, m_toolBars.main}, {kViewPropertyBar, m_properties},
-        {kViewObjectBar, m_toolBars.object}, {kViewTemplateWindow, m_gallery},
-        {kViewAlignBar, m_toolBars.align},   {kViewStatusBar, statusBar()}};
+    const std::pair<CommandId, QWidget*> bars[] = {
+        {CommandId::kViewMainToolbar, m_toolBars.main}, {CommandId::kViewPropertyBar, m_properties},
+        {CommandId::kViewObjectBar, m_toolBars.object}, {CommandId::kViewTemplateWindow, m_gallery},
+        {CommandId::kViewAlignBar, m_toolBars.align},   {CommandId::kViewStatusBar, statusBar()}};
     for (const auto& entry : bars) {
         QWidget* bar = entry.second;
         m_router->SetHandler(

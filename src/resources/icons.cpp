@@ -33,7 +33,7 @@ QString CursorPath(const char* name) {
 }
 
 struct CommandIconSource {
-    int id;
+    CommandId id;
     const char* file;      // our own drawing, under icons/
     const char* themeName; // the desktop theme's icon preferred to it, if any
 };
@@ -41,59 +41,59 @@ struct CommandIconSource {
 // Standard commands take the desktop's icon when its theme has one, so they
 // match the rest of the desktop; our own drawing stands in otherwise.
 constexpr std::array kCommandIcons{
-    CommandIconSource{kFileNew, "document-new", "document-new"},
-    CommandIconSource{kFileOpen, "document-open", "document-open"},
-    CommandIconSource{kFileSave, "document-save", "document-save"},
-    CommandIconSource{kFilePrint, "document-print", "document-print"},
-    CommandIconSource{kUndo, "edit-undo", "edit-undo"},
-    CommandIconSource{kRedo, "edit-redo", "edit-redo"},
-    CommandIconSource{kCut, "edit-cut", "edit-cut"},
-    CommandIconSource{kCopy, "edit-copy", "edit-copy"},
-    CommandIconSource{kPaste, "edit-paste", "edit-paste"},
-    CommandIconSource{kDeleteSelection, "edit-delete", "edit-delete"},
-    CommandIconSource{kIdZoomIn, "zoom-in", "zoom-in"},
-    CommandIconSource{kIdZoomOut, "zoom-out", "zoom-out"},
-    CommandIconSource{kIdZoom100, "zoom-original", "zoom-original"},
-    CommandIconSource{kAppAbout, "help-about", "help-about"},
-    CommandIconSource{kSettings, "preferences-system", "preferences-system"},
+    CommandIconSource{CommandId::kFileNew, "document-new", "document-new"},
+    CommandIconSource{CommandId::kFileOpen, "document-open", "document-open"},
+    CommandIconSource{CommandId::kFileSave, "document-save", "document-save"},
+    CommandIconSource{CommandId::kFilePrint, "document-print", "document-print"},
+    CommandIconSource{CommandId::kUndo, "edit-undo", "edit-undo"},
+    CommandIconSource{CommandId::kRedo, "edit-redo", "edit-redo"},
+    CommandIconSource{CommandId::kCut, "edit-cut", "edit-cut"},
+    CommandIconSource{CommandId::kCopy, "edit-copy", "edit-copy"},
+    CommandIconSource{CommandId::kPaste, "edit-paste", "edit-paste"},
+    CommandIconSource{CommandId::kDeleteSelection, "edit-delete", "edit-delete"},
+    CommandIconSource{CommandId::kZoomIn, "zoom-in", "zoom-in"},
+    CommandIconSource{CommandId::kZoomOut, "zoom-out", "zoom-out"},
+    CommandIconSource{CommandId::kZoom100, "zoom-original", "zoom-original"},
+    CommandIconSource{CommandId::kAppAbout, "help-about", "help-about"},
+    CommandIconSource{CommandId::kSettings, "preferences-system", "preferences-system"},
 
-    CommandIconSource{kChangeLabelStock, "label-stock", nullptr},
-    CommandIconSource{kEditTracksInformation, "tracks-information", nullptr},
-    CommandIconSource{kExportAsLayouts, "export-layouts", nullptr},
-    CommandIconSource{kExportCoverAsImages, "export-images", nullptr},
-    CommandIconSource{kSetAsBackgroundImage, "background-image-set", nullptr},
-    CommandIconSource{kRemoveBackgroundImage, "background-image-remove", nullptr},
-    CommandIconSource{kSetBackgroundColor, "background-color", nullptr},
-    CommandIconSource{kBringToFront, "bring-to-front", nullptr},
-    CommandIconSource{kSendToBack, "send-to-back", nullptr},
-    CommandIconSource{kMoveToNext, "move-to-next", nullptr},
-    CommandIconSource{kMoveToPrevious, "move-to-previous", nullptr},
-    CommandIconSource{kSelectNext, "select-next", nullptr},
-    CommandIconSource{kLockUnlockObject, "lock", nullptr},
+    CommandIconSource{CommandId::kChangeLabelStock, "label-stock", nullptr},
+    CommandIconSource{CommandId::kEditTracksInformation, "tracks-information", nullptr},
+    CommandIconSource{CommandId::kExportAsLayouts, "export-layouts", nullptr},
+    CommandIconSource{CommandId::kExportCoverAsImages, "export-images", nullptr},
+    CommandIconSource{CommandId::kSetAsBackgroundImage, "background-image-set", nullptr},
+    CommandIconSource{CommandId::kRemoveBackgroundImage, "background-image-remove", nullptr},
+    CommandIconSource{CommandId::kSetBackgroundColor, "background-color", nullptr},
+    CommandIconSource{CommandId::kBringToFront, "bring-to-front", nullptr},
+    CommandIconSource{CommandId::kSendToBack, "send-to-back", nullptr},
+    CommandIconSource{CommandId::kMoveToNext, "move-to-next", nullptr},
+    CommandIconSource{CommandId::kMoveToPrevious, "move-to-previous", nullptr},
+    CommandIconSource{CommandId::kSelectNext, "select-next", nullptr},
+    CommandIconSource{CommandId::kLockUnlockObject, "lock", nullptr},
 
-    CommandIconSource{kToolSelect, "tool-select", nullptr},
-    CommandIconSource{kToolRectangle, "tool-rectangle", nullptr},
-    CommandIconSource{kToolRoundRectangle, "tool-round-rectangle", nullptr},
-    CommandIconSource{kToolEllipse, "tool-ellipse", nullptr},
-    CommandIconSource{kToolDiamond, "tool-diamond", nullptr},
-    CommandIconSource{kToolText, "tool-text", nullptr},
-    CommandIconSource{kCircularText, "tool-circular-text", nullptr},
-    CommandIconSource{kToolImage, "tool-image", nullptr},
-    CommandIconSource{kImageBrowser, "image-browser", nullptr},
+    CommandIconSource{CommandId::kToolSelect, "tool-select", nullptr},
+    CommandIconSource{CommandId::kToolRectangle, "tool-rectangle", nullptr},
+    CommandIconSource{CommandId::kToolRoundRectangle, "tool-round-rectangle", nullptr},
+    CommandIconSource{CommandId::kToolEllipse, "tool-ellipse", nullptr},
+    CommandIconSource{CommandId::kToolDiamond, "tool-diamond", nullptr},
+    CommandIconSource{CommandId::kToolText, "tool-text", nullptr},
+    CommandIconSource{CommandId::kCircularText, "tool-circular-text", nullptr},
+    CommandIconSource{CommandId::kToolImage, "tool-image", nullptr},
+    CommandIconSource{CommandId::kImageBrowser, "image-browser", nullptr},
 
-    CommandIconSource{kAlignLeft, "align-left", nullptr},
-    CommandIconSource{kAlignRight, "align-right", nullptr},
-    CommandIconSource{kAlignTop, "align-top", nullptr},
-    CommandIconSource{kAlignBottom, "align-bottom", nullptr},
-    CommandIconSource{kCenterVertical, "center-vertical", nullptr},
-    CommandIconSource{kCenterHorizontal, "center-horizontal", nullptr},
-    CommandIconSource{kMakeSameWidth, "same-width", nullptr},
-    CommandIconSource{kMakeSameHeight, "same-height", nullptr},
-    CommandIconSource{kMakeSameSize, "same-size", nullptr},
-    CommandIconSource{kIdShowGrid, "grid", nullptr},
+    CommandIconSource{CommandId::kAlignLeft, "align-left", nullptr},
+    CommandIconSource{CommandId::kAlignRight, "align-right", nullptr},
+    CommandIconSource{CommandId::kAlignTop, "align-top", nullptr},
+    CommandIconSource{CommandId::kAlignBottom, "align-bottom", nullptr},
+    CommandIconSource{CommandId::kCenterVertical, "center-vertical", nullptr},
+    CommandIconSource{CommandId::kCenterHorizontal, "center-horizontal", nullptr},
+    CommandIconSource{CommandId::kMakeSameWidth, "same-width", nullptr},
+    CommandIconSource{CommandId::kMakeSameHeight, "same-height", nullptr},
+    CommandIconSource{CommandId::kMakeSameSize, "same-size", nullptr},
+    CommandIconSource{CommandId::kShowGrid, "grid", nullptr},
 };
 
-QIcon BuildCommandIcon(int id) {
+QIcon BuildCommandIcon(CommandId id) {
     for (const CommandIconSource& source : kCommandIcons) {
         if (source.id != id) {
             continue;
@@ -122,13 +122,16 @@ constexpr QPoint kCentreHotSpot(16, 16);
 constexpr QPoint kRisingDiagonalHotSpot(16, 15);
 
 constexpr std::array kToolCursors{
-    CursorSource{kToolModeRectangle, "cross-rectangle", kCrosshairHotSpot, Qt::CrossCursor},
-    CursorSource{kToolModeRoundRectangle, "cross-round-rectangle", kCrosshairHotSpot,
+    CursorSource{ToolIndex(ToolMode::kRectangle), "cross-rectangle", kCrosshairHotSpot,
                  Qt::CrossCursor},
-    CursorSource{kToolModeEllipse, "cross-ellipse", kCrosshairHotSpot, Qt::CrossCursor},
-    CursorSource{kToolModeDiamond, "cross-diamond", kCrosshairHotSpot, Qt::CrossCursor},
-    CursorSource{kToolModeText, "cross-text", kCrosshairHotSpot, Qt::CrossCursor},
-    CursorSource{kToolModeImage, "cross-picture", kCrosshairHotSpot, Qt::CrossCursor},
+    CursorSource{ToolIndex(ToolMode::kRoundRectangle), "cross-round-rectangle", kCrosshairHotSpot,
+                 Qt::CrossCursor},
+    CursorSource{ToolIndex(ToolMode::kEllipse), "cross-ellipse", kCrosshairHotSpot,
+                 Qt::CrossCursor},
+    CursorSource{ToolIndex(ToolMode::kDiamond), "cross-diamond", kCrosshairHotSpot,
+                 Qt::CrossCursor},
+    CursorSource{ToolIndex(ToolMode::kText), "cross-text", kCrosshairHotSpot, Qt::CrossCursor},
+    CursorSource{ToolIndex(ToolMode::kImage), "cross-picture", kCrosshairHotSpot, Qt::CrossCursor},
 };
 
 // Drag modes 0-7 are the handles clockwise from the top-left corner; opposite
@@ -175,19 +178,19 @@ QCursor StandardCursor(const std::array<CursorSource, N>& sources, int key) {
 
 } // namespace
 
-QIcon CommandIcon(int id) {
+QIcon CommandIcon(CommandId id) {
     EnsureResources();
     // Cheap to make: the theme lookup is cached by Qt and the rendered sizes
     // of our own drawings by the engine, so nothing is kept here.
     return BuildCommandIcon(id);
 }
 
-QCursor ToolCursor(int tool) {
+QCursor ToolCursor(ToolMode tool) {
     if (!HaveGuiApplication()) {
-        return StandardCursor(kToolCursors, tool);
+        return StandardCursor(kToolCursors, ToolIndex(tool));
     }
     static const std::map<int, QCursor> cursors = BuildCursors(kToolCursors);
-    const auto found = cursors.find(tool);
+    const auto found = cursors.find(ToolIndex(tool));
     return found != cursors.end() ? found->second : QCursor(Qt::ArrowCursor);
 }
 

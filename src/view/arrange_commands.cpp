@@ -186,55 +186,56 @@ CommandRows ArrangeCommandRows(EditingHost& host, const CommandPrompts& prompts)
     auto when = [h](bool (*can)(EditingHost&)) {
         return [h, can] { return CommandState{can(*h)}; };
     };
-    auto align = [h, &when](int id, Alignment how) {
+    auto align = [h, &when](CommandId id, Alignment how) {
         return CommandRow{id, [h, how] { return Align(*h, how); }, when(CanAlign)};
     };
-    auto centre = [h, &when](int id, CentreAxis axis) {
+    auto centre = [h, &when](CommandId id, CentreAxis axis) {
         return CommandRow{id, [h, axis] { return Centre(*h, axis); }, when(CanCentre)};
     };
     // Stacking always records its step, so it is always enabled.
-    auto stack = [h](int id, StackMove move) {
+    auto stack = [h](CommandId id, StackMove move) {
         return CommandRow{id, [h, move] {
                               ChangeStackOrder(*h, move);
                               return true;
                           }};
     };
     return {
-        align(kAlignLeft, Alignment::kLeft),
-        align(kAlignRight, Alignment::kRight),
-        align(kAlignTop, Alignment::kTop),
-        align(kAlignBottom, Alignment::kBottom),
-        align(kMakeSameWidth, Alignment::kSameWidth),
-        align(kMakeSameHeight, Alignment::kSameHeight),
-        align(kMakeSameSize, Alignment::kSameSize),
-        centre(kCenterHorizontal, CentreAxis::kHorizontal),
-        centre(kCenterVertical, CentreAxis::kVertical),
-        stack(kBringToFront, StackMove::kToFront),
-        stack(kSendToBack, StackMove::kToBack),
-        stack(kMoveToNext, StackMove::kUp),
-        stack(kMoveToPrevious, StackMove::kDown),
-        {kDeleteSelection, [h] { return DeleteSelection(*h); }, when(CanDeleteSelection)},
-        {kLockUnlockObject, [h] { return ToggleLock(*h); },
+        align(CommandId::kAlignLeft, Alignment::kLeft),
+        align(CommandId::kAlignRight, Alignment::kRight),
+        align(CommandId::kAlignTop, Alignment::kTop),
+        align(CommandId::kAlignBottom, Alignment::kBottom),
+        align(CommandId::kMakeSameWidth, Alignment::kSameWidth),
+        align(CommandId::kMakeSameHeight, Alignment::kSameHeight),
+        align(CommandId::kMakeSameSize, Alignment::kSameSize),
+        centre(CommandId::kCenterHorizontal, CentreAxis::kHorizontal),
+        centre(CommandId::kCenterVertical, CentreAxis::kVertical),
+        stack(CommandId::kBringToFront, StackMove::kToFront),
+        stack(CommandId::kSendToBack, StackMove::kToBack),
+        stack(CommandId::kMoveToNext, StackMove::kUp),
+        stack(CommandId::kMoveToPrevious, StackMove::kDown),
+        {CommandId::kDeleteSelection, [h] { return DeleteSelection(*h); },
+         when(CanDeleteSelection)},
+        {CommandId::kLockUnlockObject, [h] { return ToggleLock(*h); },
          [h] {
              const LockState state = LockMenuState(*h);
              return CommandState{state != LockState::kDisabled, state == LockState::kLocked,
                                  state == LockState::kMixed};
          }},
-        {kSetAsBackgroundImage, [h] { return SetSelectionAsBackground(*h); },
+        {CommandId::kSetAsBackgroundImage, [h] { return SetSelectionAsBackground(*h); },
          when(CanSetAsBackground)},
-        {kRemoveBackgroundImage, [h] { return RemoveBackgroundPicture(*h); },
+        {CommandId::kRemoveBackgroundImage, [h] { return RemoveBackgroundPicture(*h); },
          when(CanRemoveBackground)},
-        {kSetBackgroundColor, [h, prompts] { return SetBackgroundColour(*h, prompts); }},
+        {CommandId::kSetBackgroundColor, [h, prompts] { return SetBackgroundColour(*h, prompts); }},
     };
 }
 
-bool RunArrangeCommand(EditingHost& host, int id, const CommandPrompts& prompts) {
+bool RunArrangeCommand(EditingHost& host, CommandId id, const CommandPrompts& prompts) {
     const CommandRows rows = ArrangeCommandRows(host, prompts);
     const CommandRow* row = FindRow(rows, id);
     return row != nullptr && row->run();
 }
 
-bool IsArrangeCommandEnabled(EditingHost& host, int id) {
+bool IsArrangeCommandEnabled(EditingHost& host, CommandId id) {
     const CommandRows rows = ArrangeCommandRows(host);
     const CommandRow* row = FindRow(rows, id);
     return row != nullptr && (!row->state || row->state().enabled);

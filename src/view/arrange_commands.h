@@ -53,7 +53,7 @@ bool ToggleLock(EditingHost& host);
 CommandRows ArrangeCommandRows(EditingHost& host,
                                const CommandPrompts& prompts = CommandPrompts::Interactive());
 // Runs the row of `id`; false when `id` is none of them or the command did nothing.
-bool RunArrangeCommand(EditingHost& host, int id,
+bool RunArrangeCommand(EditingHost& host, CommandId id,
                        const CommandPrompts& prompts = CommandPrompts::Interactive());
 // Whether the row of `id` is enabled; false for other ids.
-bool IsArrangeCommandEnabled(EditingHost& host, int id);
+bool IsArrangeCommandEnabled(EditingHost& host, CommandId id);

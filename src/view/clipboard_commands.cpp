@@ -224,20 +224,20 @@ CommandRows ClipboardCommandRows(EditingHost& host, const CommandPrompts& prompt
     EditingHost* h = &host;
     auto canCopy = [h] { return CommandState{CanCopy(*h)}; };
     return {
-        {kCopy, [h, prompts] { return Copy(*h, prompts); }, canCopy},
-        {kCut, [h, prompts] { return Cut(*h, prompts); }, canCopy},
-        {kPaste, [h, prompts] { return Paste(*h, prompts); },
+        {CommandId::kCopy, [h, prompts] { return Copy(*h, prompts); }, canCopy},
+        {CommandId::kCut, [h, prompts] { return Cut(*h, prompts); }, canCopy},
+        {CommandId::kPaste, [h, prompts] { return Paste(*h, prompts); },
          [] { return CommandState{CanPaste()}; }},
     };
 }
 
-bool RunClipboardCommand(EditingHost& host, int id, const CommandPrompts& prompts) {
+bool RunClipboardCommand(EditingHost& host, CommandId id, const CommandPrompts& prompts) {
     const CommandRows rows = ClipboardCommandRows(host, prompts);
     const CommandRow* row = FindRow(rows, id);
     return row != nullptr && row->run();
 }
 
-bool IsClipboardCommandEnabled(EditingHost& host, int id) {
+bool IsClipboardCommandEnabled(EditingHost& host, CommandId id) {
     const CommandRows rows = ClipboardCommandRows(host);
     const CommandRow* row = FindRow(rows, id);
     return row != nullptr && row->state().enabled;

@@ -55,7 +55,7 @@ bool Paste(EditingHost& host, const CommandPrompts& prompts = CommandPrompts::In
 CommandRows ClipboardCommandRows(EditingHost& host,
                                  const CommandPrompts& prompts = CommandPrompts::Interactive());
 // Runs the row of `id`; false when `id` is none of them or the command did nothing.
-bool RunClipboardCommand(EditingHost& host, int id,
+bool RunClipboardCommand(EditingHost& host, CommandId id,
                          const CommandPrompts& prompts = CommandPrompts::Interactive());
 // Whether the clipboard command `id` is enabled; false for other ids.
-bool IsClipboardCommandEnabled(EditingHost& host, int id);
+bool IsClipboardCommandEnabled(EditingHost& host, CommandId id);

@@ -1,8 +1,10 @@
 #pragma once
 
+#include <QHashFunctions>
+
 // The numeric ids of the editing commands, shared by menus, tool bars,
 // accelerators and the view's command handlers.
-enum CommandId : int {
+enum class CommandId : int {
     // Face background
     kSetBackgroundColor = 32773,
     kSetAsBackgroundImage = 1050,
@@ -43,6 +45,12 @@ enum CommandId : int {
     kImageBrowser = 32808,
     kSelectAll = 32847,
 
+    // Zoom and grid of the editing view
+    kZoomIn = 32840,
+    kZoomOut = 32841,
+    kZoom100 = 32842,
+    kShowGrid = 32844,
+
     // Undo history
     kUndo = 57643,
     kRedo = 57644,
@@ -61,7 +69,9 @@ enum CommandId : int {
     kFilePrint = 57607,
     kFilePrintPreview = 57609,
     kFileExportPdf = 32880,
-    kFileRecent1 = 57616, // the four most recent files: kFileRecent1 + 0..3
+    kFileRecent1 = 57616, // the four most recent files
+    kFileRecent2 = 57617,
+    kFileRecent3 = 57618,
     kFileRecent4 = 57619,
     kAppExit = 57665,
 
@@ -71,6 +81,10 @@ enum CommandId : int {
     kChangeLabelStock = 32836,
     kSettings = 32837,
     kExportCoverAsImages = 32843,
+
+    // The art gallery's layouts
+    kInsertLayout = 32845,
+    kDeleteLayout = 32846,
 
     // Showing and hiding the window's bars
     kViewMainToolbar = 59392,
@@ -83,4 +97,17 @@ enum CommandId : int {
     // Help
     kAppAbout = 57664,
     kHelpTipOfTheDay = 32874,
+    kHelpContents = 32848,
+    kHelpTechSupport = 32851,
+    kHelpHomePage = 32852,
 };
+
+// Command ids key the window's action tables.
+inline size_t qHash(CommandId id, size_t seed = 0) noexcept {
+    return qHash(static_cast<int>(id), seed);
+}
+
+// The command that opens the recent file at `index` (0 to 3).
+inline CommandId RecentFileCommand(int index) {
+    return static_cast<CommandId>(static_cast<int>(CommandId::kFileRecent1) + index);
+}

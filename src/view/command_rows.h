@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/command_ids.h"
+
 #include <functional>
 #include <utility>
 #include <vector>
@@ -14,17 +16,15 @@ struct CommandState {
     bool indeterminate;
 };
 
-// One row of a module's command table: the command's id (CommandId or
-// ViewCommand), how it runs and what its menu item shows. Each module that
-// has commands (the view, the arrange, clipboard and history commands) makes
-// its own table; the window registers every row with its command router, and
-// tests run a module's rows directly. A row captures what it acts on, which
-// must outlive it.
+// One row of a module's command table: the command's id, how it runs and what its menu item shows.
+// Each module that has commands (the view, the arrange, clipboard and history commands) makes its
+// own table; the window registers every row with its command router, and tests run a module's rows
+// directly. A row captures what it acts on, which must outlive it.
 struct CommandRow {
-    CommandRow(int commandId, std::function<bool()> runIt,
+    CommandRow(CommandId commandId, std::function<bool()> runIt,
                std::function<CommandState()> stateOf = {})
         : id(commandId), run(std::move(runIt)), state(std::move(stateOf)) {}
-    int id;
+    CommandId id;
     // Runs the command; false when it did nothing.
     std::function<bool()> run;
     // Empty: always enabled, never checked.
@@ -33,7 +33,7 @@ struct CommandRow {
 using CommandRows = std::vector<CommandRow>;
 
 // The row of `id` in `rows`, or null.
-inline const CommandRow* FindRow(const CommandRows& rows, int id) {
+inline const CommandRow* FindRow(const CommandRows& rows, CommandId id) {
     for (const CommandRow& row : rows) {
         if (row.id == id)
             return &row;

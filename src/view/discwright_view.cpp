@@ -323,8 +323,8 @@ bool CDiscwrightView::IsGridChecked() const {
     return m_doc.m_gridVisible != 0;
 }
 
-void CDiscwrightView::SetTool(int tool) {
-    if (tool == m_tool || tool < kToolModeSelect || tool > kToolModeImage)
+void CDiscwrightView::SetTool(ToolMode tool) {
+    if (tool == m_tool || tool < ToolMode::kSelect || tool > ToolMode::kImage)
         return;
     CurrentTool().Deactivate();
     m_tool = tool;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/tools/tool_mode.h"
+
 #include "command_rows.h"
 #include "editing_geometry.h"
 #include "editing_host.h"
@@ -17,27 +19,6 @@ class CDiscwrightDoc;
 class EditingTool;
 class Face;
 class SelectTool;
-
-// Command identifiers of the view's zoom and grid commands.
-enum ViewCommand : int {
-    kIdZoomIn = 32840,
-    kIdZoomOut = 32841,
-    kIdZoom100 = 32842,
-    kIdShowGrid = 32844,
-};
-
-// The view's drawing tools; the values are the tool modes of the editing
-// view (kToolCircularText is current only while that command runs).
-enum ToolMode : int {
-    kToolModeSelect = 0,
-    kToolModeRectangle = 1,
-    kToolModeRoundRectangle = 2,
-    kToolModeEllipse = 3,
-    kToolModeDiamond = 4,
-    kToolModeText = 5,
-    kToolModeCircularText = 6,
-    kToolModeImage = 7,
-};
 
 // The editing view: the active face on a hatched desk, clipped to its outline,
 // with the grid, the back insert's fold lines, the rubber band and the
@@ -95,22 +76,22 @@ public:
     // The rubber band from `down` to `current`, in page pixels; the mouse tools set it.
     void SetRubberBand(bool active, QPoint down = {}, QPoint current = {});
 
-    // The current drawing tool (ToolMode); SetTool emits ToolChanged.
-    int Tool() const { return m_tool; }
-    void SetTool(int tool);
+    // The current drawing tool; SetTool emits ToolChanged.
+    ToolMode Tool() const { return m_tool; }
+    void SetTool(ToolMode tool);
 
     // The view's command table: zoom, grid, the tools, circular text, select
     // next, select all and the image browser. The rows act on this view.
     CommandRows ViewCommandRows();
     // Runs a row of the view's table or the lock command (whose row the
     // arrange table holds); false for others and for commands that did nothing.
-    bool OnCommand(int id);
+    bool OnCommand(CommandId id);
     bool IsGridChecked() const;
     // The menu and tool-bar state of a command OnCommand runs: false for
     // other ids. The lock command shows `indeterminate` for several objects.
-    bool CommandState(int id, bool* enabled, bool* checked, bool* indeterminate = nullptr);
+    bool CommandState(CommandId id, bool* enabled, bool* checked, bool* indeterminate = nullptr);
     // Whether `id` is the command of the current tool.
-    bool IsToolCommandChecked(int id) const;
+    bool IsToolCommandChecked(CommandId id) const;
 
     // The object commands of the Object menu.
     void InsertCircularText();
@@ -148,7 +129,7 @@ Q_SIGNALS:
     void PropertyObjectChanged(CBaseObject* object);
     void PropertyValuesChanged();
     // The current drawing tool changed (menus and tool bars show it).
-    void ToolChanged(int tool);
+    void ToolChanged(ToolMode tool);
     // A zoom command ran (the status bar shows the factor).
     void ZoomChanged(float zoom);
     // The user asked for the editing context menu at `globalPos` (the owner
@@ -174,7 +155,7 @@ private:
     void InitTools();
     // Follows the document's change signals.
     void ListenToDocument();
-    const CommandRow* FindCommand(int id);
+    const CommandRow* FindCommand(CommandId id);
     // Drops every tool's drag and hover state (the face or its content changed).
     void CancelTools();
     void UpdateCursor();
@@ -194,13 +175,13 @@ private:
     bool m_rubberBand = false;
     QPoint m_bandDown;
     QPoint m_bandCurrent;
-    int m_tool = kToolModeSelect;
+    ToolMode m_tool = ToolMode::kSelect;
     bool m_onlyCopy = false;      // the next paint copies the back buffer as it is
     bool m_canvasPending = false; // the face changed; a refresh is queued
     QTimer m_animation;
 
     // One tool per tool mode (none for circular text, which is a command).
-    std::array<std::unique_ptr<EditingTool>, 8> m_tools;
+    std::array<std::unique_ptr<EditingTool>, kToolModeCount> m_tools;
     EditingTool* m_pressTool = nullptr; // the tool that saw the left button go down
     QPoint m_lastMovePoint{-1, -1};
     bool m_arrowMoved = false; // an arrow key moved objects since the last undo step

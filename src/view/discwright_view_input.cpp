@@ -29,17 +29,17 @@ constexpr QPoint kKeyboardMenuOffset{5, 5};
 
 // The tool commands and the tool modes they choose.
 struct ToolCommand {
-    int command;
-    int mode;
+    CommandId command;
+    ToolMode mode;
 };
 constexpr ToolCommand kToolCommands[] = {
-    {kToolSelect, kToolModeSelect},
-    {kToolRectangle, kToolModeRectangle},
-    {kToolRoundRectangle, kToolModeRoundRectangle},
-    {kToolEllipse, kToolModeEllipse},
-    {kToolDiamond, kToolModeDiamond},
-    {kToolText, kToolModeText},
-    {kToolImage, kToolModeImage},
+    {CommandId::kToolSelect, ToolMode::kSelect},
+    {CommandId::kToolRectangle, ToolMode::kRectangle},
+    {CommandId::kToolRoundRectangle, ToolMode::kRoundRectangle},
+    {CommandId::kToolEllipse, ToolMode::kEllipse},
+    {CommandId::kToolDiamond, ToolMode::kDiamond},
+    {CommandId::kToolText, ToolMode::kText},
+    {CommandId::kToolImage, ToolMode::kImage},
 };
 
 bool IsArrowKey(int key) {
@@ -54,29 +54,31 @@ ToolMouseEvent ToolEvent(const QMouseEvent* event) {
 
 void CDiscwrightView::InitTools() {
     m_prompts = ToolPrompts::Interactive();
-    m_tools[kToolModeSelect] = std::make_unique<SelectTool>(*this);
-    m_tools[kToolModeRectangle] = std::make_unique<ShapeTool>(*this, CShape::kRectangle);
-    m_tools[kToolModeRoundRectangle] = std::make_unique<ShapeTool>(*this, CShape::kRoundRect);
-    m_tools[kToolModeEllipse] = std::make_unique<ShapeTool>(*this, CShape::kEllipse);
-    m_tools[kToolModeDiamond] = std::make_unique<ShapeTool>(*this, CShape::kDiamond);
-    m_tools[kToolModeText] = std::make_unique<TextTool>(*this);
-    m_tools[kToolModeImage] = std::make_unique<PictureTool>(*this);
+    m_tools[ToolIndex(ToolMode::kSelect)] = std::make_unique<SelectTool>(*this);
+    m_tools[ToolIndex(ToolMode::kRectangle)] =
+        std::make_unique<ShapeTool>(*this, CShape::kRectangle);
+    m_tools[ToolIndex(ToolMode::kRoundRectangle)] =
+        std::make_unique<ShapeTool>(*this, CShape::kRoundRect);
+    m_tools[ToolIndex(ToolMode::kEllipse)] = std::make_unique<ShapeTool>(*this, CShape::kEllipse);
+    m_tools[ToolIndex(ToolMode::kDiamond)] = std::make_unique<ShapeTool>(*this, CShape::kDiamond);
+    m_tools[ToolIndex(ToolMode::kText)] = std::make_unique<TextTool>(*this);
+    m_tools[ToolIndex(ToolMode::kImage)] = std::make_unique<PictureTool>(*this);
     // Hovering shows handle and move cursors, so moves arrive without a button.
     viewport()->setMouseTracking(true);
     UpdateCursor();
 }
 
 SelectTool& CDiscwrightView::Selector() {
-    return static_cast<SelectTool&>(*m_tools[kToolModeSelect]);
+    return static_cast<SelectTool&>(*m_tools[ToolIndex(ToolMode::kSelect)]);
 }
 
 EditingTool& CDiscwrightView::CurrentTool() {
-    EditingTool* tool = m_tools[m_tool].get();
+    EditingTool* tool = m_tools[ToolIndex(m_tool)].get();
     return tool != nullptr ? *tool : Selector();
 }
 
 int CDiscwrightView::DragMode() const {
-    return static_cast<const SelectTool&>(*m_tools[kToolModeSelect]).DragMode();
+    return static_cast<const SelectTool&>(*m_tools[ToolIndex(ToolMode::kSelect)]).DragMode();
 }
 
 void CDiscwrightView::CancelTools() {
@@ -91,7 +93,7 @@ void CDiscwrightView::CancelTools() {
 void CDiscwrightView::UpdateCursor() {
     const EditingTool& tool = m_pressTool != nullptr ? *m_pressTool : CurrentTool();
     // Cursors come from pictures: set one only when it changes.
-    const int key = tool.Mode() != kToolModeSelect ? 100 + tool.Mode() : DragMode();
+    const int key = tool.Mode() != ToolMode::kSelect ? 100 + ToolIndex(tool.Mode()) : DragMode();
     if (key == m_cursorKey)
         return;
     m_cursorKey = key;
@@ -101,7 +103,7 @@ void CDiscwrightView::UpdateCursor() {
 void CDiscwrightView::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
         // The right button only drops the drawing tool; the context menu follows.
-        SetTool(kToolModeSelect);
+        SetTool(ToolMode::kSelect);
         event->accept();
         return;
     }
@@ -223,21 +225,21 @@ CommandRows CDiscwrightView::ViewCommandRows() {
     };
     auto hasObjects = [this] { return ::CommandState{!m_doc.ActiveFace().Objects().empty()}; };
     CommandRows rows = {
-        {kIdZoomIn, done(&CDiscwrightView::ZoomIn, this)},
-        {kIdZoomOut, done(&CDiscwrightView::ZoomOut, this)},
-        {kIdZoom100, done(&CDiscwrightView::Zoom100, this)},
-        {kIdShowGrid, done(&CDiscwrightView::ToggleGrid, this),
+        {CommandId::kZoomIn, done(&CDiscwrightView::ZoomIn, this)},
+        {CommandId::kZoomOut, done(&CDiscwrightView::ZoomOut, this)},
+        {CommandId::kZoom100, done(&CDiscwrightView::Zoom100, this)},
+        {CommandId::kShowGrid, done(&CDiscwrightView::ToggleGrid, this),
          [this] {
              return ::CommandState{true, IsGridChecked()};
          }},
-        {kCircularText, done(&CDiscwrightView::InsertCircularText, this)},
-        {kSelectNext, done(&CDiscwrightView::SelectNext, this), hasObjects},
-        {kSelectAll, done(&CDiscwrightView::SelectAll, this), hasObjects},
+        {CommandId::kCircularText, done(&CDiscwrightView::InsertCircularText, this)},
+        {CommandId::kSelectNext, done(&CDiscwrightView::SelectNext, this), hasObjects},
+        {CommandId::kSelectAll, done(&CDiscwrightView::SelectAll, this), hasObjects},
         // The image browser is not available yet.
-        {kImageBrowser, [] { return false; }, [] { return ::CommandState{false}; }},
+        {CommandId::kImageBrowser, [] { return false; }, [] { return ::CommandState{false}; }},
     };
     for (const ToolCommand& tool : kToolCommands) {
-        const int mode = tool.mode;
+        const ToolMode mode = tool.mode;
         rows.push_back({tool.command,
                         [this, mode] {
                             SetTool(mode);
@@ -250,22 +252,22 @@ CommandRows CDiscwrightView::ViewCommandRows() {
     return rows;
 }
 
-const CommandRow* CDiscwrightView::FindCommand(int id) {
+const CommandRow* CDiscwrightView::FindCommand(CommandId id) {
     if (m_commandRows.empty()) {
         m_commandRows = ViewCommandRows();
         // The lock command belongs to the arrange table; the view's menus show it too.
         CommandRows arrange = ArrangeCommandRows(*this);
-        m_commandRows.push_back(*FindRow(arrange, kLockUnlockObject));
+        m_commandRows.push_back(*FindRow(arrange, CommandId::kLockUnlockObject));
     }
     return FindRow(m_commandRows, id);
 }
 
-bool CDiscwrightView::OnCommand(int id) {
+bool CDiscwrightView::OnCommand(CommandId id) {
     const CommandRow* row = FindCommand(id);
     return row != nullptr && row->run();
 }
 
-bool CDiscwrightView::IsToolCommandChecked(int id) const {
+bool CDiscwrightView::IsToolCommandChecked(CommandId id) const {
     for (const ToolCommand& tool : kToolCommands) {
         if (tool.command == id)
             return tool.mode == m_tool;
@@ -273,7 +275,8 @@ bool CDiscwrightView::IsToolCommandChecked(int id) const {
     return false;
 }
 
-bool CDiscwrightView::CommandState(int id, bool* enabled, bool* checked, bool* indeterminate) {
+bool CDiscwrightView::CommandState(CommandId id, bool* enabled, bool* checked,
+                                   bool* indeterminate) {
     const CommandRow* row = FindCommand(id);
     if (row == nullptr)
         return false;

@@ -40,7 +40,7 @@ protected:
 } // namespace
 
 TEST_F(CircularTextWindowTest, UndoRestoresTheTextWhereItsAngleSays) {
-    Action(kCircularText)->trigger();
+    Action(CommandId::kCircularText)->trigger();
     ASSERT_NE(Text(), nullptr);
     QComboBox* size = Panel().m_controls->m_size;
     size->setCurrentIndex(size->findText(QStringLiteral("20")));
@@ -50,8 +50,8 @@ TEST_F(CircularTextWindowTest, UndoRestoresTheTextWhereItsAngleSays) {
     ASSERT_EQ(Text()->m_angle, 180.0);
     ASSERT_EQ(Text()->m_inverse, 1);
 
-    Action(kUndo)->trigger();
-    Action(kUndo)->trigger();
+    Action(CommandId::kUndo)->trigger();
+    Action(CommandId::kUndo)->trigger();
     const CCirText& text = *Text();
     EXPECT_EQ(text.m_inverse, 0);
     EXPECT_EQ(text.m_angle, 0.0);
@@ -61,7 +61,7 @@ TEST_F(CircularTextWindowTest, UndoRestoresTheTextWhereItsAngleSays) {
 }
 
 TEST_F(CircularTextWindowTest, ZoomingAndUndoRedoLeaveTheTextWhereItWas) {
-    Action(kCircularText)->trigger();
+    Action(CommandId::kCircularText)->trigger();
     Panel().m_inverse->click();
     Retype(Panel().m_angle, QStringLiteral("-37"));
     ASSERT_EQ(Text()->m_angle, -37.0); // the field takes a minus sign
@@ -73,10 +73,10 @@ TEST_F(CircularTextWindowTest, ZoomingAndUndoRedoLeaveTheTextWhereItWas) {
     // Every zoom from 2.0 down to 0.4 and back, fifty times.
     for (int round = 0; round < 50; ++round) {
         for (int i = 0; i < 5; ++i)
-            Action(kIdZoomIn)->trigger();
+            Action(CommandId::kZoomIn)->trigger();
         for (int i = 0; i < 8; ++i)
-            Action(kIdZoomOut)->trigger();
-        Action(kIdZoom100)->trigger();
+            Action(CommandId::kZoomOut)->trigger();
+        Action(CommandId::kZoom100)->trigger();
     }
     ASSERT_EQ(view.Zoom(), 1.0f);
     EXPECT_EQ(Text()->m_x, x);
@@ -85,8 +85,8 @@ TEST_F(CircularTextWindowTest, ZoomingAndUndoRedoLeaveTheTextWhereItWas) {
     EXPECT_EQ(Text()->m_angle, angle);
 
     for (int round = 0; round < 5; ++round) {
-        Action(kUndo)->trigger();
-        Action(kRedo)->trigger();
+        Action(CommandId::kUndo)->trigger();
+        Action(CommandId::kRedo)->trigger();
     }
     EXPECT_EQ(Text()->m_x, x);
     EXPECT_EQ(Text()->m_y, y);

@@ -29,6 +29,16 @@ const std::vector<int> kToolBarCommands = {
 const std::vector<int> kToolsWithCursors = {1, 2, 3, 4, 5, 7};
 const std::vector<int> kDragModesWithCursors = {0, 1, 2, 3, 4, 5, 6, 7, 8, 10};
 
+// The tables above use the numbers the menus and resources know the
+// commands and tools by.
+QIcon IconOf(int id) {
+    return CommandIcon(static_cast<CommandId>(id));
+}
+
+QCursor ToolCursorOf(int tool) {
+    return ToolCursor(static_cast<ToolMode>(tool));
+}
+
 int VisiblePixels(const QImage& image) {
     int count = 0;
     for (int y = 0; y < image.height(); ++y) {
@@ -40,7 +50,7 @@ int VisiblePixels(const QImage& image) {
 }
 
 QImage IconImage(int id, int size, QIcon::Mode mode = QIcon::Normal) {
-    return CommandIcon(id).pixmap(QSize(size, size), 1.0, mode).toImage();
+    return IconOf(id).pixmap(QSize(size, size), 1.0, mode).toImage();
 }
 
 // Writes every icon at 16 and 24 pixels and every cursor on a light and a dark
@@ -49,7 +59,7 @@ void WriteContactSheet(const QString& path) {
     const int columns = 8, cellWidth = 120, iconRowHeight = 52, cursorRowHeight = 84;
     std::vector<QCursor> cursors;
     for (int tool : kToolsWithCursors) {
-        cursors.push_back(ToolCursor(tool));
+        cursors.push_back(ToolCursorOf(tool));
     }
     for (int mode : kDragModesWithCursors) {
         cursors.push_back(DragModeCursor(mode));
@@ -72,8 +82,8 @@ void WriteContactSheet(const QString& path) {
         const int y = static_cast<int>(i / columns) * iconRowHeight;
         backdrop(x, y, 36);
         for (int half : {0, cellWidth / 2}) {
-            painter.drawPixmap(x + half + 6, y + 10, CommandIcon(kToolBarCommands[i]).pixmap(16));
-            painter.drawPixmap(x + half + 28, y + 6, CommandIcon(kToolBarCommands[i]).pixmap(24));
+            painter.drawPixmap(x + half + 6, y + 10, IconOf(kToolBarCommands[i]).pixmap(16));
+            painter.drawPixmap(x + half + 28, y + 6, IconOf(kToolBarCommands[i]).pixmap(24));
         }
         painter.setPen(Qt::black);
         painter.drawText(x + 2, y + 48, QString::number(kToolBarCommands[i]));
@@ -103,7 +113,7 @@ void WriteContactSheet(const QString& path) {
 TEST(CommandIcons, EveryToolBarCommandHasAVisibleIconAtToolBarSizes) {
     for (int id : kToolBarCommands) {
         SCOPED_TRACE(id);
-        ASSERT_FALSE(CommandIcon(id).isNull());
+        ASSERT_FALSE(IconOf(id).isNull());
         for (int size : {16, 24, 48}) {
             const QImage image = IconImage(id, size);
             ASSERT_EQ(image.size(), QSize(size, size));
@@ -118,7 +128,7 @@ TEST(CommandIcons, HighDensityScreensGetSharpPixmaps) {
     // Drawn at the device size, not scaled up from the 16-pixel one: a scaled
     // copy would have no pixel that a sharp drawing of twice the size lacks,
     // but it would differ from the 32-pixel drawing.
-    const QPixmap doubled = CommandIcon(32824).pixmap(QSize(16, 16), 2.0);
+    const QPixmap doubled = IconOf(32824).pixmap(QSize(16, 16), 2.0);
     EXPECT_EQ(doubled.size(), QSize(32, 32));
     EXPECT_EQ(doubled.devicePixelRatio(), 2.0);
     const QImage sharp = IconImage(32824, 32).convertToFormat(QImage::Format_ARGB32);
@@ -129,7 +139,7 @@ TEST(CommandIcons, HighDensityScreensGetSharpPixmaps) {
     surface.setDevicePixelRatio(2.0);
     surface.fill(Qt::transparent);
     QPainter painter(&surface);
-    CommandIcon(32824).paint(&painter, QRect(0, 0, 16, 16));
+    IconOf(32824).paint(&painter, QRect(0, 0, 16, 16));
     painter.end();
     surface.setDevicePixelRatio(1.0);
     EXPECT_EQ(surface.convertToFormat(QImage::Format_ARGB32), sharp);
@@ -148,7 +158,7 @@ TEST(CommandIcons, DisabledIconsDifferFromNormalButStayVisible) {
 
 TEST(CommandIcons, CommandsWithoutAPictureGetANullIcon) {
     for (int id : {0, -1, 32847, 99999}) {
-        EXPECT_TRUE(CommandIcon(id).isNull()) << id;
+        EXPECT_TRUE(IconOf(id).isNull()) << id;
     }
 }
 
@@ -164,7 +174,7 @@ TEST(CommandIcons, DifferentCommandsHaveDifferentPictures) {
 }
 
 TEST(CommandIcons, DrawingsAreSixteenPixelSquaresAndCursorsThirtyTwo) {
-    CommandIcon(0); // loads the resources
+    IconOf(0); // loads the resources
     const struct {
         const char* folder;
         int size;
@@ -184,7 +194,7 @@ TEST(CommandIcons, DrawingsAreSixteenPixelSquaresAndCursorsThirtyTwo) {
 TEST(Cursors, ToolsAndHandlesShowTheirOwnPictureWithTheHotSpotOnIt) {
     std::vector<std::pair<std::string, QCursor>> cursors;
     for (int tool : kToolsWithCursors) {
-        cursors.emplace_back("tool " + std::to_string(tool), ToolCursor(tool));
+        cursors.emplace_back("tool " + std::to_string(tool), ToolCursorOf(tool));
     }
     for (int mode : kDragModesWithCursors) {
         cursors.emplace_back("drag mode " + std::to_string(mode), DragModeCursor(mode));
@@ -210,7 +220,7 @@ TEST(Cursors, ToolsAndHandlesShowTheirOwnPictureWithTheHotSpotOnIt) {
 TEST(Cursors, ToolCursorsAreDistinctAndOppositeHandlesShareAnArrow) {
     std::vector<QImage> tools;
     for (int tool : kToolsWithCursors) {
-        tools.push_back(ToolCursor(tool).pixmap().toImage());
+        tools.push_back(ToolCursorOf(tool).pixmap().toImage());
     }
     for (std::size_t i = 0; i < tools.size(); ++i) {
         for (std::size_t j = i + 1; j < tools.size(); ++j) {
@@ -230,7 +240,7 @@ TEST(Cursors, ToolCursorsAreDistinctAndOppositeHandlesShareAnArrow) {
 
 TEST(Cursors, OtherModesShowTheArrow) {
     for (int tool : {0, 6, 8, -1}) {
-        EXPECT_EQ(ToolCursor(tool).shape(), Qt::ArrowCursor) << tool;
+        EXPECT_EQ(ToolCursorOf(tool).shape(), Qt::ArrowCursor) << tool;
     }
     for (int mode : {9, 11, -1, 100}) {
         EXPECT_EQ(DragModeCursor(mode).shape(), Qt::ArrowCursor) << mode;

@@ -1,4 +1,5 @@
 #include "main_window_fixture.h"
+#include "support/command_id_printing.h"
 
 #include "app/property_bar/picture_panel.h"
 #include "app/property_bar/position_fields.h"
@@ -45,21 +46,21 @@ TEST_F(MainWindowTest, SaveAsNewAndOpenRoundTripTheProject) {
 
     // The extension is added to a name without it.
     prompts.fileToSave = FilePath(QStringLiteral("cover"));
-    Action(kFileSaveAs)->trigger();
+    Action(CommandId::kFileSaveAs)->trigger();
     const QString path = FilePath(QStringLiteral("cover.dwp"));
     ASSERT_TRUE(QFileInfo::exists(path)) << prompts.errors.join('\n').toStdString();
     EXPECT_EQ(doc->PathName(), path);
     EXPECT_FALSE(doc->IsModified());
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("cover.dwp[*] - Lumvane"));
 
-    Action(kFileNew)->trigger();
+    Action(CommandId::kFileNew)->trigger();
     EXPECT_TRUE(prompts.questions.isEmpty()); // nothing to save
     EXPECT_TRUE(doc->GetFace(kDiscFace).Objects().empty());
     EXPECT_TRUE(doc->PathName().isEmpty());
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Untitled[*] - Lumvane"));
 
     prompts.fileToOpen = path;
-    Action(kFileOpen)->trigger();
+    Action(CommandId::kFileOpen)->trigger();
     EXPECT_EQ(Rects(doc->GetFace(kDiscFace)), saved);
     EXPECT_EQ(doc->PathName(), path);
     EXPECT_TRUE(prompts.errors.isEmpty());
@@ -68,9 +69,9 @@ TEST_F(MainWindowTest, SaveAsNewAndOpenRoundTripTheProject) {
     doc->GetFace(kDiscFace).Objects().front()->m_x = 1500;
     doc->SetModifiedFlag();
     EXPECT_TRUE(frame->isWindowModified());
-    Action(kFileSave)->trigger();
+    Action(CommandId::kFileSave)->trigger();
     EXPECT_FALSE(doc->IsModified());
-    Action(kFileNew)->trigger();
+    Action(CommandId::kFileNew)->trigger();
     ASSERT_TRUE(frame->Files().OpenPath(path));
     EXPECT_EQ(doc->GetFace(kDiscFace).Objects().front()->m_x, 1500);
 }
@@ -157,11 +158,11 @@ TEST_F(MainWindowTest, RecentFilesKeepTheFourNewestAndDropMissingOnes) {
     }
     const QStringList expected = {paths[4], paths[3], paths[2], paths[1]};
     EXPECT_EQ(frame->Files().Recent().Files(), expected);
-    EXPECT_EQ(Action(kFileRecent1)->text(), QStringLiteral("&1 ") + paths[4]);
-    EXPECT_EQ(Action(kFileRecent4)->text(), QStringLiteral("&4 ") + paths[1]);
+    EXPECT_EQ(Action(CommandId::kFileRecent1)->text(), QStringLiteral("&1 ") + paths[4]);
+    EXPECT_EQ(Action(CommandId::kFileRecent4)->text(), QStringLiteral("&4 ") + paths[1]);
 
     // Opening one moves it to the top; the list outlives the window.
-    Action(kFileRecent1 + 2)->trigger();
+    Action(CommandId::kFileRecent3)->trigger();
     EXPECT_EQ(doc->PathName(), paths[2]);
     ASSERT_TRUE(CloseWindow());
     MakeWindow();
@@ -170,10 +171,10 @@ TEST_F(MainWindowTest, RecentFilesKeepTheFourNewestAndDropMissingOnes) {
 
     // A file gone from the disk is taken off the list when chosen.
     QFile::remove(paths[4]);
-    Action(kFileRecent1 + 1)->trigger();
+    Action(CommandId::kFileRecent2)->trigger();
     EXPECT_EQ(prompts.errors.size(), 1);
     EXPECT_EQ(frame->Files().Recent().Files(), QStringList({paths[2], paths[3], paths[1]}));
-    EXPECT_FALSE(Action(kFileRecent4)->isVisible());
+    EXPECT_FALSE(Action(CommandId::kFileRecent4)->isVisible());
     EXPECT_TRUE(doc->PathName().isEmpty());
 }
 
@@ -253,21 +254,21 @@ TEST_F(MainWindowTest, DroppingAPictureOnTheViewPlacesItThere) {
 TEST_F(MainWindowTest, UndoAndRedoStepThroughAnEdit) {
     CDiscwrightView& view = *frame->View();
     frame->Router().UpdateActions();
-    EXPECT_FALSE(Action(kUndo)->isEnabled());
-    EXPECT_FALSE(Action(kRedo)->isEnabled());
+    EXPECT_FALSE(Action(CommandId::kUndo)->isEnabled());
+    EXPECT_FALSE(Action(CommandId::kRedo)->isEnabled());
 
     AddRectangle(1000, -1000, 2000, 2000);
     view.RecordChange();
     frame->Router().UpdateActions();
-    ASSERT_TRUE(Action(kUndo)->isEnabled());
-    Action(kUndo)->trigger();
+    ASSERT_TRUE(Action(CommandId::kUndo)->isEnabled());
+    Action(CommandId::kUndo)->trigger();
     EXPECT_TRUE(doc->GetFace(kDiscFace).Objects().empty());
-    EXPECT_FALSE(Action(kUndo)->isEnabled());
-    EXPECT_TRUE(Action(kRedo)->isEnabled());
+    EXPECT_FALSE(Action(CommandId::kUndo)->isEnabled());
+    EXPECT_TRUE(Action(CommandId::kRedo)->isEnabled());
 
-    Action(kRedo)->trigger();
+    Action(CommandId::kRedo)->trigger();
     EXPECT_EQ(doc->GetFace(kDiscFace).Objects().size(), 1u);
-    EXPECT_FALSE(Action(kRedo)->isEnabled());
+    EXPECT_FALSE(Action(CommandId::kRedo)->isEnabled());
 }
 
 TEST_F(MainWindowTest, UndoFollowsTheHistoryWithoutAnyOtherSignal) {
@@ -275,17 +276,17 @@ TEST_F(MainWindowTest, UndoFollowsTheHistoryWithoutAnyOtherSignal) {
     // history's own signal must bring the Undo button up.
     doc->SetModifiedFlag();
     frame->Router().UpdateActions();
-    ASSERT_FALSE(Action(kUndo)->isEnabled());
+    ASSERT_FALSE(Action(CommandId::kUndo)->isEnabled());
     AddRectangle(1000, -1000, 2000, 2000);
     doc->CheckPoint();
-    EXPECT_TRUE(Action(kUndo)->isEnabled());
+    EXPECT_TRUE(Action(CommandId::kUndo)->isEnabled());
 }
 
 TEST_F(MainWindowTest, TracksInformationAcceptedIsOneUndoStep) {
     const int steps = doc->UndoCount();
     // Cancelled: nothing changes.
     QTimer::singleShot(0, [] { QApplication::activeModalWidget()->close(); });
-    Action(kEditTracksInformation)->trigger();
+    Action(CommandId::kEditTracksInformation)->trigger();
     EXPECT_EQ(doc->UndoCount(), steps);
     EXPECT_FALSE(doc->IsModified());
 
@@ -294,7 +295,7 @@ TEST_F(MainWindowTest, TracksInformationAcceptedIsOneUndoStep) {
         ASSERT_NE(dialog, nullptr);
         dialog->accept();
     });
-    Action(kEditTracksInformation)->trigger();
+    Action(CommandId::kEditTracksInformation)->trigger();
     EXPECT_EQ(doc->UndoCount(), steps + 1);
     EXPECT_TRUE(doc->IsModified());
 }
@@ -413,7 +414,7 @@ TEST_F(MainWindowTest, SaveOntoAFullDiskKeepsTheOldFileAndTheModifiedProject) {
         AddRectangle(100 * i, -1000, 2000, 2000);
     doc->SetModifiedFlag();
     fs.Fill(0);
-    Action(kFileSave)->trigger();
+    Action(CommandId::kFileSave)->trigger();
     ASSERT_EQ(prompts.errors.size(), 1);
     EXPECT_TRUE(prompts.errors.front().contains(QStringLiteral("No space left on device")))
         << prompts.errors.front().toStdString();

@@ -40,7 +40,7 @@ protected:
     // Closes and destroys the window; true when it agreed to close.
     bool CloseWindow();
 
-    QAction* Action(int id) const { return frame->Router().Action(id); }
+    QAction* Action(CommandId id) const { return frame->Router().Action(id); }
     CShape* AddRectangle(int x, int y, int width, int height);
     // Selects exactly `objects` on the active face, as the view would.
     void Select(std::initializer_list<CBaseObject*> objects);

@@ -1,4 +1,5 @@
 #include "main_window_fixture.h"
+#include "support/command_id_printing.h"
 
 #include "app/property_bar/property_bar.h"
 #include "app/window/bar_sizes.h"
@@ -64,8 +65,8 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder) {
               QStringList({"&New", "&Open...", "&Save", "Save &As...", "-", "&Print...",
                            "Print Pre&view...", "P&rint Setup...", "&Export to PDF...", "-",
                            "Recent File", "-", "E&xit"}));
-    EXPECT_EQ(Action(kFileNew)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
-    EXPECT_EQ(Action(kFilePrint)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    EXPECT_EQ(Action(CommandId::kFileNew)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+    EXPECT_EQ(Action(CommandId::kFilePrint)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
 
     QMenu* edit = MenuTitled(bar, QStringLiteral("&Edit"));
     ASSERT_NE(edit, nullptr);
@@ -75,19 +76,19 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder) {
                            "Export Cover As Images...", "Export As Layouts...", "Settings...", "-",
                            "Set as Background Image", "Remove Background Image",
                            "Set Background Color"}));
-    EXPECT_EQ(Action(kCut)->shortcuts(),
+    EXPECT_EQ(Action(CommandId::kCut)->shortcuts(),
               QList<QKeySequence>({QKeySequence(QStringLiteral("Ctrl+X")),
                                    QKeySequence(QStringLiteral("Shift+Del"))}));
-    EXPECT_EQ(Action(kRedo)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
+    EXPECT_EQ(Action(CommandId::kRedo)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Y")));
 
     QMenu* object = MenuTitled(bar, QStringLiteral("&Object"));
     ASSERT_NE(object, nullptr);
     EXPECT_EQ(Texts(object->actions()).first(8),
               QStringList({"&Select Object", "&Rectangle", "R&ound Rectangle", "&Ellipse",
                            "&Diamond", "&Text ", "&Circular Text", "&Image"}));
-    EXPECT_EQ(Action(kSelectAll)->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
+    EXPECT_EQ(Action(CommandId::kSelectAll)->shortcut(), QKeySequence(QStringLiteral("Ctrl+A")));
     // Tab stays the view's key and the focus chain's.
-    EXPECT_TRUE(Action(kSelectNext)->shortcuts().isEmpty());
+    EXPECT_TRUE(Action(CommandId::kSelectNext)->shortcuts().isEmpty());
 
     QMenu* order = MenuTitled(bar, QStringLiteral("&Z-order"));
     ASSERT_NE(order, nullptr);
@@ -163,9 +164,12 @@ TEST_F(MainWindowTest, ToolBarsHoldTheirButtonsInOrder) {
 TEST_F(MainWindowTest, CommandsAreEnabledByTheSelection) {
     CShape* first = AddRectangle(1000, -1000, 2000, 2000);
     CShape* second = AddRectangle(4000, -1000, 2000, 2000);
-    const int needsTwo[] = {kAlignLeft,     kAlignRight,     kAlignTop,    kAlignBottom,
-                            kMakeSameWidth, kMakeSameHeight, kMakeSameSize};
-    const int needsOne[] = {kCenterVertical, kCenterHorizontal, kDeleteSelection, kCut, kCopy};
+    const CommandId needsTwo[] = {CommandId::kAlignLeft,     CommandId::kAlignRight,
+                                  CommandId::kAlignTop,      CommandId::kAlignBottom,
+                                  CommandId::kMakeSameWidth, CommandId::kMakeSameHeight,
+                                  CommandId::kMakeSameSize};
+    const CommandId needsOne[] = {CommandId::kCenterVertical, CommandId::kCenterHorizontal,
+                                  CommandId::kDeleteSelection, CommandId::kCut, CommandId::kCopy};
     struct Case {
         std::initializer_list<CBaseObject*> selection;
         bool one;
@@ -175,33 +179,35 @@ TEST_F(MainWindowTest, CommandsAreEnabledByTheSelection) {
          {Case{{}, false, false}, Case{{first}, true, false}, Case{{first, second}, true, true}}) {
         Select(c.selection);
         frame->Router().UpdateActions();
-        for (int id : needsTwo)
+        for (CommandId id : needsTwo)
             EXPECT_EQ(Action(id)->isEnabled(), c.two) << id << " with " << c.selection.size();
-        for (int id : needsOne)
+        for (CommandId id : needsOne)
             EXPECT_EQ(Action(id)->isEnabled(), c.one) << id << " with " << c.selection.size();
     }
     // Always available, or not yet available.
-    for (int id : {kBringToFront, kSetBackgroundColor, kSelectAll, kSelectNext, kCircularText,
-                   kFileNew, kEditTracksInformation, kFilePrint, kChangeLabelStock, kSettings})
+    for (CommandId id : {CommandId::kBringToFront, CommandId::kSetBackgroundColor,
+                         CommandId::kSelectAll, CommandId::kSelectNext, CommandId::kCircularText,
+                         CommandId::kFileNew, CommandId::kEditTracksInformation,
+                         CommandId::kFilePrint, CommandId::kChangeLabelStock, CommandId::kSettings})
         EXPECT_TRUE(Action(id)->isEnabled()) << id;
-    for (int id : {kImageBrowser, kExportCoverAsImages})
+    for (CommandId id : {CommandId::kImageBrowser, CommandId::kExportCoverAsImages})
         EXPECT_FALSE(Action(id)->isEnabled()) << id;
-    EXPECT_FALSE(Action(kRemoveBackgroundImage)->isEnabled());
+    EXPECT_FALSE(Action(CommandId::kRemoveBackgroundImage)->isEnabled());
 
     // The lock item: checked for one locked object; several show unchecked.
     first->m_locked = 1;
     Select({first});
     frame->Router().UpdateActions();
-    EXPECT_TRUE(Action(kLockUnlockObject)->isEnabled());
-    EXPECT_TRUE(Action(kLockUnlockObject)->isChecked());
+    EXPECT_TRUE(Action(CommandId::kLockUnlockObject)->isEnabled());
+    EXPECT_TRUE(Action(CommandId::kLockUnlockObject)->isChecked());
     Select({first, second});
     frame->Router().UpdateActions();
-    EXPECT_TRUE(Action(kLockUnlockObject)->isEnabled());
-    EXPECT_FALSE(Action(kLockUnlockObject)->isChecked());
+    EXPECT_TRUE(Action(CommandId::kLockUnlockObject)->isEnabled());
+    EXPECT_FALSE(Action(CommandId::kLockUnlockObject)->isChecked());
 
     // A triggered align runs on the selection.
     first->m_locked = 0;
-    Action(kAlignLeft)->trigger();
+    Action(CommandId::kAlignLeft)->trigger();
     EXPECT_EQ(second->m_x, 1000);
 }
 
@@ -209,7 +215,7 @@ TEST_F(MainWindowTest, EachCommandHasOneRowInOneModulesTable) {
     CDiscwrightView& view = *frame->View();
     const CommandRows tables[] = {view.ViewCommandRows(), ArrangeCommandRows(view),
                                   ClipboardCommandRows(view), HistoryCommandRows(view)};
-    std::map<int, int> rowsOfId;
+    std::map<CommandId, int> rowsOfId;
     for (const CommandRows& table : tables) {
         for (const CommandRow& row : table) {
             ++rowsOfId[row.id];
@@ -224,30 +230,30 @@ TEST_F(MainWindowTest, EachCommandHasOneRowInOneModulesTable) {
     CShape* shape = AddRectangle(1000, -1000, 1000, -1000);
     Select({shape});
     frame->Router().UpdateActions();
-    EXPECT_TRUE(Action(kLockUnlockObject)->isEnabled());
-    EXPECT_FALSE(Action(kLockUnlockObject)->isChecked());
-    Action(kLockUnlockObject)->trigger();
+    EXPECT_TRUE(Action(CommandId::kLockUnlockObject)->isEnabled());
+    EXPECT_FALSE(Action(CommandId::kLockUnlockObject)->isChecked());
+    Action(CommandId::kLockUnlockObject)->trigger();
     EXPECT_EQ(shape->m_locked, 1);
-    EXPECT_TRUE(Action(kLockUnlockObject)->isChecked());
+    EXPECT_TRUE(Action(CommandId::kLockUnlockObject)->isChecked());
 }
 
 TEST_F(MainWindowTest, ToolItemsAreCheckedForTheViewsTool) {
     CDiscwrightView& view = *frame->View();
-    EXPECT_TRUE(Action(kToolSelect)->isChecked());
-    view.SetTool(kToolModeEllipse);
-    EXPECT_TRUE(Action(kToolEllipse)->isChecked());
-    EXPECT_FALSE(Action(kToolSelect)->isChecked());
+    EXPECT_TRUE(Action(CommandId::kToolSelect)->isChecked());
+    view.SetTool(ToolMode::kEllipse);
+    EXPECT_TRUE(Action(CommandId::kToolEllipse)->isChecked());
+    EXPECT_FALSE(Action(CommandId::kToolSelect)->isChecked());
 
-    Action(kToolRectangle)->trigger();
-    EXPECT_EQ(view.Tool(), kToolModeRectangle);
-    EXPECT_TRUE(Action(kToolRectangle)->isChecked());
-    EXPECT_FALSE(Action(kToolEllipse)->isChecked());
-    EXPECT_FALSE(Action(kCircularText)->isCheckable());
+    Action(CommandId::kToolRectangle)->trigger();
+    EXPECT_EQ(view.Tool(), ToolMode::kRectangle);
+    EXPECT_TRUE(Action(CommandId::kToolRectangle)->isChecked());
+    EXPECT_FALSE(Action(CommandId::kToolEllipse)->isChecked());
+    EXPECT_FALSE(Action(CommandId::kCircularText)->isCheckable());
 
     // The grid item follows the grid.
-    Action(kIdShowGrid)->trigger();
+    Action(CommandId::kShowGrid)->trigger();
     EXPECT_EQ(doc->m_gridVisible, 1);
-    EXPECT_TRUE(Action(kIdShowGrid)->isChecked());
+    EXPECT_TRUE(Action(CommandId::kShowGrid)->isChecked());
 }
 
 TEST_F(MainWindowTest, FaceTabsSwitchFacesAndTheStatusBarFollows) {
@@ -286,10 +292,10 @@ TEST_F(MainWindowTest, TheStatusBarShowsTheZoomAndWhereThePointerIs) {
     ASSERT_NE(zoom, nullptr);
     ASSERT_NE(pointer, nullptr);
     EXPECT_EQ(zoom->text(), QStringLiteral("100%"));
-    Action(kIdZoomIn)->trigger();
+    Action(CommandId::kZoomIn)->trigger();
     EXPECT_EQ(zoom->text(), QStringLiteral("120%"));
     for (int i = 0; i < 10; ++i)
-        Action(kIdZoomOut)->trigger();
+        Action(CommandId::kZoomOut)->trigger();
     EXPECT_EQ(zoom->text(), QStringLiteral("40%"));
 
     // The face point under the pointer, y counted down from the top edge.
@@ -310,12 +316,14 @@ TEST_F(MainWindowTest, TheStatusBarShowsTheZoomAndWhereThePointerIs) {
 
 TEST_F(MainWindowTest, BarTogglesAreCheckedWhileTheBarIsShown) {
     const struct {
-        int id;
+        CommandId id;
         QWidget* bar;
-    } cases[] = {
-        {kViewMainToolbar, frame->Bars().main},     {kViewObjectBar, frame->Bars().object},
-        {kViewAlignBar, frame->Bars().align},       {kViewPropertyBar, frame->PropertiesBar()},
-        {kViewTemplateWindow, frame->GalleryBar()}, {kViewStatusBar, frame->statusBar()}};
+    } cases[] = {{CommandId::kViewMainToolbar, frame->Bars().main},
+                 {CommandId::kViewObjectBar, frame->Bars().object},
+                 {CommandId::kViewAlignBar, frame->Bars().align},
+                 {CommandId::kViewPropertyBar, frame->PropertiesBar()},
+                 {CommandId::kViewTemplateWindow, frame->GalleryBar()},
+                 {CommandId::kViewStatusBar, frame->statusBar()}};
     for (const auto& c : cases) {
         EXPECT_TRUE(Action(c.id)->isChecked()) << c.id;
         Action(c.id)->trigger();
@@ -399,14 +407,14 @@ TEST_F(MainWindowTest, ClosingStoresTheWindowAndBarSizesForTheNextStart) {
 }
 
 TEST_F(MainWindowTest, HiddenBarsStayHiddenAtTheNextStart) {
-    Action(kViewAlignBar)->trigger();
-    Action(kViewTemplateWindow)->trigger();
+    Action(CommandId::kViewAlignBar)->trigger();
+    Action(CommandId::kViewTemplateWindow)->trigger();
     ASSERT_TRUE(CloseWindow());
     MakeWindow();
     EXPECT_TRUE(frame->Bars().align->isHidden());
     EXPECT_TRUE(frame->GalleryBar()->isHidden());
     EXPECT_FALSE(frame->Bars().main->isHidden());
-    EXPECT_FALSE(Action(kViewAlignBar)->isChecked());
+    EXPECT_FALSE(Action(CommandId::kViewAlignBar)->isChecked());
 }
 
 TEST_F(MainWindowTest, TheContextMenuRunsTheSameCommands) {

@@ -102,7 +102,7 @@ TEST_F(PrintingWindow, ChangeLabelStockResizesFacesAndBackgroundsInOneUndoStep) 
     EXPECT_EQ(settings->m_discStockPath, Stock("disc/Avery 8676.ini"));
     EXPECT_TRUE(frame->FaceInformation().startsWith(QStringLiteral("Avery 8676")));
 
-    frame->Router().Run(kUndo);
+    frame->Router().Run(CommandId::kUndo);
     EXPECT_EQ(doc->DiscStock().path, Stock("disc/plain paper(A4).ini"));
     EXPECT_EQ(doc->GetFace(kDiscFace).m_width, 12000);
     EXPECT_EQ(doc->GetFace(kFrontFace).m_width, 12000);

@@ -1,6 +1,7 @@
 #include "fake_editing_host.h"
 #include "objects/cir_text.h"
 #include "objects/shape.h"
+#include "support/command_id_printing.h"
 #include "support/picture_test_access.h"
 #include "view/arrange_commands.h"
 #include "view/command_ids.h"
@@ -60,7 +61,7 @@ std::vector<CBaseObject*> ObjectsOf(const Face& face) {
 
 struct ArrangeCase {
     const char* name;
-    int command;
+    CommandId command;
     Rect a, b;
     Rect wantA, wantB;
 };
@@ -72,60 +73,60 @@ void PrintTo(const ArrangeCase& c, std::ostream* os) {
 // The disc face is 12000 by 12000 units.
 const ArrangeCase kArrangeCases[] = {
     {"AlignLeft",
-     kAlignLeft,
+     CommandId::kAlignLeft,
      {1000, -500, 2000, -1000},
      {3000, -900, 1500, -800},
      {1000, -500, 2000, -1000},
      {1000, -900, 1500, -800}},
     {"AlignRight",
-     kAlignRight,
+     CommandId::kAlignRight,
      {1000, -500, 2000, -1000},
      {3000, -900, 4000, -800},
      {5000, -500, 2000, -1000},
      {3000, -900, 4000, -800}},
     // Tops go to the lower top edge (y grows upwards).
     {"AlignTop",
-     kAlignTop,
+     CommandId::kAlignTop,
      {100, -1000, 2000, -1000},
      {200, -4000, 2000, -1000},
      {100, -4000, 2000, -1000},
      {200, -4000, 2000, -1000}},
     // Bottoms go to the higher bottom edge: -1000 - 2000 = -3000.
     {"AlignBottom",
-     kAlignBottom,
+     CommandId::kAlignBottom,
      {100, -1000, 2000, -2000},
      {200, -4000, 2000, -3000},
      {100, -1000, 2000, -2000},
      {200, 0, 2000, -3000}},
     {"SameWidth",
-     kMakeSameWidth,
+     CommandId::kMakeSameWidth,
      {100, -100, 2000, -2000},
      {200, -200, 3000, -3000},
      {100, -100, 3000, -2000},
      {200, -200, 3000, -3000}},
     // The largest height value of negative heights is the shortest object.
     {"SameHeight",
-     kMakeSameHeight,
+     CommandId::kMakeSameHeight,
      {100, -100, 2000, -2000},
      {200, -200, 3000, -3000},
      {100, -100, 2000, -2000},
      {200, -200, 3000, -2000}},
     {"SameSize",
-     kMakeSameSize,
+     CommandId::kMakeSameSize,
      {100, -100, 2000, -2000},
      {200, -200, 3000, -3000},
      {100, -100, 3000, -2000},
      {200, -200, 3000, -2000}},
     // x := 12000/2 - width/2, halves truncated toward zero.
     {"CentreHorizontal",
-     kCenterHorizontal,
+     CommandId::kCenterHorizontal,
      {100, -100, 2001, -2000},
      {200, -200, 3000, -3000},
      {5000, -100, 2001, -2000},
      {4500, -200, 3000, -3000}},
     // y := -12000/2 - height/2: -3001/2 is -1500, not -1501.
     {"CentreVertical",
-     kCenterVertical,
+     CommandId::kCenterVertical,
      {100, -100, 2000, -3001},
      {200, -200, 3000, -3000},
      {100, -4500, 2000, -3001},
@@ -172,30 +173,33 @@ TEST(Arrange, EnablingFollowsTheSelectionSize) {
     FakeEditingHost host;
     CBaseObject* a = AddShape(host, {0, 0, 100, -100});
     CBaseObject* b = AddShape(host, {0, 0, 100, -100});
-    const int alignIds[] = {kAlignLeft,     kAlignRight,     kAlignTop,    kAlignBottom,
-                            kMakeSameWidth, kMakeSameHeight, kMakeSameSize};
-    for (int id : alignIds)
+    const CommandId alignIds[] = {CommandId::kAlignLeft,     CommandId::kAlignRight,
+                                  CommandId::kAlignTop,      CommandId::kAlignBottom,
+                                  CommandId::kMakeSameWidth, CommandId::kMakeSameHeight,
+                                  CommandId::kMakeSameSize};
+    for (CommandId id : alignIds)
         EXPECT_FALSE(IsArrangeCommandEnabled(host, id)) << id;
-    EXPECT_FALSE(IsArrangeCommandEnabled(host, kCenterVertical));
-    EXPECT_FALSE(IsArrangeCommandEnabled(host, kDeleteSelection));
-    for (int id : {kBringToFront, kSendToBack, kMoveToNext, kMoveToPrevious, kSetBackgroundColor})
+    EXPECT_FALSE(IsArrangeCommandEnabled(host, CommandId::kCenterVertical));
+    EXPECT_FALSE(IsArrangeCommandEnabled(host, CommandId::kDeleteSelection));
+    for (CommandId id : {CommandId::kBringToFront, CommandId::kSendToBack, CommandId::kMoveToNext,
+                         CommandId::kMoveToPrevious, CommandId::kSetBackgroundColor})
         EXPECT_TRUE(IsArrangeCommandEnabled(host, id)) << id;
 
     SelectAll(host, {a});
-    for (int id : alignIds)
+    for (CommandId id : alignIds)
         EXPECT_FALSE(IsArrangeCommandEnabled(host, id)) << id;
-    EXPECT_TRUE(IsArrangeCommandEnabled(host, kCenterHorizontal));
-    EXPECT_TRUE(IsArrangeCommandEnabled(host, kDeleteSelection));
+    EXPECT_TRUE(IsArrangeCommandEnabled(host, CommandId::kCenterHorizontal));
+    EXPECT_TRUE(IsArrangeCommandEnabled(host, CommandId::kDeleteSelection));
     // A disabled command run anyway changes nothing and takes no step.
     const int undoBefore = host.Document().UndoCount();
-    EXPECT_FALSE(RunArrangeCommand(host, kAlignLeft, host.Prompts()));
+    EXPECT_FALSE(RunArrangeCommand(host, CommandId::kAlignLeft, host.Prompts()));
     EXPECT_EQ(host.Document().UndoCount(), undoBefore);
 
     SelectAll(host, {a, b});
-    for (int id : alignIds)
+    for (CommandId id : alignIds)
         EXPECT_TRUE(IsArrangeCommandEnabled(host, id)) << id;
-    EXPECT_FALSE(IsArrangeCommandEnabled(host, 12345));
-    EXPECT_FALSE(RunArrangeCommand(host, 12345, host.Prompts()));
+    EXPECT_FALSE(IsArrangeCommandEnabled(host, CommandId{12345}));
+    EXPECT_FALSE(RunArrangeCommand(host, CommandId{12345}, host.Prompts()));
 }
 
 TEST(Arrange, OnlyCircularTextsSelectedIsLeftAloneWithoutAStep) {
@@ -205,7 +209,8 @@ TEST(Arrange, OnlyCircularTextsSelectedIsLeftAloneWithoutAStep) {
     second->m_x = 5;
     SelectAll(host, {first, second});
     const int undoBefore = host.Document().UndoCount();
-    for (int id : {kAlignLeft, kMakeSameSize, kCenterHorizontal, kCenterVertical})
+    for (CommandId id : {CommandId::kAlignLeft, CommandId::kMakeSameSize,
+                         CommandId::kCenterHorizontal, CommandId::kCenterVertical})
         EXPECT_FALSE(RunArrangeCommand(host, id, host.Prompts())) << id;
     EXPECT_EQ(first->m_x, 777);
     EXPECT_EQ(second->m_x, 5);
@@ -215,7 +220,7 @@ TEST(Arrange, OnlyCircularTextsSelectedIsLeftAloneWithoutAStep) {
 
 struct StackCase {
     const char* name;
-    int command;
+    CommandId command;
     int target; // index of the property bar's object in "ABC", or -1 for none
     const char* wantOrder;
 };
@@ -225,15 +230,15 @@ void PrintTo(const StackCase& c, std::ostream* os) {
 }
 
 const StackCase kStackCases[] = {
-    {"FrontOfTopStays", kBringToFront, 2, "ABC"},
-    {"BackOfBottomStays", kSendToBack, 0, "ABC"},
-    {"FrontFromBottom", kBringToFront, 0, "BCA"},
-    {"BackFromTop", kSendToBack, 2, "CAB"},
-    {"NextFromMiddle", kMoveToNext, 1, "ACB"},
-    {"PreviousFromMiddle", kMoveToPrevious, 1, "BAC"},
-    {"NextOfTopStays", kMoveToNext, 2, "ABC"},
-    {"PreviousOfBottomStays", kMoveToPrevious, 0, "ABC"},
-    {"NoPropertyObject", kBringToFront, -1, "ABC"},
+    {"FrontOfTopStays", CommandId::kBringToFront, 2, "ABC"},
+    {"BackOfBottomStays", CommandId::kSendToBack, 0, "ABC"},
+    {"FrontFromBottom", CommandId::kBringToFront, 0, "BCA"},
+    {"BackFromTop", CommandId::kSendToBack, 2, "CAB"},
+    {"NextFromMiddle", CommandId::kMoveToNext, 1, "ACB"},
+    {"PreviousFromMiddle", CommandId::kMoveToPrevious, 1, "BAC"},
+    {"NextOfTopStays", CommandId::kMoveToNext, 2, "ABC"},
+    {"PreviousOfBottomStays", CommandId::kMoveToPrevious, 0, "ABC"},
+    {"NoPropertyObject", CommandId::kBringToFront, -1, "ABC"},
 };
 
 class StackTable : public ::testing::TestWithParam<StackCase> {};
@@ -293,7 +298,7 @@ TEST(Arrange, DeleteRemovesTheSelectionInOneStep) {
     host.Settle();
     const int undoBefore = host.Document().UndoCount();
 
-    ASSERT_TRUE(RunArrangeCommand(host, kDeleteSelection, host.Prompts()));
+    ASSERT_TRUE(RunArrangeCommand(host, CommandId::kDeleteSelection, host.Prompts()));
 
     EXPECT_EQ(ObjectsOf(host.ActiveFace()), std::vector<CBaseObject*>{b});
     EXPECT_TRUE(host.ActiveFace().Selection().empty());
@@ -316,12 +321,12 @@ TEST(Arrange, LockStateAndToggle) {
     CBaseObject* a = AddShape(host, {0, 0, 10, -10});
     CBaseObject* b = AddShape(host, {20, 0, 10, -10});
     EXPECT_EQ(LockMenuState(host), LockState::kDisabled);
-    EXPECT_FALSE(IsArrangeCommandEnabled(host, kLockUnlockObject));
+    EXPECT_FALSE(IsArrangeCommandEnabled(host, CommandId::kLockUnlockObject));
 
     SelectAll(host, {a});
     EXPECT_EQ(LockMenuState(host), LockState::kUnlocked);
     const int undoBefore = host.Document().UndoCount();
-    ASSERT_TRUE(RunArrangeCommand(host, kLockUnlockObject, host.Prompts()));
+    ASSERT_TRUE(RunArrangeCommand(host, CommandId::kLockUnlockObject, host.Prompts()));
     EXPECT_EQ(a->m_locked, 1);
     EXPECT_EQ(LockMenuState(host), LockState::kLocked);
     EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);

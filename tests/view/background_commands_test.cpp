@@ -44,14 +44,15 @@ TEST(Background, SelectedPictureBecomesTheBackgroundOverTheWholeFace) {
 
     SelectObject(host, shape);
     SelectObject(host, picture);
-    EXPECT_FALSE(IsArrangeCommandEnabled(host, kSetAsBackgroundImage)); // a shape is first
+    EXPECT_FALSE(
+        IsArrangeCommandEnabled(host, CommandId::kSetAsBackgroundImage)); // a shape is first
     ClearSelection(host);
     SelectObject(host, picture);
     SelectObject(host, shape);
-    ASSERT_TRUE(IsArrangeCommandEnabled(host, kSetAsBackgroundImage));
+    ASSERT_TRUE(IsArrangeCommandEnabled(host, CommandId::kSetAsBackgroundImage));
     const int undoBefore = host.Document().UndoCount();
 
-    ASSERT_TRUE(RunArrangeCommand(host, kSetAsBackgroundImage, host.Prompts()));
+    ASSERT_TRUE(RunArrangeCommand(host, CommandId::kSetAsBackgroundImage, host.Prompts()));
 
     const Face& face = host.ActiveFace();
     ASSERT_EQ(face.Background(), picture);
@@ -81,14 +82,14 @@ TEST(Background, SelectedPictureBecomesTheBackgroundOverTheWholeFace) {
 
 TEST(Background, RemoveLetsThePropertyBarGoAndTakesOneStep) {
     FakeEditingHost host;
-    EXPECT_FALSE(IsArrangeCommandEnabled(host, kRemoveBackgroundImage));
+    EXPECT_FALSE(IsArrangeCommandEnabled(host, CommandId::kRemoveBackgroundImage));
     EXPECT_FALSE(RemoveBackgroundPicture(host));
     host.Document().SetBackground(MakePicture());
     host.ShowInPropertyBar(host.ActiveFace().Background());
-    ASSERT_TRUE(IsArrangeCommandEnabled(host, kRemoveBackgroundImage));
+    ASSERT_TRUE(IsArrangeCommandEnabled(host, CommandId::kRemoveBackgroundImage));
     const int undoBefore = host.Document().UndoCount();
 
-    ASSERT_TRUE(RunArrangeCommand(host, kRemoveBackgroundImage, host.Prompts()));
+    ASSERT_TRUE(RunArrangeCommand(host, CommandId::kRemoveBackgroundImage, host.Prompts()));
 
     EXPECT_EQ(host.ActiveFace().Background(), nullptr);
     EXPECT_EQ(host.PropertyObject(), nullptr);
@@ -103,7 +104,7 @@ TEST(Background, ColourFromTheDialogStartingOnTheFacesColour) {
     host.colourAnswer = QColor(0x12, 0x34, 0x56);
     const int undoBefore = host.Document().UndoCount();
 
-    ASSERT_TRUE(RunArrangeCommand(host, kSetBackgroundColor, host.Prompts()));
+    ASSERT_TRUE(RunArrangeCommand(host, CommandId::kSetBackgroundColor, host.Prompts()));
 
     EXPECT_EQ(host.colourDialogInitial, QColor(Qt::white));
     EXPECT_EQ(host.ActiveFace().m_backgroundColour, 0x563412u); // 0x00BBGGRR
@@ -114,7 +115,7 @@ TEST(Background, ColourFromTheDialogStartingOnTheFacesColour) {
 
     // The next time the dialog starts on the colour chosen.
     host.colourAnswer.reset();
-    EXPECT_FALSE(RunArrangeCommand(host, kSetBackgroundColor, host.Prompts()));
+    EXPECT_FALSE(RunArrangeCommand(host, CommandId::kSetBackgroundColor, host.Prompts()));
     EXPECT_EQ(host.colourDialogInitial, QColor(0x12, 0x34, 0x56));
 
     ASSERT_TRUE(host.Document().Undo());

@@ -75,14 +75,14 @@ TEST_F(ClipboardTest, CopyPutsTheSelectionArchiveUnderItsOwnFormat) {
     CShape* bottom = AddShape(host, 1000, -1000);
     AddText(host);
     CShape* top = AddShape(host, 4000, -3000);
-    EXPECT_FALSE(IsClipboardCommandEnabled(host, kCopy));
-    EXPECT_FALSE(IsClipboardCommandEnabled(host, kCut));
+    EXPECT_FALSE(IsClipboardCommandEnabled(host, CommandId::kCopy));
+    EXPECT_FALSE(IsClipboardCommandEnabled(host, CommandId::kCut));
     SelectObject(host, top);
     SelectObject(host, bottom);
-    ASSERT_TRUE(IsClipboardCommandEnabled(host, kCopy));
+    ASSERT_TRUE(IsClipboardCommandEnabled(host, CommandId::kCopy));
     const int undoBefore = host.Document().UndoCount();
 
-    ASSERT_TRUE(RunClipboardCommand(host, kCopy, host.Prompts()));
+    ASSERT_TRUE(RunClipboardCommand(host, CommandId::kCopy, host.Prompts()));
 
     // One object list with an index table of its own: the count, the class
     // named once (index 1), then the second object referring back to it.
@@ -110,10 +110,10 @@ TEST_F(ClipboardTest, CopyThenPasteLaysOneSelectedCopyExactlyOverTheOriginals) {
     SelectObject(host, b);
     SelectObject(host, a);
     ASSERT_TRUE(Copy(host, host.Prompts()));
-    ASSERT_TRUE(IsClipboardCommandEnabled(host, kPaste));
+    ASSERT_TRUE(IsClipboardCommandEnabled(host, CommandId::kPaste));
     const int undoBefore = host.Document().UndoCount();
 
-    ASSERT_TRUE(RunClipboardCommand(host, kPaste, host.Prompts()));
+    ASSERT_TRUE(RunClipboardCommand(host, CommandId::kPaste, host.Prompts()));
 
     const Face& face = host.ActiveFace();
     ASSERT_EQ(face.Objects().size(), 6u);
@@ -151,7 +151,7 @@ TEST_F(ClipboardTest, CutCopiesAndDeletesInOneStepAndPasteOnAnotherFaceBringsItB
     const QByteArray record = RecordOf(b);
     const int undoBefore = host.Document().UndoCount();
 
-    ASSERT_TRUE(RunClipboardCommand(host, kCut, host.Prompts()));
+    ASSERT_TRUE(RunClipboardCommand(host, CommandId::kCut, host.Prompts()));
 
     const Face& disc = host.ActiveFace();
     ASSERT_EQ(disc.Objects().size(), 1u);
@@ -262,7 +262,7 @@ TEST_F(ClipboardTest, NothingUsableSaysSoAndChangesNothing) {
         EXPECT_FALSE(host.Document().IsModified());
     }
     Clipboard()->clear();
-    EXPECT_FALSE(IsClipboardCommandEnabled(host, kPaste));
+    EXPECT_FALSE(IsClipboardCommandEnabled(host, CommandId::kPaste));
     PutOnClipboard(QStringLiteral("application/x-other"), "xyz");
     EXPECT_FALSE(CanPaste());
 }

@@ -64,7 +64,7 @@ TEST_F(EditingTest, ArrowsWithoutAMovableSelectionRecordNothing) {
 }
 
 TEST_F(EditingTest, ArrowKeepsACircularTextOnItsNewPlace) {
-    view.OnCommand(kCircularText);
+    view.OnCommand(CommandId::kCircularText);
     auto* text = static_cast<CCirText*>(ActiveFace().Objects().back().get());
     Settle();
     const double angle = text->m_angle;

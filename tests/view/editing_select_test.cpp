@@ -61,7 +61,7 @@ TEST_F(SelectTest, RubberBandSelectsWhatItTouches) {
 
 TEST_F(SelectTest, SelectAllSelectsEveryObject) {
     Select({middle});
-    EXPECT_TRUE(view.OnCommand(kSelectAll));
+    EXPECT_TRUE(view.OnCommand(CommandId::kSelectAll));
     EXPECT_EQ(Selection(), (std::vector<CBaseObject*>{right, middle, left}));
     EXPECT_EQ(PropertyBarObject(), nullptr);
     ActiveFace().TakeObject(left);
@@ -80,7 +80,7 @@ TEST_F(SelectTest, TabWalksUpAndWrapsToTheBottom) {
     KeyClick(Qt::Key_Tab);
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{left});
     EXPECT_EQ(right->m_selected, 0);
-    EXPECT_TRUE(view.OnCommand(kSelectNext));
+    EXPECT_TRUE(view.OnCommand(CommandId::kSelectNext));
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{middle});
 }
 

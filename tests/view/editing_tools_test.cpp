@@ -1,4 +1,5 @@
 #include "editing_fixture.h"
+#include "support/command_id_printing.h"
 
 #include "objects/cir_text.h"
 #include "objects/picture_loading.h"
@@ -15,8 +16,8 @@ namespace {
 
 struct CreationCase {
     const char* name;
-    int command;
-    int tool;
+    CommandId command;
+    ToolMode tool;
     int kind; // CShape kind, or -1 for text
 };
 void PrintTo(const CreationCase& c, std::ostream* os) {
@@ -56,7 +57,7 @@ TEST_P(CreationTest, DragCreatesOneSelectedObjectAndReturnsToSelect) {
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{created});
     EXPECT_EQ(old->m_selected, 0);
     EXPECT_EQ(PropertyBarObject(), created);
-    EXPECT_EQ(view.Tool(), kToolModeSelect);
+    EXPECT_EQ(view.Tool(), ToolMode::kSelect);
     EXPECT_EQ(toolChanges.count(), 2);
     EXPECT_EQ(doc.UndoCount(), 2); // exactly one step
     EXPECT_EQ(view.DragMode(), 9);
@@ -73,11 +74,14 @@ TEST_P(CreationTest, ClickCreatesNothingAndKeepsTheTool) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tools, CreationTest,
-    ::testing::Values(CreationCase{"Rectangle", kToolRectangle, 1, CShape::kRectangle},
-                      CreationCase{"RoundRectangle", kToolRoundRectangle, 2, CShape::kRoundRect},
-                      CreationCase{"Ellipse", kToolEllipse, 3, CShape::kEllipse},
-                      CreationCase{"Diamond", kToolDiamond, 4, CShape::kDiamond},
-                      CreationCase{"Text", kToolText, 5, -1}),
+    ::testing::Values(
+        CreationCase{"Rectangle", CommandId::kToolRectangle, ToolMode::kRectangle,
+                     CShape::kRectangle},
+        CreationCase{"RoundRectangle", CommandId::kToolRoundRectangle, ToolMode::kRoundRectangle,
+                     CShape::kRoundRect},
+        CreationCase{"Ellipse", CommandId::kToolEllipse, ToolMode::kEllipse, CShape::kEllipse},
+        CreationCase{"Diamond", CommandId::kToolDiamond, ToolMode::kDiamond, CShape::kDiamond},
+        CreationCase{"Text", CommandId::kToolText, ToolMode::kText, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // At zoom 2 in a small scrolled window the same face rectangle as at zoom 1
@@ -91,7 +95,7 @@ TEST_F(EditingTest, CreationDividesByTheZoomAndFollowsTheScrolling) {
     view.horizontalScrollBar()->setValue(50);
     view.verticalScrollBar()->setValue(40);
     ASSERT_EQ(view.ScrollPosition(), QPoint(50, 40));
-    view.OnCommand(kToolRectangle);
+    view.OnCommand(CommandId::kToolRectangle);
     // Odd pixels: the five zoom steps leave the zoom a hair off 2.0.
     const QPoint corner = view.Margin() + QPoint(281, 201); // back buffer: the whole page
     view.ComposeFrame();
@@ -111,7 +115,7 @@ TEST_F(EditingTest, CreationDividesByTheZoomAndFollowsTheScrolling) {
 }
 
 TEST_F(EditingTest, DragAlongOneAxisStillGivesAVisibleObject) {
-    view.OnCommand(kToolRectangle);
+    view.OnCommand(CommandId::kToolRectangle);
     Drag({40, 40}, {40, 100});
     ASSERT_EQ(ActiveFace().Objects().size(), 1u);
     EXPECT_GT(ActiveFace().Objects()[0]->m_width, 0);
@@ -120,30 +124,30 @@ TEST_F(EditingTest, DragAlongOneAxisStillGivesAVisibleObject) {
 TEST_F(EditingTest, ClickWithAShapeToolStillSelectsWhatItHits) {
     CShape* shape = AddShape(1000, -1000, 4000, -4000);
     Settle();
-    view.OnCommand(kToolEllipse);
+    view.OnCommand(CommandId::kToolEllipse);
     Click({80, 80});
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{shape});
-    EXPECT_EQ(view.Tool(), kToolModeEllipse);
+    EXPECT_EQ(view.Tool(), ToolMode::kEllipse);
 }
 
 TEST_F(EditingTest, PictureThatCannotBeReadIsNamedAndNothingIsAdded) {
     chosenFile = QStringLiteral("/nowhere/holiday photo.png");
-    view.OnCommand(kToolImage);
+    view.OnCommand(CommandId::kToolImage);
     Drag({40, 40}, {140, 100});
     EXPECT_EQ(imageDialogs, 1);
     EXPECT_EQ(messages,
               QStringList{QStringLiteral("Can not open file /nowhere/holiday photo.png")});
     EXPECT_TRUE(ActiveFace().Objects().empty());
-    EXPECT_EQ(view.Tool(), kToolModeSelect);
+    EXPECT_EQ(view.Tool(), ToolMode::kSelect);
     EXPECT_EQ(doc.UndoCount(), 1);
 
     // A click asks too, and returns to the select tool even when cancelled.
     chosenFile.clear();
-    view.OnCommand(kToolImage);
+    view.OnCommand(CommandId::kToolImage);
     Click({60, 60});
     EXPECT_EQ(imageDialogs, 2);
     EXPECT_EQ(messages.size(), 1);
-    EXPECT_EQ(view.Tool(), kToolModeSelect);
+    EXPECT_EQ(view.Tool(), ToolMode::kSelect);
     EXPECT_TRUE(ActiveFace().Objects().empty());
 }
 
@@ -157,15 +161,15 @@ TEST_F(EditingTest, PictureToolPlacesAReadablePicture) {
     pixels.fill(Qt::red);
     ASSERT_TRUE(pixels.save(chosenFile));
     ASSERT_NE(LoadPictureFile(chosenFile, 0, 0, 0, 0), nullptr);
-    view.OnCommand(kToolImage);
+    view.OnCommand(CommandId::kToolImage);
     Click({96, 96});
     ASSERT_EQ(ActiveFace().Objects().size(), 1u);
     CBaseObject* clicked = ActiveFace().Objects()[0].get();
     EXPECT_EQ(QPoint(clicked->m_x, clicked->m_y), QPoint(2540, -2540));
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{clicked});
-    EXPECT_EQ(view.Tool(), kToolModeSelect);
+    EXPECT_EQ(view.Tool(), ToolMode::kSelect);
     EXPECT_EQ(doc.UndoCount(), 2);
-    view.OnCommand(kToolImage);
+    view.OnCommand(CommandId::kToolImage);
     Drag({40, 40}, {140, 100});
     ASSERT_EQ(ActiveFace().Objects().size(), 2u);
     CBaseObject* dragged = ActiveFace().Objects()[1].get();
@@ -179,7 +183,7 @@ TEST_F(EditingTest, PictureToolPlacesAReadablePicture) {
     QImage photo(1600, 1200, QImage::Format_RGB32);
     photo.fill(Qt::blue);
     ASSERT_TRUE(photo.save(chosenFile));
-    view.OnCommand(kToolImage);
+    view.OnCommand(CommandId::kToolImage);
     Click({300, 200});
     ASSERT_EQ(ActiveFace().Objects().size(), 3u);
     const CBaseObject& fitted = *ActiveFace().Objects()[2];
@@ -207,7 +211,7 @@ TEST_F(EditingTest, CircularTextCommandCentresANewTextOnTheFace) {
     CShape* shape = AddShape(1000, -1000, 1000, -1000);
     Select({shape});
     Settle();
-    ASSERT_TRUE(view.OnCommand(kCircularText));
+    ASSERT_TRUE(view.OnCommand(CommandId::kCircularText));
     ASSERT_EQ(ActiveFace().Objects().size(), 2u);
     auto* text = dynamic_cast<CCirText*>(ActiveFace().Objects().back().get());
     ASSERT_NE(text, nullptr);
@@ -217,7 +221,7 @@ TEST_F(EditingTest, CircularTextCommandCentresANewTextOnTheFace) {
     EXPECT_EQ(text->m_text, QStringLiteral("your text here"));
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{text});
     EXPECT_EQ(PropertyBarObject(), text);
-    EXPECT_EQ(view.Tool(), kToolModeSelect);
+    EXPECT_EQ(view.Tool(), ToolMode::kSelect);
     EXPECT_EQ(doc.UndoCount(), 2);
 }
 
@@ -225,10 +229,10 @@ TEST_F(EditingTest, RightButtonOnlyDropsTheTool) {
     CShape* shape = AddShape(1000, -1000, 4000, -4000);
     Select({shape});
     Settle();
-    view.OnCommand(kToolDiamond);
+    view.OnCommand(CommandId::kToolDiamond);
     Mouse(QEvent::MouseButtonPress, {300, 300}, Qt::RightButton, Qt::RightButton);
     Mouse(QEvent::MouseButtonRelease, {300, 300}, Qt::RightButton, Qt::NoButton);
-    EXPECT_EQ(view.Tool(), kToolModeSelect);
+    EXPECT_EQ(view.Tool(), ToolMode::kSelect);
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{shape});
     EXPECT_TRUE(ActiveFace().Objects().size() == 1u);
 }
@@ -256,9 +260,9 @@ TEST_F(EditingTest, CursorsFollowTheToolAndTheHoveredHandle) {
     CShape* shape = AddShape(1000, -1000, 4000, -4000);
     Select({shape});
     Settle();
-    view.OnCommand(kToolText);
-    EXPECT_TRUE(SameCursor(view.viewport()->cursor(), ToolCursor(kToolModeText)));
-    view.OnCommand(kToolSelect);
+    view.OnCommand(CommandId::kToolText);
+    EXPECT_TRUE(SameCursor(view.viewport()->cursor(), ToolCursor(ToolMode::kText)));
+    view.OnCommand(CommandId::kToolSelect);
     // Handle 4 (bottom-right) lies at the rectangle's corner: (189, 189) pixels.
     Hover({189, 189});
     EXPECT_EQ(view.DragMode(), 4);
@@ -273,27 +277,27 @@ TEST_F(EditingTest, CursorsFollowTheToolAndTheHoveredHandle) {
 
 TEST_F(EditingTest, CommandStatesForMenus) {
     bool enabled = false, checked = false, mixed = false;
-    ASSERT_TRUE(view.CommandState(kToolSelect, &enabled, &checked));
+    ASSERT_TRUE(view.CommandState(CommandId::kToolSelect, &enabled, &checked));
     EXPECT_TRUE(enabled && checked);
-    ASSERT_TRUE(view.CommandState(kSelectAll, &enabled, &checked));
+    ASSERT_TRUE(view.CommandState(CommandId::kSelectAll, &enabled, &checked));
     EXPECT_FALSE(enabled); // an empty face
-    ASSERT_TRUE(view.CommandState(kImageBrowser, &enabled, &checked));
+    ASSERT_TRUE(view.CommandState(CommandId::kImageBrowser, &enabled, &checked));
     EXPECT_FALSE(enabled);
     CShape* a = AddShape(1000, -1000, 1000, -1000);
     CShape* b = AddShape(3000, -1000, 1000, -1000);
-    ASSERT_TRUE(view.CommandState(kLockUnlockObject, &enabled, &checked, &mixed));
+    ASSERT_TRUE(view.CommandState(CommandId::kLockUnlockObject, &enabled, &checked, &mixed));
     EXPECT_FALSE(enabled);
     Select({a});
     a->m_locked = 1;
-    view.CommandState(kLockUnlockObject, &enabled, &checked, &mixed);
+    view.CommandState(CommandId::kLockUnlockObject, &enabled, &checked, &mixed);
     EXPECT_TRUE(enabled && checked && !mixed);
     Select({b});
-    view.CommandState(kLockUnlockObject, &enabled, &checked, &mixed);
+    view.CommandState(CommandId::kLockUnlockObject, &enabled, &checked, &mixed);
     EXPECT_TRUE(enabled && mixed);
-    EXPECT_TRUE(view.OnCommand(kLockUnlockObject));
+    EXPECT_TRUE(view.OnCommand(CommandId::kLockUnlockObject));
     EXPECT_EQ(a->m_locked, 0);
     EXPECT_EQ(b->m_locked, 1);
-    EXPECT_FALSE(view.CommandState(kCopy, &enabled, &checked));
+    EXPECT_FALSE(view.CommandState(CommandId::kCopy, &enabled, &checked));
 }
 
 } // namespace

@@ -43,7 +43,7 @@ TEST_F(ViewTest, ZoomStopsAtPointFourAndTwo) {
     EXPECT_FLOAT_EQ(view.Zoom(), 2.0f);
     view.ZoomIn();
     EXPECT_FLOAT_EQ(view.Zoom(), 2.0f);
-    EXPECT_TRUE(view.OnCommand(kIdZoom100));
+    EXPECT_TRUE(view.OnCommand(CommandId::kZoom100));
     EXPECT_EQ(view.Zoom(), 1.0f);
     // The canvas follows the zoom: the 120 mm disc is 454 pixels at 1.0.
     EXPECT_EQ(view.FaceCanvas().width(), 454 + 1);
@@ -110,12 +110,12 @@ TEST_F(ViewTest, GridCommandTogglesTheDots) {
     view.RecalcLayout();
     view.RefreshFaceCanvas();
     EXPECT_FALSE(view.IsGridChecked());
-    view.OnCommand(kIdShowGrid);
+    view.OnCommand(CommandId::kShowGrid);
     EXPECT_TRUE(view.IsGridChecked());
     view.ComposeFrame();
     const QPoint dot = view.Margin() + QPoint(19, 19); // 5 mm
     EXPECT_EQ(At(view.BackBuffer(), dot), 0u);
-    view.OnCommand(kIdShowGrid);
+    view.OnCommand(CommandId::kShowGrid);
     view.ComposeFrame();
     EXPECT_EQ(At(view.BackBuffer(), dot), 0xFFFFFFu);
 }

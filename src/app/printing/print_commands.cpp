@@ -29,12 +29,12 @@ PrintCommands::PrintCommands(CDiscwrightDoc& doc, CDiscwrightView& view, AppSett
 PrintCommands::~PrintCommands() = default;
 
 void PrintCommands::Register(CommandRouter& router) {
-    router.SetHandler(kFilePrint, [this] { Print(); });
-    router.SetHandler(kFilePrintPreview, [this] { PrintPreview(); });
-    router.SetHandler(kFilePrintSetup, [this] { PrintSetup(); });
-    router.SetHandler(kFileExportPdf, [this] { ExportPdf(); });
-    router.SetHandler(kChangeLabelStock, [this] { ChangeLabelStock(); });
-    router.SetHandler(kSettings, [this] { Settings(); });
+    router.SetHandler(CommandId::kFilePrint, [this] { Print(); });
+    router.SetHandler(CommandId::kFilePrintPreview, [this] { PrintPreview(); });
+    router.SetHandler(CommandId::kFilePrintSetup, [this] { PrintSetup(); });
+    router.SetHandler(CommandId::kFileExportPdf, [this] { ExportPdf(); });
+    router.SetHandler(CommandId::kChangeLabelStock, [this] { ChangeLabelStock(); });
+    router.SetHandler(CommandId::kSettings, [this] { Settings(); });
 }
 
 void PrintCommands::ReportError(const QString& text) {

@@ -10,12 +10,12 @@
 CommandRouter::CommandRouter(QWidget* window) : QObject(window), m_window(window) {
 }
 
-QAction* CommandRouter::Action(int id) {
+QAction* CommandRouter::Action(CommandId id) {
     if (QAction* existing = m_main.value(id))
         return existing;
     auto* action = new QAction(m_window);
-    action->setObjectName(QStringLiteral("Command%1").arg(id));
-    action->setData(id);
+    action->setObjectName(QStringLiteral("Command%1").arg(static_cast<int>(id)));
+    action->setData(static_cast<int>(id));
     action->setIcon(CommandIcon(id));
     if (const CommandInfo* info = FindCommand(id)) {
         action->setText(info->menuText);
@@ -33,10 +33,10 @@ QAction* CommandRouter::Action(int id) {
     return action;
 }
 
-QAction* CommandRouter::AddAlias(int id, const QString& text) {
+QAction* CommandRouter::AddAlias(CommandId id, const QString& text) {
     QAction* main = Action(id);
     auto* action = new QAction(text, m_window);
-    action->setData(id);
+    action->setData(static_cast<int>(id));
     action->setIcon(main->icon());
     action->setStatusTip(main->statusTip());
     action->setCheckable(main->isCheckable());
@@ -45,7 +45,7 @@ QAction* CommandRouter::AddAlias(int id, const QString& text) {
     return action;
 }
 
-void CommandRouter::SetHandler(int id, Handler run, StateQuery state) {
+void CommandRouter::SetHandler(CommandId id, Handler run, StateQuery state) {
     m_handlers.insert(id, Entry{std::move(run), std::move(state)});
 }
 
@@ -57,7 +57,7 @@ void CommandRouter::AddRows(const CommandRows& rows) {
     }
 }
 
-bool CommandRouter::Run(int id) {
+bool CommandRouter::Run(CommandId id) {
     // A command that opens a dialog may be asked for again from inside it
     // (a shortcut while the dialog runs); one at a time.
     if (m_running || !State(id).enabled) {
@@ -76,7 +76,7 @@ bool CommandRouter::Run(int id) {
     return handled;
 }
 
-CommandState CommandRouter::State(int id) const {
+CommandState CommandRouter::State(CommandId id) const {
     if (auto it = m_handlers.constFind(id); it != m_handlers.cend())
         return it->state ? it->state() : CommandState{};
     // Nobody runs it: shown, but greyed.

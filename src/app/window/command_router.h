@@ -31,19 +31,19 @@ public:
     explicit CommandRouter(QWidget* window);
 
     // The main action of command `id`, made on first use.
-    QAction* Action(int id);
+    QAction* Action(CommandId id);
     // Another action for command `id` with its own text and no shortcut.
-    QAction* AddAlias(int id, const QString& text);
+    QAction* AddAlias(CommandId id, const QString& text);
 
     // The command's own handler and state; without a state query the command
     // is always enabled and never checked.
-    void SetHandler(int id, Handler run, StateQuery state = {});
+    void SetHandler(CommandId id, Handler run, StateQuery state = {});
     // Registers every row of a module's table (a later row of an id wins).
     void AddRows(const CommandRows& rows);
 
     // Runs command `id` if it is enabled; true when something handled it.
-    bool Run(int id);
-    CommandState State(int id) const;
+    bool Run(CommandId id);
+    CommandState State(CommandId id) const;
     // Reads every action's state again.
     void UpdateActions();
     // Updates the actions each time `menu` opens.
@@ -51,7 +51,7 @@ public:
 
 Q_SIGNALS:
     // Command `id` has run.
-    void CommandRan(int id);
+    void CommandRan(CommandId id);
 
 private:
     struct Entry {
@@ -60,8 +60,8 @@ private:
     };
 
     QWidget* m_window;
-    QHash<int, QAction*> m_main;
-    QHash<int, QList<QAction*>> m_actions; // every action of each id
-    QHash<int, Entry> m_handlers;
+    QHash<CommandId, QAction*> m_main;
+    QHash<CommandId, QList<QAction*>> m_actions; // every action of each id
+    QHash<CommandId, Entry> m_handlers;
     bool m_running = false;
 };

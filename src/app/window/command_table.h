@@ -1,5 +1,7 @@
 #pragma once
 
+#include "view/command_ids.h"
+
 #include <QKeySequence>
 #include <QList>
 #include <QString>
@@ -8,7 +10,7 @@
 // the short name of its tool-bar button, its keyboard shortcuts and the
 // prompt the status bar shows while the menu item or button is pointed at.
 struct CommandInfo {
-    int id = 0;
+    CommandId id{};
     QString menuText;
     QString buttonText; // empty: the menu text without mnemonic and dots
     QList<QKeySequence> shortcuts;
@@ -16,8 +18,8 @@ struct CommandInfo {
     bool checkable = false;
 };
 
-// The description of command `id` (CommandId or ViewCommand), or null for an
+// The description of command `id` , or null for an
 // id the window does not know.
-const CommandInfo* FindCommand(int id);
+const CommandInfo* FindCommand(CommandId id);
 // Every command the window knows, in no particular order.
 const QList<CommandInfo>& AllCommands();

@@ -25,9 +25,9 @@ CommandRows HistoryCommandRows(CDiscwrightView& view) {
     CDiscwrightView* v = &view;
     CDiscwrightDoc* doc = &view.Document();
     return {
-        {kUndo, [v] { return StepHistory(*v, true); },
+        {CommandId::kUndo, [v] { return StepHistory(*v, true); },
          [doc] { return CommandState{doc->CanUndo()}; }},
-        {kRedo, [v] { return StepHistory(*v, false); },
+        {CommandId::kRedo, [v] { return StepHistory(*v, false); },
          [doc] { return CommandState{doc->CanRedo()}; }},
     };
 }

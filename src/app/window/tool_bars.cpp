@@ -9,15 +9,16 @@
 
 namespace {
 
-constexpr int kSeparator = 0;
+// Not a command: a separator in a list of ids.
+constexpr CommandId kSeparator{0};
 
 QToolBar* MakeBar(QMainWindow* window, CommandRouter& router, const QString& caption,
-                  const QString& name, std::initializer_list<int> ids) {
+                  const QString& name, std::initializer_list<CommandId> ids) {
     auto* bar = new QToolBar(caption, window);
     bar->setObjectName(name);
     // Icons where the command has one; its short name where it has none yet.
     bar->setToolButtonStyle(Qt::ToolButtonFollowStyle);
-    for (int id : ids) {
+    for (CommandId id : ids) {
         if (id == kSeparator)
             bar->addSeparator();
         else
@@ -32,47 +33,50 @@ ToolBars BuildToolBars(QMainWindow* window, CommandRouter& router) {
     ToolBars bars;
     bars.main =
         MakeBar(window, router, QStringLiteral("Main toolbar"), QStringLiteral("MainToolbar"),
-                {kFileNew,
-                 kFileOpen,
-                 kFileSave,
+                {CommandId::kFileNew,
+                 CommandId::kFileOpen,
+                 CommandId::kFileSave,
                  kSeparator,
-                 kFilePrint,
+                 CommandId::kFilePrint,
                  kSeparator,
-                 kUndo,
-                 kRedo,
-                 kCut,
-                 kCopy,
-                 kPaste,
-                 kDeleteSelection,
+                 CommandId::kUndo,
+                 CommandId::kRedo,
+                 CommandId::kCut,
+                 CommandId::kCopy,
+                 CommandId::kPaste,
+                 CommandId::kDeleteSelection,
                  kSeparator,
-                 kChangeLabelStock,
+                 CommandId::kChangeLabelStock,
                  kSeparator,
-                 kEditTracksInformation,
-                 kExportAsLayouts,
-                 kSettings,
+                 CommandId::kEditTracksInformation,
+                 CommandId::kExportAsLayouts,
+                 CommandId::kSettings,
                  kSeparator,
-                 kSetAsBackgroundImage,
-                 kRemoveBackgroundImage,
-                 kSetBackgroundColor,
+                 CommandId::kSetAsBackgroundImage,
+                 CommandId::kRemoveBackgroundImage,
+                 CommandId::kSetBackgroundColor,
                  kSeparator,
-                 kBringToFront,
-                 kSendToBack,
-                 kMoveToNext,
-                 kMoveToPrevious,
-                 kSelectNext,
-                 kLockUnlockObject,
+                 CommandId::kBringToFront,
+                 CommandId::kSendToBack,
+                 CommandId::kMoveToNext,
+                 CommandId::kMoveToPrevious,
+                 CommandId::kSelectNext,
+                 CommandId::kLockUnlockObject,
                  kSeparator,
-                 kAppAbout});
+                 CommandId::kAppAbout});
     bars.main->setAllowedAreas(Qt::TopToolBarArea);
     bars.align =
         MakeBar(window, router, QStringLiteral("Align toolbar"), QStringLiteral("AlignToolbar"),
-                {kAlignLeft, kAlignRight, kAlignTop, kAlignBottom, kSeparator, kCenterVertical,
-                 kCenterHorizontal, kSeparator, kMakeSameWidth, kMakeSameHeight, kMakeSameSize,
-                 kIdShowGrid, kIdZoomIn, kIdZoomOut, kIdZoom100});
+                {CommandId::kAlignLeft, CommandId::kAlignRight, CommandId::kAlignTop,
+                 CommandId::kAlignBottom, kSeparator, CommandId::kCenterVertical,
+                 CommandId::kCenterHorizontal, kSeparator, CommandId::kMakeSameWidth,
+                 CommandId::kMakeSameHeight, CommandId::kMakeSameSize, CommandId::kShowGrid,
+                 CommandId::kZoomIn, CommandId::kZoomOut, CommandId::kZoom100});
     bars.object =
         MakeBar(window, router, QStringLiteral("Object toolbar"), QStringLiteral("ObjectToolbar"),
-                {kToolSelect, kToolRectangle, kToolRoundRectangle, kToolEllipse, kToolDiamond,
-                 kToolText, kCircularText, kToolImage, kImageBrowser});
+                {CommandId::kToolSelect, CommandId::kToolRectangle, CommandId::kToolRoundRectangle,
+                 CommandId::kToolEllipse, CommandId::kToolDiamond, CommandId::kToolText,
+                 CommandId::kCircularText, CommandId::kToolImage, CommandId::kImageBrowser});
     window->addToolBar(Qt::TopToolBarArea, bars.main);
     window->addToolBarBreak(Qt::TopToolBarArea);
     window->addToolBar(Qt::TopToolBarArea, bars.align);

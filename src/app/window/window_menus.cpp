@@ -11,12 +11,13 @@
 
 namespace {
 
-constexpr int kSeparator = 0;
+// Not a command: a separator in a list of ids.
+constexpr CommandId kSeparator{0};
 
 QMenu* AddMenu(QMenuBar* bar, CommandRouter& router, const QString& title,
-               std::initializer_list<int> ids) {
+               std::initializer_list<CommandId> ids) {
     QMenu* menu = bar->addMenu(title);
-    for (int id : ids) {
+    for (CommandId id : ids) {
         if (id == kSeparator)
             menu->addSeparator();
         else
@@ -27,7 +28,7 @@ QMenu* AddMenu(QMenuBar* bar, CommandRouter& router, const QString& title,
 }
 
 void AddAliases(QMenu* menu, CommandRouter& router,
-                std::initializer_list<std::pair<int, const char*>> items) {
+                std::initializer_list<std::pair<CommandId, const char*>> items) {
     for (const auto& [id, text] : items)
         menu->addAction(router.AddAlias(id, QString::fromUtf8(text)));
 }
@@ -37,33 +38,44 @@ void AddAliases(QMenu* menu, CommandRouter& router,
 void BuildMenuBar(QMenuBar* bar, CommandRouter& router) {
     bar->setObjectName(QStringLiteral("MenuBar"));
     AddMenu(bar, router, QStringLiteral("&File"),
-            {kFileNew, kFileOpen, kFileSave, kFileSaveAs, kSeparator, kFilePrint, kFilePrintPreview,
-             kFilePrintSetup, kFileExportPdf, kSeparator, kFileRecent1, kFileRecent1 + 1,
-             kFileRecent1 + 2, kFileRecent4, kSeparator, kAppExit});
+            {CommandId::kFileNew, CommandId::kFileOpen, CommandId::kFileSave,
+             CommandId::kFileSaveAs, kSeparator, CommandId::kFilePrint,
+             CommandId::kFilePrintPreview, CommandId::kFilePrintSetup, CommandId::kFileExportPdf,
+             kSeparator, CommandId::kFileRecent1, CommandId::kFileRecent2, CommandId::kFileRecent3,
+             CommandId::kFileRecent4, kSeparator, CommandId::kAppExit});
     AddMenu(bar, router, QStringLiteral("&Edit"),
-            {kUndo, kRedo, kSeparator, kCut, kCopy, kPaste, kDeleteSelection, kSeparator,
-             kChangeLabelStock, kEditTracksInformation, kExportCoverAsImages, kExportAsLayouts,
-             kSettings, kSeparator, kSetAsBackgroundImage, kRemoveBackgroundImage,
-             kSetBackgroundColor});
+            {CommandId::kUndo, CommandId::kRedo, kSeparator, CommandId::kCut, CommandId::kCopy,
+             CommandId::kPaste, CommandId::kDeleteSelection, kSeparator,
+             CommandId::kChangeLabelStock, CommandId::kEditTracksInformation,
+             CommandId::kExportCoverAsImages, CommandId::kExportAsLayouts, CommandId::kSettings,
+             kSeparator, CommandId::kSetAsBackgroundImage, CommandId::kRemoveBackgroundImage,
+             CommandId::kSetBackgroundColor});
     AddMenu(bar, router, QStringLiteral("&View"),
-            {kViewMainToolbar, kViewPropertyBar, kViewObjectBar, kViewTemplateWindow, kViewAlignBar,
-             kViewStatusBar, kSeparator, kIdZoomIn, kIdZoomOut, kIdZoom100, kSeparator,
-             kIdShowGrid});
+            {CommandId::kViewMainToolbar, CommandId::kViewPropertyBar, CommandId::kViewObjectBar,
+             CommandId::kViewTemplateWindow, CommandId::kViewAlignBar, CommandId::kViewStatusBar,
+             kSeparator, CommandId::kZoomIn, CommandId::kZoomOut, CommandId::kZoom100, kSeparator,
+             CommandId::kShowGrid});
     AddMenu(bar, router, QStringLiteral("&Object"),
-            {kToolSelect, kToolRectangle, kToolRoundRectangle, kToolEllipse, kToolDiamond,
-             kToolText, kCircularText, kToolImage, kSeparator, kImageBrowser, kSeparator,
-             kLockUnlockObject, kSelectNext, kSelectAll});
+            {CommandId::kToolSelect, CommandId::kToolRectangle, CommandId::kToolRoundRectangle,
+             CommandId::kToolEllipse, CommandId::kToolDiamond, CommandId::kToolText,
+             CommandId::kCircularText, CommandId::kToolImage, kSeparator, CommandId::kImageBrowser,
+             kSeparator, CommandId::kLockUnlockObject, CommandId::kSelectNext,
+             CommandId::kSelectAll});
     AddMenu(bar, router, QStringLiteral("&Align"),
-            {kAlignLeft, kAlignRight, kAlignTop, kAlignBottom, kSeparator, kCenterVertical,
-             kCenterHorizontal, kSeparator, kMakeSameWidth, kMakeSameHeight, kMakeSameSize});
+            {CommandId::kAlignLeft, CommandId::kAlignRight, CommandId::kAlignTop,
+             CommandId::kAlignBottom, kSeparator, CommandId::kCenterVertical,
+             CommandId::kCenterHorizontal, kSeparator, CommandId::kMakeSameWidth,
+             CommandId::kMakeSameHeight, CommandId::kMakeSameSize});
     AddMenu(bar, router, QStringLiteral("&Z-order"),
-            {kBringToFront, kSendToBack, kMoveToNext, kMoveToPrevious});
-    AddMenu(bar, router, QStringLiteral("&Help"), {kHelpTipOfTheDay, kSeparator, kAppAbout});
+            {CommandId::kBringToFront, CommandId::kSendToBack, CommandId::kMoveToNext,
+             CommandId::kMoveToPrevious});
+    AddMenu(bar, router, QStringLiteral("&Help"),
+            {CommandId::kHelpTipOfTheDay, kSeparator, CommandId::kAppAbout});
 }
 
 void ShowRecentFiles(CommandRouter& router, const QStringList& files) {
     for (int i = 0; i < RecentFileList::kMaxFiles; ++i) {
-        QAction* action = router.Action(kFileRecent1 + i);
+        QAction* action = router.Action(RecentFileCommand(i));
         if (i < files.size()) {
             action->setText(RecentFileList::MenuText(i, files[i]));
             action->setStatusTip(QStringLiteral("Open %1").arg(files[i]));
@@ -79,28 +91,31 @@ void ShowRecentFiles(CommandRouter& router, const QStringList& files) {
 QMenu* BuildContextMenu(CommandRouter& router, QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("EditingContextMenu"));
-    AddAliases(
-        menu, router,
-        {{kCut, "Cu&t"}, {kCopy, "&Copy"}, {kPaste, "&Paste"}, {kDeleteSelection, "&Delete"}});
+    AddAliases(menu, router,
+               {{CommandId::kCut, "Cu&t"},
+                {CommandId::kCopy, "&Copy"},
+                {CommandId::kPaste, "&Paste"},
+                {CommandId::kDeleteSelection, "&Delete"}});
     QMenu* order = menu->addMenu(QStringLiteral("Z-Order"));
     AddAliases(order, router,
-               {{kBringToFront, "Bring to front"},
-                {kSendToBack, "Send to back"},
-                {kMoveToNext, "Move to next"},
-                {kMoveToPrevious, "Move to previous"}});
+               {{CommandId::kBringToFront, "Bring to front"},
+                {CommandId::kSendToBack, "Send to back"},
+                {CommandId::kMoveToNext, "Move to next"},
+                {CommandId::kMoveToPrevious, "Move to previous"}});
     QMenu* align = menu->addMenu(QStringLiteral("Align"));
     AddAliases(align, router,
-               {{kAlignLeft, "Align Left"},
-                {kAlignRight, "Align Right"},
-                {kAlignTop, "Align Top"},
-                {kAlignBottom, "Align Bottom"},
-                {kCenterVertical, "Center Vertical"},
-                {kCenterHorizontal, "Center Horizontal"},
-                {kMakeSameWidth, "Make Same Width"},
-                {kMakeSameHeight, "Make Same Height"},
-                {kMakeSameSize, "Make Same Size"}});
+               {{CommandId::kAlignLeft, "Align Left"},
+                {CommandId::kAlignRight, "Align Right"},
+                {CommandId::kAlignTop, "Align Top"},
+                {CommandId::kAlignBottom, "Align Bottom"},
+                {CommandId::kCenterVertical, "Center Vertical"},
+                {CommandId::kCenterHorizontal, "Center Horizontal"},
+                {CommandId::kMakeSameWidth, "Make Same Width"},
+                {CommandId::kMakeSameHeight, "Make Same Height"},
+                {CommandId::kMakeSameSize, "Make Same Size"}});
     AddAliases(menu, router,
-               {{kLockUnlockObject, "&Lock"}, {kSetAsBackgroundImage, "Set as &Background Image"}});
+               {{CommandId::kLockUnlockObject, "&Lock"},
+                {CommandId::kSetAsBackgroundImage, "Set as &Background Image"}});
     router.Watch(menu);
     return menu;
 }

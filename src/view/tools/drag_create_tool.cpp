@@ -44,7 +44,7 @@ void DragCreateTool::MouseReleased(const ToolMouseEvent& event) {
             CreateObject(Mapping().FaceRect(PagePoint(m_downPoint), PagePoint(event.client)));
         if (object != nullptr)
             AddCreated(std::move(object));
-        m_view.SetTool(kToolModeSelect);
+        m_view.SetTool(ToolMode::kSelect);
     }
     m_view.Selector().Cancel();
     m_view.RefreshFaceCanvas();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "view/editing_geometry.h"
+#include "view/tools/tool_mode.h"
 
 #include <QCursor>
 #include <QPoint>
@@ -31,8 +32,8 @@ public:
     EditingTool(const EditingTool&) = delete;
     EditingTool& operator=(const EditingTool&) = delete;
 
-    // The tool mode (ToolMode) the tool serves.
-    virtual int Mode() const = 0;
+    // The tool mode the tool serves.
+    virtual ToolMode Mode() const = 0;
 
     // The left button went down at `event.client`.
     virtual void MousePressed(const ToolMouseEvent& event) = 0;

@@ -6,8 +6,8 @@
 #include "tool_prompts.h"
 #include "view/discwright_view.h"
 
-int PictureTool::Mode() const {
-    return kToolModeImage;
+ToolMode PictureTool::Mode() const {
+    return ToolMode::kImage;
 }
 
 std::unique_ptr<CBaseObject> PictureTool::LoadChosenPicture(const LogicalRect& r) {
@@ -42,7 +42,7 @@ bool PictureTool::Clicked(QPoint p) {
         PlaceNewPicture(*picture, p, face.m_width, face.m_height);
         AddCreated(std::move(picture));
     }
-    m_view.SetTool(kToolModeSelect);
+    m_view.SetTool(ToolMode::kSelect);
     // The new picture stays selected; a click that placed nothing selects as usual.
     return placed;
 }

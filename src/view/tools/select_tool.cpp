@@ -18,8 +18,8 @@ bool Additive(const ToolMouseEvent& event) {
 }
 } // namespace
 
-int SelectTool::Mode() const {
-    return kToolModeSelect;
+ToolMode SelectTool::Mode() const {
+    return ToolMode::kSelect;
 }
 
 int SelectTool::DragMode() const {
@@ -240,7 +240,7 @@ void SelectTool::FinishDrag(const ToolMouseEvent& event) {
     if (event.client == m_downPoint)
         ClickSelect(event);
     else if (dragged)
-        m_view.SetTool(kToolModeSelect);
+        m_view.SetTool(ToolMode::kSelect);
     ToIdle();
     m_view.RefreshFaceCanvas();
     m_view.Repaint();

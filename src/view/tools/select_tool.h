@@ -29,7 +29,7 @@ public:
 
     explicit SelectTool(CDiscwrightView& view) : EditingTool(view) {}
 
-    int Mode() const override;
+    ToolMode Mode() const override;
     void MousePressed(const ToolMouseEvent& event) override;
     void MouseMoved(const ToolMouseEvent& event) override;
     void MouseReleased(const ToolMouseEvent& event) override;

@@ -11,7 +11,7 @@ public:
     // `kind` is a CShape::Kind; the tool mode is kind + 1.
     ShapeTool(CDiscwrightView& view, int kind) : DragCreateTool(view), m_kind(kind) {}
 
-    int Mode() const override { return m_kind + 1; }
+    ToolMode Mode() const override { return static_cast<ToolMode>(m_kind + 1); }
 
 protected:
     std::unique_ptr<CBaseObject> CreateObject(const LogicalRect& rect) override;

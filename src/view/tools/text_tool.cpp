@@ -7,8 +7,8 @@ QString NewObjectText() {
     return QStringLiteral("your text here");
 }
 
-int TextTool::Mode() const {
-    return kToolModeText;
+ToolMode TextTool::Mode() const {
+    return ToolMode::kText;
 }
 
 std::unique_ptr<CBaseObject> TextTool::CreateObject(const LogicalRect& dragged) {

@@ -7,7 +7,7 @@ class TextTool : public DragCreateTool {
 public:
     using DragCreateTool::DragCreateTool;
 
-    int Mode() const override;
+    ToolMode Mode() const override;
 
 protected:
     std::unique_ptr<CBaseObject> CreateObject(const LogicalRect& rect) override;

@@ -20,6 +20,7 @@ packages=(
   libcdio-dev libtag1-dev libuemf-dev fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
   libcups2-dev cups cups-client poppler-utils ghostscript
+  libexif-dev libimage-exiftool-perl
 )
 
 install_missing() {

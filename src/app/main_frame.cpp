@@ -2,6 +2,8 @@
 
 #include "app_settings.h"
 #include "document/discwright_doc.h"
+#include "gallery/art_gallery.h"
+#include "gallery/image_browser.h"
 #include "platform/ini_document.h"
 #include "printing/print_commands.h"
 #include "property_bar/property_bar.h"
@@ -26,7 +28,6 @@
 #include <QClipboard>
 #include <QCloseEvent>
 #include <QFileInfo>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QScreen>
@@ -110,10 +111,8 @@ void CMainFrame::BuildDockBars() {
     const IniDocument ini = IniDocument::Load(m_settings.m_settingsFile.Path());
 
     m_gallery = new CSizableBar(kArtGalleryBarId, QStringLiteral("Art Gallery"), this);
-    auto* gallery = new QListWidget(m_gallery);
-    gallery->setObjectName(QStringLiteral("ArtGalleryList"));
-    gallery->setViewMode(QListView::IconMode);
-    m_gallery->setWidget(gallery);
+    m_artGallery = new ArtGallery(*m_view, m_gallery);
+    m_gallery->setWidget(m_artGallery);
     m_gallery->SetSizes(ReadBarSizes(ini, kArtGalleryBarId));
     addDockWidget(Qt::LeftDockWidgetArea, m_gallery);
 
@@ -136,6 +135,14 @@ void CMainFrame::BuildDockBars() {
     m_properties->ApplySize();
 }
 
+void CMainFrame::ShowImageBrowser() {
+    if (!m_imageBrowser)
+        m_imageBrowser = new ImageBrowser(*m_view, m_view);
+    m_imageBrowser->show();
+    m_imageBrowser->raise();
+    m_imageBrowser->activateWindow();
+}
+
 void CMainFrame::SetFrameHandlers() {
     CommandRouter& r = *m_router;
     auto disabled = [] { return CommandState{false, false}; };
@@ -151,6 +158,7 @@ void CMainFrame::SetFrameHandlers() {
             });
     r.SetHandler(CommandId::kAppExit, [this] { close(); });
     r.SetHandler(CommandId::kEditTracksInformation, [this] { OnEditTracksInformation(); });
+    r.SetHandler(CommandId::kImageBrowser, [this] { ShowImageBrowser(); });
     r.SetHandler(CommandId::kAppAbout, [this] { ShowAboutBox(this); });
     r.SetHandler(CommandId::kHelpTipOfTheDay, [this] {
         CTipOfTheDay tips(this);

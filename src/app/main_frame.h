@@ -5,6 +5,7 @@
 #include <QMainWindow>
 
 struct AppSettings;
+class ArtGallery;
 class CDiscwrightDoc;
 class CDiscwrightView;
 class CFaceTabBar;
@@ -13,6 +14,7 @@ class CSizableBar;
 class CommandRouter;
 class DropHandler;
 class FileCommands;
+class ImageBrowser;
 class PrintCommands;
 class StatusPanes;
 class QMenu;
@@ -48,6 +50,10 @@ public:
     const ToolBars& Bars() const { return m_toolBars; }
     CSizableBar* GalleryBar() const { return m_gallery; }
     CSizableBar* PropertiesBar() const { return m_properties; }
+    ArtGallery* Gallery() const { return m_artGallery; }
+    // The image browser, made on first use; null before.
+    ImageBrowser* Browser() const { return m_imageBrowser; }
+    void ShowImageBrowser();
     CPropertyBar* PropertyBar() const { return m_propertyBar; }
     QMenu* ContextMenu() const { return m_contextMenu; }
 
@@ -82,6 +88,8 @@ private:
     DropHandler* m_drops = nullptr;
     ToolBars m_toolBars;
     CSizableBar* m_gallery = nullptr;
+    ArtGallery* m_artGallery = nullptr;
+    ImageBrowser* m_imageBrowser = nullptr;
     CSizableBar* m_properties = nullptr;
     CPropertyBar* m_propertyBar = nullptr;
     QMenu* m_contextMenu = nullptr;

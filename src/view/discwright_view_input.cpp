@@ -235,8 +235,6 @@ CommandRows CDiscwrightView::ViewCommandRows() {
         {CommandId::kCircularText, done(&CDiscwrightView::InsertCircularText, this)},
         {CommandId::kSelectNext, done(&CDiscwrightView::SelectNext, this), hasObjects},
         {CommandId::kSelectAll, done(&CDiscwrightView::SelectAll, this), hasObjects},
-        // The image browser is not available yet.
-        {CommandId::kImageBrowser, [] { return false; }, [] { return ::CommandState{false}; }},
     };
     for (const ToolCommand& tool : kToolCommands) {
         const ToolMode mode = tool.mode;

@@ -185,12 +185,13 @@ TEST_F(MainWindowTest, CommandsAreEnabledByTheSelection) {
             EXPECT_EQ(Action(id)->isEnabled(), c.one) << id << " with " << c.selection.size();
     }
     // Always available, or not yet available.
-    for (CommandId id : {CommandId::kBringToFront, CommandId::kSetBackgroundColor,
-                         CommandId::kSelectAll, CommandId::kSelectNext, CommandId::kCircularText,
-                         CommandId::kFileNew, CommandId::kEditTracksInformation,
-                         CommandId::kFilePrint, CommandId::kChangeLabelStock, CommandId::kSettings})
+    for (CommandId id :
+         {CommandId::kBringToFront, CommandId::kSetBackgroundColor, CommandId::kSelectAll,
+          CommandId::kSelectNext, CommandId::kCircularText, CommandId::kFileNew,
+          CommandId::kEditTracksInformation, CommandId::kFilePrint, CommandId::kChangeLabelStock,
+          CommandId::kSettings, CommandId::kImageBrowser})
         EXPECT_TRUE(Action(id)->isEnabled()) << id;
-    for (CommandId id : {CommandId::kImageBrowser, CommandId::kExportCoverAsImages})
+    for (CommandId id : {CommandId::kExportCoverAsImages})
         EXPECT_FALSE(Action(id)->isEnabled()) << id;
     EXPECT_FALSE(Action(CommandId::kRemoveBackgroundImage)->isEnabled());
 

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QPoint>
+#include <QString>
+
+class CDiscwrightView;
+
+// Puts the stamp picture file `path` on the active face with its top-left
+// corner under the view's window point `at` (scroll and zoom taken into
+// account), at its natural size. A vector picture is cut down to the face's
+// width and height, and one that then covers the face exactly moves to the
+// face's corner. The stamp ends up selected alone, as one undo step. False
+// (nothing changes) when the file is no picture.
+bool DropStamp(CDiscwrightView& view, const QString& path, QPoint at);
+
+// The folders of the gallery's tabs, under the program folder: "layouts/disk",
+// "layouts/front", "layouts/inside" or "layouts/back" for face `faceId`,
+// "logo" and "Backgrounds".
+QString GalleryLayoutFolder(int faceId);
+QString GalleryStampFolder();
+QString GalleryBackgroundFolder();

@@ -1,0 +1,214 @@
+#include "gallery_fixtures.h"
+
+#include "app/gallery/art_gallery.h"
+#include "app/gallery/image_browser.h"
+#include "app/gallery/thumbnail_list.h"
+#include "app/main_window_fixture.h"
+#include "objects/image.h"
+#include "view/discwright_view.h"
+
+#include <QDir>
+#include <QFile>
+#include <QPushButton>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+// The gallery's folders follow LUMVANE_HOME; each test points it at its own
+// program folder, and between tests at a folder that lives for the whole run.
+class HomeEnvironment : public ::testing::Environment {
+public:
+    void SetUp() override {
+        s_home = m_dir.path();
+        Restore();
+    }
+    static void Restore() { qputenv("LUMVANE_HOME", s_home.toUtf8()); }
+
+private:
+    QTemporaryDir m_dir;
+
+public:
+    static inline QString s_home;
+};
+
+[[maybe_unused]] const auto* const kHome = [] {
+    auto* env = new HomeEnvironment;
+    ::testing::AddGlobalTestEnvironment(env);
+    return env;
+}();
+
+class GalleryWindowTest : public MainWindowTest {
+protected:
+    GalleryWindowTest() {
+        qputenv("LUMVANE_HOME", program.Path().toUtf8());
+        for (const char* folder : {"logo", "Backgrounds", "layouts/disk", "layouts/back"})
+            QDir().mkpath(program.File(QLatin1String(folder)));
+        EXPECT_TRUE(MakePicture(program.File("logo/stamp.png"), 40, 20, QStringLiteral("red")));
+        EXPECT_TRUE(
+            MakePicture(program.File("Backgrounds/sky.png"), 50, 50, QStringLiteral("blue")));
+        EXPECT_TRUE(
+            MakePicture(program.File("layouts/disk/party.jpg"), 120, 120, QStringLiteral("green")));
+        EXPECT_TRUE(
+            MakePicture(program.File("layouts/back/spine.jpg"), 120, 60, QStringLiteral("green")));
+        WriteTextFile(program.File("layouts/disk/party.lay"), "layout");
+        MakeWindow();
+        gallery = frame->Gallery();
+        frame->resize(1000, 700);
+        frame->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        WaitAll();
+    }
+    ~GalleryWindowTest() override {
+        frame.reset();
+        HomeEnvironment::Restore();
+    }
+
+    void WaitAll() {
+        for (auto tab :
+             {ArtGallery::kLayoutsTab, ArtGallery::kStampsTab, ArtGallery::kBackgroundsTab})
+            ASSERT_TRUE(QTest::qWaitFor([&] { return !gallery->List(tab).IsLoading(); }, 30000));
+    }
+    QPoint ItemCentre(ThumbnailList& list, int row) {
+        return list.visualItemRect(list.item(row)).center();
+    }
+    const Face& ActiveFace() { return doc->ActiveFace(); }
+
+    ArtGallery* gallery = nullptr;
+};
+
+} // namespace
+
+TEST_F(GalleryWindowTest, ListsShowTheirFoldersAndFollowTheActiveFace) {
+    ASSERT_NE(gallery, nullptr);
+    EXPECT_EQ(gallery->List(ArtGallery::kStampsTab).count(), 1);
+    EXPECT_EQ(gallery->List(ArtGallery::kBackgroundsTab).count(), 1);
+    ThumbnailList& layouts = gallery->List(ArtGallery::kLayoutsTab);
+    ASSERT_EQ(layouts.count(), 1); // the .lay file is no picture and leaves no gap
+    EXPECT_EQ(layouts.item(0)->text(), QStringLiteral("party"));
+    EXPECT_TRUE(layouts.isVisible());
+    EXPECT_FALSE(gallery->List(ArtGallery::kStampsTab).isVisible());
+
+    doc->SetActiveFace(kBackFace);
+    EXPECT_EQ(layouts.Folder(), program.File("layouts/back"));
+    WaitAll();
+    ASSERT_EQ(layouts.count(), 1);
+    EXPECT_EQ(layouts.item(0)->text(), QStringLiteral("spine"));
+
+    gallery->Tabs().setCurrentIndex(ArtGallery::kStampsTab);
+    EXPECT_TRUE(gallery->List(ArtGallery::kStampsTab).isVisible());
+    EXPECT_FALSE(layouts.isVisible());
+}
+
+TEST_F(GalleryWindowTest, OneClickOnABackgroundCoversTheFace) {
+    gallery->ShowTab(ArtGallery::kBackgroundsTab);
+    ThumbnailList& list = gallery->List(ArtGallery::kBackgroundsTab);
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, ItemCentre(list, 0));
+    const CImage* background = ActiveFace().Background();
+    ASSERT_NE(background, nullptr);
+    EXPECT_EQ(QRect(background->m_x, background->m_y, background->m_width, background->m_height),
+              QRect(0, 0, ActiveFace().m_width, -ActiveFace().m_height));
+    EXPECT_TRUE(doc->CanUndo());
+}
+
+TEST_F(GalleryWindowTest, DraggedStampLandsUnderThePointerOfAScrolledView) {
+    CDiscwrightView& view = *frame->View();
+    view.ZoomIn();
+    view.ZoomIn();
+    view.ZoomIn();
+    ASSERT_GT(view.horizontalScrollBar()->maximum(), 0);
+    ASSERT_GT(view.verticalScrollBar()->maximum(), 0);
+    view.horizontalScrollBar()->setValue(view.horizontalScrollBar()->maximum() / 2);
+    view.verticalScrollBar()->setValue(view.verticalScrollBar()->maximum() / 2);
+
+    gallery->ShowTab(ArtGallery::kStampsTab);
+    ThumbnailList& stamps = gallery->List(ArtGallery::kStampsTab);
+    QWidget* from = stamps.viewport();
+    const QPoint target(150, 120);
+    const QPoint expected = view.WindowToFace(target);
+    const QPoint over = from->mapFromGlobal(view.viewport()->mapToGlobal(target));
+
+    // Released over the gallery itself: only the drag ends.
+    const QPoint start = ItemCentre(stamps, 0);
+    QTest::mousePress(from, Qt::LeftButton, {}, start);
+    QTest::mouseMove(from, start + QPoint(30, 0));
+    QTest::mouseRelease(from, Qt::LeftButton, {}, start + QPoint(30, 0));
+    EXPECT_TRUE(ActiveFace().Objects().empty());
+
+    QTest::mousePress(from, Qt::LeftButton, {}, start);
+    QTest::mouseMove(from, start + QPoint(20, 0));
+    QTest::mouseMove(from, over);
+    QTest::mouseRelease(from, Qt::LeftButton, {}, over);
+    ASSERT_EQ(ActiveFace().Objects().size(), 1u);
+    const CBaseObject& stamp = *ActiveFace().Objects().front();
+    EXPECT_EQ(QPoint(stamp.m_x, stamp.m_y), expected);
+    EXPECT_GT(stamp.m_width, 0);
+    EXPECT_TRUE(stamp.m_selected);
+    EXPECT_TRUE(doc->CanUndo());
+}
+
+TEST_F(GalleryWindowTest, DoubleClickedLayoutIsInserted) {
+    QStringList inserted;
+    gallery->SetLayoutInserter([&](const QString& path) { inserted << path; });
+    ThumbnailList& layouts = gallery->List(ArtGallery::kLayoutsTab);
+    // A real double click: a click, then the second press that the system
+    // reports as a double click.
+    QTest::mouseClick(layouts.viewport(), Qt::LeftButton, {}, ItemCentre(layouts, 0));
+    QTest::mouseDClick(layouts.viewport(), Qt::LeftButton, {}, ItemCentre(layouts, 0));
+    EXPECT_EQ(inserted, QStringList{program.File("layouts/disk/party.lay")});
+    layouts.setCurrentRow(0);
+    gallery->InsertSelectedLayout();
+    EXPECT_EQ(inserted.size(), 2);
+}
+
+TEST_F(GalleryWindowTest, DeleteLayoutAsksThenRemovesBothFiles) {
+    ThumbnailList& layouts = gallery->List(ArtGallery::kLayoutsTab);
+    for (const bool yes : {false, true}) {
+        SCOPED_TRACE(yes);
+        QStringList asked;
+        gallery->SetQuestion([&](const QString& text, const QString& title) {
+            asked << title + u':' + text;
+            return yes;
+        });
+        layouts.setCurrentRow(0);
+        gallery->DeleteSelectedLayout();
+        EXPECT_EQ(asked, QStringList{"Warn:Delete selected layout?"});
+        WaitAll();
+        EXPECT_EQ(QFile::exists(program.File("layouts/disk/party.jpg")), !yes);
+        EXPECT_EQ(QFile::exists(program.File("layouts/disk/party.lay")), !yes);
+        EXPECT_EQ(layouts.count(), yes ? 0 : 1);
+    }
+}
+
+TEST_F(GalleryWindowTest, ImageBrowserSetsBackgroundsInsertsPicturesAndHides) {
+    ASSERT_TRUE(frame->Router().Run(CommandId::kImageBrowser));
+    ImageBrowser* browser = frame->Browser();
+    ASSERT_NE(browser, nullptr);
+    EXPECT_TRUE(browser->isVisible());
+    const QString folder = program.File("Backgrounds");
+    browser->SelectFolder(folder);
+    EXPECT_EQ(browser->windowTitle(), folder);
+    ThumbnailList& list = browser->List();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !list.IsLoading(); }, 30000));
+    ASSERT_EQ(list.count(), 1);
+    list.item(0)->setSelected(true);
+
+    browser->findChild<QPushButton*>(QStringLiteral("SetAsBackground"))->click();
+    EXPECT_NE(ActiveFace().Background(), nullptr);
+
+    browser->findChild<QPushButton*>(QStringLiteral("InsertImage"))->click();
+    ASSERT_EQ(ActiveFace().Objects().size(), 1u);
+    const CBaseObject& picture = *ActiveFace().Objects().front();
+    const QPoint margin = frame->View()->Margin();
+    EXPECT_EQ(QPoint(picture.m_x, picture.m_y),
+              frame->View()->Context().canvas.DeviceToLogical(margin + QPoint(0, 20)));
+
+    // Closing only hides; opening again shows the same folder's pictures.
+    browser->close();
+    EXPECT_FALSE(browser->isVisible());
+    EXPECT_EQ(list.count(), 0);
+    ASSERT_TRUE(frame->Router().Run(CommandId::kImageBrowser));
+    EXPECT_EQ(frame->Browser(), browser);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !list.IsLoading(); }, 30000));
+    EXPECT_EQ(list.count(), 1);
+}

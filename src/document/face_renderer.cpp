@@ -63,6 +63,7 @@ void RefreshFaceCanvas(QImage& canvas, Face& face, const RenderContext& context)
         if (auto* picture = dynamic_cast<CImage*>(object.get()))
             picture->PrepareDisplayCopy(context);
     CDeviceContext dc(canvas, &context);
+    dc.SetAntialiasing(true);
     dc.SetMapMode(MapMode::HiMetric);
     DrawFace(dc, face, true);
 }

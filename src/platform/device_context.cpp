@@ -74,6 +74,12 @@ CDeviceContext::~CDeviceContext() {
         m_painter.end();
 }
 
+void CDeviceContext::SetAntialiasing(bool on) {
+    m_painter.setRenderHint(QPainter::Antialiasing, on);
+    m_painter.setRenderHint(QPainter::SmoothPixmapTransform, on);
+    m_painter.setRenderHint(QPainter::TextAntialiasing, on);
+}
+
 void CDeviceContext::SetContext(const RenderContext* context) {
     m_context = context ? context : &m_defaultContext;
 }
@@ -227,7 +233,11 @@ void CDeviceContext::Rectangle(int left, int top, int right, int bottom) {
     if (r.width() < 1 || r.height() < 1)
         return;
     ApplyFigureStyle();
+    // Its sides lie on whole pixels: smoothing would only soften the corners.
+    const bool smooth = m_painter.testRenderHint(QPainter::Antialiasing);
+    m_painter.setRenderHint(QPainter::Antialiasing, false);
     m_painter.drawRect(FigureRect(r));
+    m_painter.setRenderHint(QPainter::Antialiasing, smooth);
 }
 
 void CDeviceContext::RoundRect(int left, int top, int right, int bottom, int ellipseWidth,

@@ -93,6 +93,11 @@ public:
     bool IsPrinting() const { return m_printing; }
     void SetPrinting(bool printing) { m_printing = printing; }
 
+    // Smooth edges for figures, text and scaled pictures. Off by default, so
+    // the inverting trackers and the pixel-exact drawing of the editing frame
+    // keep hard edges; face canvases (screen, render, export) turn it on.
+    void SetAntialiasing(bool on);
+
     // --- Mapping ---
     MapMode SetMapMode(MapMode mode);
     MapMode GetMapMode() const { return m_mapMode; }

@@ -1,4 +1,5 @@
 #include "document/face_renderer.h"
+#include "objects/shape.h"
 #include "view_fixture.h"
 
 #include <gtest/gtest.h>
@@ -141,4 +142,33 @@ TEST(FaceRenderer, AbsurdFaceSizesAreCapped) {
     EXPECT_LE(image.height(), kMaxFacePixels);
     face.m_width = 0; // a stock that gave no size
     EXPECT_TRUE(RenderFaceImage(doc, kFrontFace, options).isNull());
+}
+
+TEST(FaceRenderer, FigureEdgesAreSmoothAndRectangleSidesStayCrisp) {
+    CDiscwrightDoc doc(ShippedStocks());
+    Face& front = doc.GetFace(kFrontFace);
+    front.m_backgroundColour = 0xFFFFFF;
+    // A black ellipse and, below it, a black rectangle, both 40 mm wide.
+    front.AppendObject(std::make_unique<CShape>(1000, -1000, 5000, -5000, CShape::kEllipse, 0, 0));
+    front.AppendObject(
+        std::make_unique<CShape>(1000, -6000, 5000, -9000, CShape::kRectangle, 0, 0));
+    FaceImageOptions options;
+    const QImage image = RenderFaceImage(doc, kFrontFace, options);
+
+    // Along the ellipse's outline some pixels are partly covered: grey, not
+    // only black or white.
+    int partial = 0;
+    for (int y = Px(1000, 1.0f); y <= Px(5000, 1.0f); ++y)
+        for (int x = Px(1000, 1.0f); x <= Px(5000, 1.0f); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            partial += grey > 20 && grey < 235 ? 1 : 0;
+        }
+    EXPECT_GT(partial, 40);
+
+    // The rectangle's sides fall on whole pixels: nothing half-covered.
+    for (int y = Px(6000, 1.0f) - 2; y <= Px(9000, 1.0f) + 2; ++y)
+        for (int x = Px(1000, 1.0f) - 2; x <= Px(5000, 1.0f) + 2; ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            EXPECT_TRUE(grey < 20 || grey > 235) << x << "," << y << " grey " << grey;
+        }
 }

@@ -2,6 +2,7 @@
 
 #include "app_settings.h"
 #include "document/discwright_doc.h"
+#include "export/export_commands.h"
 #include "gallery/art_gallery.h"
 #include "gallery/image_browser.h"
 #include "platform/ini_document.h"
@@ -112,6 +113,8 @@ void CMainFrame::BuildDockBars() {
 
     m_gallery = new CSizableBar(kArtGalleryBarId, QStringLiteral("Art Gallery"), this);
     m_artGallery = new ArtGallery(*m_view, m_gallery);
+    m_artGallery->SetLayoutInserter(
+        [this](const QString& path) { InsertLayoutFromGallery(this, *m_view, path); });
     m_gallery->setWidget(m_artGallery);
     m_gallery->SetSizes(ReadBarSizes(ini, kArtGalleryBarId));
     addDockWidget(Qt::LeftDockWidgetArea, m_gallery);
@@ -145,7 +148,6 @@ void CMainFrame::ShowImageBrowser() {
 
 void CMainFrame::SetFrameHandlers() {
     CommandRouter& r = *m_router;
-    auto disabled = [] { return CommandState{false, false}; };
     r.SetHandler(CommandId::kFileNew, [this] { m_files->New(); });
     r.SetHandler(CommandId::kFileOpen, [this] { m_files->Open(); });
     r.SetHandler(CommandId::kFileSave, [this] { m_files->Save(); });
@@ -164,9 +166,10 @@ void CMainFrame::SetFrameHandlers() {
         CTipOfTheDay tips(this);
         tips.exec();
     });
-    // Commands whose dialogs Lumvane does not have yet: shown, greyed.
-    for (CommandId id : {CommandId::kExportCoverAsImages, CommandId::kExportAsLayouts})
-        r.SetHandler(id, {}, disabled);
+    r.SetHandler(CommandId::kExportCoverAsImages,
+                 [this] { RunExportCoverAsImages(this, *m_view); });
+    r.SetHandler(CommandId::kExportAsLayouts,
+                 [this] { RunExportAsLayouts(this, *m_view, m_artGallery); });
 }
 
 void CMainFrame::SetBarToggles() {

@@ -98,6 +98,13 @@ public:
     void SelectNext();
     void SelectAll();
 
+    // Puts the layout file `path` onto the active face, below the objects
+    // already there, replacing the objects an earlier layout insertion put on
+    // it; one undo step. A file that cannot be read or is damaged changes
+    // nothing: false, with `error` empty for a missing file (nothing to say)
+    // and the reason otherwise.
+    bool InsertLayout(const QString& path, QString* error = nullptr);
+
     // Mouse editing: the pixel mapping at the current zoom, the tools (the
     // select tool holds the drag mode and hovered handle), and the questions
     // the tools ask (tests give answers that open no window).

@@ -54,7 +54,8 @@ int FaceArgument(const QString& name) {
 
 std::span<const Verb> Verbs() {
     // Each verb's run function lives in a file of its own beside this one.
-    static const std::vector<Verb> kVerbs = {kDumpVerb,   kConvertVerb,    kTracksVerb,
-                                             kRenderVerb, kAddPictureVerb, kPrintVerb};
+    static const std::vector<Verb> kVerbs = {kDumpVerb,        kConvertVerb,    kTracksVerb,
+                                             kRenderVerb,      kAddPictureVerb, kPrintVerb,
+                                             kExportImagesVerb};
     return kVerbs;
 }

@@ -27,6 +27,7 @@ extern const Verb kTracksVerb;
 extern const Verb kRenderVerb;
 extern const Verb kAddPictureVerb;
 extern const Verb kPrintVerb;
+extern const Verb kExportImagesVerb;
 
 // Every verb, in the order --help lists them.
 std::span<const Verb> Verbs();

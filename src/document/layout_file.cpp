@@ -1,0 +1,103 @@
+#include "layout_file.h"
+
+#include "discwright_doc.h"
+#include "face.h"
+#include "face_export.h"
+#include "imaging/raster_image.h"
+#include "platform/atomic_file.h"
+#include "platform/file_reading.h"
+#include "platform/program_folder.h"
+#include "project_file.h"
+
+#include <QDir>
+#include <QPainter>
+
+#include <algorithm>
+
+namespace {
+
+constexpr int kThumbnailSide = 120;
+
+} // namespace
+
+QString LayoutFolder(int faceId) {
+    static const char* const kFolders[] = {"disk", "front", "inside", "back"};
+    const int index = std::clamp(faceId, 0, kFaceCount - 1);
+    return ProgramFolder() + QStringLiteral("/layouts/") + QLatin1String(kFolders[index]);
+}
+
+QString LayoutFilePath(int faceId, const QString& name) {
+    return LayoutFolder(faceId) + QLatin1Char('/') + name + QStringLiteral(".lay");
+}
+
+QString LayoutThumbnailPath(int faceId, const QString& name) {
+    return LayoutFolder(faceId) + QLatin1Char('/') + name + QStringLiteral(".jpg");
+}
+
+bool WriteLayoutFile(const Face& face, const QString& path, QString* error) {
+    return WriteFileAtomically(path, LayoutBytes(face.Objects()), error);
+}
+
+bool ReadLayoutFile(const QString& path, ObjectList& objects, QString* error) {
+    objects.clear();
+    // A FIFO or a device is refused, and a file larger than a project can
+    // be is not read at all.
+    QByteArray bytes;
+    if (!ReadFileBounded(path, kProjectFileLimit, &bytes, error))
+        return false;
+    QString why;
+    if (!ReadLayoutBytes(bytes, objects, &why)) {
+        objects.clear();
+        *error = QStringLiteral("%1: not a layout file (%2)").arg(path, why);
+        return false;
+    }
+    return true;
+}
+
+QRect LayoutThumbnailPlacement(QSize size) {
+    int w = size.width(), h = size.height();
+    if (w > h && w > kThumbnailSide) {
+        h = h * kThumbnailSide / w;
+        w = kThumbnailSide;
+    } else if (w <= h && h > kThumbnailSide) {
+        w = w * kThumbnailSide / h;
+        h = kThumbnailSide;
+    }
+    return {kThumbnailSide / 2 - w / 2, kThumbnailSide / 2 - h / 2, w, h};
+}
+
+QImage LayoutThumbnailImage(CDiscwrightDoc& doc, int faceId) {
+    QImage thumbnail(kThumbnailSide, kThumbnailSide, QImage::Format_RGB32);
+    thumbnail.fill(Qt::white);
+    const QImage framed = RenderFramedFace(doc, faceId, 1.0, false);
+    if (framed.isNull())
+        return thumbnail;
+    // The fit uses the face's size; the whole framed picture, margins
+    // included, is squeezed into it.
+    const QSize face(framed.width() - 10, framed.height() - 10);
+    QPainter painter(&thumbnail);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawImage(LayoutThumbnailPlacement(face), framed);
+    return thumbnail;
+}
+
+bool ExportLayout(CDiscwrightDoc& doc, int faceId, const QString& name, QString* error) {
+    const QString path = LayoutFilePath(faceId, name);
+    QString why;
+    if (!QDir().mkpath(LayoutFolder(faceId)))
+        why = QStringLiteral("%1: the folder cannot be created").arg(LayoutFolder(faceId));
+    else if (WriteLayoutFile(doc.GetFace(faceId), path, &why))
+        return true;
+    *error = QStringLiteral("Export layout file error!\n%1").arg(why);
+    return false;
+}
+
+bool ExportLayoutThumbnail(CDiscwrightDoc& doc, int faceId, const QString& name) {
+    if (!QDir().mkpath(LayoutFolder(faceId)))
+        return false;
+    CRasterImage raster;
+    if (!raster.LoadFromQImage(LayoutThumbnailImage(doc, faceId)))
+        return false;
+    raster.Info().jpegQuality = 100;
+    return raster.SaveToFile(LayoutThumbnailPath(faceId, name), kFormatJpeg);
+}

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "objects/object_archive.h"
+
+#include <QImage>
+#include <QString>
+
+class CDiscwrightDoc;
+class Face;
+
+// Layouts: the objects of one face saved under a name (a ".lay" file holding
+// one object list) with a 120 x 120 JPEG thumbnail (".jpg") beside it, in the
+// layout folder of the face's kind.
+
+// ProgramFolder() + "/layouts/disk", "/front", "/inside" or "/back".
+QString LayoutFolder(int faceId);
+// The layout folder of the face + "/" + name + ".lay" (or ".jpg").
+QString LayoutFilePath(int faceId, const QString& name);
+QString LayoutThumbnailPath(int faceId, const QString& name);
+
+// Writes `face`'s objects, bottom to top, to `path` (through a temporary
+// file, so a failure leaves an earlier layout intact). False with `error` set.
+bool WriteLayoutFile(const Face& face, const QString& path, QString* error);
+// Reads the objects of the layout file `path` into `objects` (which it
+// empties first). A missing, unreadable, oversized or damaged file gives false
+// with `error` set and `objects` empty.
+bool ReadLayoutFile(const QString& path, ObjectList& objects, QString* error);
+
+// The thumbnail of a face: the framed face (without its background picture)
+// scaled into 120 x 120 keeping its proportions, centred on white.
+QImage LayoutThumbnailImage(CDiscwrightDoc& doc, int faceId);
+// Where the thumbnail of a framed face of `size` pixels lies in the 120 x 120
+// square: fitted to 120 keeping the proportions (a smaller face keeps its
+// size), centred.
+QRect LayoutThumbnailPlacement(QSize size);
+
+// Writes face `faceId`'s layout file under `name`, creating the folder. False
+// with `error` "Export layout file error!" and the cause after it.
+bool ExportLayout(CDiscwrightDoc& doc, int faceId, const QString& name, QString* error);
+// Writes the thumbnail (JPEG, quality 100), creating the folder; false when
+// it could not be written.
+bool ExportLayoutThumbnail(CDiscwrightDoc& doc, int faceId, const QString& name);

@@ -98,7 +98,7 @@ TEST(LayoutFile, ThumbnailPlacementFitsInto120KeepingProportions) {
     } cases[] = {
         {{454, 454}, {0, 0, 120, 120}}, {{454, 200}, {0, 34, 120, 52}},
         {{100, 80}, {10, 20, 100, 80}}, {{200, 454}, {34, 0, 52, 120}},
-        {{570, 446}, {0, 8, 120, 93}},
+        {{570, 446}, {0, 14, 120, 93}},
     };
     for (const auto& c : cases)
         EXPECT_EQ(LayoutThumbnailPlacement(c.face), c.want)

@@ -34,7 +34,7 @@ struct LayoutInsertTest : ::testing::Test {
                                         0);
     }
     // Each object's fill colour and from-layout flag, bottom to top.
-    std::vector<std::pair<quint32, int>> Content() const {
+    std::vector<std::pair<quint32, int>> Stack() const {
         std::vector<std::pair<quint32, int>> out;
         for (const auto& object : doc.GetFace(kFrontFace).Objects())
             out.emplace_back(dynamic_cast<const CShape&>(*object).m_fillColour,
@@ -57,7 +57,7 @@ TEST_F(LayoutInsertTest, GoesUnderTheUsersObjectsReplacesTheLastInsertionAndUndo
     const int undoBefore = doc.UndoCount();
 
     ASSERT_TRUE(view.InsertLayout(path));
-    EXPECT_EQ(Content(), (Content{{0x0000FF, 1}, {0x00FF00, 1}, {0xAAAAAA, 0}}));
+    EXPECT_EQ(Stack(), (Content{{0x0000FF, 1}, {0x00FF00, 1}, {0xAAAAAA, 0}}));
     EXPECT_TRUE(front.Selection().empty());
     for (const auto& object : front.Objects())
         EXPECT_EQ(object->m_selected, 0);
@@ -67,11 +67,11 @@ TEST_F(LayoutInsertTest, GoesUnderTheUsersObjectsReplacesTheLastInsertionAndUndo
     // A second insertion replaces the first; what the user drew meanwhile stays.
     front.AppendObject(Shape(7000, 0x123456));
     ASSERT_TRUE(view.InsertLayout(path));
-    EXPECT_EQ(Content(), (Content{{0x0000FF, 1}, {0x00FF00, 1}, {0xAAAAAA, 0}, {0x123456, 0}}));
+    EXPECT_EQ(Stack(), (Content{{0x0000FF, 1}, {0x00FF00, 1}, {0xAAAAAA, 0}, {0x123456, 0}}));
 
     ASSERT_TRUE(doc.Undo());
     ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(Content(), (Content{{0xAAAAAA, 0}}));
+    EXPECT_EQ(Stack(), (Content{{0xAAAAAA, 0}}));
 }
 
 TEST_F(LayoutInsertTest, DamagedOrMissingLayoutLeavesTheFaceAsItWas) {
@@ -79,7 +79,7 @@ TEST_F(LayoutInsertTest, DamagedOrMissingLayoutLeavesTheFaceAsItWas) {
     doc.SetActiveFace(kFrontFace);
     ASSERT_TRUE(view.InsertLayout(path));
     doc.GetFace(kFrontFace).AppendObject(Shape(5000, 0xAAAAAA));
-    const Content before = Content();
+    const Content before = Stack();
     const int undoBefore = doc.UndoCount();
 
     const QByteArray whole = ReadWholeFile(path);
@@ -91,6 +91,6 @@ TEST_F(LayoutInsertTest, DamagedOrMissingLayoutLeavesTheFaceAsItWas) {
     EXPECT_FALSE(view.InsertLayout(program.File(QStringLiteral("none.lay")), &error));
     EXPECT_TRUE(error.isEmpty()); // a thumbnail without its layout: nothing to say
 
-    EXPECT_EQ(Content(), before);
+    EXPECT_EQ(Stack(), before);
     EXPECT_EQ(doc.UndoCount(), undoBefore);
 }

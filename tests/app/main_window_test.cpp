@@ -100,7 +100,9 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder) {
     QMenu* help = MenuTitled(bar, QStringLiteral("&Help"));
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(Texts(help->actions()),
-              QStringList({"Ti&p of the Day...", "-", "&About Lumvane..."}));
+              QStringList({"Ti&p of the Day...", "-", "&Contents", "&Tech Support", "&HomePage",
+                           "-", "&About Lumvane..."}));
+    EXPECT_EQ(Action(CommandId::kHelpContents)->shortcut(), QKeySequence(Qt::Key_F1));
 
     // Every item tells the status bar what it does.
     for (QMenu* menu : bar->findChildren<QMenu*>()) {

@@ -35,9 +35,7 @@ protected:
         for (const char* scheme : kSchemes)
             QDesktopServices::unsetUrlHandler(QString::fromLatin1(scheme));
         qputenv("LUMVANE_HOME", m_oldHome);
-        for (QWidget* widget : QApplication::topLevelWidgets())
-            if (qobject_cast<ManualWindow*>(widget) != nullptr)
-                delete widget;
+        // A manual window is the frame's child and goes with it.
     }
     void WriteSupport(const QByteArray& text) {
         QFile file(program.File(QStringLiteral("lumvanesupport.ini")));

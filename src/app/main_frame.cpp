@@ -5,6 +5,7 @@
 #include "export/export_commands.h"
 #include "gallery/art_gallery.h"
 #include "gallery/image_browser.h"
+#include "help/support_links.h"
 #include "platform/ini_document.h"
 #include "printing/print_commands.h"
 #include "property_bar/property_bar.h"
@@ -162,6 +163,9 @@ void CMainFrame::SetFrameHandlers() {
     r.SetHandler(CommandId::kEditTracksInformation, [this] { OnEditTracksInformation(); });
     r.SetHandler(CommandId::kImageBrowser, [this] { ShowImageBrowser(); });
     r.SetHandler(CommandId::kAppAbout, [this] { ShowAboutBox(this); });
+    r.SetHandler(CommandId::kHelpContents, [this] { SupportLinks::OpenManual(this); });
+    r.SetHandler(CommandId::kHelpTechSupport, [] { SupportLinks::OpenTechSupport(); });
+    r.SetHandler(CommandId::kHelpHomePage, [] { SupportLinks::OpenHomePage(); });
     r.SetHandler(CommandId::kHelpTipOfTheDay, [this] {
         CTipOfTheDay tips(this);
         tips.exec();

@@ -2,9 +2,14 @@
 
 #include "discwright_doc.h"
 #include "face.h"
+#include "objects/cir_text.h"
 #include "objects/image.h"
+#include "objects/shape.h"
+#include "objects/text.h"
 
 #include <algorithm>
+#include <cmath>
+#include <vector>
 
 Brush DeskBrush() {
     return Brush::Hatched(HatchStyle::DiagonalCross, kDeskHatchColour);
@@ -66,6 +71,65 @@ void RefreshFaceCanvas(QImage& canvas, Face& face, const RenderContext& context)
     dc.SetAntialiasing(true);
     dc.SetMapMode(MapMode::HiMetric);
     DrawFace(dc, face, true);
+}
+
+QRect ObjectPaintBounds(const CBaseObject& object, QRect unitsRect, float zoom,
+                        const UnitConversion& units) {
+    // Text runs on below its rectangle and a long word past its side; circular
+    // text follows a circle that may leave its rectangle.
+    if (dynamic_cast<const CCirText*>(&object) != nullptr ||
+        dynamic_cast<const CText*>(&object) != nullptr)
+        return QRect(0, 0, kMaxFacePixels, kMaxFacePixels);
+    const QPoint a =
+        units.LogicalToDevice({Zoomed(unitsRect.x(), zoom), Zoomed(unitsRect.y(), zoom)});
+    const QPoint b =
+        units.LogicalToDevice({Zoomed(AddClamped(unitsRect.x(), unitsRect.width()), zoom),
+                               Zoomed(AddClamped(unitsRect.y(), unitsRect.height()), zoom)});
+    QRect box = QRect(a, b).normalized();
+    // Rotated text turns about the centre of its rectangle.
+    const int side = std::max(box.width(), box.height());
+    box |= QRect(box.center().x() - side / 2, box.center().y() - side / 2, side + 1, side + 1);
+    int margin = 3;
+    if (const auto* shape = dynamic_cast<const CShape*>(&object))
+        margin +=
+            static_cast<int>(std::ceil(std::max(1, shape->m_lineWidth) * std::max(zoom, 1.0f)));
+    return box.adjusted(-margin, -margin, margin, margin);
+}
+
+void RefreshFaceCanvasRegion(QImage& canvas, Face& face, const RenderContext& context,
+                             QRect dirty) {
+    const QSize size = FaceSizePixels(face, context.viewZoom, context.canvas) + QSize(1, 1);
+    if (canvas.size() != size || canvas.format() != QImage::Format_RGB32) {
+        RefreshFaceCanvas(canvas, face, context);
+        return;
+    }
+    dirty &= canvas.rect();
+    if (dirty.isEmpty())
+        return;
+    if (CImage* background = face.Background())
+        background->PrepareDisplayCopy(context);
+    std::vector<CBaseObject*> touching;
+    for (const auto& object : face.Objects()) {
+        const QRect rect(object->m_x, object->m_y, object->m_width, object->m_height);
+        if (ObjectPaintBounds(*object, rect, context.viewZoom, context.canvas).intersects(dirty)) {
+            if (auto* picture = dynamic_cast<CImage*>(object.get()))
+                picture->PrepareDisplayCopy(context);
+            touching.push_back(object.get());
+        }
+        object->SaveRect();
+    }
+    CDeviceContext dc(canvas, &context);
+    dc.SetAntialiasing(true);
+    const CRegion clip =
+        CRegion::Rectangle(dirty.left(), dirty.top(), dirty.right() + 1, dirty.bottom() + 1);
+    dc.SelectClipRegion(&clip);
+    dc.FillRect(dirty.left(), dirty.top(), dirty.right() + 1, dirty.bottom() + 1,
+                Brush::Solid(face.m_backgroundColour));
+    dc.SetMapMode(MapMode::HiMetric);
+    if (CImage* background = face.Background())
+        background->Draw(dc, 0, 0);
+    for (CBaseObject* object : touching)
+        object->Draw(dc, 0, 0);
 }
 
 CRegion FaceClipRegion(QPoint origin, const Face& face, const FaceOutline& outline, float zoom,

@@ -7,6 +7,7 @@
 #include <QImage>
 #include <QSize>
 
+class CBaseObject;
 class CDiscwrightDoc;
 class Face;
 
@@ -49,6 +50,19 @@ void DrawFace(CDeviceContext& dc, Face& face, bool withBackground);
 // Redraws the face canvas: the whole canvas in the background colour, then
 // the face with its background picture. `canvas` is resized to the face.
 void RefreshFaceCanvas(QImage& canvas, Face& face, const RenderContext& context);
+
+// The canvas pixels an object with the rectangle (x, y, width, height) may
+// paint at `zoom`: the rectangle, the square a quarter turn of it covers,
+// and room for its outline and smoothed edges. Text may run past its
+// rectangle: its bounds are the whole canvas.
+QRect ObjectPaintBounds(const CBaseObject& object, QRect unitsRect, float zoom,
+                        const UnitConversion& units);
+
+// Redraws only `dirty` (canvas pixels) of a canvas that RefreshFaceCanvas
+// made for the same face and context: the background there, then the objects
+// that may paint there. Far cheaper than a whole refresh on a crowded face
+// when one object moved; falls back to one when the canvas does not fit.
+void RefreshFaceCanvasRegion(QImage& canvas, Face& face, const RenderContext& context, QRect dirty);
 
 // The clip region of a face whose top-left pixel lies at `origin`: the disc's
 // ellipse minus its centred hole, or the face rectangle.

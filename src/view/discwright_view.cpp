@@ -118,6 +118,24 @@ void CDiscwrightView::RefreshFaceCanvas() {
     RequestFrame();
 }
 
+void CDiscwrightView::RefreshMovedSelection() {
+    const Face& face = m_doc.ActiveFace();
+    QRect dirty;
+    for (const CBaseObject* object : face.Selection()) {
+        const QRect before(object->m_savedX, object->m_savedY, object->m_savedWidth,
+                           object->m_savedHeight);
+        const QRect after(object->m_x, object->m_y, object->m_width, object->m_height);
+        dirty |= ObjectPaintBounds(*object, before, m_context.viewZoom, m_context.canvas);
+        dirty |= ObjectPaintBounds(*object, after, m_context.viewZoom, m_context.canvas);
+    }
+    if (m_canvasPending || dirty.isEmpty()) {
+        RefreshFaceCanvas();
+        return;
+    }
+    ::RefreshFaceCanvasRegion(m_canvas, m_doc.ActiveFace(), m_context, dirty);
+    RequestFrame();
+}
+
 void CDiscwrightView::Repaint() {
     RequestFrame();
 }

@@ -47,6 +47,9 @@ public:
     // EditingHost
     CDiscwrightDoc& Document() override { return m_doc; }
     void RefreshFaceCanvas() override;
+    // Redraws only the canvas pixels the selected objects covered before the
+    // drag that just ended (their saved rectangles) and cover now.
+    void RefreshMovedSelection();
     void Repaint() override;
     void RecordChange() override;
     CBaseObject* PropertyObject() const override;

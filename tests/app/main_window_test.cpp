@@ -1,7 +1,9 @@
 #include "main_window_fixture.h"
 #include "support/command_id_printing.h"
 
+#include "app/property_bar/position_fields.h"
 #include "app/property_bar/property_bar.h"
+#include "app/property_bar/shape_panel.h"
 #include "app/window/bar_sizes.h"
 #include "app/window/command_table.h"
 #include "app/window/editing_commands.h"
@@ -19,6 +21,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -100,7 +103,9 @@ TEST_F(MainWindowTest, MenusHoldTheirItemsInOrder) {
     QMenu* help = MenuTitled(bar, QStringLiteral("&Help"));
     ASSERT_NE(help, nullptr);
     EXPECT_EQ(Texts(help->actions()),
-              QStringList({"Ti&p of the Day...", "-", "&About Lumvane..."}));
+              QStringList({"Ti&p of the Day...", "-", "&Contents", "&Tech Support", "&HomePage",
+                           "-", "&About Lumvane..."}));
+    EXPECT_EQ(Action(CommandId::kHelpContents)->shortcut(), QKeySequence(Qt::Key_F1));
 
     // Every item tells the status bar what it does.
     for (QMenu* menu : bar->findChildren<QMenu*>()) {
@@ -460,4 +465,45 @@ TEST_F(MainWindowTest, TipOfTheDayStepsThroughTheTipsAndRemembersTheChoice) {
     CTipOfTheDay again(frame.get());
     EXPECT_EQ(again.ShownTip(), tips.first());
     EXPECT_FALSE(again.StartupBox()->isChecked());
+}
+
+// Ctrl+Z pressed in a field of the Object Properties bar after the field's
+// edit took effect undoes that edit in the project; while the field holds
+// typing of its own, Ctrl+Z takes the typing back instead.
+TEST_F(MainWindowTest, UndoInAPropertyFieldReachesTheProject) {
+    CShape* shape = AddRectangle(1000, -1000, 2000, 2000);
+    doc->CheckPoint(); // the step Undo goes back to
+    Select({shape});
+    frame->show();
+    QLineEdit* x = frame->PropertyBar()->m_shapePanel->m_position->m_x;
+    QWidget* bar = frame->PropertyBar()->window();
+    ASSERT_NE(bar, frame.get()) << "the bar floats in a window of its own";
+    bar->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(bar));
+    x->setFocus();
+    x->selectAll();
+    QTest::keyClicks(x, QStringLiteral("30"));
+    QTest::keyClick(x, Qt::Key_Z, Qt::ControlModifier); // the field's own typing
+    EXPECT_EQ(shape->m_x, 1000);
+    QTest::keyClicks(x, QStringLiteral("30"));
+    QTest::keyClick(x, Qt::Key_Return);
+    ASSERT_EQ(shape->m_x, 3000);
+
+    QTest::keyClick(x, Qt::Key_Z, Qt::ControlModifier);
+    shape = dynamic_cast<CShape*>(doc->ActiveFace().Objects().back().get());
+    ASSERT_NE(shape, nullptr);
+    EXPECT_EQ(shape->m_x, 1000);
+
+    // A field the bar does not write again after the edit behaves the same.
+    Select({shape});
+    QLineEdit* lineWidth = frame->PropertyBar()->m_shapePanel->m_lineWidth;
+    lineWidth->setFocus();
+    lineWidth->selectAll();
+    QTest::keyClicks(lineWidth, QStringLiteral("6"));
+    QTest::keyClick(lineWidth, Qt::Key_Return);
+    ASSERT_EQ(shape->m_lineWidth, 6);
+    QTest::keyClick(lineWidth, Qt::Key_Z, Qt::ControlModifier);
+    shape = dynamic_cast<CShape*>(doc->ActiveFace().Objects().back().get());
+    ASSERT_NE(shape, nullptr);
+    EXPECT_EQ(shape->m_lineWidth, 1);
 }

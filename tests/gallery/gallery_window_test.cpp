@@ -2,13 +2,17 @@
 
 #include "app/gallery/art_gallery.h"
 #include "app/gallery/image_browser.h"
+#include "app/gallery/stamp_drop.h"
 #include "app/gallery/thumbnail_list.h"
 #include "app/main_window_fixture.h"
 #include "objects/image.h"
+#include "objects/vector_image.h"
+#include "platform/emf_recorder.h"
 #include "view/discwright_view.h"
 
 #include <QDir>
 #include <QFile>
+#include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
@@ -109,6 +113,12 @@ TEST_F(GalleryWindowTest, OneClickOnABackgroundCoversTheFace) {
     EXPECT_EQ(QRect(background->m_x, background->m_y, background->m_width, background->m_height),
               QRect(0, 0, ActiveFace().m_width, -ActiveFace().m_height));
     EXPECT_TRUE(doc->CanUndo());
+
+    // From the keyboard: Enter on the current background.
+    doc->ActiveFace().RemoveBackground();
+    list.setCurrentRow(0);
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_NE(ActiveFace().Background(), nullptr);
 }
 
 TEST_F(GalleryWindowTest, DraggedStampLandsUnderThePointerOfAScrolledView) {
@@ -145,6 +155,49 @@ TEST_F(GalleryWindowTest, DraggedStampLandsUnderThePointerOfAScrolledView) {
     EXPECT_GT(stamp.m_width, 0);
     EXPECT_TRUE(stamp.m_selected);
     EXPECT_TRUE(doc->CanUndo());
+}
+
+// A vector stamp larger than the face is cut to the face's size; one that
+// then covers the face exactly goes to the face's corner.
+TEST_F(GalleryWindowTest, VectorStampsAreCutToTheFace) {
+    const Face& face = ActiveFace();
+    const QPoint at(200, 150);
+    const QPoint corner = frame->View()->WindowToFace(at);
+    struct Case {
+        QSize pixels; // at 96 dots per inch: 1000 pixels are 264.58 mm, beyond any face
+        bool wide, high;
+    } cases[] = {{{100, 50}, false, false}, {{1000, 100}, true, false}, {{1000, 1000}, true, true}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.pixels.width() << "x" << c.pixels.height());
+        EmfRecordingDevice device(c.pixels);
+        {
+            QPainter painter(&device);
+            painter.fillRect(QRect(QPoint(), c.pixels), Qt::darkGreen);
+        }
+        const QString path = FilePath(QStringLiteral("stamp.emf"));
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(device.Metafile());
+        file.close();
+
+        ASSERT_TRUE(DropStamp(*frame->View(), path, at));
+        const CBaseObject* stamp = face.Objects().back().get();
+        ASSERT_NE(dynamic_cast<const CVectorImage*>(stamp), nullptr);
+        if (c.wide)
+            EXPECT_EQ(stamp->m_width, face.m_width);
+        else
+            EXPECT_LT(stamp->m_width, face.m_width);
+        if (c.high)
+            EXPECT_EQ(stamp->m_height, -face.m_height);
+        else
+            EXPECT_GT(stamp->m_height, -face.m_height);
+        EXPECT_EQ(QPoint(stamp->m_x, stamp->m_y), c.wide && c.high ? QPoint(0, 0) : corner);
+    }
+    // Not a picture: nothing is added.
+    const size_t before = face.Objects().size();
+    WriteTextFile(FilePath(QStringLiteral("notes.png")), "text");
+    EXPECT_FALSE(DropStamp(*frame->View(), FilePath(QStringLiteral("notes.png")), at));
+    EXPECT_EQ(face.Objects().size(), before);
 }
 
 TEST_F(GalleryWindowTest, DoubleClickedLayoutIsInserted) {

@@ -1,5 +1,6 @@
 #include "document/face_renderer.h"
 #include "objects/shape.h"
+#include "objects/text.h"
 #include "view_fixture.h"
 
 #include <gtest/gtest.h>
@@ -171,4 +172,45 @@ TEST(FaceRenderer, FigureEdgesAreSmoothAndRectangleSidesStayCrisp) {
             const int grey = qGray(image.pixel(x, y));
             EXPECT_TRUE(grey < 20 || grey > 235) << x << "," << y << " grey " << grey;
         }
+}
+
+// After a move, redrawing only what the object covered gives the same canvas
+// as a whole refresh: overlapping neighbours, thick outlines, text that runs
+// past its rectangle and turned text included.
+TEST(FaceRenderer, RegionRefreshAfterAMoveMatchesAWholeRefresh) {
+    CDiscwrightDoc doc(ShippedStocks());
+    Face& front = doc.GetFace(kFrontFace);
+    auto thick = std::make_unique<CShape>(500, -500, 4000, -4000, CShape::kEllipse, 0x00FF00, 0xFF);
+    thick->m_lineWidth = 9;
+    front.AppendObject(std::move(thick));
+    front.AppendObject(
+        std::make_unique<CShape>(3000, -3000, 7000, -6000, CShape::kDiamond, 0xFF0000, 0));
+    auto text = std::make_unique<CText>(2000, -2000, 4000, -2500, 0x000000,
+                                        QStringLiteral("Words that run on below their box"),
+                                        UnitConversion{});
+    text->m_rotation = 90;
+    front.AppendObject(std::move(text));
+    front.AppendObject(
+        std::make_unique<CShape>(6000, -1000, 9000, -8000, CShape::kRoundRect, 0xFFFF00, 0));
+
+    for (float zoom : {1.0f, 1.6f, 2.0f}) {
+        for (std::size_t index = 0; index < front.Objects().size(); ++index) {
+            const RenderContext context = MakeRenderContext(doc, zoom);
+            QImage canvas;
+            RefreshFaceCanvas(canvas, front, context);
+            CBaseObject& moved = *front.Objects()[index];
+            const QRect before(moved.m_x, moved.m_y, moved.m_width, moved.m_height);
+            moved.m_x += 1300;
+            moved.m_height -= 700;
+            const QRect after(moved.m_x, moved.m_y, moved.m_width, moved.m_height);
+            RefreshFaceCanvasRegion(canvas, front, context,
+                                    ObjectPaintBounds(moved, before, zoom, context.canvas) |
+                                        ObjectPaintBounds(moved, after, zoom, context.canvas));
+            QImage whole;
+            RefreshFaceCanvas(whole, front, context);
+            EXPECT_EQ(canvas, whole) << "zoom " << zoom << " object " << index;
+            moved.m_x -= 1300;
+            moved.m_height += 700;
+        }
+    }
 }

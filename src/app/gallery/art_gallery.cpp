@@ -9,8 +9,10 @@
 #include "view/discwright_view.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -52,14 +54,14 @@ ArtGallery::ArtGallery(CDiscwrightView& view, QWidget* parent)
     }
 
     ThumbnailList& layouts = List(kLayoutsTab);
-    layouts.setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(&layouts, &QWidget::customContextMenuRequested, this, &ArtGallery::ShowLayoutMenu);
+    layouts.viewport()->installEventFilter(this);
     connect(&layouts, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         if (m_insertLayout && item)
             m_insertLayout(LayoutPathOf(ThumbnailList::ItemPath(item)));
     });
     connect(&List(kBackgroundsTab), &QListWidget::itemClicked, this,
             &ArtGallery::OnBackgroundClicked);
+    List(kBackgroundsTab).installEventFilter(this);
     List(kStampsTab).viewport()->installEventFilter(this);
     List(kStampsTab).setToolTip(QStringLiteral("Drag a stamp onto the label"));
 
@@ -98,9 +100,7 @@ void ArtGallery::ShowLayoutMenu(QPoint pos) {
     insert->setEnabled(bool(m_insertLayout));
     QAction* remove = menu.addAction(QStringLiteral("Delete Layout"));
     remove->setData(int(CommandId::kDeleteLayout));
-    // A request from the keyboard comes without a mouse position of its own.
-    const QPoint at = layouts.viewport()->rect().contains(pos) ? pos : QPoint(5, 5);
-    QAction* chosen = menu.exec(layouts.viewport()->mapToGlobal(at));
+    QAction* chosen = menu.exec(layouts.viewport()->mapToGlobal(pos));
     if (chosen == insert)
         InsertSelectedLayout();
     else if (chosen == remove)
@@ -148,6 +148,22 @@ void ArtGallery::DropSelectedStamps(QPoint at) {
 bool ArtGallery::eventFilter(QObject* watched, QEvent* event) {
     if (watched == List(kStampsTab).viewport())
         return FilterStampMouse(event);
+    // Enter on a background does what a click does.
+    if (watched == &List(kBackgroundsTab) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (QListWidgetItem* item = List(kBackgroundsTab).currentItem())
+                SetBackgroundFromFile(m_view, ThumbnailList::ItemPath(item));
+            return true;
+        }
+    }
+    if (watched == List(kLayoutsTab).viewport() && event->type() == QEvent::ContextMenu) {
+        auto* request = static_cast<QContextMenuEvent*>(event);
+        // From the keyboard the menu opens near the list's top-left corner.
+        ShowLayoutMenu(request->reason() == QContextMenuEvent::Keyboard ? QPoint(5, 5)
+                                                                        : request->pos());
+        return true;
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -187,7 +203,8 @@ bool ArtGallery::FilterStampMouse(QEvent* event) {
         const QPoint at = target->mapFromGlobal(mouse->globalPosition().toPoint());
         if (target->rect().contains(at))
             DropSelectedStamps(at);
-        return true;
+        // The list sees the release too, so it ends its own press.
+        return false;
     }
     default:
         return false;

@@ -57,6 +57,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // The layout menu at `pos` of the list's viewport, when a layout is selected.
     void ShowLayoutMenu(QPoint pos);
     void OnBackgroundClicked(QListWidgetItem* item);
     bool FilterStampMouse(QEvent* event);

@@ -9,9 +9,9 @@
 #include "view/discwright_view.h"
 #include "view/face_selection.h"
 
-#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileSystemModel>
+#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPushButton>
 #include <QSplitter>
@@ -49,12 +49,14 @@ ImageBrowser::ImageBrowser(CDiscwrightView& view, QWidget* parent)
     m_splitter->setSizes({220, 500});
     m_splitter->setChildrenCollapsible(false);
 
-    auto* buttons = new QDialogButtonBox(this);
-    QPushButton* background =
-        buttons->addButton(QStringLiteral("Set as Background"), QDialogButtonBox::ActionRole);
-    QPushButton* insert =
-        buttons->addButton(QStringLiteral("Insert Image"), QDialogButtonBox::ActionRole);
-    QPushButton* ok = buttons->addButton(QStringLiteral("OK"), QDialogButtonBox::AcceptRole);
+    // Bottom right, from the right: "OK", "Insert Image", "Set as Background".
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    auto* background = new QPushButton(QStringLiteral("Set as Background"), this);
+    auto* insert = new QPushButton(QStringLiteral("Insert Image"), this);
+    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    for (QPushButton* button : {background, insert, ok})
+        buttons->addWidget(button);
     background->setObjectName(QStringLiteral("SetAsBackground"));
     insert->setObjectName(QStringLiteral("InsertImage"));
     ok->setDefault(true);
@@ -68,12 +70,12 @@ ImageBrowser::ImageBrowser(CDiscwrightView& view, QWidget* parent)
     connect(background, &QPushButton::clicked, this, &ImageBrowser::SetAsBackground);
     connect(insert, &QPushButton::clicked, this, &ImageBrowser::InsertImages);
     connect(m_list, &QListWidget::itemDoubleClicked, this, &ImageBrowser::InsertImages);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::hide);
+    connect(ok, &QPushButton::clicked, this, &QDialog::hide);
 
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 3);
     layout->addWidget(m_splitter, 1);
-    layout->addWidget(buttons);
+    layout->addLayout(buttons);
 
     connect(m_tree->selectionModel(), &QItemSelectionModel::currentChanged, this,
             [this](const QModelIndex& current) { OnFolderChosen(current); });

@@ -17,6 +17,8 @@
 
 #include <QStackedWidget>
 
+#include <QKeyEvent>
+#include <QLineEdit>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -36,6 +38,10 @@ CPropertyBar::CPropertyBar(EditingHost& host, QWidget* parent, PictureEditing& e
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_stack);
+    // Undo and Redo in a field reach the window's commands unless the field
+    // holds typing of its own to take back.
+    for (QLineEdit* field : findChildren<QLineEdit*>())
+        field->installEventFilter(this);
 
     // The shown object may be destroyed by a command, an undo or an Open:
     // the bar and its panel let go of it first.
@@ -48,6 +54,21 @@ CPropertyBar::CPropertyBar(EditingHost& host, QWidget* parent, PictureEditing& e
                     std::find(objects.begin(), objects.end(), m_object) != objects.end())
                     ShowProperties(nullptr);
             });
+}
+
+bool CPropertyBar::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* field = qobject_cast<QLineEdit*>(watched);
+        auto* key = static_cast<QKeyEvent*>(event);
+        const bool undo = key->matches(QKeySequence::Undo);
+        const bool redo = key->matches(QKeySequence::Redo);
+        if (field != nullptr &&
+            ((undo && !field->isUndoAvailable()) || (redo && !field->isRedoAvailable()))) {
+            event->ignore(); // the shortcut, not the field, takes the key
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 CObjectPanel* CPropertyBar::PanelFor(CBaseObject* object) const {

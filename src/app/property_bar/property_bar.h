@@ -56,6 +56,9 @@ public:
     CVectorPanel* m_vectorPanel;
     CEmptyPanel* m_emptyPanel;
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     CObjectPanel* PanelFor(CBaseObject* object) const;
 

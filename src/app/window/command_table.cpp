@@ -82,6 +82,9 @@ QList<CommandInfo> BuildTable() {
 
         // Help
         {CommandId::kHelpTipOfTheDay, QStringLiteral("Ti&p of the Day..."), {}, {}, QStringLiteral("Show a hint about using Lumvane")},
+        {CommandId::kHelpContents, QStringLiteral("&Contents"), QStringLiteral("Help"), keys({K(Qt::Key_F1)}), QStringLiteral("Open the Lumvane manual")},
+        {CommandId::kHelpTechSupport, QStringLiteral("&Tech Support"), {}, {}, QStringLiteral("Write to Lumvane's technical support")},
+        {CommandId::kHelpHomePage, QStringLiteral("&HomePage"), {}, {}, QStringLiteral("Visit Lumvane's home page")},
         {CommandId::kAppAbout, QStringLiteral("&About Lumvane..."), QStringLiteral("About"), {}, QStringLiteral("Show the program's version")},
     };
     // clang-format on

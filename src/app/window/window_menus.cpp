@@ -70,7 +70,9 @@ void BuildMenuBar(QMenuBar* bar, CommandRouter& router) {
             {CommandId::kBringToFront, CommandId::kSendToBack, CommandId::kMoveToNext,
              CommandId::kMoveToPrevious});
     AddMenu(bar, router, QStringLiteral("&Help"),
-            {CommandId::kHelpTipOfTheDay, kSeparator, CommandId::kAppAbout});
+            {CommandId::kHelpTipOfTheDay, kSeparator, CommandId::kHelpContents,
+             CommandId::kHelpTechSupport, CommandId::kHelpHomePage, kSeparator,
+             CommandId::kAppAbout});
 }
 
 void ShowRecentFiles(CommandRouter& router, const QStringList& files) {

@@ -235,13 +235,18 @@ void SelectTool::FinishDrag(const ToolMouseEvent& event) {
     // A move or resize that changed something is one undo step, also when the
     // mouse came back to where it started.
     const bool dragged = m_action == Action::kMoving || m_action == Action::kResizing;
-    if (dragged && m_changed)
+    const bool changed = dragged && m_changed;
+    if (changed)
         m_view.RecordChange();
     if (event.client == m_downPoint)
         ClickSelect(event);
     else if (dragged)
         m_view.SetTool(ToolMode::kSelect);
     ToIdle();
-    m_view.RefreshFaceCanvas();
+    // After a move or resize only what the objects covered needs drawing again.
+    if (changed)
+        m_view.RefreshMovedSelection();
+    else
+        m_view.RefreshFaceCanvas();
     m_view.Repaint();
 }

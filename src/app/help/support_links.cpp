@@ -1,0 +1,63 @@
+#include "support_links.h"
+
+#include "manual_window.h"
+#include "platform/ini_document.h"
+#include "platform/program_folder.h"
+
+#include <QDesktopServices>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QRegularExpression>
+#include <QUrl>
+
+namespace SupportLinks {
+
+QString FilePath() {
+    return ProgramFolder() + QStringLiteral("/lumvanesupport.ini");
+}
+
+QString Value(const QString& key) {
+    return IniDocument::Load(FilePath()).ReadString(u"support", key, QString(), kMaxValueChars);
+}
+
+QString ManualPath() {
+    QString relative = Value(QStringLiteral("help"));
+    // Packagers coming from other systems may write "manual\index.html".
+    relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    return ProgramFolder() + QLatin1Char('/') + relative;
+}
+
+bool Open(const QString& text) {
+    if (text.trimmed().isEmpty())
+        return false;
+    // A scheme of two or more letters ("https:", "mailto:", "file:") marks a
+    // URL; a one-letter one would be a drive, and a plain path is a file.
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    const QUrl url =
+        scheme.match(text).hasMatch() ? QUrl(text, QUrl::TolerantMode) : QUrl::fromLocalFile(text);
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+void OpenManual(QWidget* parent) {
+    const QString path = ManualPath();
+    const QFileInfo file(path);
+    if (!file.isFile()) {
+        QMessageBox::warning(parent, QStringLiteral("Lumvane"),
+                             QStringLiteral("Lumvane cannot find its manual at\n%1\n\nThe "
+                                            "\"help\" entry of %2 names the manual's page.")
+                                 .arg(path, FilePath()));
+        return;
+    }
+    if (!Open(file.absoluteFilePath()))
+        ManualWindow::Show(file.absoluteFilePath(), parent);
+}
+
+void OpenTechSupport() {
+    Open(Value(QStringLiteral("mailto")));
+}
+
+void OpenHomePage() {
+    Open(Value(QStringLiteral("homepage")));
+}
+
+} // namespace SupportLinks

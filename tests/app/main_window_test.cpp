@@ -194,10 +194,9 @@ TEST_F(MainWindowTest, CommandsAreEnabledByTheSelection) {
          {CommandId::kBringToFront, CommandId::kSetBackgroundColor, CommandId::kSelectAll,
           CommandId::kSelectNext, CommandId::kCircularText, CommandId::kFileNew,
           CommandId::kEditTracksInformation, CommandId::kFilePrint, CommandId::kChangeLabelStock,
-          CommandId::kSettings, CommandId::kImageBrowser})
+          CommandId::kSettings, CommandId::kImageBrowser, CommandId::kExportCoverAsImages,
+          CommandId::kExportAsLayouts})
         EXPECT_TRUE(Action(id)->isEnabled()) << id;
-    for (CommandId id : {CommandId::kExportCoverAsImages})
-        EXPECT_FALSE(Action(id)->isEnabled()) << id;
     EXPECT_FALSE(Action(CommandId::kRemoveBackgroundImage)->isEnabled());
 
     // The lock item: checked for one locked object; several show unchecked.

@@ -123,7 +123,7 @@ void FillList(benchmark::State& state, const char* sub) {
         const long idle = RssKb();
         list.Load(folder);
         while (list.IsLoading()) {
-            QApplication::processEvents(QEventLoop::AllEvents, 5);
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
             peakRise = std::max(peakRise, RssKb() - idle);
         }
         if (list.count() != files)
@@ -149,7 +149,7 @@ void BM_FirstScreenful(benchmark::State& state) {
     for (auto _ : state) {
         list.Load(folder);
         while (list.count() < 30)
-            QApplication::processEvents(QEventLoop::AllEvents, 1);
+            QApplication::processEvents(QEventLoop::WaitForMoreEvents);
         state.PauseTiming();
         list.Load(QString());
         QApplication::processEvents();

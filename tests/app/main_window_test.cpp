@@ -493,4 +493,17 @@ TEST_F(MainWindowTest, UndoInAPropertyFieldReachesTheProject) {
     shape = dynamic_cast<CShape*>(doc->ActiveFace().Objects().back().get());
     ASSERT_NE(shape, nullptr);
     EXPECT_EQ(shape->m_x, 1000);
+
+    // A field the bar does not write again after the edit behaves the same.
+    Select({shape});
+    QLineEdit* lineWidth = frame->PropertyBar()->m_shapePanel->m_lineWidth;
+    lineWidth->setFocus();
+    lineWidth->selectAll();
+    QTest::keyClicks(lineWidth, QStringLiteral("6"));
+    QTest::keyClick(lineWidth, Qt::Key_Return);
+    ASSERT_EQ(shape->m_lineWidth, 6);
+    QTest::keyClick(lineWidth, Qt::Key_Z, Qt::ControlModifier);
+    shape = dynamic_cast<CShape*>(doc->ActiveFace().Objects().back().get());
+    ASSERT_NE(shape, nullptr);
+    EXPECT_EQ(shape->m_lineWidth, 1);
 }

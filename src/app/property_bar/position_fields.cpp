@@ -23,6 +23,10 @@ void OnEdited(QLineEdit* edit, QObject* context, const std::function<void()>& on
             return;
         edit->setModified(false);
         onEdited();
+        // The edit is now a step of the project's history: Undo in the field
+        // takes that step back, not the field's own typing (setText forgets it).
+        if (edit->isUndoAvailable() || edit->isRedoAvailable())
+            edit->setText(edit->text());
     });
 }
 

@@ -116,6 +116,12 @@ TEST_F(GalleryWindowTest, OneClickOnABackgroundCoversTheFace) {
     EXPECT_EQ(QRect(background->m_x, background->m_y, background->m_width, background->m_height),
               QRect(0, 0, ActiveFace().m_width, -ActiveFace().m_height));
     EXPECT_TRUE(doc->CanUndo());
+
+    // From the keyboard: Enter on the current background.
+    doc->ActiveFace().RemoveBackground();
+    list.setCurrentRow(0);
+    QTest::keyClick(&list, Qt::Key_Return);
+    EXPECT_NE(ActiveFace().Background(), nullptr);
 }
 
 TEST_F(GalleryWindowTest, DraggedStampLandsUnderThePointerOfAScrolledView) {

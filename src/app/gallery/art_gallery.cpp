@@ -12,6 +12,7 @@
 #include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QMenu>
 #include <QMessageBox>
 #include <QMouseEvent>
@@ -60,6 +61,7 @@ ArtGallery::ArtGallery(CDiscwrightView& view, QWidget* parent)
     });
     connect(&List(kBackgroundsTab), &QListWidget::itemClicked, this,
             &ArtGallery::OnBackgroundClicked);
+    List(kBackgroundsTab).installEventFilter(this);
     List(kStampsTab).viewport()->installEventFilter(this);
     List(kStampsTab).setToolTip(QStringLiteral("Drag a stamp onto the label"));
 
@@ -146,6 +148,15 @@ void ArtGallery::DropSelectedStamps(QPoint at) {
 bool ArtGallery::eventFilter(QObject* watched, QEvent* event) {
     if (watched == List(kStampsTab).viewport())
         return FilterStampMouse(event);
+    // Enter on a background does what a click does.
+    if (watched == &List(kBackgroundsTab) && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            if (QListWidgetItem* item = List(kBackgroundsTab).currentItem())
+                SetBackgroundFromFile(m_view, ThumbnailList::ItemPath(item));
+            return true;
+        }
+    }
     if (watched == List(kLayoutsTab).viewport() && event->type() == QEvent::ContextMenu) {
         auto* request = static_cast<QContextMenuEvent*>(event);
         // From the keyboard the menu opens near the list's top-left corner.

@@ -46,8 +46,11 @@ class GalleryWindowTest : public MainWindowTest {
 protected:
     GalleryWindowTest() {
         qputenv("LUMVANE_HOME", program.Path().toUtf8());
-        for (const char* folder : {"logo", "Backgrounds", "layouts/disk", "layouts/back"})
+        // Only the pictures made here, not the shipped gallery.
+        for (const char* folder : {"logo", "Backgrounds", "layouts/disk", "layouts/back"}) {
+            QDir(program.File(QLatin1String(folder))).removeRecursively();
             QDir().mkpath(program.File(QLatin1String(folder)));
+        }
         EXPECT_TRUE(MakePicture(program.File("logo/stamp.png"), 40, 20, QStringLiteral("red")));
         EXPECT_TRUE(
             MakePicture(program.File("Backgrounds/sky.png"), 50, 50, QStringLiteral("blue")));

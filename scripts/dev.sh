@@ -21,6 +21,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libcups2-dev cups cups-client poppler-utils ghostscript
   libexif-dev libimage-exiftool-perl
+  xvfb xdotool imagemagick
 )
 
 install_missing() {

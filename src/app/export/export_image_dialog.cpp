@@ -9,6 +9,7 @@
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -47,7 +48,10 @@ ExportImageDialog::ExportImageDialog(const QString& folder, QWidget* parent)
 
     auto* form = new QFormLayout;
     form->addRow(QStringLiteral("Image &Name:"), m_name);
-    form->addRow(QStringLiteral("Export &Directory:"), folderRow);
+    // A row holding a layout gets no buddy of its own; the label needs one.
+    auto* folderLabel = new QLabel(QStringLiteral("Export &Directory:"), this);
+    folderLabel->setBuddy(m_folder);
+    form->addRow(folderLabel, folderRow);
     form->addRow(QStringLiteral("F&ormat:"), m_format);
     form->addRow(QStringLiteral("&Resolution:"), m_resolution);
 

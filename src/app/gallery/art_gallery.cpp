@@ -4,6 +4,7 @@
 #include "thumbnail_list.h"
 
 #include "document/discwright_doc.h"
+#include "document/layout_file.h"
 #include "view/background_commands.h"
 #include "view/command_ids.h"
 #include "view/discwright_view.h"
@@ -75,8 +76,8 @@ ArtGallery::ArtGallery(CDiscwrightView& view, QWidget* parent)
         QDir().mkpath(folder);
     CDiscwrightDoc& doc = view.Document();
     connect(&doc, &CDiscwrightDoc::ActiveFaceChanged, this,
-            [this](int faceId) { List(kLayoutsTab).Load(GalleryLayoutFolder(faceId)); });
-    List(kLayoutsTab).Load(GalleryLayoutFolder(doc.ActiveFaceId()));
+            [this](int faceId) { List(kLayoutsTab).Load(LayoutFolder(faceId)); });
+    List(kLayoutsTab).Load(LayoutFolder(doc.ActiveFaceId()));
     List(kStampsTab).Load(GalleryStampFolder());
     List(kBackgroundsTab).Load(GalleryBackgroundFolder());
 }

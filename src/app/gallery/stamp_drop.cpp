@@ -32,12 +32,6 @@ bool DropStamp(CDiscwrightView& view, const QString& path, QPoint at) {
     return true;
 }
 
-QString GalleryLayoutFolder(int faceId) {
-    static const char* const kFolders[] = {"disk", "front", "inside", "back"};
-    const int index = std::clamp(faceId, 0, 3);
-    return ProgramFolder() + QStringLiteral("/layouts/") + QLatin1String(kFolders[index]);
-}
-
 QString GalleryStampFolder() {
     return ProgramFolder() + QStringLiteral("/logo");
 }

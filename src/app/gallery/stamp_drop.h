@@ -13,9 +13,7 @@ class CDiscwrightView;
 // (nothing changes) when the file is no picture.
 bool DropStamp(CDiscwrightView& view, const QString& path, QPoint at);
 
-// The folders of the gallery's tabs, under the program folder: "layouts/disk",
-// "layouts/front", "layouts/inside" or "layouts/back" for face `faceId`,
-// "logo" and "Backgrounds".
-QString GalleryLayoutFolder(int faceId);
+// The folders of the Stamps and Backgrounds tabs, under the program folder:
+// "logo" and "Backgrounds" (the Layouts tab follows LayoutFolder).
 QString GalleryStampFolder();
 QString GalleryBackgroundFolder();

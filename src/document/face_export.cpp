@@ -62,15 +62,7 @@ QImage RenderFramedFace(CDiscwrightDoc& doc, int faceId, double scale, bool with
         return {};
 
     QImage canvas;
-    RefreshFaceCanvas(canvas, face, context);
-    if (!withBackground && face.Background()) {
-        // The canvas always carries the background picture; draw it again without.
-        canvas.fill(ToQColor(face.m_backgroundColour));
-        CDeviceContext canvasDc(canvas, &context);
-        canvasDc.SetAntialiasing(true);
-        canvasDc.SetMapMode(MapMode::HiMetric);
-        DrawFace(canvasDc, face, false);
-    }
+    RefreshFaceCanvas(canvas, face, context, withBackground);
 
     const bool disc = faceId == kDiscFace;
     const int border = Scaled(kBorder, scale);
@@ -126,7 +118,7 @@ QImage FaceExportImage(CDiscwrightDoc& doc, int faceId, const FaceExportOptions&
     return out;
 }
 
-bool ExportFaceImage(CDiscwrightDoc& doc, int faceId, const QString& pathWithoutExtension,
+bool ExportFaceImage(CDiscwrightDoc& doc, int faceId, const QString& path,
                      const FaceExportOptions& options, QString* error) {
     QString ignored;
     QString& message = error ? *error : ignored;
@@ -144,7 +136,7 @@ bool ExportFaceImage(CDiscwrightDoc& doc, int faceId, const QString& pathWithout
             message = QStringLiteral("the %1 face cannot be encoded").arg(FaceName(faceId));
             return false;
         }
-        return WriteFileAtomically(pathWithoutExtension + QStringLiteral(".png"), bytes, &message);
+        return WriteFileAtomically(path, bytes, &message);
     }
     CRasterImage raster;
     if (!raster.LoadFromQImage(image)) {
@@ -158,7 +150,6 @@ bool ExportFaceImage(CDiscwrightDoc& doc, int faceId, const QString& pathWithout
         return false;
     }
     return WriteFileAtomically(
-        pathWithoutExtension + QStringLiteral(".jpg"),
-        QByteArrayView(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())),
+        path, QByteArrayView(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())),
         &message);
 }

@@ -36,10 +36,10 @@ QImage RenderFramedFace(CDiscwrightDoc& doc, int faceId, double scale, bool with
 // size at the options' resolution (the border is part of the picture).
 QImage FaceExportImage(CDiscwrightDoc& doc, int faceId, const FaceExportOptions& options);
 
-// Renders one face and writes it to `pathWithoutExtension` + ".jpg" (JPEG at
-// quality 100) or ".png", replacing any file of that name. False with
-// `error` set when the face has no size or the file cannot be written.
-bool ExportFaceImage(CDiscwrightDoc& doc, int faceId, const QString& pathWithoutExtension,
+// Renders one face and writes it to `path` (see FaceImagePath) as JPEG at
+// quality 100 or as PNG, replacing any file of that name. False with `error`
+// set when the face has no size or the file cannot be written.
+bool ExportFaceImage(CDiscwrightDoc& doc, int faceId, const QString& path,
                      const FaceExportOptions& options, QString* error = nullptr);
 
 // The file ExportFaceImage writes for an image name in a folder.

@@ -54,7 +54,8 @@ void DrawFace(CDeviceContext& dc, Face& face, bool withBackground) {
     }
 }
 
-void RefreshFaceCanvas(QImage& canvas, Face& face, const RenderContext& context) {
+void RefreshFaceCanvas(QImage& canvas, Face& face, const RenderContext& context,
+                       bool withBackground) {
     // One pixel of slack: the conversion of a side may round up.
     const QSize size = FaceSizePixels(face, context.viewZoom, context.canvas) + QSize(1, 1);
     if (canvas.size() != size || canvas.format() != QImage::Format_RGB32)
@@ -62,7 +63,7 @@ void RefreshFaceCanvas(QImage& canvas, Face& face, const RenderContext& context)
     canvas.fill(ToQColor(face.m_backgroundColour));
     // Pictures resample for display before the device context exists: the
     // same filter runs at less than half the speed while one is alive.
-    if (CImage* background = face.Background())
+    if (CImage* background = face.Background(); background != nullptr && withBackground)
         background->PrepareDisplayCopy(context);
     for (const auto& object : face.Objects())
         if (auto* picture = dynamic_cast<CImage*>(object.get()))
@@ -70,7 +71,7 @@ void RefreshFaceCanvas(QImage& canvas, Face& face, const RenderContext& context)
     CDeviceContext dc(canvas, &context);
     dc.SetAntialiasing(true);
     dc.SetMapMode(MapMode::HiMetric);
-    DrawFace(dc, face, true);
+    DrawFace(dc, face, withBackground);
 }
 
 QRect ObjectPaintBounds(const CBaseObject& object, QRect unitsRect, float zoom,

@@ -48,8 +48,10 @@ RenderContext MakeRenderContext(const CDiscwrightDoc& doc, float zoom);
 void DrawFace(CDeviceContext& dc, Face& face, bool withBackground);
 
 // Redraws the face canvas: the whole canvas in the background colour, then
-// the face with its background picture. `canvas` is resized to the face.
-void RefreshFaceCanvas(QImage& canvas, Face& face, const RenderContext& context);
+// the face, with its background picture unless told otherwise. `canvas` is
+// resized to the face.
+void RefreshFaceCanvas(QImage& canvas, Face& face, const RenderContext& context,
+                       bool withBackground = true);
 
 // The canvas pixels an object with the rectangle (x, y, width, height) may
 // paint at `zoom`: the rectangle, the square a quarter turn of it covers,

@@ -126,10 +126,10 @@ TEST_F(FaceExportTest, PrintResolutionAndTransparentPng) {
 
     options.format = FaceImageFormat::kPng;
     options.dpi = 96;
-    const QString base = program.File(QStringLiteral("disc"));
+    const QString file = program.File(QStringLiteral("disc.png"));
     QString error;
-    ASSERT_TRUE(ExportFaceImage(doc, kDiscFace, base, options, &error)) << error.toStdString();
-    const QImage png(base + QStringLiteral(".png"), "PNG");
+    ASSERT_TRUE(ExportFaceImage(doc, kDiscFace, file, options, &error)) << error.toStdString();
+    const QImage png(file, "PNG");
     ASSERT_EQ(png.size(), QSize(454, 454));
     EXPECT_EQ(qAlpha(png.pixel(1, 1)), 0);
     EXPECT_EQ(qAlpha(png.pixel(227, 227)), 0); // the hole

@@ -84,8 +84,7 @@ int RunExportImages(const QStringList& args) {
     for (int faceId : {kBackFace, kDiscFace, kFrontFace, kInsideFace}) {
         if (!chosen[size_t(faceId)])
             continue;
-        QString path = FaceImagePath(folder, name, faceId, options.format);
-        path.chop(4); // the extension comes from the format
+        const QString path = FaceImagePath(folder, name, faceId, options.format);
         if (!ExportFaceImage(doc, faceId, path, options, &error))
             status = ReportFailure(QStringLiteral("%1: %2").arg(files.front(), error));
     }

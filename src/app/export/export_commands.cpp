@@ -40,9 +40,8 @@ void RunExportCoverAsImages(QWidget* parent, CDiscwrightView& view) {
         for (int faceId : kExportFaceOrder) {
             if (!dialog.IsFaceChecked(faceId))
                 continue;
-            QString path =
+            const QString path =
                 FaceImagePath(dialog.Folder(), dialog.ImageName(), faceId, options.format);
-            path.chop(4); // ExportFaceImage adds the extension
             QString error;
             if (!ExportFaceImage(doc, faceId, path, options, &error))
                 failures << error;

@@ -5,6 +5,7 @@
 
 #include "app/gallery/thumbnail_list.h"
 #include "imaging/gallery_thumbnail.h"
+#include "jpeg_floor.h"
 
 #include <QApplication>
 #include <QDir>
@@ -13,9 +14,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <csetjmp>
 #include <cstdio>
-#include <jpeglib.h>
 
 namespace {
 
@@ -44,43 +43,14 @@ long RssKb() {
     return 0;
 }
 
-struct JpegError {
-    jpeg_error_mgr pub;
-    jmp_buf jump;
-};
-
 // Reads the file and decodes it at 1/8 with libjpeg alone: the least any
 // thumbnail of a photo without an EXIF thumbnail can cost on one core.
 bool DecodeEighth(const QString& path) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return false;
-    const QByteArray bytes = file.readAll();
-    jpeg_decompress_struct cinfo;
-    JpegError err;
-    cinfo.err = jpeg_std_error(&err.pub);
-    err.pub.error_exit = [](j_common_ptr c) {
-        longjmp(reinterpret_cast<JpegError*>(c->err)->jump, 1);
-    };
-    if (setjmp(err.jump)) {
-        jpeg_destroy_decompress(&cinfo);
-        return false;
-    }
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()),
-                 static_cast<unsigned long>(bytes.size()));
-    jpeg_read_header(&cinfo, TRUE);
-    cinfo.scale_num = 1;
-    cinfo.scale_denom = 8;
-    jpeg_start_decompress(&cinfo);
-    std::vector<unsigned char> row(size_t(cinfo.output_width) * cinfo.output_components);
-    while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW r = row.data();
-        jpeg_read_scanlines(&cinfo, &r, 1);
-    }
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    return true;
+    static thread_local std::vector<uint8_t> pixels;
+    return DecodeEighth(file.readAll(), pixels);
 }
 
 void BM_FloorLibjpegEighth(benchmark::State& state) {

@@ -1,6 +1,7 @@
 #include "document/discwright_doc.h"
 #include "imaging/raster_image.h"
 #include "imaging/thumbnail.h"
+#include "jpeg_floor.h"
 #include "objects/image.h"
 #include "objects/shape.h"
 #include "platform/device_context.h"
@@ -12,11 +13,8 @@
 #include <QGuiApplication>
 #include <QImage>
 
-#include <csetjmp>
 #include <cstdio>
 #include <vector>
-
-#include <jpeglib.h>
 
 // Pictures in a project: snapshots and undo with four 12-megapixel photos,
 // the first draw and repaints of one, and gallery thumbnails. The photo is a
@@ -201,41 +199,6 @@ void BM_Thumbnail120(benchmark::State& state) {
     SetRate(state, double(kW) * kH);
 }
 BENCHMARK(BM_Thumbnail120)->Unit(benchmark::kMillisecond)->Repetitions(5)->ReportAggregatesOnly();
-
-struct JumpError {
-    jpeg_error_mgr pub;
-    jmp_buf jump;
-};
-
-// libjpeg-turbo itself decoding the same file at 1/8 scale: the anchor.
-bool DecodeEighth(const QByteArray& bytes, std::vector<uint8_t>& out) {
-    jpeg_decompress_struct cinfo;
-    JumpError err;
-    cinfo.err = jpeg_std_error(&err.pub);
-    err.pub.error_exit = [](j_common_ptr info) {
-        longjmp(reinterpret_cast<JumpError*>(info->err)->jump, 1);
-    };
-    if (setjmp(err.jump)) {
-        jpeg_destroy_decompress(&cinfo);
-        return false;
-    }
-    jpeg_create_decompress(&cinfo);
-    jpeg_mem_src(&cinfo, reinterpret_cast<const unsigned char*>(bytes.data()),
-                 static_cast<unsigned long>(bytes.size()));
-    jpeg_read_header(&cinfo, TRUE);
-    cinfo.scale_num = 1;
-    cinfo.scale_denom = 8;
-    jpeg_start_decompress(&cinfo);
-    const size_t stride = size_t(cinfo.output_width) * cinfo.output_components;
-    out.resize(stride * cinfo.output_height);
-    while (cinfo.output_scanline < cinfo.output_height) {
-        JSAMPROW row = out.data() + stride * cinfo.output_scanline;
-        jpeg_read_scanlines(&cinfo, &row, 1);
-    }
-    jpeg_finish_decompress(&cinfo);
-    jpeg_destroy_decompress(&cinfo);
-    return true;
-}
 
 void BM_Thumbnail120LibjpegEighthAnchor(benchmark::State& state) {
     const QByteArray& bytes = PhotoBytes();

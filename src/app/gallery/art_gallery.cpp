@@ -6,7 +6,6 @@
 #include "document/discwright_doc.h"
 #include "document/layout_file.h"
 #include "view/background_commands.h"
-#include "view/command_ids.h"
 #include "view/discwright_view.h"
 
 #include <QApplication>
@@ -97,10 +96,8 @@ void ArtGallery::ShowLayoutMenu(QPoint pos) {
         return;
     QMenu menu(this);
     QAction* insert = menu.addAction(QStringLiteral("Insert Layout"));
-    insert->setData(int(CommandId::kInsertLayout));
     insert->setEnabled(bool(m_insertLayout));
     QAction* remove = menu.addAction(QStringLiteral("Delete Layout"));
-    remove->setData(int(CommandId::kDeleteLayout));
     QAction* chosen = menu.exec(layouts.viewport()->mapToGlobal(pos));
     if (chosen == insert)
         InsertSelectedLayout();

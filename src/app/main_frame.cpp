@@ -300,6 +300,7 @@ void CMainFrame::UpdateTitle() {
 
 void CMainFrame::OnEditTracksInformation() {
     CTrackInfoDialog dialog(m_doc, m_settings.ForCddb(), this);
+    dialog.SetMusicBrainzSettings(m_settings.ForMusicBrainz());
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The dialog has written the album data; placeholders on the face show it.

@@ -155,3 +155,47 @@ TEST_F(TracksCliTest, ApplyReplacesTheTrackListAndAlbumFields) {
     EXPECT_EQ(reread.Album().title, u"Some Album");
     EXPECT_EQ(reread.Album().tracks, (std::vector<TrackEntry>{{"", "Intro", "0:52"}}));
 }
+
+TEST_F(TracksCliTest, ListsEveryMatchAndReadsTheOneChosen) {
+    CddbTestServer server(ThreeMatchCddbServer);
+    WriteCddbSettings(m_home.Path(), server.Port());
+    ProcessResult result = RunLumvane({"tracks", "lookup", "--list-matches"}, m_home.Path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(Json(result.out), Json(R"({"matches": [
+        {"category": "rock", "disc_id": "10025603", "artist": "Some Artist", "title": "Album rock"},
+        {"category": "misc", "disc_id": "10025603", "artist": "Other Artist", "title": "Album misc"},
+        {"category": "jazz", "disc_id": "10025603", "artist": "Third Artist", "title": "Album jazz"}
+    ]})"));
+
+    result = RunLumvane({"tracks", "lookup", "--match", "2"}, m_home.Path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(Json(result.out)["album"]["title"].toString(), u"Album misc");
+    EXPECT_TRUE(server.Requests().back().contains("cmd=cddb+read+misc+10025603&"));
+
+    // Without --match the first is read, as with a single match.
+    result = RunLumvane({"tracks", "lookup"}, m_home.Path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(Json(result.out)["album"]["title"].toString(), u"Album rock");
+}
+
+TEST_F(TracksCliTest, BadLookupChoicesAreRefusedClearly) {
+    CddbTestServer server(ThreeMatchCddbServer);
+    WriteCddbSettings(m_home.Path(), server.Port());
+    const struct {
+        QStringList args;
+        QByteArray err;
+    } cases[] = {
+        {{"--match", "4"}, "lumvane: --match 4: the lookup found 3 matches\n"},
+        {{"--match", "0"}, "lumvane: --match needs a number from 1, not \"0\"\n"},
+        {{"--match", "x"}, "lumvane: --match needs a number from 1, not \"x\"\n"},
+        {{"--source", "gopher"},
+         "lumvane: unknown --source \"gopher\": use cddb, musicbrainz or auto\n"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult result =
+            RunLumvane(QStringList{"tracks", "lookup"} + c.args, m_home.Path());
+        EXPECT_EQ(result.exitCode, 1) << c.args.join(u' ').toStdString();
+        EXPECT_EQ(result.err, c.err);
+        EXPECT_TRUE(result.out.isEmpty());
+    }
+}

@@ -227,16 +227,22 @@ bool Lookup(const AppSettings& settings, const LookupChoice& choice, AlbumData& 
     }
     if (choice.source != u"auto")
         return LookupFrom(choice.source, settings, choice, album, matches, error);
+    // Without a disc neither service can help: say so once.
+    DiscToc toc;
+    if (!ReadCdAudioToc(CdAudioSource(), toc)) {
+        *error = QStringLiteral(
+            "error retrieving the DISC ID,make sure there is a CD in your CD-ROM drive");
+        return false;
+    }
     QStringList failures;
     for (const QString& source : {QStringLiteral("musicbrainz"), QStringLiteral("cddb")}) {
         QString failure;
         if (LookupFrom(source, settings, choice, album, matches, &failure))
             return true;
-        failures << (source == u"cddb" ? QStringLiteral("CDDB: ")
-                                       : QStringLiteral("MusicBrainz: ")) +
-                        failure;
+        // MusicBrainz's messages name it already; CDDB's do not.
+        failures << (source == u"cddb" ? QStringLiteral("CDDB: ") + failure : failure);
     }
-    *error = failures.join(QStringLiteral("; "));
+    *error = failures.join(u' ');
     return false;
 }
 

@@ -111,6 +111,8 @@ QWidget* SettingsDialog::BuildInternetPage() {
     m_password->setMaxLength(79);
     m_cddbServer = new QLineEdit(m_settings.m_cddbServer, page);
     m_cddbPort = PortEdit(page, m_settings.m_cddbPort);
+    m_musicBrainzServer = new QLineEdit(m_settings.m_musicBrainzServer, page);
+    m_musicBrainzPort = PortEdit(page, m_settings.m_musicBrainzPort);
     auto* form = new QFormLayout(page);
     form->addRow(m_useProxy);
     form->addRow(QStringLiteral("Proxy Server"), m_proxyServer);
@@ -126,6 +128,8 @@ QWidget* SettingsDialog::BuildInternetPage() {
     form->addRow(line2);
     form->addRow(QStringLiteral("CDDB Server"), m_cddbServer);
     form->addRow(QStringLiteral("CDDB Port"), m_cddbPort);
+    form->addRow(tr("MusicBrainz Server"), m_musicBrainzServer);
+    form->addRow(tr("MusicBrainz Port"), m_musicBrainzPort);
     connect(m_useProxy, &QCheckBox::clicked, this, &SettingsDialog::ApplyProxyEnabling);
     connect(m_authentication, &QCheckBox::clicked, this, &SettingsDialog::ApplyProxyEnabling);
     ApplyProxyEnabling();
@@ -191,7 +195,7 @@ void SettingsDialog::StoreAlignment() {
 
 void SettingsDialog::accept() {
     if (m_shown[kInternetPage]) {
-        for (QLineEdit* port : {m_proxyPort, m_cddbPort}) {
+        for (QLineEdit* port : {m_proxyPort, m_cddbPort, m_musicBrainzPort}) {
             bool ok = false;
             port->text().toInt(&ok);
             if (!ok) {
@@ -214,6 +218,8 @@ void SettingsDialog::accept() {
         m_settings.m_proxyPassword = m_password->text();
         m_settings.m_cddbServer = m_cddbServer->text().trimmed();
         m_settings.m_cddbPort = m_cddbPort->text().toInt();
+        m_settings.m_musicBrainzServer = m_musicBrainzServer->text().trimmed();
+        m_settings.m_musicBrainzPort = m_musicBrainzPort->text().toInt();
     }
     if (m_shown[kDefaultPage]) {
         m_settings.m_printBorder = m_printBorder->isChecked();

@@ -4,6 +4,7 @@
 #include "view/command_ids.h"
 #include "view/discwright_view.h"
 
+#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {

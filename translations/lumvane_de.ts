@@ -23,6 +23,48 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     </message>
 </context>
 <context>
+    <name>ArtGallery</name>
+    <message>
+        <source>Layouts</source>
+        <translation>Layouts</translation>
+    </message>
+    <message>
+        <source>Stamps</source>
+        <translation>Stempel</translation>
+    </message>
+    <message>
+        <source>Backgrounds</source>
+        <translation>Hintergründe</translation>
+    </message>
+    <message>
+        <source>Drag a stamp onto the label</source>
+        <translation>Ziehen Sie einen Stempel auf das Etikett</translation>
+    </message>
+    <message>
+        <source>Insert Layout</source>
+        <translation>Layout einfügen</translation>
+    </message>
+    <message>
+        <source>Delete Layout</source>
+        <translation>Layout löschen</translation>
+    </message>
+    <message>
+        <source>Delete selected layout?</source>
+        <translation>Das ausgewählte Layout löschen?</translation>
+    </message>
+    <message>
+        <source>Warn</source>
+        <translation>Warnung</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundCommands</name>
+    <message>
+        <source>Invalid image format!</source>
+        <translation>Ungültiges Bildformat!</translation>
+    </message>
+</context>
+<context>
     <name>CCirTextPanel</name>
     <message>
         <source>Cir</source>
@@ -47,6 +89,13 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     <message>
         <source>Radius</source>
         <translation>Radius</translation>
+    </message>
+</context>
+<context>
+    <name>CDiscwrightApp</name>
+    <message>
+        <source>Lumvane is already running but does not answer.</source>
+        <translation>Lumvane läuft bereits, antwortet aber nicht.</translation>
     </message>
 </context>
 <context>
@@ -107,6 +156,62 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     <message>
         <source>Transparent</source>
         <translation>Transparent</translation>
+    </message>
+    <message>
+        <source>flip</source>
+        <translation>vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>mirror</source>
+        <translation>horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>rotate left</source>
+        <translation>nach links drehen</translation>
+    </message>
+    <message>
+        <source>rotate right</source>
+        <translation>nach rechts drehen</translation>
+    </message>
+    <message>
+        <source>lighten</source>
+        <translation>aufhellen</translation>
+    </message>
+    <message>
+        <source>darken</source>
+        <translation>abdunkeln</translation>
+    </message>
+    <message>
+        <source>S</source>
+        <translation>W</translation>
+    </message>
+    <message>
+        <source>soften</source>
+        <translation>weichzeichnen</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>S</translation>
+    </message>
+    <message>
+        <source>sharpen</source>
+        <translation>schärfen</translation>
+    </message>
+    <message>
+        <source>N</source>
+        <translation>N</translation>
+    </message>
+    <message>
+        <source>negative</source>
+        <translation>Negativ</translation>
+    </message>
+    <message>
+        <source>G</source>
+        <translation>G</translation>
+    </message>
+    <message>
+        <source>grayscale</source>
+        <translation>Graustufen</translation>
     </message>
 </context>
 <context>
@@ -292,6 +397,30 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
     </message>
+    <message>
+        <source>mp3 files(*.mp3)</source>
+        <translation>MP3-Dateien (*.mp3)</translation>
+    </message>
+    <message>
+        <source>mp4 files(*.mp4,*.m4a) (*.mp4 *.m4a)</source>
+        <translation>MP4-Dateien (*.mp4 *.m4a)</translation>
+    </message>
+    <message>
+        <source>wav files (*.wav)</source>
+        <translation>WAV-Dateien (*.wav)</translation>
+    </message>
+    <message>
+        <source>pls files (*.pls)</source>
+        <translation>PLS-Dateien (*.pls)</translation>
+    </message>
+    <message>
+        <source>m3u files (*.m3u)</source>
+        <translation>M3U-Dateien (*.m3u)</translation>
+    </message>
+    <message>
+        <source>All files (*)</source>
+        <translation>Alle Dateien (*)</translation>
+    </message>
 </context>
 <context>
     <name>CVectorPanel</name>
@@ -302,6 +431,47 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     <message>
         <source>(this is an vector image)</source>
         <translation>(dies ist eine Vektorgrafik)</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrationSheet</name>
+    <message>
+        <source>label %1</source>
+        <translation>Etikett %1</translation>
+    </message>
+    <message>
+        <source>Lumvane calibration sheet for &quot;%1&quot;, printed without alignment. Print it on the label stock and read, on each ruler, the number where the label&apos;s die-cut edge crosses it (hold the sheet against the light). With L, R the left and right readings and T, B the top and bottom ones, enter in Settings &gt; Printer Alignment: Horizontal = (L + R) / 2, Vertical = (T + B) / 2, Width = L - R, Height = B - T (whole millimetres).</source>
+        <translation>Lumvane-Kalibrierbogen für „%1“, ohne Ausrichtung gedruckt. Drucken Sie ihn auf den Etikettenbogen und lesen Sie an jedem Lineal die Zahl ab, an der die Stanzkante des Etiketts es kreuzt (halten Sie den Bogen gegen das Licht). Mit L, R für die Werte links und rechts und O, U für die Werte oben und unten tragen Sie unter Einstellungen &gt; Druckerausrichtung ein: Horizontal = (L + R) / 2, Vertikal = (O + U) / 2, Breite = L - R, Höhe = U - O (ganze Millimeter).</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not start printing.</source>
+        <translation>Der Drucker „%1“ konnte den Druck nicht beginnen.</translation>
+    </message>
+</context>
+<context>
+    <name>CddbLookup</name>
+    <message>
+        <source>Failed to Query,error:%1</source>
+        <translation>Die Abfrage ist fehlgeschlagen, Fehler: %1</translation>
+    </message>
+    <message>
+        <source>No match found!</source>
+        <translation>Keine passende CD gefunden!</translation>
+    </message>
+    <message>
+        <source>Failed to read,error:%1</source>
+        <translation>Das Lesen ist fehlgeschlagen, Fehler: %1</translation>
+    </message>
+</context>
+<context>
+    <name>ClipboardCommands</name>
+    <message>
+        <source>Failed to open Clipboard!</source>
+        <translation>Die Zwischenablage konnte nicht geöffnet werden!</translation>
+    </message>
+    <message>
+        <source>Failed to get Clipboard data!</source>
+        <translation>Die Daten der Zwischenablage konnten nicht gelesen werden!</translation>
     </message>
 </context>
 <context>
@@ -982,6 +1152,146 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     </message>
 </context>
 <context>
+    <name>ExportCommands</name>
+    <message>
+        <source>Export Image</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>These pictures were not written:
+%1</source>
+        <translation>Diese Bilder wurden nicht geschrieben:
+%1</translation>
+    </message>
+    <message>
+        <source>The layout cannot be inserted.
+%1</source>
+        <translation>Das Layout kann nicht eingefügt werden.
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ExportImageDialog</name>
+    <message>
+        <source>Export Image</source>
+        <translation>Bild exportieren</translation>
+    </message>
+    <message>
+        <source>Create Image Include</source>
+        <translation>Bilder erstellen von</translation>
+    </message>
+    <message>
+        <source>&amp;Disk</source>
+        <translation>&amp;CD</translation>
+    </message>
+    <message>
+        <source>CD Jewel Case &amp;Front</source>
+        <translation>CD-Hülle &amp;Vorderseite</translation>
+    </message>
+    <message>
+        <source>CD Jewel Case &amp;Inside</source>
+        <translation>CD-Hülle &amp;Innenseite</translation>
+    </message>
+    <message>
+        <source>CD Jewel Case &amp;Back</source>
+        <translation>CD-Hülle &amp;Rückseite</translation>
+    </message>
+    <message>
+        <source>JPEG picture (*.jpg)</source>
+        <translation>JPEG-Bild (*.jpg)</translation>
+    </message>
+    <message>
+        <source>PNG picture, transparent disc corners (*.png)</source>
+        <translation>PNG-Bild, Ecken um die CD durchsichtig (*.png)</translation>
+    </message>
+    <message>
+        <source>Screen size (96 dpi)</source>
+        <translation>Bildschirmgröße (96 dpi)</translation>
+    </message>
+    <message>
+        <source>Print shop (300 dpi)</source>
+        <translation>Druckerei (300 dpi)</translation>
+    </message>
+    <message>
+        <source>High quality print (600 dpi)</source>
+        <translation>Hochwertiger Druck (600 dpi)</translation>
+    </message>
+    <message>
+        <source>Image &amp;Name:</source>
+        <translation>Bild&amp;name:</translation>
+    </message>
+    <message>
+        <source>Export &amp;Directory:</source>
+        <translation>Export&amp;ordner:</translation>
+    </message>
+    <message>
+        <source>F&amp;ormat:</source>
+        <translation>&amp;Format:</translation>
+    </message>
+    <message>
+        <source>&amp;Resolution:</source>
+        <translation>&amp;Auflösung:</translation>
+    </message>
+    <message>
+        <source>You must input image name.</source>
+        <translation>Bitte geben Sie einen Bildnamen ein.</translation>
+    </message>
+    <message>
+        <source>You must select a cover image to export.</source>
+        <translation>Bitte wählen Sie mindestens eine Seite zum Exportieren aus.</translation>
+    </message>
+    <message>
+        <source>You must input export path.</source>
+        <translation>Bitte geben Sie einen Exportordner ein.</translation>
+    </message>
+    <message>
+        <source>Select a Directory:</source>
+        <translation>Ordner wählen:</translation>
+    </message>
+</context>
+<context>
+    <name>ExportLayoutDialog</name>
+    <message>
+        <source>Export Layout</source>
+        <translation>Layout exportieren</translation>
+    </message>
+    <message>
+        <source>Create Layout include </source>
+        <translation>Layout erstellen von</translation>
+    </message>
+    <message>
+        <source>&amp;Disk</source>
+        <translation>&amp;CD</translation>
+    </message>
+    <message>
+        <source>CD Jewel Case &amp;Front</source>
+        <translation>CD-Hülle &amp;Vorderseite</translation>
+    </message>
+    <message>
+        <source>CD Jewel Case &amp;Inside</source>
+        <translation>CD-Hülle &amp;Innenseite</translation>
+    </message>
+    <message>
+        <source>CD Jewel Case &amp;Back</source>
+        <translation>CD-Hülle &amp;Rückseite</translation>
+    </message>
+    <message>
+        <source>Layout &amp;Name:</source>
+        <translation>Layout&amp;name:</translation>
+    </message>
+</context>
+<context>
+    <name>FaceExport</name>
+    <message>
+        <source>the %1 face has no size, or is too large at %2 dpi</source>
+        <translation>die Seite „%1“ hat keine Größe oder ist bei %2 dpi zu groß</translation>
+    </message>
+    <message>
+        <source>the %1 face cannot be encoded</source>
+        <translation>die Seite „%1“ kann nicht kodiert werden</translation>
+    </message>
+</context>
+<context>
     <name>FileCommands</name>
     <message>
         <source>Untitled</source>
@@ -1032,6 +1342,84 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     </message>
 </context>
 <context>
+    <name>ImageBrowser</name>
+    <message>
+        <source>Image Browser</source>
+        <translation>Bildbrowser</translation>
+    </message>
+    <message>
+        <source>Set as Background</source>
+        <translation>Als Hintergrund</translation>
+    </message>
+    <message>
+        <source>Insert Image</source>
+        <translation>Bild einfügen</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>LabelStockDialog</name>
+    <message>
+        <source>Disc</source>
+        <translation>CD</translation>
+    </message>
+    <message>
+        <source>Front/Inside</source>
+        <translation>Vorder-/Innenseite</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Rückseite</translation>
+    </message>
+    <message>
+        <source>Select Label Stock</source>
+        <translation>Etikettenbogen wählen</translation>
+    </message>
+    <message>
+        <source>Type a maker or product number to narrow the list</source>
+        <translation>Hersteller oder Artikelnummer eingeben, um die Liste einzugrenzen</translation>
+    </message>
+    <message>
+        <source>Kind:</source>
+        <translation>Art:</translation>
+    </message>
+    <message>
+        <source>Label stock:</source>
+        <translation>Etikettenbogen:</translation>
+    </message>
+</context>
+<context>
+    <name>LayoutFile</name>
+    <message>
+        <source>Export layout file error!
+%1</source>
+        <translation>Die Layoutdatei konnte nicht exportiert werden!
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>ManualWindow</name>
+    <message>
+        <source>Lumvane Manual</source>
+        <translation>Lumvane-Handbuch</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Zurück</translation>
+    </message>
+    <message>
+        <source>Forward</source>
+        <translation>Vorwärts</translation>
+    </message>
+    <message>
+        <source>Contents</source>
+        <translation>Inhalt</translation>
+    </message>
+</context>
+<context>
     <name>PictureEffectRunner</name>
     <message>
         <source>%1 the picture...</source>
@@ -1040,6 +1428,313 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     <message>
         <source>Cancel</source>
         <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Flipping</source>
+        <translation>Vertikal spiegeln</translation>
+    </message>
+    <message>
+        <source>Mirroring</source>
+        <translation>Horizontal spiegeln</translation>
+    </message>
+    <message>
+        <source>Rotating</source>
+        <translation>Drehen</translation>
+    </message>
+    <message>
+        <source>Lightening</source>
+        <translation>Aufhellen</translation>
+    </message>
+    <message>
+        <source>Darkening</source>
+        <translation>Abdunkeln</translation>
+    </message>
+    <message>
+        <source>Softening</source>
+        <translation>Weichzeichnen</translation>
+    </message>
+    <message>
+        <source>Sharpening</source>
+        <translation>Schärfen</translation>
+    </message>
+    <message>
+        <source>Inverting</source>
+        <translation>Invertieren</translation>
+    </message>
+    <message>
+        <source>Converting to grey</source>
+        <translation>In Graustufen umwandeln</translation>
+    </message>
+</context>
+<context>
+    <name>PictureTool</name>
+    <message>
+        <source>Can not open file %1</source>
+        <translation>Die Datei %1 kann nicht geöffnet werden</translation>
+    </message>
+</context>
+<context>
+    <name>PositionFields</name>
+    <message>
+        <source>X</source>
+        <translation>X</translation>
+    </message>
+    <message>
+        <source>Y</source>
+        <translation>Y</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>B</translation>
+    </message>
+    <message>
+        <source>H</source>
+        <translation>H</translation>
+    </message>
+</context>
+<context>
+    <name>PrintCommands</name>
+    <message>
+        <source>Print Preview</source>
+        <translation>Druckvorschau</translation>
+    </message>
+    <message>
+        <source>Untitled.pdf</source>
+        <translation>Unbenannt.pdf</translation>
+    </message>
+    <message>
+        <source>Export to PDF</source>
+        <translation>Als PDF exportieren</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>Print Calibration Sheet</source>
+        <translation>Kalibrierbogen drucken</translation>
+    </message>
+</context>
+<context>
+    <name>PrintDialog</name>
+    <message>
+        <source>Print</source>
+        <translation>Drucken</translation>
+    </message>
+    <message>
+        <source>Disc</source>
+        <translation>CD</translation>
+    </message>
+    <message>
+        <source>Front/Inside</source>
+        <translation>Vorder-/Innenseite</translation>
+    </message>
+    <message>
+        <source>Back</source>
+        <translation>Rückseite</translation>
+    </message>
+    <message>
+        <source>Print Disk</source>
+        <translation>CD drucken</translation>
+    </message>
+    <message>
+        <source>Print Front/Inside</source>
+        <translation>Vorder-/Innenseite drucken</translation>
+    </message>
+    <message>
+        <source>Print Back</source>
+        <translation>Rückseite drucken</translation>
+    </message>
+    <message>
+        <source>Print fold lines</source>
+        <translation>Falzlinien drucken</translation>
+    </message>
+    <message>
+        <source>The back insert&apos;s spine folds, 8 mm inside its sides</source>
+        <translation>Die Falze am Rücken des Rückeinlegers, 8 mm innerhalb seiner Seiten</translation>
+    </message>
+    <message>
+        <source>Print border</source>
+        <translation>Rand drucken</translation>
+    </message>
+    <message>
+        <source>Click on labels to use(The labels displayed in blue will be printed)</source>
+        <translation>Klicken Sie auf die zu verwendenden Etiketten (die blau angezeigten Etiketten werden gedruckt)</translation>
+    </message>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Preview...</source>
+        <translation>Vorschau...</translation>
+    </message>
+    <message>
+        <source>1 sheet</source>
+        <translation>1 Bogen</translation>
+    </message>
+    <message>
+        <source>%1 sheets</source>
+        <translation>%1 Bögen</translation>
+    </message>
+    <message>
+        <source>1 label</source>
+        <translation>1 Etikett</translation>
+    </message>
+    <message>
+        <source>%1 labels</source>
+        <translation>%1 Etiketten</translation>
+    </message>
+    <message>
+        <source>Nothing to print</source>
+        <translation>Nichts zu drucken</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <comment>sheets, labels</comment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>PrinterOutput</name>
+    <message>
+        <source>Nothing to print: no face kind is chosen for printing.</source>
+        <translation>Nichts zu drucken: Es ist keine Seitenart zum Drucken gewählt.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not start printing.</source>
+        <translation>Der Drucker „%1“ konnte den Druck nicht beginnen.</translation>
+    </message>
+</context>
+<context>
+    <name>SettingsDialog</name>
+    <message>
+        <source>Settings...</source>
+        <translation>Ein&amp;stellungen...</translation>
+    </message>
+    <message>
+        <source>Printer Alignment</source>
+        <translation>Druckerausrichtung</translation>
+    </message>
+    <message>
+        <source>Internet Connection</source>
+        <translation>Internetverbindung</translation>
+    </message>
+    <message>
+        <source>Default</source>
+        <translation>Standard</translation>
+    </message>
+    <message>
+        <source>Offset Label</source>
+        <translation>Etikett verschieben</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+    <message>
+        <source>Positive values move the print left and down.</source>
+        <translation>Positive Werte verschieben den Druck nach links und unten.</translation>
+    </message>
+    <message>
+        <source>Expand/Shrink</source>
+        <translation>Vergrößern/Verkleinern</translation>
+    </message>
+    <message>
+        <source>Height</source>
+        <translation>Höhe</translation>
+    </message>
+    <message>
+        <source>Width</source>
+        <translation>Breite</translation>
+    </message>
+    <message>
+        <source>Grows each label by this much, half on each side.</source>
+        <translation>Vergrößert jedes Etikett um diesen Wert, je zur Hälfte auf jeder Seite.</translation>
+    </message>
+    <message>
+        <source>Print Calibration Sheet...</source>
+        <translation>Kalibrierbogen drucken...</translation>
+    </message>
+    <message>
+        <source>Prints rulers and cross-hairs on the disc label stock, to read how far the printer is off</source>
+        <translation>Druckt Lineale und Fadenkreuze auf den CD-Etikettenbogen, um abzulesen, wie weit der Drucker danebenliegt</translation>
+    </message>
+    <message>
+        <source>Use Proxy</source>
+        <translation>Proxy verwenden</translation>
+    </message>
+    <message>
+        <source>Authentication</source>
+        <translation>Anmeldung</translation>
+    </message>
+    <message>
+        <source>Proxy Server</source>
+        <translation>Proxyserver</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>Port</translation>
+    </message>
+    <message>
+        <source>User Name</source>
+        <translation>Benutzername</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+    <message>
+        <source>CDDB Server</source>
+        <translation>CDDB-Server</translation>
+    </message>
+    <message>
+        <source>CDDB Port</source>
+        <translation>CDDB-Port</translation>
+    </message>
+    <message>
+        <source>Print border</source>
+        <translation>Rand drucken</translation>
+    </message>
+    <message>
+        <source>Solid</source>
+        <translation>Durchgezogen</translation>
+    </message>
+    <message>
+        <source>Dashed</source>
+        <translation>Gestrichelt</translation>
+    </message>
+    <message>
+        <source>Print disc</source>
+        <translation>CD drucken</translation>
+    </message>
+    <message>
+        <source>Print front/inside</source>
+        <translation>Vorder-/Innenseite drucken</translation>
+    </message>
+    <message>
+        <source>Print back</source>
+        <translation>Rückseite drucken</translation>
+    </message>
+    <message>
+        <source>Default print settings</source>
+        <translation>Standard-Druckeinstellungen</translation>
+    </message>
+    <message>
+        <source>Border lines color</source>
+        <translation>Farbe der Randlinien</translation>
+    </message>
+    <message>
+        <source>Border lines style</source>
+        <translation>Stil der Randlinien</translation>
+    </message>
+    <message>
+        <source>Please enter an integer.</source>
+        <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1800,19 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     </message>
 </context>
 <context>
+    <name>SupportLinks</name>
+    <message>
+        <source>Lumvane cannot find its manual at
+%1
+
+The &quot;help&quot; entry of %2 names the manual&apos;s page.</source>
+        <translation>Lumvane findet sein Handbuch nicht unter
+%1
+
+Der Eintrag „help“ in %2 nennt die Seite des Handbuchs.</translation>
+    </message>
+</context>
+<context>
     <name>TextControls</name>
     <message>
         <source>B</source>
@@ -1156,6 +1864,13 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     </message>
 </context>
 <context>
+    <name>TextTool</name>
+    <message>
+        <source>your text here</source>
+        <translation>Ihr Text hier</translation>
+    </message>
+</context>
+<context>
     <name>ToolBars</name>
     <message>
         <source>Main toolbar</source>
@@ -1168,6 +1883,61 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     <message>
         <source>Object toolbar</source>
         <translation>Objektleiste</translation>
+    </message>
+</context>
+<context>
+    <name>ToolPrompts</name>
+    <message>
+        <source>All files (*.*)</source>
+        <translation>Alle Dateien (*.*)</translation>
+    </message>
+    <message>
+        <source>Jpeg files (*.jpg *.jpeg)</source>
+        <translation>JPEG-Dateien (*.jpg *.jpeg)</translation>
+    </message>
+    <message>
+        <source>Gif files (*.gif *.GIF)</source>
+        <translation>GIF-Dateien (*.gif *.GIF)</translation>
+    </message>
+    <message>
+        <source>Bmp Files (*.bmp *.BMP)</source>
+        <translation>BMP-Dateien (*.bmp *.BMP)</translation>
+    </message>
+    <message>
+        <source>Png Files (*.png)</source>
+        <translation>PNG-Dateien (*.png)</translation>
+    </message>
+    <message>
+        <source>Mng files (*.mng *.jng)</source>
+        <translation>MNG-Dateien (*.mng *.jng)</translation>
+    </message>
+    <message>
+        <source>Tiff files (*.tif *.tiff)</source>
+        <translation>TIFF-Dateien (*.tif *.tiff)</translation>
+    </message>
+    <message>
+        <source>Ico files (*.ico)</source>
+        <translation>ICO-Dateien (*.ico)</translation>
+    </message>
+    <message>
+        <source>Tga files (*.tga)</source>
+        <translation>TGA-Dateien (*.tga)</translation>
+    </message>
+    <message>
+        <source>Pcx files (*.pcx)</source>
+        <translation>PCX-Dateien (*.pcx)</translation>
+    </message>
+    <message>
+        <source>Wmf files (*.wmf)</source>
+        <translation>WMF-Dateien (*.wmf)</translation>
+    </message>
+    <message>
+        <source>Emf files (*.emf)</source>
+        <translation>EMF-Dateien (*.emf)</translation>
+    </message>
+    <message>
+        <source>Svg files (*.svg)</source>
+        <translation>SVG-Dateien (*.svg)</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,8 @@
 
 #include "tracks/cddb_client.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 CddbLookupResult Failure(const QString& message, bool cancelled) {
@@ -57,14 +59,16 @@ CddbLookupResult RunCddbLookup(const CddbSettings& settings, const std::atomic<b
 
     std::vector<CCddbMatch> matches;
     if (!client.Query(site, discId, toc, matches))
-        return Failure(QStringLiteral("Failed to Query,error:%1").arg(client.FailureText()),
+        return Failure(QCoreApplication::translate("CddbLookup", "Failed to Query,error:%1")
+                           .arg(client.FailureText()),
                        isCancelled());
     if (matches.empty())
-        return Failure(QStringLiteral("No match found!"), isCancelled());
+        return Failure(QCoreApplication::translate("CddbLookup", "No match found!"), isCancelled());
 
     CCddbRecord record;
     if (!client.Read(site, matches.front().category, matches.front().discId, record))
-        return Failure(QStringLiteral("Failed to read,error:%1").arg(client.FailureText()),
+        return Failure(QCoreApplication::translate("CddbLookup", "Failed to read,error:%1")
+                           .arg(client.FailureText()),
                        isCancelled());
 
     CddbLookupResult result;

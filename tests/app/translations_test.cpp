@@ -78,8 +78,9 @@ TEST_F(WindowLanguage, StandardDialogButtonsFollowWhenQtHasTheLanguage) {
     if (ExpectGerman() && !QFile::exists(qtCatalogue))
         GTEST_SKIP() << "Qt's own translations are not installed";
     QDialogButtonBox buttons(QDialogButtonBox::Cancel);
-    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text(),
-              ExpectGerman() ? "&Abbrechen" : "&Cancel");
+    // Some platform themes give the buttons a mnemonic, some do not.
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().remove(u'&'),
+              ExpectGerman() ? "Abbrechen" : "Cancel");
 }
 
 // Within one menu no two items may answer to the same Alt letter, or the
@@ -132,7 +133,7 @@ QList<CatalogueEntry> ReadCatalogue(const QString& path) {
         } else if (xml.name() == u"source" && !entries.isEmpty()) {
             entries.last().source = xml.readElementText();
         } else if (xml.name() == u"translation" && !entries.isEmpty()) {
-            entries.last().type = xml.attributes().value(u"type").toString();
+            entries.last().type = xml.attributes().value(QLatin1String("type")).toString();
             entries.last().translation = xml.readElementText();
         }
     }
@@ -180,8 +181,9 @@ TEST(TranslationCatalogue, EveryTextOfTheSourcesHasAFinishedGermanTranslation) {
         EXPECT_TRUE(entry.type.isEmpty() && !entry.translation.isEmpty())
             << "no finished German text for " << where;
         EXPECT_EQ(Tokens(entry.translation), Tokens(entry.source)) << where;
-        if (!Mnemonic(entry.source).isNull())
+        if (!Mnemonic(entry.source).isNull()) {
             EXPECT_FALSE(Mnemonic(entry.translation).isNull()) << "mnemonic lost in " << where;
+        }
     }
     EXPECT_GT(live, 200);
 }

@@ -4,7 +4,6 @@
 #include "view/command_ids.h"
 #include "view/discwright_view.h"
 
-#include <QCoreApplication>
 #include <QMessageBox>
 
 namespace {

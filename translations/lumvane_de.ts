@@ -1610,7 +1610,7 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     <name>SettingsDialog</name>
     <message>
         <source>Settings...</source>
-        <translation>Ein&amp;stellungen...</translation>
+        <translation>Einstellungen</translation>
     </message>
     <message>
         <source>Printer Alignment</source>
@@ -1848,7 +1848,7 @@ Der Eintrag „help“ in %2 nennt die Seite des Handbuchs.</translation>
     </message>
     <message>
         <source>#</source>
-        <translation>Nr.</translation>
+        <translation>#</translation>
     </message>
     <message>
         <source>Insert Track Information</source>

@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -28,11 +29,20 @@
 
 namespace {
 
-const QStringList kImportFilters = {
-    QStringLiteral("mp3 files(*.mp3)"),  QStringLiteral("mp4 files(*.mp4,*.m4a) (*.mp4 *.m4a)"),
-    QStringLiteral("wav files (*.wav)"), QStringLiteral("pls files (*.pls)"),
-    QStringLiteral("m3u files (*.m3u)"), QStringLiteral("All files (*)"),
-};
+QStringList ImportFilters() {
+    const char* const filters[] = {
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "mp3 files(*.mp3)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "mp4 files(*.mp4,*.m4a) (*.mp4 *.m4a)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "wav files (*.wav)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "pls files (*.pls)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "m3u files (*.m3u)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "All files (*)"),
+    };
+    QStringList list;
+    for (const char* filter : filters)
+        list.append(QCoreApplication::translate("CTrackInfoDialog", filter));
+    return list;
+}
 
 // The longest text a cell keeps.
 constexpr int kMaxCellText = 255;
@@ -314,7 +324,7 @@ void CTrackInfoDialog::OnDelete() {
 
 void CTrackInfoDialog::OnImport() {
     const QStringList paths = QFileDialog::getOpenFileNames(
-        this, tr("Get Track Information"), QString(), kImportFilters.join(QStringLiteral(";;")));
+        this, tr("Get Track Information"), QString(), ImportFilters().join(QStringLiteral(";;")));
     if (!paths.isEmpty())
         ImportFiles(paths);
 }

@@ -2,6 +2,8 @@
 
 #include "tracks/cddb_client.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 int WholeSeconds(const MsfTime& time) {
@@ -65,9 +67,12 @@ CddbQueryResult RunCddbQuery(const CddbSettings& settings, const std::atomic<boo
         return Failed<CddbQueryResult>(QString(), cancelled);
     if (!client.Query(site, discId, result.toc, result.matches))
         return Failed<CddbQueryResult>(
-            QStringLiteral("Failed to Query,error:%1").arg(client.FailureText()), cancelled);
+            QCoreApplication::translate("CddbLookup", "Failed to Query,error:%1")
+                .arg(client.FailureText()),
+            cancelled);
     if (result.matches.empty())
-        return Failed<CddbQueryResult>(QStringLiteral("No match found!"), cancelled);
+        return Failed<CddbQueryResult>(QCoreApplication::translate("CddbLookup", "No match found!"),
+                                       cancelled);
     result.ok = true;
     return result;
 }
@@ -80,7 +85,9 @@ CddbLookupResult RunCddbRead(const CddbSettings& settings, const DiscToc& toc,
     CCddbRecord record;
     if (!client.Read(site, match.category, match.discId, record))
         return Failed<CddbLookupResult>(
-            QStringLiteral("Failed to read,error:%1").arg(client.FailureText()), cancelled);
+            QCoreApplication::translate("CddbLookup", "Failed to read,error:%1")
+                .arg(client.FailureText()),
+            cancelled);
     CddbLookupResult result;
     result.ok = true;
     result.album = AlbumFromCddbRecord(record, toc);

@@ -144,6 +144,13 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     </message>
 </context>
 <context>
+    <name>CMatchChooserDialog</name>
+    <message>
+        <source>Several entries match the disc. Choose one:</source>
+        <translation>Mehrere Einträge passen zur CD. Bitte einen wählen:</translation>
+    </message>
+</context>
+<context>
     <name>CPicturePanel</name>
     <message>
         <source>Keep Aspect Ratio</source>
@@ -390,14 +397,6 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
         <translation>Titelinformationen abrufen</translation>
     </message>
     <message>
-        <source>Asking the CDDB server about the CD...</source>
-        <translation>Der CDDB-Server wird nach der CD gefragt...</translation>
-    </message>
-    <message>
-        <source>Cancel</source>
-        <translation>Abbrechen</translation>
-    </message>
-    <message>
         <source>mp3 files(*.mp3)</source>
         <translation>MP3-Dateien (*.mp3)</translation>
     </message>
@@ -420,6 +419,69 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     <message>
         <source>All files (*)</source>
         <translation>Alle Dateien (*)</translation>
+    </message>
+    <message>
+        <source>Query CD Info from MusicBrainz</source>
+        <translation>CD-Informationen von MusicBrainz abfragen</translation>
+    </message>
+    <message>
+        <source>Use as front cover</source>
+        <translation>Als Bild der Vorderseite verwenden</translation>
+    </message>
+</context>
+<context>
+    <name>CTrackLookup</name>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Choose the Disc</source>
+        <translation>CD auswählen</translation>
+    </message>
+    <message>
+        <source>Asking the CDDB server about the CD...</source>
+        <translation>Der CDDB-Server wird nach der CD gefragt...</translation>
+    </message>
+    <message>
+        <source>Reading the CD&apos;s entry from the CDDB server...</source>
+        <translation>Der Eintrag der CD wird vom CDDB-Server gelesen...</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>Disc ID</source>
+        <translation>Disc-ID</translation>
+    </message>
+    <message>
+        <source>Artist</source>
+        <translation>Interpret</translation>
+    </message>
+    <message>
+        <source>Title</source>
+        <translation>Titel</translation>
+    </message>
+    <message>
+        <source>Asking MusicBrainz about the CD...</source>
+        <translation>MusicBrainz wird nach der CD gefragt...</translation>
+    </message>
+    <message>
+        <source>Fetching the front cover...</source>
+        <translation>Das Bild der Vorderseite wird geladen...</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Datum</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Tracks</source>
+        <translation>Titelzahl</translation>
     </message>
 </context>
 <context>
@@ -1735,6 +1797,14 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     <message>
         <source>Please enter an integer.</source>
         <translation>Bitte geben Sie eine ganze Zahl ein.</translation>
+    </message>
+    <message>
+        <source>MusicBrainz Server</source>
+        <translation>MusicBrainz-Server</translation>
+    </message>
+    <message>
+        <source>MusicBrainz Port</source>
+        <translation>MusicBrainz-Port</translation>
     </message>
 </context>
 <context>

@@ -1,6 +1,7 @@
 #include "app/app_translations.h"
 #include "main_window_fixture.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLibraryInfo>
@@ -186,4 +187,24 @@ TEST(TranslationCatalogue, EveryTextOfTheSourcesHasAFinishedGermanTranslation) {
         }
     }
     EXPECT_GT(live, 200);
+}
+
+// Installing for another locale replaces the translation before it; a locale
+// Lumvane has no translation for gets English throughout, not English menus
+// beside the standard buttons in the other language.
+TEST(Translator, InstallsOnlyLanguagesLumvaneSpeaksAndReplacesTheLastOne) {
+    auto file = [] { return QCoreApplication::translate("WindowMenus", "&File"); };
+    auto cancel = [] {
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        return buttons.button(QDialogButtonBox::Cancel)->text().remove(u'&');
+    };
+    EXPECT_TRUE(InstallTranslations(QLocale(QLocale::German, QLocale::Austria)));
+    EXPECT_EQ(file(), "&Datei");
+    EXPECT_FALSE(InstallTranslations(QLocale(QLocale::French, QLocale::France)));
+    EXPECT_EQ(file(), "&File");
+    EXPECT_EQ(cancel(), "Cancel");
+    EXPECT_TRUE(InstallTranslations(QLocale(QLocale::German)));
+    EXPECT_FALSE(InstallTranslations(QLocale::c()));
+    EXPECT_EQ(file(), "&File");
+    InstallTranslations(QLocale::system());
 }

@@ -358,7 +358,7 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     </message>
     <message>
         <source>Play Time</source>
-        <translation>Spieldauer</translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Up</source>
@@ -382,7 +382,7 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     </message>
     <message>
         <source>Query CD Info from CDDB</source>
-        <translation>CD-Informationen aus der CDDB abfragen</translation>
+        <translation>CD in der CDDB nachschlagen</translation>
     </message>
     <message>
         <source>Delete the item(s) you have selected?</source>

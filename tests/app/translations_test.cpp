@@ -1,6 +1,7 @@
 #include "app/app_translations.h"
 #include "main_window_fixture.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFile>
 #include <QLibraryInfo>
@@ -112,8 +113,8 @@ namespace {
 struct CatalogueEntry {
     QString context;
     QString source;
-    QString translation;
-    QString type; // "unfinished", "vanished", "obsolete" or empty
+    QStringList translations; // one, or one per plural form
+    QString type;             // "unfinished", "vanished", "obsolete" or empty
 };
 
 QList<CatalogueEntry> ReadCatalogue(const QString& path) {
@@ -133,17 +134,27 @@ QList<CatalogueEntry> ReadCatalogue(const QString& path) {
         } else if (xml.name() == u"source" && !entries.isEmpty()) {
             entries.last().source = xml.readElementText();
         } else if (xml.name() == u"translation" && !entries.isEmpty()) {
-            entries.last().type = xml.attributes().value(QLatin1String("type")).toString();
-            entries.last().translation = xml.readElementText();
+            CatalogueEntry& entry = entries.last();
+            entry.type = xml.attributes().value(QLatin1String("type")).toString();
+            QString text;
+            while (!xml.atEnd() && !(xml.readNext() == QXmlStreamReader::EndElement &&
+                                     xml.name() == u"translation")) {
+                if (xml.isStartElement() && xml.name() == u"numerusform")
+                    entry.translations.append(xml.readElementText());
+                else if (xml.isCharacters())
+                    text += xml.text();
+            }
+            if (entry.translations.isEmpty())
+                entry.translations.append(text);
         }
     }
     return entries;
 }
 
-// What a translation must carry over unchanged: the %1 arguments and the
+// What a translation must carry over unchanged: the %1 and %n arguments and the
 // <tags> (markup, and the album placeholders such as <title01>).
 QStringList Tokens(const QString& text) {
-    static const QRegularExpression token(QStringLiteral("%L?\\d+|<[^<>]+>"));
+    static const QRegularExpression token(QStringLiteral("%L?(?:\\d+|n)|<[^<>]+>"));
     QStringList tokens;
     for (auto it = token.globalMatch(text); it.hasNext();)
         tokens.append(it.next().captured());
@@ -178,12 +189,34 @@ TEST(TranslationCatalogue, EveryTextOfTheSourcesHasAFinishedGermanTranslation) {
         ++live;
         const std::string where =
             entry.context.toStdString() + ": \"" + entry.source.toStdString() + "\"";
-        EXPECT_TRUE(entry.type.isEmpty() && !entry.translation.isEmpty())
-            << "no finished German text for " << where;
-        EXPECT_EQ(Tokens(entry.translation), Tokens(entry.source)) << where;
-        if (!Mnemonic(entry.source).isNull()) {
-            EXPECT_FALSE(Mnemonic(entry.translation).isNull()) << "mnemonic lost in " << where;
+        EXPECT_TRUE(entry.type.isEmpty()) << "no finished German text for " << where;
+        for (const QString& translation : entry.translations) {
+            EXPECT_FALSE(translation.isEmpty()) << "no German text for " << where;
+            EXPECT_EQ(Tokens(translation), Tokens(entry.source)) << where;
+            if (!Mnemonic(entry.source).isNull()) {
+                EXPECT_FALSE(Mnemonic(translation).isNull()) << "mnemonic lost in " << where;
+            }
         }
     }
     EXPECT_GT(live, 200);
+}
+
+// Installing for another locale replaces the translation before it; a locale
+// Lumvane has no translation for gets English throughout, not English menus
+// beside the standard buttons in the other language.
+TEST(Translator, InstallsOnlyLanguagesLumvaneSpeaksAndReplacesTheLastOne) {
+    auto file = [] { return QCoreApplication::translate("WindowMenus", "&File"); };
+    auto cancel = [] {
+        QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+        return buttons.button(QDialogButtonBox::Cancel)->text().remove(u'&');
+    };
+    EXPECT_TRUE(InstallTranslations(QLocale(QLocale::German, QLocale::Austria)));
+    EXPECT_EQ(file(), "&Datei");
+    EXPECT_FALSE(InstallTranslations(QLocale(QLocale::French, QLocale::France)));
+    EXPECT_EQ(file(), "&File");
+    EXPECT_EQ(cancel(), "Cancel");
+    EXPECT_TRUE(InstallTranslations(QLocale(QLocale::German)));
+    EXPECT_FALSE(InstallTranslations(QLocale::c()));
+    EXPECT_EQ(file(), "&File");
+    InstallTranslations(QLocale::system());
 }

@@ -28,6 +28,13 @@ ManualWindow::ManualWindow(const QString& page, QWidget* parent)
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     back->setEnabled(false);
     forward->setEnabled(false);
+    // Closed like any other window of the desktop, or with Escape like a dialog.
+    auto* close = new QAction(this);
+    QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    closeKeys.append(QKeySequence(Qt::Key_Escape));
+    close->setShortcuts(closeKeys);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
 
     // Pages of the manual stay here; the web and mail go to the desktop.
     m_browser->setOpenLinks(true);

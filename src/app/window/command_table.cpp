@@ -46,7 +46,7 @@ QList<CommandInfo> CommandTable::Build() {
         {CommandId::kFileNew, tr("&New"), tr("New"), Keys(QKeySequence::New), tr("Start a new project")},
         {CommandId::kFileOpen, tr("&Open..."), tr("Open"), Keys(QKeySequence::Open), tr("Open a project file")},
         {CommandId::kFileSave, tr("&Save"), tr("Save"), Keys(QKeySequence::Save), tr("Save the project")},
-        {CommandId::kFileSaveAs, tr("Save &As..."), {}, Keys(QKeySequence::SaveAs), tr("Save the project under a new name")},
+        {CommandId::kFileSaveAs, tr("Save &As..."), {}, Keys(QKeySequence::SaveAs, {}, {Qt::CTRL | Qt::SHIFT | Qt::Key_S}), tr("Save the project under a new name")},
         {CommandId::kFilePrint, tr("&Print..."), tr("Print"), Keys(QKeySequence::Print), tr("Print the project's faces")},
         {CommandId::kFilePrintPreview, tr("Print Pre&view..."), {}, {}, tr("Show the sheets as they will print")},
         {CommandId::kFileExportPdf, tr("&Export to PDF..."), {}, {}, tr("Write the sheets to a PDF file")},

@@ -2,8 +2,8 @@
 
 #include "app/app_settings.h"
 #include "document/face.h"
+#include "platform/app_places.h"
 #include "platform/native_path.h"
-#include "platform/program_folder.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -39,7 +39,7 @@ void EnsureGuiApplication(std::unique_ptr<QGuiApplication>& gui) {
 }
 
 AppSettings ProgramSettings() {
-    AppSettings settings(ExecutableFolder());
+    AppSettings settings(CurrentPlaces());
     settings.LoadSettings();
     return settings;
 }

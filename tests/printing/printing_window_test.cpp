@@ -161,6 +161,8 @@ TEST_F(PrintingWindow, SettingsOkWritesTheShownPagesToTheFile) {
                                   "CDDBServer",
                                   "CDDBPort",
                                   "CDDBTimeout",
+                                  "MusicBrainzServer",
+                                  "MusicBrainzPort",
                                   "Left",
                                   "Top",
                                   "Width",

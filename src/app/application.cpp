@@ -4,6 +4,7 @@
 #include "document/discwright_doc.h"
 #include "main_frame.h"
 #include "platform/program_folder.h"
+#include "resources/icons.h"
 #include "single_instance.h"
 #include "view/discwright_view.h"
 #include "window/file_commands.h"
@@ -43,6 +44,10 @@ bool CDiscwrightApp::InitInstance(const QString& fileArgument) {
     std::setlocale(LC_ALL, "");
     QCoreApplication::setOrganizationName(QStringLiteral("Lumvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Lumvane"));
+    // Names the installed desktop entry, so the desktop shows the window
+    // under Lumvane's own name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.lumvane.Lumvane"));
+    QApplication::setWindowIcon(ApplicationIcon());
 
     // Loading and saving at once leaves a settings file with every key.
     m_settings->LoadSettings();

@@ -1,10 +1,13 @@
 #include "track_info_dialog.h"
 
 #include "document/discwright_doc.h"
-#include "tracks/cddb_lookup.h"
+#include "match_chooser_dialog.h"
+#include "track_lookup.h"
 #include "tracks/track_import.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -14,32 +17,32 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
-#include <QThread>
 #include <QVBoxLayout>
 
 #include <algorithm>
 #include <atomic>
 #include <functional>
 
-// Shared by the dialog and the worker thread; the worker writes `result`
-// before it finishes, the dialog reads it after.
-struct CddbLookupState {
-    std::atomic<bool> cancelled{false};
-    CddbLookupResult result;
-};
-
 namespace {
 
-const QStringList kImportFilters = {
-    QStringLiteral("mp3 files(*.mp3)"),  QStringLiteral("mp4 files(*.mp4,*.m4a) (*.mp4 *.m4a)"),
-    QStringLiteral("wav files (*.wav)"), QStringLiteral("pls files (*.pls)"),
-    QStringLiteral("m3u files (*.m3u)"), QStringLiteral("All files (*)"),
-};
+QStringList ImportFilters() {
+    const char* const filters[] = {
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "mp3 files(*.mp3)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "mp4 files(*.mp4,*.m4a) (*.mp4 *.m4a)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "wav files (*.wav)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "pls files (*.pls)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "m3u files (*.m3u)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "All files (*)"),
+    };
+    QStringList list;
+    for (const char* filter : filters)
+        list.append(QCoreApplication::translate("CTrackInfoDialog", filter));
+    return list;
+}
 
 // The longest text a cell keeps.
 constexpr int kMaxCellText = 255;
@@ -146,6 +149,14 @@ CTrackInfoDialog::CTrackInfoDialog(CDiscwrightDoc& doc, const CddbSettings& cddb
     side->addWidget(button(kImportButton, tr("Import..."), &CTrackInfoDialog::OnImport));
     side->addWidget(
         button(kQueryButton, tr("Query CD Info from CDDB"), &CTrackInfoDialog::OnQueryCddb));
+    side->addWidget(button(kMusicBrainzButton, tr("Query CD Info from MusicBrainz"),
+                           &CTrackInfoDialog::OnQueryMusicBrainz));
+    m_lookup = new CTrackLookup(m_cddb, MusicBrainzSettings(), this);
+    // Shown once a lookup found a front cover; ticked then, since the user
+    // asked for the album's data and sees the box before pressing OK.
+    m_useCover = new QCheckBox(tr("Use as front cover"), this);
+    m_useCover->setVisible(false);
+    m_controls.emplace_back(kUseCoverCheck, m_useCover);
     m_controls.emplace_back(kArtistEdit, m_artist);
     m_controls.emplace_back(kYearEdit, m_year);
     m_controls.emplace_back(kAlbumTitleEdit, m_albumTitle);
@@ -161,6 +172,7 @@ CTrackInfoDialog::CTrackInfoDialog(CDiscwrightDoc& doc, const CddbSettings& cddb
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(middle, 1);
+    layout->addWidget(m_useCover);
     layout->addWidget(buttons);
     resize(640, 480);
 
@@ -168,10 +180,22 @@ CTrackInfoDialog::CTrackInfoDialog(CDiscwrightDoc& doc, const CddbSettings& cddb
         AddRow(track);
 }
 
-CTrackInfoDialog::~CTrackInfoDialog() {
-    // A running lookup stops on its own soon; its result is not wanted.
-    if (m_lookup)
-        m_lookup->cancelled = true;
+CTrackInfoDialog::~CTrackInfoDialog() = default;
+
+bool CTrackInfoDialog::LookupRunning() const {
+    return m_lookup->Running();
+}
+
+CMatchChooserDialog* CTrackInfoDialog::MatchChooser() const {
+    return m_lookup->Chooser();
+}
+
+void CTrackInfoDialog::SetMusicBrainzSettings(const MusicBrainzSettings& settings) {
+    m_lookup->SetMusicBrainzSettings(settings);
+}
+
+QByteArray CTrackInfoDialog::ChosenCover() const {
+    return !m_useCover->isHidden() && m_useCover->isChecked() ? m_cover : QByteArray();
 }
 
 QWidget* CTrackInfoDialog::Control(ControlId id) const {
@@ -300,7 +324,7 @@ void CTrackInfoDialog::OnDelete() {
 
 void CTrackInfoDialog::OnImport() {
     const QStringList paths = QFileDialog::getOpenFileNames(
-        this, tr("Get Track Information"), QString(), kImportFilters.join(QStringLiteral(";;")));
+        this, tr("Get Track Information"), QString(), ImportFilters().join(QStringLiteral(";;")));
     if (!paths.isEmpty())
         ImportFiles(paths);
 }
@@ -313,52 +337,43 @@ void CTrackInfoDialog::ImportFiles(const QStringList& paths) {
 }
 
 void CTrackInfoDialog::OnQueryCddb() {
-    if (m_lookup)
-        return;
-    m_list->setRowCount(0);
-    auto state = std::make_shared<CddbLookupState>();
-    m_lookup = state;
-    QThread* worker = QThread::create(
-        [state, settings = m_cddb] { state->result = RunCddbLookup(settings, &state->cancelled); });
-    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-    connect(worker, &QThread::finished, this, [this, state] { OnLookupFinished(state); });
-
-    m_progress =
-        new QProgressDialog(tr("Asking the CDDB server about the CD..."), tr("Cancel"), 0, 0, this);
-    m_progress->setObjectName(QStringLiteral("CddbProgress"));
-    m_progress->setWindowModality(Qt::WindowModal);
-    m_progress->setMinimumDuration(0);
-    m_progress->setAutoClose(false);
-    m_progress->setAutoReset(false);
-    connect(m_progress, &QProgressDialog::canceled, this, [state] { state->cancelled = true; });
-    Control(kQueryButton)->setEnabled(false);
-    m_progress->show();
-    worker->start();
+    StartLookup(int(TrackLookupSource::Cddb));
 }
 
-void CTrackInfoDialog::OnLookupFinished(const std::shared_ptr<CddbLookupState>& state) {
-    if (state != m_lookup)
+void CTrackInfoDialog::OnQueryMusicBrainz() {
+    StartLookup(int(TrackLookupSource::MusicBrainz));
+}
+
+void CTrackInfoDialog::StartLookup(int source) {
+    if (m_lookup->Running())
         return;
-    m_lookup.reset();
-    if (m_progress != nullptr) {
-        m_progress->hide();
-        m_progress->deleteLater();
-        m_progress = nullptr;
-    }
+    m_list->setRowCount(0);
+    Control(kQueryButton)->setEnabled(false);
+    Control(kMusicBrainzButton)->setEnabled(false);
+    m_lookup->Start(TrackLookupSource(source),
+                    [this](const TrackLookupOutcome& outcome) { OnLookupFinished(outcome); });
+}
+
+void CTrackInfoDialog::OnLookupFinished(const TrackLookupOutcome& outcome) {
     Control(kQueryButton)->setEnabled(true);
-    const CddbLookupResult& result = state->result;
-    if (state->cancelled)
+    Control(kMusicBrainzButton)->setEnabled(true);
+    if (outcome.cancelled)
         return;
-    if (!result.ok) {
-        if (!result.message.isEmpty())
-            ShowMessage(result.message);
+    if (!outcome.ok) {
+        if (!outcome.message.isEmpty())
+            ShowMessage(outcome.message);
         return;
     }
-    for (const TrackEntry& track : result.album.tracks)
+    for (const TrackEntry& track : outcome.album.tracks)
         AddRow(track);
-    m_artist->setText(result.album.artist);
-    m_albumTitle->setText(result.album.title);
-    m_year->setText(result.album.year);
+    m_artist->setText(outcome.album.artist);
+    m_albumTitle->setText(outcome.album.title);
+    m_year->setText(outcome.album.year);
+    // The cover belongs to this lookup's album: a later lookup without one
+    // takes the offer back.
+    m_cover = outcome.cover;
+    m_useCover->setChecked(!m_cover.isEmpty());
+    m_useCover->setVisible(!m_cover.isEmpty());
 }
 
 void CTrackInfoDialog::ShowMessage(const QString& text) {
@@ -369,7 +384,7 @@ void CTrackInfoDialog::ShowMessage(const QString& text) {
 }
 
 void CTrackInfoDialog::accept() {
-    if (m_lookup)
+    if (m_lookup->Running())
         return; // the lookup's rows are still to come
     // A cell still being edited keeps what was typed into it.
     const QModelIndex current = m_list->currentIndex();

@@ -2,6 +2,7 @@
 
 #include "tracks/album_data.h"
 #include "tracks/cddb_types.h"
+#include "tracks/musicbrainz_types.h"
 
 #include <QDialog>
 
@@ -10,11 +11,13 @@
 #include <vector>
 
 class CDiscwrightDoc;
+class CMatchChooserDialog;
+class CTrackLookup;
+class QCheckBox;
 class QLineEdit;
-class QProgressDialog;
 class QPushButton;
 class QTableWidget;
-struct CddbLookupState;
+struct TrackLookupOutcome;
 
 // "CD Tracks Information": edits a copy of the project's album data (track
 // rows and album artist, title and year). Rows come from the CDDB lookup,
@@ -36,6 +39,8 @@ public:
         kDeleteButton = 1014,
         kImportButton = 1036,
         kQueryButton = 1040,
+        kMusicBrainzButton = 1043,
+        kUseCoverCheck = 1044,
     };
     enum Column { kNumberColumn, kArtistColumn, kTitleColumn, kPlayTimeColumn };
 
@@ -49,8 +54,14 @@ public:
 
     // Adds the rows that importing `paths` gives (Import... after its file dialog).
     void ImportFiles(const QStringList& paths);
-    // Whether a CDDB lookup is running.
-    bool LookupRunning() const { return m_lookup != nullptr; }
+    // Whether a CDDB or MusicBrainz lookup is running (the chooser included).
+    bool LookupRunning() const;
+    // The chooser of a lookup that found several matches, while it is shown.
+    CMatchChooserDialog* MatchChooser() const;
+    void SetMusicBrainzSettings(const MusicBrainzSettings& settings);
+    // The front cover the last MusicBrainz lookup found (the picture file's
+    // bytes), when "Use as front cover" is ticked; else empty.
+    QByteArray ChosenCover() const;
 
     // Tests replace the message boxes: `message` shows a text, `question`
     // answers the delete question (true for Yes).
@@ -64,6 +75,7 @@ public Q_SLOTS:
     void OnDelete();
     void OnImport();
     void OnQueryCddb();
+    void OnQueryMusicBrainz();
     void accept() override;
 
 protected:
@@ -75,7 +87,8 @@ private:
     void AddRow(const TrackEntry& entry);
     void Renumber();
     void SwapWith(int offset);
-    void OnLookupFinished(const std::shared_ptr<CddbLookupState>& state);
+    void StartLookup(int source);
+    void OnLookupFinished(const TrackLookupOutcome& outcome);
     void ShowMessage(const QString& text);
 
     CDiscwrightDoc& m_doc;
@@ -85,8 +98,9 @@ private:
     QLineEdit* m_albumTitle = nullptr;
     QTableWidget* m_list = nullptr;
     std::vector<std::pair<ControlId, QWidget*>> m_controls;
-    std::shared_ptr<CddbLookupState> m_lookup;
-    QProgressDialog* m_progress = nullptr;
+    CTrackLookup* m_lookup = nullptr;
+    QCheckBox* m_useCover = nullptr;
+    QByteArray m_cover;
     std::function<void(const QString&)> m_message;
     std::function<bool(const QString&)> m_question;
 };

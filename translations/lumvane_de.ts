@@ -422,7 +422,7 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     </message>
     <message>
         <source>Query CD Info from MusicBrainz</source>
-        <translation>CD-Informationen von MusicBrainz abfragen</translation>
+        <translation>CD bei MusicBrainz nachschlagen</translation>
     </message>
     <message>
         <source>Use as front cover</source>
@@ -1479,6 +1479,37 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     <message>
         <source>Contents</source>
         <translation>Inhalt</translation>
+    </message>
+</context>
+<context>
+    <name>MusicBrainzLookup</name>
+    <message>
+        <source>The disc&apos;s table of contents gives no MusicBrainz disc id.</source>
+        <translation>Aus dem Inhaltsverzeichnis der CD ergibt sich keine MusicBrainz-Disc-ID.</translation>
+    </message>
+    <message>
+        <source>MusicBrainz knows no release of this disc (disc id %1).</source>
+        <translation>MusicBrainz kennt keine Veröffentlichung dieser CD (Disc-ID %1).</translation>
+    </message>
+    <message>
+        <source>Failed to query MusicBrainz, error: %1</source>
+        <translation>Die Abfrage bei MusicBrainz ist fehlgeschlagen, Fehler: %1</translation>
+    </message>
+    <message>
+        <source>The release has no front cover.</source>
+        <translation>Die Veröffentlichung hat kein Bild der Vorderseite.</translation>
+    </message>
+    <message>
+        <source>The cover server is busy.</source>
+        <translation>Der Cover-Server ist ausgelastet.</translation>
+    </message>
+    <message>
+        <source>Failed to fetch the cover, error: %1</source>
+        <translation>Das Cover konnte nicht geladen werden, Fehler: %1</translation>
+    </message>
+    <message>
+        <source>The cover is not a picture Lumvane can read.</source>
+        <translation>Das Cover ist kein Bild, das Lumvane lesen kann.</translation>
     </message>
 </context>
 <context>

@@ -4,6 +4,7 @@
 #include "document/discwright_doc.h"
 #include "main_frame.h"
 #include "platform/app_places.h"
+#include "resources/icons.h"
 #include "single_instance.h"
 #include "view/discwright_view.h"
 #include "window/auto_saver.h"
@@ -51,6 +52,10 @@ bool CDiscwrightApp::InitInstance(const QString& fileArgument) {
     std::setlocale(LC_ALL, "");
     QCoreApplication::setOrganizationName(QStringLiteral("Lumvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Lumvane"));
+    // Names the installed desktop entry, so the desktop shows the window
+    // under Lumvane's own name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.lumvane.Lumvane"));
+    QApplication::setWindowIcon(ApplicationIcon());
 
     // Loading and saving at once leaves a settings file with every key.
     m_settings->LoadSettings();

@@ -6,6 +6,7 @@
 #include "tracks/musicbrainz_disc_id.h"
 #include "tracks/musicbrainz_reply.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QUrlQuery>
 
@@ -57,7 +58,8 @@ MusicBrainzQueryResult RunMusicBrainzQuery(const MusicBrainzSettings& settings,
             "error retrieving the DISC ID,make sure there is a CD in your CD-ROM drive"));
     result.discId = MusicBrainzDiscId(result.toc);
     if (result.discId.isEmpty())
-        return fail(QStringLiteral("The disc's table of contents gives no MusicBrainz disc id."));
+        return fail(QCoreApplication::translate(
+            "MusicBrainzLookup", "The disc's table of contents gives no MusicBrainz disc id."));
 
     CMusicBrainzClient client(settings, cancelled);
     QByteArray body;
@@ -66,23 +68,30 @@ MusicBrainzQueryResult RunMusicBrainzQuery(const MusicBrainzSettings& settings,
     case CMusicBrainzClient::Outcome::Ok:
         break;
     case CMusicBrainzClient::Outcome::NotFound:
-        return fail(QStringLiteral("MusicBrainz knows no release of this disc (disc id %1).")
-                        .arg(result.discId));
+        return fail(
+            QCoreApplication::translate("MusicBrainzLookup",
+                                        "MusicBrainz knows no release of this disc (disc id %1).")
+                .arg(result.discId));
     case CMusicBrainzClient::Outcome::Busy:
         return fail(QStringLiteral("The MusicBrainz server is busy. Please try again in a "
                                    "minute."));
     case CMusicBrainzClient::Outcome::Cancelled:
         return fail(QString());
     case CMusicBrainzClient::Outcome::Failed:
-        return fail(
-            QStringLiteral("Failed to query MusicBrainz, error: %1").arg(client.FailureText()));
+        return fail(QCoreApplication::translate("MusicBrainzLookup",
+                                                "Failed to query MusicBrainz, error: %1")
+                        .arg(client.FailureText()));
     }
     QString error;
     if (!ParseMusicBrainzDiscReply(body, result.discId, result.releases, &error))
-        return fail(QStringLiteral("Failed to query MusicBrainz, error: %1").arg(error));
+        return fail(QCoreApplication::translate("MusicBrainzLookup",
+                                                "Failed to query MusicBrainz, error: %1")
+                        .arg(error));
     if (result.releases.empty())
-        return fail(QStringLiteral("MusicBrainz knows no release of this disc (disc id %1).")
-                        .arg(result.discId));
+        return fail(
+            QCoreApplication::translate("MusicBrainzLookup",
+                                        "MusicBrainz knows no release of this disc (disc id %1).")
+                .arg(result.discId));
     result.ok = true;
     return result;
 }
@@ -102,17 +111,20 @@ CoverArtResult FetchFrontCover(const MusicBrainzSettings& settings, const QStrin
         break;
     case CMusicBrainzClient::Outcome::NotFound:
         result.notFound = true;
-        result.message = QStringLiteral("The release has no front cover.");
+        result.message =
+            QCoreApplication::translate("MusicBrainzLookup", "The release has no front cover.");
         return result;
     case CMusicBrainzClient::Outcome::Cancelled:
         result.cancelled = true;
         return result;
     case CMusicBrainzClient::Outcome::Busy:
-        result.message = QStringLiteral("The cover server is busy.");
+        result.message =
+            QCoreApplication::translate("MusicBrainzLookup", "The cover server is busy.");
         return result;
     case CMusicBrainzClient::Outcome::Failed:
         result.message =
-            QStringLiteral("Failed to fetch the cover, error: %1").arg(client.FailureText());
+            QCoreApplication::translate("MusicBrainzLookup", "Failed to fetch the cover, error: %1")
+                .arg(client.FailureText());
         return result;
     }
     // Our own decoders, with their pixel budget, judge the picture: a
@@ -122,7 +134,8 @@ CoverArtResult FetchFrontCover(const MusicBrainzSettings& settings, const QStrin
     const int format = SniffImageFormat(bytes);
     CRasterImage image;
     if (format < 0 || !image.DecodeFrom(bytes, format)) {
-        result.message = QStringLiteral("The cover is not a picture Lumvane can read.");
+        result.message = QCoreApplication::translate(
+            "MusicBrainzLookup", "The cover is not a picture Lumvane can read.");
         return result;
     }
     result.ok = true;

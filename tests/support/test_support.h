@@ -61,6 +61,7 @@ struct ProcessResult {
     bool finished = false;
     QByteArray out;
     QByteArray err;
+    long maxRssKb = 0; // peak resident memory (RunLumvaneRaw only)
 };
 ProcessResult RunLumvane(const QStringList& args, const QString& home, int timeoutMs = 30000);
 QProcessEnvironment LumvaneEnvironment(const QString& home);

@@ -248,6 +248,5 @@ TEST_F(TracksCliTest, AutoFallsBackToCddb) {
     result = RunLumvane({"tracks", "lookup", "--source", "auto"}, m_home.Path());
     EXPECT_EQ(result.exitCode, 1);
     EXPECT_EQ(result.err, "lumvane: MusicBrainz knows no release of this disc (disc id " +
-                              ExampleMusicBrainzDiscId().toLatin1() +
-                              "). CDDB: No match found!\n");
+                              ExampleMusicBrainzDiscId().toLatin1() + "). CDDB: No match found!\n");
 }

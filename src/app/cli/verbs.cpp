@@ -54,8 +54,8 @@ int FaceArgument(const QString& name) {
 
 std::span<const Verb> Verbs() {
     // Each verb's run function lives in a file of its own beside this one.
-    static const std::vector<Verb> kVerbs = {kDumpVerb,        kConvertVerb,    kTracksVerb,
-                                             kRenderVerb,      kAddPictureVerb, kPrintVerb,
-                                             kExportImagesVerb};
+    static const std::vector<Verb> kVerbs = {kDumpVerb,         kConvertVerb,    kTracksVerb,
+                                             kRenderVerb,       kAddPictureVerb, kPrintVerb,
+                                             kExportImagesVerb, kThumbnailVerb};
     return kVerbs;
 }

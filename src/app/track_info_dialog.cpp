@@ -1,12 +1,17 @@
 #include "track_info_dialog.h"
 
+#include "cover_choice.h"
 #include "document/discwright_doc.h"
 #include "tracks/cddb_lookup.h"
+#include "tracks/cdtext_lookup.h"
 #include "tracks/track_import.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -14,12 +19,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
 #include <QThread>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -31,15 +38,40 @@
 struct CddbLookupState {
     std::atomic<bool> cancelled{false};
     CddbLookupResult result;
+    bool tryCdText = true;   // the disc's own CD-TEXT before the server
+    bool fromCdText = false; // the result came from the CD-TEXT
 };
 
 namespace {
 
 const QStringList kImportFilters = {
-    QStringLiteral("mp3 files(*.mp3)"),  QStringLiteral("mp4 files(*.mp4,*.m4a) (*.mp4 *.m4a)"),
-    QStringLiteral("wav files (*.wav)"), QStringLiteral("pls files (*.pls)"),
-    QStringLiteral("m3u files (*.m3u)"), QStringLiteral("All files (*)"),
+    QStringLiteral("Music files (*.mp3 *.flac *.ogg *.oga *.opus *.m4a *.mp4 *.aac *.wav *.aiff "
+                   "*.aif *.wma *.ape *.pls *.m3u)"),
+    QStringLiteral("mp3 files(*.mp3)"),
+    QStringLiteral("mp4 files(*.mp4,*.m4a) (*.mp4 *.m4a)"),
+    QStringLiteral("flac files (*.flac)"),
+    QStringLiteral("ogg files (*.ogg *.oga *.opus)"),
+    QStringLiteral("wav files (*.wav)"),
+    QStringLiteral("pls files (*.pls)"),
+    QStringLiteral("m3u files (*.m3u)"),
+    QStringLiteral("All files (*)"),
 };
+
+// Imports of more files than this show their progress.
+constexpr int kProgressFrom = 25;
+
+// The local files and folders of a drag, or none when it carries no such.
+QStringList DroppedPaths(const QMimeData* mime) {
+    QStringList paths;
+    if (mime == nullptr || !mime->hasUrls())
+        return paths;
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile())
+            if (const QString path = url.toLocalFile();
+                QFileInfo(path).isDir() || IsImportableFile(path))
+                paths << path;
+    return paths;
+}
 
 // The longest text a cell keeps.
 constexpr int kMaxCellText = 255;
@@ -155,13 +187,25 @@ CTrackInfoDialog::CTrackInfoDialog(CDiscwrightDoc& doc, const CddbSettings& cddb
     connect(buttons, &QDialogButtonBox::accepted, this, &CTrackInfoDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CTrackInfoDialog::reject);
 
+    m_cover = new CoverChoice(this);
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("TrackSourceStatus"));
+    m_status->setTextFormat(Qt::PlainText);
+    // Files and folders dropped anywhere on the dialog are imported.
+    setAcceptDrops(true);
+
     auto* middle = new QHBoxLayout;
     middle->addWidget(m_list, 1);
     middle->addLayout(side);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_cover);
+    bottom->addStretch();
+    bottom->addWidget(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(middle, 1);
-    layout->addWidget(buttons);
+    layout->addWidget(m_status);
+    layout->addLayout(bottom);
     resize(640, 480);
 
     for (const TrackEntry& track : m_doc.Album().tracks)
@@ -306,10 +350,69 @@ void CTrackInfoDialog::OnImport() {
 }
 
 void CTrackInfoDialog::ImportFiles(const QStringList& paths) {
+    bool truncated = false;
+    const QStringList files = ExpandImportPaths(paths, kMaxImportFiles, &truncated);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    for (const TrackEntry& row : ImportTrackFiles(paths))
+    std::unique_ptr<QProgressDialog> progress;
+    if (files.size() > kProgressFrom) {
+        progress = std::make_unique<QProgressDialog>(tr("Reading the music files..."), tr("Cancel"),
+                                                     0, int(files.size()), this);
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(500);
+    }
+    bool stopped = false;
+    const TrackImport import = ImportMusicFiles(files, [&](int done, int) {
+        if (progress) {
+            progress->setValue(done);
+            stopped = progress->wasCanceled();
+        }
+        return !stopped;
+    });
+    progress.reset();
+    for (const TrackEntry& row : import.rows)
         AddRow(row);
+    if (import.albumAgreed) {
+        m_albumTitle->setText(import.albumTitle);
+        m_artist->setText(import.albumArtist);
+        if (!import.year.isEmpty())
+            m_year->setText(import.year);
+    }
+    if (!import.cover.isEmpty())
+        SetCoverCandidate(import.cover,
+                          tr("Embedded in %1").arg(QFileInfo(import.coverFile).fileName()));
     QApplication::restoreOverrideCursor();
+    if (truncated)
+        SetStatus(tr("Only the first %n file(s) were imported.", nullptr, kMaxImportFiles));
+    else if (stopped)
+        SetStatus(
+            tr("The import was cancelled: %n track(s) read.", nullptr, int(import.rows.size())));
+    else if (!files.isEmpty())
+        SetStatus(tr("%n track(s) from music files.", nullptr, int(import.rows.size())));
+}
+
+void CTrackInfoDialog::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CTrackInfoDialog::dropEvent(QDropEvent* event) {
+    const QStringList paths = DroppedPaths(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    ImportFiles(paths);
+}
+
+QString CTrackInfoDialog::StatusText() const {
+    return m_status->text();
+}
+
+void CTrackInfoDialog::SetStatus(const QString& text) {
+    m_status->setText(text);
+}
+
+bool CTrackInfoDialog::SetCoverCandidate(const QByteArray& bytes, const QString& source) {
+    return m_cover->SetCandidate(bytes, source, m_doc.GetFace(kFrontFace).Background() != nullptr);
 }
 
 void CTrackInfoDialog::OnQueryCddb() {
@@ -317,9 +420,22 @@ void CTrackInfoDialog::OnQueryCddb() {
         return;
     m_list->setRowCount(0);
     auto state = std::make_shared<CddbLookupState>();
+    // The disc's own titles come first, without the network; once they are
+    // shown, the next click asks the server.
+    state->tryCdText = !m_cdTextShown;
+    m_cdTextShown = false;
     m_lookup = state;
-    QThread* worker = QThread::create(
-        [state, settings = m_cddb] { state->result = RunCddbLookup(settings, &state->cancelled); });
+    QThread* worker = QThread::create([state, settings = m_cddb] {
+        if (state->tryCdText) {
+            CddbLookupResult cdText = RunCdTextLookup(CdAudioSource());
+            if (cdText.ok) {
+                state->result = std::move(cdText);
+                state->fromCdText = true;
+                return;
+            }
+        }
+        state->result = RunCddbLookup(settings, &state->cancelled);
+    });
     connect(worker, &QThread::finished, worker, &QObject::deleteLater);
     connect(worker, &QThread::finished, this, [this, state] { OnLookupFinished(state); });
 
@@ -358,7 +474,15 @@ void CTrackInfoDialog::OnLookupFinished(const std::shared_ptr<CddbLookupState>& 
         AddRow(track);
     m_artist->setText(result.album.artist);
     m_albumTitle->setText(result.album.title);
+    if (state->fromCdText) {
+        // CD-TEXT knows no year: the field keeps what it had.
+        m_cdTextShown = true;
+        SetStatus(tr("Titles from the disc's CD-TEXT. Press \"%1\" again to ask the CDDB server.")
+                      .arg(static_cast<QPushButton*>(Control(kQueryButton))->text()));
+        return;
+    }
     m_year->setText(result.album.year);
+    SetStatus(tr("Titles from the CDDB server %1.").arg(m_cddb.server));
 }
 
 void CTrackInfoDialog::ShowMessage(const QString& text) {
@@ -376,5 +500,7 @@ void CTrackInfoDialog::accept() {
     if (QWidget* editor = current.isValid() ? m_list->indexWidget(current) : nullptr)
         m_list->itemDelegate()->setModelData(editor, m_list->model(), current);
     m_doc.Album() = ShownAlbum();
+    // The caller records the album and the cover as one undo step.
+    m_cover->ApplyTo(m_doc);
     QDialog::accept();
 }

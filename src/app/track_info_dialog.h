@@ -10,6 +10,8 @@
 #include <vector>
 
 class CDiscwrightDoc;
+class CoverChoice;
+class QLabel;
 class QLineEdit;
 class QProgressDialog;
 class QPushButton;
@@ -47,8 +49,22 @@ public:
     QTableWidget* TrackList() const { return m_list; }
     QWidget* Control(ControlId id) const;
 
-    // Adds the rows that importing `paths` gives (Import... after its file dialog).
+    // Adds the rows that importing `paths` gives (Import... after its file
+    // dialog, or files and folders dropped on the dialog); folders are
+    // walked. The album fields follow when the files agree on the album, and
+    // an embedded front cover is offered for "Use as front cover".
     void ImportFiles(const QStringList& paths);
+    // The line under the list that says where the rows came from.
+    QString StatusText() const;
+    // The most files one import reads from dropped folders.
+    static constexpr int kMaxImportFiles = 2000;
+    // Offers a cover picture (the bytes of a JPEG, PNG, GIF or BMP file) for
+    // "Use as front cover"; `source` tells the user where it came from. On
+    // OK a chosen cover becomes the front face's background picture, in the
+    // same undo step as the rest of the dialog's changes. False when the
+    // bytes are no picture (the previous cover stays).
+    bool SetCoverCandidate(const QByteArray& bytes, const QString& source);
+    CoverChoice* Cover() const { return m_cover; }
     // Whether a CDDB lookup is running.
     bool LookupRunning() const { return m_lookup != nullptr; }
 
@@ -68,6 +84,8 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Opens the editor on a cell of `row` (the artist when `column` is the number).
@@ -77,6 +95,7 @@ private:
     void SwapWith(int offset);
     void OnLookupFinished(const std::shared_ptr<CddbLookupState>& state);
     void ShowMessage(const QString& text);
+    void SetStatus(const QString& text);
 
     CDiscwrightDoc& m_doc;
     CddbSettings m_cddb;
@@ -84,6 +103,9 @@ private:
     QLineEdit* m_year = nullptr;
     QLineEdit* m_albumTitle = nullptr;
     QTableWidget* m_list = nullptr;
+    CoverChoice* m_cover = nullptr;
+    QLabel* m_status = nullptr;
+    bool m_cdTextShown = false; // the rows are the disc's CD-TEXT
     std::vector<std::pair<ControlId, QWidget*>> m_controls;
     std::shared_ptr<CddbLookupState> m_lookup;
     QProgressDialog* m_progress = nullptr;

@@ -5,6 +5,7 @@
 #include "document/project_file.h"
 #include "platform/file_reading.h"
 #include "tracks/cddb_lookup.h"
+#include "tracks/cdtext_lookup.h"
 #include "tracks/track_import.h"
 
 #include <QCommandLineParser>
@@ -13,6 +14,7 @@
 #include <QJsonObject>
 
 #include <cstdio>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -107,6 +109,23 @@ bool CheckImportFiles(const QStringList& files, QString* error) {
     return true;
 }
 
+// Folders among the arguments stand for the music files in them.
+QStringList ImportPaths(const QStringList& args) {
+    return ExpandImportPaths(args, std::numeric_limits<int>::max());
+}
+
+// The import as JSON: the album fields when the files agree on them, and
+// where the embedded front cover was found.
+QJsonObject ImportJson(const TrackImport& import) {
+    AlbumData album{import.albumTitle, import.albumArtist, import.year, import.rows};
+    QJsonObject json = AlbumJson(album, import.albumAgreed);
+    if (!import.cover.isEmpty())
+        json[QStringLiteral("cover")] =
+            QJsonObject{{QStringLiteral("file"), import.coverFile},
+                        {QStringLiteral("bytes"), qint64(import.cover.size())}};
+    return json;
+}
+
 bool Lookup(const AppSettings& settings, AlbumData& album, QString* error) {
     const CddbLookupResult result = RunCddbLookup(settings.ForCddb());
     if (!result.ok) {
@@ -154,7 +173,14 @@ int Apply(const QStringList& args) {
     } else if (parser.isSet(importOption)) {
         if (!CheckImportFiles(rest, &error))
             return ReportFailure(error);
-        album.tracks = ImportTrackFiles(rest);
+        const TrackImport import = ImportMusicFiles(ImportPaths(rest));
+        album.tracks = import.rows;
+        if (import.albumAgreed) {
+            album.title = import.albumTitle;
+            album.artist = import.albumArtist;
+            if (!import.year.isEmpty())
+                album.year = import.year;
+        }
     } else if (!ReadAlbumJson(parser.value(jsonOption), album, &error)) {
         return ReportFailure(error);
     }
@@ -175,13 +201,18 @@ static int RunTracksVerb(const QStringList& args) {
             return ReportFailure(error);
         return PrintJson(AlbumJson(album, true));
     }
+    if (command == u"lookup" && (args.mid(1) == QStringList{"--source", "cdtext"} ||
+                                 args.mid(1) == QStringList{"--source=cdtext"})) {
+        const CddbLookupResult result = RunCdTextLookup(CdAudioSource());
+        if (!result.ok)
+            return ReportFailure(result.message);
+        return PrintJson(AlbumJson(result.album, true));
+    }
     if (command == u"import" && args.size() > 1) {
-        AlbumData album;
         QString error;
         if (!CheckImportFiles(args.mid(1), &error))
             return ReportFailure(error);
-        album.tracks = ImportTrackFiles(args.mid(1));
-        return PrintJson(AlbumJson(album, false));
+        return PrintJson(ImportJson(ImportMusicFiles(ImportPaths(args.mid(1)))));
     }
     if (command == u"apply")
         return Apply(args.mid(1));
@@ -191,7 +222,8 @@ static int RunTracksVerb(const QStringList& args) {
 
 const Verb kTracksVerb = {
     QStringLiteral("tracks"),
-    QStringLiteral("tracks lookup | import FILES... | apply FILE.dwp (--cd | --import FILES... | "
+    QStringLiteral("tracks lookup [--source cdtext] | import FILES... | apply FILE.dwp (--cd | "
+                   "--import FILES... | "
                    "--json J)"),
     QStringLiteral("look up the CD, read music files and playlists, or set a project's track list"),
     RunTracksVerb};

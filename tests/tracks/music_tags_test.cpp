@@ -5,6 +5,9 @@
 
 #include <QDir>
 #include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -182,4 +185,30 @@ TEST_F(MusicTagsTest, DamagedMusicFilesStillGiveARowAndMissingOnesNone) {
     WriteTextFile(Path("broken.opus"), QByteArray(5000, '\xFF'));
     EXPECT_EQ(ImportMusicFiles({Path("broken.flac"), Path("gone.flac"), Path("broken.opus")}).rows,
               (std::vector<TrackEntry>{{"", "broken", "0:00"}, {"", "broken", "0:00"}}));
+}
+
+TEST_F(MusicTagsTest, ImportVerbReadsAFolderWithAlbumAndCover) {
+    TempProgramFolder home;
+    WritePictureFile(Path("cover.png"), Qt::blue);
+    EncoderTags tags;
+    tags.artist = QStringLiteral("Band");
+    tags.album = QStringLiteral("Räume");
+    tags.year = QStringLiteral("2003");
+    tags.title = QStringLiteral("Zwei");
+    tags.track = 2;
+    ASSERT_TRUE(EncodeMusic(Encoder::Opus, Path("album/x.opus"), tags));
+    tags.title = QStringLiteral("Eins");
+    tags.track = 1;
+    ASSERT_TRUE(EncodeMusic(Encoder::Flac, Path("album/y.flac"), tags, Path("cover.png")));
+    const ProcessResult result = RunLumvane({"tracks", "import", Path("album")}, home.Path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    const QJsonObject json = QJsonDocument::fromJson(result.out).object();
+    EXPECT_EQ(json["album"].toObject(),
+              (QJsonObject{{"title", "Räume"}, {"artist", "Band"}, {"year", "2003"}}));
+    EXPECT_EQ(
+        json["tracks"].toArray(),
+        (QJsonArray{QJsonObject{{"artist", "Band"}, {"title", "Eins"}, {"play_time", "0:01"}},
+                    QJsonObject{{"artist", "Band"}, {"title", "Zwei"}, {"play_time", "0:01"}}}));
+    EXPECT_EQ(json["cover"].toObject()["file"].toString(), Path("album/y.flac"));
+    EXPECT_EQ(json["cover"].toObject()["bytes"].toInteger(), FileBytes("cover.png").size());
 }

@@ -171,9 +171,10 @@ int Apply(const QStringList& args) {
         if (!Lookup(settings, album, &error))
             return ReportFailure(error);
     } else if (parser.isSet(importOption)) {
-        if (!CheckImportFiles(rest, &error))
+        const QStringList importFiles = ImportPaths(rest);
+        if (!CheckImportFiles(importFiles, &error))
             return ReportFailure(error);
-        const TrackImport import = ImportMusicFiles(ImportPaths(rest));
+        const TrackImport import = ImportMusicFiles(importFiles);
         album.tracks = import.rows;
         if (import.albumAgreed) {
             album.title = import.albumTitle;
@@ -210,9 +211,10 @@ static int RunTracksVerb(const QStringList& args) {
     }
     if (command == u"import" && args.size() > 1) {
         QString error;
-        if (!CheckImportFiles(args.mid(1), &error))
+        const QStringList files = ImportPaths(args.mid(1));
+        if (!CheckImportFiles(files, &error))
             return ReportFailure(error);
-        return PrintJson(ImportJson(ImportMusicFiles(ImportPaths(args.mid(1)))));
+        return PrintJson(ImportJson(ImportMusicFiles(files)));
     }
     if (command == u"apply")
         return Apply(args.mid(1));

@@ -22,7 +22,7 @@ packages=(
   libcups2-dev cups cups-client poppler-utils ghostscript
   libexif-dev libimage-exiftool-perl
   xvfb xdotool imagemagick
-  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools
+  qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl lintian dpkg-dev file
   libdiscid-dev flac vorbis-tools opus-tools lame ffmpeg id3v2
 )

@@ -1,3 +1,4 @@
+#include "app/app_translations.h"
 #include "app/application.h"
 #include "app/cli/command_line.h"
 #include "app/printing/direct_print.h"
@@ -21,9 +22,11 @@ int main(int argc, char** argv) {
             qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
             qputenv("QT_QPA_PLATFORM", "offscreen");
         QApplication printApp(argc, argv);
+        InstallTranslations(QLocale::system());
         return PrintProjectDirectly(commandLine.fileToOpen, commandLine.printer);
     }
     QApplication qtApp(argc, argv);
+    InstallTranslations(QLocale::system());
     CDiscwrightApp app;
     if (!app.InitInstance(commandLine.fileToOpen))
         return app.ExitStatus(); // another instance shows the window, or does not answer

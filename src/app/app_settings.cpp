@@ -46,6 +46,9 @@ void AppSettings::LoadSettings() {
     m_cddbTimeout = ini.ReadInt(kGeneral, u"CDDBTimeout", m_cddbTimeout);
     if (m_cddbTimeout <= 0)
         m_cddbTimeout = kDefaultCddbTimeoutSeconds;
+    m_musicBrainzServer = ini.ReadString(kGeneral, u"MusicBrainzServer", m_musicBrainzServer);
+    m_musicBrainzPort = ini.ReadInt(kGeneral, u"MusicBrainzPort", m_musicBrainzPort);
+    m_coverArtServer = ini.ReadString(kGeneral, u"CoverArtServer", m_coverArtServer);
 
     m_mainLeft = ini.ReadInt(kMainWindow, u"Left", 30);
     m_mainTop = ini.ReadInt(kMainWindow, u"Top", 30);
@@ -94,6 +97,29 @@ CddbSettings AppSettings::ForCddb() const {
     return cddb;
 }
 
+MusicBrainzSettings AppSettings::ForMusicBrainz() const {
+    MusicBrainzSettings mb;
+    mb.server = m_musicBrainzServer.trimmed();
+    mb.port = m_musicBrainzPort;
+    mb.coverArtServer = m_coverArtServer.trimmed();
+    // The service asks for a way to reach the program's makers: the support
+    // file's home page, which packagers set to their own.
+    const QString homepage =
+        IniDocument::Load(m_programFolder + QStringLiteral("/lumvanesupport.ini"))
+            .ReadString(u"support", u"homepage", QString(), 255)
+            .trimmed();
+    if (!homepage.isEmpty())
+        mb.contact = homepage;
+    mb.useProxy = m_useProxy != 0;
+    mb.proxyHost = m_proxyAddress;
+    mb.proxyPort = m_proxyPort;
+    mb.useAuthentication = m_useProxyAuthentication != 0;
+    mb.proxyUser = m_proxyUserName;
+    mb.proxyPassword = m_proxyPassword;
+    mb.requestTimeoutMs = m_cddbTimeout * 1000;
+    return mb;
+}
+
 bool AppSettings::SaveSettings(QString* error) const {
     // Every key is set in memory and the file written once, through a
     // temporary file: the result is what writing key by key would give.
@@ -106,6 +132,8 @@ bool AppSettings::SaveSettings(QString* error) const {
     ini.WriteString(kGeneral, u"CDDBServer", m_cddbServer);
     ini.WriteInt(kGeneral, u"CDDBPort", m_cddbPort);
     ini.WriteInt(kGeneral, u"CDDBTimeout", m_cddbTimeout);
+    ini.WriteString(kGeneral, u"MusicBrainzServer", m_musicBrainzServer);
+    ini.WriteInt(kGeneral, u"MusicBrainzPort", m_musicBrainzPort);
 
     ini.WriteInt(kMainWindow, u"Left", m_mainLeft);
     ini.WriteInt(kMainWindow, u"Top", m_mainTop);

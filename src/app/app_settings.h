@@ -4,6 +4,7 @@
 #include "document/print_plan.h"
 #include "platform/ini_document.h"
 #include "tracks/cddb_types.h"
+#include "tracks/musicbrainz_types.h"
 
 #include <QString>
 
@@ -26,6 +27,9 @@ struct AppSettings {
     PrintSettings ForPrinting() const;
     // What a CDDB lookup needs: server, proxy and the request's time limit.
     CddbSettings ForCddb() const;
+    // What a MusicBrainz lookup needs: server, cover server, contact for the
+    // User-Agent (the support file's home page), proxy and time limit.
+    MusicBrainzSettings ForMusicBrainz() const;
 
     QString m_user; // also the e-mail address given to CDDB servers
     QString m_proxyUserName;
@@ -37,6 +41,9 @@ struct AppSettings {
     QString m_cddbServer = QStringLiteral("gnudb.gnudb.org");
     int m_cddbPort = 80;
     int m_cddbTimeout = kDefaultCddbTimeoutSeconds; // the whole of one request, in seconds
+    QString m_musicBrainzServer = MusicBrainzSettings().server;
+    int m_musicBrainzPort = MusicBrainzSettings().port;
+    QString m_coverArtServer = MusicBrainzSettings().coverArtServer; // a base address
     QString m_programFolder;
     IniFile m_settingsFile;
     int m_mainLeft = 30;

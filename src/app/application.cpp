@@ -11,6 +11,7 @@
 #include "window/tip_of_the_day.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -84,7 +85,8 @@ bool CDiscwrightApp::IsWindowFree() {
 }
 
 void CDiscwrightApp::ReportNoAnswer() {
-    const QString text = QStringLiteral("Lumvane is already running but does not answer.");
+    const QString text = QCoreApplication::translate(
+        "CDiscwrightApp", "Lumvane is already running but does not answer.");
     std::fprintf(stderr, "%s\n", qPrintable(text));
     // Without a screen nobody could close a message box.
     const QString platform = QGuiApplication::platformName();

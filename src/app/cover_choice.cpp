@@ -60,6 +60,17 @@ bool CoverChoice::SetCandidate(const QByteArray& bytes, const QString& source,
     return true;
 }
 
+void CoverChoice::Clear() {
+    m_picture.reset();
+    m_bytes.clear();
+    m_source.clear();
+    m_preview->clear();
+    m_sourceLabel->clear();
+    m_use->setChecked(false);
+    m_use->setEnabled(false);
+    hide();
+}
+
 bool CoverChoice::UseAsFrontCover() const {
     return m_picture != nullptr && m_use->isChecked();
 }

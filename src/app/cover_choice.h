@@ -26,6 +26,8 @@ public:
     // starts on unless the front face has a background picture of its own:
     // that one is not replaced without the user asking.
     bool SetCandidate(const QByteArray& bytes, const QString& source, bool frontHasBackground);
+    // Takes the offer back (hidden again).
+    void Clear();
     bool HasCandidate() const { return m_picture != nullptr; }
     const QString& Source() const { return m_source; }
     const QByteArray& Bytes() const { return m_bytes; }

@@ -104,7 +104,7 @@ void CMainFrame::BuildCentralArea() {
 }
 
 void CMainFrame::BuildStatusBar() {
-    statusBar()->showMessage(QStringLiteral("Ready"));
+    statusBar()->showMessage(tr("Ready"));
     m_statusPanes = new StatusPanes(statusBar(), m_doc, *m_view);
 }
 
@@ -112,7 +112,7 @@ void CMainFrame::BuildDockBars() {
     // One reading of the settings file for both bars.
     const IniDocument ini = IniDocument::Load(m_settings.m_settingsFile.Path());
 
-    m_gallery = new CSizableBar(kArtGalleryBarId, QStringLiteral("Art Gallery"), this);
+    m_gallery = new CSizableBar(kArtGalleryBarId, tr("Art Gallery"), this);
     m_artGallery = new ArtGallery(*m_view, m_gallery);
     m_artGallery->SetLayoutInserter(
         [this](const QString& path) { InsertLayoutFromGallery(this, *m_view, path); });
@@ -120,8 +120,7 @@ void CMainFrame::BuildDockBars() {
     m_gallery->SetSizes(ReadBarSizes(ini, kArtGalleryBarId));
     addDockWidget(Qt::LeftDockWidgetArea, m_gallery);
 
-    m_properties =
-        new CSizableBar(kObjectPropertiesBarId, QStringLiteral("Object Properties"), this);
+    m_properties = new CSizableBar(kObjectPropertiesBarId, tr("Object Properties"), this);
     m_propertyBar = new CPropertyBar(*m_view, m_properties);
     m_propertyBar->SetUnits(m_view->Context().canvas);
     m_properties->setWidget(m_propertyBar);
@@ -300,6 +299,7 @@ void CMainFrame::UpdateTitle() {
 
 void CMainFrame::OnEditTracksInformation() {
     CTrackInfoDialog dialog(m_doc, m_settings.ForCddb(), this);
+    dialog.SetMusicBrainzSettings(m_settings.ForMusicBrainz());
     if (dialog.exec() != QDialog::Accepted)
         return;
     // The dialog has written the album data; placeholders on the face show it.

@@ -2,11 +2,13 @@
 
 #include "cover_choice.h"
 #include "document/discwright_doc.h"
-#include "tracks/cddb_lookup.h"
-#include "tracks/cdtext_lookup.h"
+#include "match_chooser_dialog.h"
+#include "track_lookup.h"
 #include "tracks/track_import.h"
 
 #include <QApplication>
+#include <QCheckBox>
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
@@ -25,7 +27,6 @@
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
-#include <QThread>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -33,29 +34,27 @@
 #include <atomic>
 #include <functional>
 
-// Shared by the dialog and the worker thread; the worker writes `result`
-// before it finishes, the dialog reads it after.
-struct CddbLookupState {
-    std::atomic<bool> cancelled{false};
-    CddbLookupResult result;
-    bool tryCdText = true;   // the disc's own CD-TEXT before the server
-    bool fromCdText = false; // the result came from the CD-TEXT
-};
-
 namespace {
 
-const QStringList kImportFilters = {
-    QStringLiteral("Music files (*.mp3 *.flac *.ogg *.oga *.opus *.m4a *.mp4 *.aac *.wav *.aiff "
-                   "*.aif *.wma *.ape *.pls *.m3u)"),
-    QStringLiteral("mp3 files(*.mp3)"),
-    QStringLiteral("mp4 files(*.mp4,*.m4a) (*.mp4 *.m4a)"),
-    QStringLiteral("flac files (*.flac)"),
-    QStringLiteral("ogg files (*.ogg *.oga *.opus)"),
-    QStringLiteral("wav files (*.wav)"),
-    QStringLiteral("pls files (*.pls)"),
-    QStringLiteral("m3u files (*.m3u)"),
-    QStringLiteral("All files (*)"),
-};
+QStringList ImportFilters() {
+    const char* const filters[] = {
+        QT_TRANSLATE_NOOP("CTrackInfoDialog",
+                          "Music files (*.mp3 *.flac *.ogg *.oga *.opus *.m4a *.mp4 *.aac *.wav "
+                          "*.aiff *.aif *.wma *.ape *.pls *.m3u)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "mp3 files(*.mp3)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "mp4 files(*.mp4,*.m4a) (*.mp4 *.m4a)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "flac files (*.flac)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "ogg files (*.ogg *.oga *.opus)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "wav files (*.wav)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "pls files (*.pls)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "m3u files (*.m3u)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "All files (*)"),
+    };
+    QStringList list;
+    for (const char* filter : filters)
+        list.append(QCoreApplication::translate("CTrackInfoDialog", filter));
+    return list;
+}
 
 // Imports of more files than this show their progress.
 constexpr int kProgressFrom = 25;
@@ -178,6 +177,17 @@ CTrackInfoDialog::CTrackInfoDialog(CDiscwrightDoc& doc, const CddbSettings& cddb
     side->addWidget(button(kImportButton, tr("Import..."), &CTrackInfoDialog::OnImport));
     side->addWidget(
         button(kQueryButton, tr("Query CD Info from CDDB"), &CTrackInfoDialog::OnQueryCddb));
+    side->addWidget(button(kMusicBrainzButton, tr("Query CD Info from MusicBrainz"),
+                           &CTrackInfoDialog::OnQueryMusicBrainz));
+    m_lookup = new CTrackLookup(m_cddb, MusicBrainzSettings(), this);
+    // Shown once a lookup or an import found a front cover.
+    m_cover = new CoverChoice(this);
+    m_controls.emplace_back(kUseCoverCheck, m_cover->UseCheck());
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("TrackSourceStatus"));
+    m_status->setTextFormat(Qt::PlainText);
+    // Files and folders dropped anywhere on the dialog are imported.
+    setAcceptDrops(true);
     m_controls.emplace_back(kArtistEdit, m_artist);
     m_controls.emplace_back(kYearEdit, m_year);
     m_controls.emplace_back(kAlbumTitleEdit, m_albumTitle);
@@ -187,24 +197,17 @@ CTrackInfoDialog::CTrackInfoDialog(CDiscwrightDoc& doc, const CddbSettings& cddb
     connect(buttons, &QDialogButtonBox::accepted, this, &CTrackInfoDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &CTrackInfoDialog::reject);
 
-    m_cover = new CoverChoice(this);
-    m_status = new QLabel(this);
-    m_status->setObjectName(QStringLiteral("TrackSourceStatus"));
-    m_status->setTextFormat(Qt::PlainText);
-    // Files and folders dropped anywhere on the dialog are imported.
-    setAcceptDrops(true);
-
     auto* middle = new QHBoxLayout;
     middle->addWidget(m_list, 1);
     middle->addLayout(side);
-    auto* bottom = new QHBoxLayout;
-    bottom->addWidget(m_cover);
-    bottom->addStretch();
-    bottom->addWidget(buttons);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(middle, 1);
     layout->addWidget(m_status);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_cover);
+    bottom->addStretch();
+    bottom->addWidget(buttons);
     layout->addLayout(bottom);
     resize(640, 480);
 
@@ -212,10 +215,34 @@ CTrackInfoDialog::CTrackInfoDialog(CDiscwrightDoc& doc, const CddbSettings& cddb
         AddRow(track);
 }
 
-CTrackInfoDialog::~CTrackInfoDialog() {
-    // A running lookup stops on its own soon; its result is not wanted.
-    if (m_lookup)
-        m_lookup->cancelled = true;
+CTrackInfoDialog::~CTrackInfoDialog() = default;
+
+bool CTrackInfoDialog::LookupRunning() const {
+    return m_lookup->Running();
+}
+
+CMatchChooserDialog* CTrackInfoDialog::MatchChooser() const {
+    return m_lookup->Chooser();
+}
+
+void CTrackInfoDialog::SetMusicBrainzSettings(const MusicBrainzSettings& settings) {
+    m_lookup->SetMusicBrainzSettings(settings);
+}
+
+QByteArray CTrackInfoDialog::ChosenCover() const {
+    return m_cover->UseAsFrontCover() ? m_cover->Bytes() : QByteArray();
+}
+
+bool CTrackInfoDialog::SetCoverCandidate(const QByteArray& bytes, const QString& source) {
+    return m_cover->SetCandidate(bytes, source, m_doc.GetFace(kFrontFace).Background() != nullptr);
+}
+
+QString CTrackInfoDialog::StatusText() const {
+    return m_status->text();
+}
+
+void CTrackInfoDialog::SetStatus(const QString& text) {
+    m_status->setText(text);
 }
 
 QWidget* CTrackInfoDialog::Control(ControlId id) const {
@@ -344,7 +371,7 @@ void CTrackInfoDialog::OnDelete() {
 
 void CTrackInfoDialog::OnImport() {
     const QStringList paths = QFileDialog::getOpenFileNames(
-        this, tr("Get Track Information"), QString(), kImportFilters.join(QStringLiteral(";;")));
+        this, tr("Get Track Information"), QString(), ImportFilters().join(QStringLiteral(";;")));
     if (!paths.isEmpty())
         ImportFiles(paths);
 }
@@ -403,86 +430,55 @@ void CTrackInfoDialog::dropEvent(QDropEvent* event) {
     ImportFiles(paths);
 }
 
-QString CTrackInfoDialog::StatusText() const {
-    return m_status->text();
-}
-
-void CTrackInfoDialog::SetStatus(const QString& text) {
-    m_status->setText(text);
-}
-
-bool CTrackInfoDialog::SetCoverCandidate(const QByteArray& bytes, const QString& source) {
-    return m_cover->SetCandidate(bytes, source, m_doc.GetFace(kFrontFace).Background() != nullptr);
-}
-
 void CTrackInfoDialog::OnQueryCddb() {
-    if (m_lookup)
-        return;
-    m_list->setRowCount(0);
-    auto state = std::make_shared<CddbLookupState>();
     // The disc's own titles come first, without the network; once they are
     // shown, the next click asks the server.
-    state->tryCdText = !m_cdTextShown;
-    m_cdTextShown = false;
-    m_lookup = state;
-    QThread* worker = QThread::create([state, settings = m_cddb] {
-        if (state->tryCdText) {
-            CddbLookupResult cdText = RunCdTextLookup(CdAudioSource());
-            if (cdText.ok) {
-                state->result = std::move(cdText);
-                state->fromCdText = true;
-                return;
-            }
-        }
-        state->result = RunCddbLookup(settings, &state->cancelled);
-    });
-    connect(worker, &QThread::finished, worker, &QObject::deleteLater);
-    connect(worker, &QThread::finished, this, [this, state] { OnLookupFinished(state); });
-
-    m_progress =
-        new QProgressDialog(tr("Asking the CDDB server about the CD..."), tr("Cancel"), 0, 0, this);
-    m_progress->setObjectName(QStringLiteral("CddbProgress"));
-    m_progress->setWindowModality(Qt::WindowModal);
-    m_progress->setMinimumDuration(0);
-    m_progress->setAutoClose(false);
-    m_progress->setAutoReset(false);
-    connect(m_progress, &QProgressDialog::canceled, this, [state] { state->cancelled = true; });
-    Control(kQueryButton)->setEnabled(false);
-    m_progress->show();
-    worker->start();
+    StartLookup(int(m_cdTextShown ? TrackLookupSource::Cddb : TrackLookupSource::CdTextThenCddb));
 }
 
-void CTrackInfoDialog::OnLookupFinished(const std::shared_ptr<CddbLookupState>& state) {
-    if (state != m_lookup)
+void CTrackInfoDialog::OnQueryMusicBrainz() {
+    StartLookup(int(TrackLookupSource::MusicBrainz));
+}
+
+void CTrackInfoDialog::StartLookup(int source) {
+    if (m_lookup->Running())
         return;
-    m_lookup.reset();
-    if (m_progress != nullptr) {
-        m_progress->hide();
-        m_progress->deleteLater();
-        m_progress = nullptr;
-    }
+    m_list->setRowCount(0);
+    m_cdTextShown = false;
+    SetStatus(QString());
+    Control(kQueryButton)->setEnabled(false);
+    Control(kMusicBrainzButton)->setEnabled(false);
+    m_lookup->Start(TrackLookupSource(source),
+                    [this](const TrackLookupOutcome& outcome) { OnLookupFinished(outcome); });
+}
+
+void CTrackInfoDialog::OnLookupFinished(const TrackLookupOutcome& outcome) {
     Control(kQueryButton)->setEnabled(true);
-    const CddbLookupResult& result = state->result;
-    if (state->cancelled)
+    Control(kMusicBrainzButton)->setEnabled(true);
+    if (outcome.cancelled)
         return;
-    if (!result.ok) {
-        if (!result.message.isEmpty())
-            ShowMessage(result.message);
+    if (!outcome.ok) {
+        if (!outcome.message.isEmpty())
+            ShowMessage(outcome.message);
         return;
     }
-    for (const TrackEntry& track : result.album.tracks)
+    for (const TrackEntry& track : outcome.album.tracks)
         AddRow(track);
-    m_artist->setText(result.album.artist);
-    m_albumTitle->setText(result.album.title);
-    if (state->fromCdText) {
+    m_artist->setText(outcome.album.artist);
+    m_albumTitle->setText(outcome.album.title);
+    // The cover belongs to this lookup's album: a later lookup without one
+    // takes the offer back.
+    if (outcome.cover.isEmpty() ||
+        !SetCoverCandidate(outcome.cover, tr("Front cover from the Cover Art Archive")))
+        m_cover->Clear();
+    if (outcome.fromCdText) {
         // CD-TEXT knows no year: the field keeps what it had.
         m_cdTextShown = true;
         SetStatus(tr("Titles from the disc's CD-TEXT. Press \"%1\" again to ask the CDDB server.")
                       .arg(static_cast<QPushButton*>(Control(kQueryButton))->text()));
         return;
     }
-    m_year->setText(result.album.year);
-    SetStatus(tr("Titles from the CDDB server %1.").arg(m_cddb.server));
+    m_year->setText(outcome.album.year);
 }
 
 void CTrackInfoDialog::ShowMessage(const QString& text) {
@@ -493,7 +489,7 @@ void CTrackInfoDialog::ShowMessage(const QString& text) {
 }
 
 void CTrackInfoDialog::accept() {
-    if (m_lookup)
+    if (m_lookup->Running())
         return; // the lookup's rows are still to come
     // A cell still being edited keeps what was typed into it.
     const QModelIndex current = m_list->currentIndex();

@@ -2,6 +2,7 @@
 
 #include "tracks/album_data.h"
 #include "tracks/cddb_types.h"
+#include "tracks/musicbrainz_types.h"
 
 #include <QDialog>
 
@@ -10,17 +11,19 @@
 #include <vector>
 
 class CDiscwrightDoc;
+class CMatchChooserDialog;
 class CoverChoice;
+class CTrackLookup;
 class QLabel;
 class QLineEdit;
-class QProgressDialog;
 class QPushButton;
 class QTableWidget;
-struct CddbLookupState;
+struct TrackLookupOutcome;
 
 // "CD Tracks Information": edits a copy of the project's album data (track
-// rows and album artist, title and year). Rows come from the CDDB lookup,
-// from music files and playlists, and from Add; artist, title and play time
+// rows and album artist, title and year). Rows come from the disc's CD-TEXT,
+// the CDDB or MusicBrainz lookup, from music files and playlists (also
+// dropped on the dialog), and from Add; artist, title and play time
 // (m:ss or mm:ss) are edited in place by double-click, F2 or Enter. OK
 // writes them into the document, Cancel leaves it alone. The lookup runs on a worker thread behind
 // a progress dialog whose Cancel closes the connection.
@@ -38,6 +41,8 @@ public:
         kDeleteButton = 1014,
         kImportButton = 1036,
         kQueryButton = 1040,
+        kMusicBrainzButton = 1043,
+        kUseCoverCheck = 1044,
     };
     enum Column { kNumberColumn, kArtistColumn, kTitleColumn, kPlayTimeColumn };
 
@@ -65,8 +70,14 @@ public:
     // bytes are no picture (the previous cover stays).
     bool SetCoverCandidate(const QByteArray& bytes, const QString& source);
     CoverChoice* Cover() const { return m_cover; }
-    // Whether a CDDB lookup is running.
-    bool LookupRunning() const { return m_lookup != nullptr; }
+    // Whether a CDDB or MusicBrainz lookup is running (the chooser included).
+    bool LookupRunning() const;
+    // The chooser of a lookup that found several matches, while it is shown.
+    CMatchChooserDialog* MatchChooser() const;
+    void SetMusicBrainzSettings(const MusicBrainzSettings& settings);
+    // The cover offered (from a lookup or the imported files' tags, the
+    // picture file's bytes) when "Use as front cover" is ticked; else empty.
+    QByteArray ChosenCover() const;
 
     // Tests replace the message boxes: `message` shows a text, `question`
     // answers the delete question (true for Yes).
@@ -80,6 +91,7 @@ public Q_SLOTS:
     void OnDelete();
     void OnImport();
     void OnQueryCddb();
+    void OnQueryMusicBrainz();
     void accept() override;
 
 protected:
@@ -93,7 +105,8 @@ private:
     void AddRow(const TrackEntry& entry);
     void Renumber();
     void SwapWith(int offset);
-    void OnLookupFinished(const std::shared_ptr<CddbLookupState>& state);
+    void StartLookup(int source);
+    void OnLookupFinished(const TrackLookupOutcome& outcome);
     void ShowMessage(const QString& text);
     void SetStatus(const QString& text);
 
@@ -103,12 +116,11 @@ private:
     QLineEdit* m_year = nullptr;
     QLineEdit* m_albumTitle = nullptr;
     QTableWidget* m_list = nullptr;
+    std::vector<std::pair<ControlId, QWidget*>> m_controls;
+    CTrackLookup* m_lookup = nullptr;
     CoverChoice* m_cover = nullptr;
     QLabel* m_status = nullptr;
     bool m_cdTextShown = false; // the rows are the disc's CD-TEXT
-    std::vector<std::pair<ControlId, QWidget*>> m_controls;
-    std::shared_ptr<CddbLookupState> m_lookup;
-    QProgressDialog* m_progress = nullptr;
     std::function<void(const QString&)> m_message;
     std::function<bool(const QString&)> m_question;
 };

@@ -7,6 +7,7 @@
 #include "platform/atomic_file.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -124,7 +125,8 @@ bool ExportFaceImage(CDiscwrightDoc& doc, int faceId, const QString& path,
     QString& message = error ? *error : ignored;
     const QImage image = FaceExportImage(doc, faceId, options);
     if (image.isNull()) {
-        message = QStringLiteral("the %1 face has no size, or is too large at %2 dpi")
+        message = QCoreApplication::translate("FaceExport",
+                                              "the %1 face has no size, or is too large at %2 dpi")
                       .arg(FaceName(faceId))
                       .arg(options.dpi);
         return false;
@@ -133,20 +135,23 @@ bool ExportFaceImage(CDiscwrightDoc& doc, int faceId, const QString& path,
         QByteArray bytes;
         QBuffer buffer(&bytes);
         if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
-            message = QStringLiteral("the %1 face cannot be encoded").arg(FaceName(faceId));
+            message = QCoreApplication::translate("FaceExport", "the %1 face cannot be encoded")
+                          .arg(FaceName(faceId));
             return false;
         }
         return WriteFileAtomically(path, bytes, &message);
     }
     CRasterImage raster;
     if (!raster.LoadFromQImage(image)) {
-        message = QStringLiteral("the %1 face cannot be encoded").arg(FaceName(faceId));
+        message = QCoreApplication::translate("FaceExport", "the %1 face cannot be encoded")
+                      .arg(FaceName(faceId));
         return false;
     }
     raster.Info().jpegQuality = 100;
     std::vector<uint8_t> bytes;
     if (!raster.EncodeTo(bytes, kFormatJpeg)) {
-        message = QStringLiteral("the %1 face cannot be encoded").arg(FaceName(faceId));
+        message = QCoreApplication::translate("FaceExport", "the %1 face cannot be encoded")
+                      .arg(FaceName(faceId));
         return false;
     }
     return WriteFileAtomically(

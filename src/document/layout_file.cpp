@@ -9,6 +9,7 @@
 #include "platform/program_folder.h"
 #include "project_file.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPainter>
 
@@ -88,7 +89,7 @@ bool ExportLayout(CDiscwrightDoc& doc, int faceId, const QString& name, QString*
         why = QStringLiteral("%1: the folder cannot be created").arg(LayoutFolder(faceId));
     else if (WriteLayoutFile(doc.GetFace(faceId), path, &why))
         return true;
-    *error = QStringLiteral("Export layout file error!\n%1").arg(why);
+    *error = QCoreApplication::translate("LayoutFile", "Export layout file error!\n%1").arg(why);
     return false;
 }
 

@@ -2,15 +2,9 @@
 
 #include "tracks/cddb_client.h"
 
-namespace {
+#include <QCoreApplication>
 
-CddbLookupResult Failure(const QString& message, bool cancelled) {
-    CddbLookupResult result;
-    result.cancelled = cancelled;
-    if (!cancelled)
-        result.message = message;
-    return result;
-}
+namespace {
 
 int WholeSeconds(const MsfTime& time) {
     return time.minutes * 60 + time.seconds;
@@ -33,42 +27,80 @@ AlbumData AlbumFromCddbRecord(const CCddbRecord& record, const DiscToc& toc) {
     return album;
 }
 
-CddbLookupResult RunCddbLookup(const CddbSettings& settings, const std::atomic<bool>* cancelled) {
-    const auto isCancelled = [cancelled] { return cancelled != nullptr && cancelled->load(); };
-    CCddbClient client(cancelled);
+namespace {
+
+// A client set up from the settings: user, time limit and proxy.
+void Configure(CCddbClient& client, const CddbSettings& settings) {
     client.SetUserEmail(settings.userEmail);
     client.SetRequestTimeout(settings.requestTimeoutMs);
-    const CCddbSite site = CCddbSite::ForQuery(settings.server, settings.port);
-
-    uint32_t discId = 0;
-    if (!client.ComputeDiscId(discId))
-        return Failure(
-            QStringLiteral(
-                "error retrieving the DISC ID,make sure there is a CD in your CD-ROM drive"),
-            isCancelled());
     if (settings.useProxy) {
         client.SetProxy(settings.proxyHost, settings.proxyPort);
         if (settings.useAuthentication)
             client.SetProxyAuthentication(settings.proxyUser, settings.proxyPassword);
     }
-    DiscToc toc;
-    if (!client.ReadDiscToc(toc))
-        return Failure(QString(), isCancelled());
+}
 
-    std::vector<CCddbMatch> matches;
-    if (!client.Query(site, discId, toc, matches))
-        return Failure(QStringLiteral("Failed to Query,error:%1").arg(client.FailureText()),
-                       isCancelled());
-    if (matches.empty())
-        return Failure(QStringLiteral("No match found!"), isCancelled());
+template <typename Result>
+Result Failed(const QString& message, const std::atomic<bool>* cancelled) {
+    Result result;
+    result.cancelled = cancelled != nullptr && cancelled->load();
+    if (!result.cancelled)
+        result.message = message;
+    return result;
+}
 
+} // namespace
+
+CddbQueryResult RunCddbQuery(const CddbSettings& settings, const std::atomic<bool>* cancelled) {
+    CCddbClient client(cancelled);
+    Configure(client, settings);
+    const CCddbSite site = CCddbSite::ForQuery(settings.server, settings.port);
+
+    uint32_t discId = 0;
+    if (!client.ComputeDiscId(discId))
+        return Failed<CddbQueryResult>(
+            QStringLiteral(
+                "error retrieving the DISC ID,make sure there is a CD in your CD-ROM drive"),
+            cancelled);
+    CddbQueryResult result;
+    if (!client.ReadDiscToc(result.toc))
+        return Failed<CddbQueryResult>(QString(), cancelled);
+    if (!client.Query(site, discId, result.toc, result.matches))
+        return Failed<CddbQueryResult>(
+            QCoreApplication::translate("CddbLookup", "Failed to Query,error:%1")
+                .arg(client.FailureText()),
+            cancelled);
+    if (result.matches.empty())
+        return Failed<CddbQueryResult>(QCoreApplication::translate("CddbLookup", "No match found!"),
+                                       cancelled);
+    result.ok = true;
+    return result;
+}
+
+CddbLookupResult RunCddbRead(const CddbSettings& settings, const DiscToc& toc,
+                             const CCddbMatch& match, const std::atomic<bool>* cancelled) {
+    CCddbClient client(cancelled);
+    Configure(client, settings);
+    const CCddbSite site = CCddbSite::ForQuery(settings.server, settings.port);
     CCddbRecord record;
-    if (!client.Read(site, matches.front().category, matches.front().discId, record))
-        return Failure(QStringLiteral("Failed to read,error:%1").arg(client.FailureText()),
-                       isCancelled());
-
+    if (!client.Read(site, match.category, match.discId, record))
+        return Failed<CddbLookupResult>(
+            QCoreApplication::translate("CddbLookup", "Failed to read,error:%1")
+                .arg(client.FailureText()),
+            cancelled);
     CddbLookupResult result;
     result.ok = true;
     result.album = AlbumFromCddbRecord(record, toc);
     return result;
+}
+
+CddbLookupResult RunCddbLookup(const CddbSettings& settings, const std::atomic<bool>* cancelled) {
+    const CddbQueryResult query = RunCddbQuery(settings, cancelled);
+    if (!query.ok) {
+        CddbLookupResult result;
+        result.cancelled = query.cancelled;
+        result.message = query.message;
+        return result;
+    }
+    return RunCddbRead(settings, query.toc, query.matches.front(), cancelled);
 }

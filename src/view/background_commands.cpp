@@ -6,6 +6,8 @@
 #include "objects/image.h"
 #include "toolkit/colour_button.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 // A background picture covers the face from its top-left corner.
@@ -85,7 +87,9 @@ bool SetBackgroundFromFile(EditingHost& host, const QString& path, const Command
                            const PictureFileLoader& loader) {
     std::unique_ptr<CImage> picture = loader(path);
     if (!picture) {
-        prompts.showMessage(host.DialogParent(), QStringLiteral("Invalid image format!"));
+        prompts.showMessage(
+            host.DialogParent(),
+            QCoreApplication::translate("BackgroundCommands", "Invalid image format!"));
         return false;
     }
     CDiscwrightDoc& doc = host.Document();

@@ -13,6 +13,7 @@
 #include "objects/vector_image.h"
 
 #include <QClipboard>
+#include <QCoreApplication>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -22,8 +23,12 @@
 
 namespace {
 
-const QString kFailedToOpen = QStringLiteral("Failed to open Clipboard!");
-const QString kFailedToGetData = QStringLiteral("Failed to get Clipboard data!");
+QString FailedToOpen() {
+    return QCoreApplication::translate("ClipboardCommands", "Failed to open Clipboard!");
+}
+QString FailedToGetData() {
+    return QCoreApplication::translate("ClipboardCommands", "Failed to get Clipboard data!");
+}
 
 // Pasted text and pictures land inside the part of the face in sight (see
 // PlaceInside), whatever the zoom and scroll position.
@@ -162,7 +167,7 @@ bool Copy(EditingHost& host, const CommandPrompts& prompts) {
         return false;
     QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr) {
-        prompts.showMessage(host.DialogParent(), kFailedToOpen);
+        prompts.showMessage(host.DialogParent(), FailedToOpen());
         return false;
     }
     auto* data = new QMimeData;
@@ -198,7 +203,7 @@ bool Paste(EditingHost& host, const CommandPrompts& prompts,
            const ClipboardPictureFactory& makePicture) {
     const QClipboard* clipboard = QGuiApplication::clipboard();
     if (clipboard == nullptr) {
-        prompts.showMessage(host.DialogParent(), kFailedToOpen);
+        prompts.showMessage(host.DialogParent(), FailedToOpen());
         return false;
     }
     const QMimeData* data = clipboard->mimeData();
@@ -216,7 +221,7 @@ bool Paste(EditingHost& host, const CommandPrompts& prompts,
             PastePicture(host, qvariant_cast<QImage>(data->imageData()), makePicture))
             return true;
     }
-    prompts.showMessage(host.DialogParent(), kFailedToGetData);
+    prompts.showMessage(host.DialogParent(), FailedToGetData());
     return false;
 }
 

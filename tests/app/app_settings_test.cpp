@@ -32,6 +32,8 @@ TEST(AppSettings, FirstStartWritesEveryKeyWithItsDefault) {
         {u"General", u"CDBBProxyPort", QStringLiteral("80")},
         {u"General", u"CDDBServer", QStringLiteral("gnudb.gnudb.org")},
         {u"General", u"CDDBPort", QStringLiteral("80")},
+        {u"General", u"MusicBrainzServer", QStringLiteral("musicbrainz.org")},
+        {u"General", u"MusicBrainzPort", QStringLiteral("443")},
         {u"MainWindow", u"Left", QStringLiteral("30")},
         {u"MainWindow", u"Top", QStringLiteral("30")},
         {u"MainWindow", u"Width", QStringLiteral("750")},
@@ -143,6 +145,7 @@ TEST(AppSettings, WindowsPasswordsAndTheCddbSettings) {
     QTemporaryDir dir;
     const std::vector<int> words = ScramblePassword("p\xe4ss\x80", 4242);
     QString ini = QStringLiteral("[General]\nCDDBServer=cddb.example\nCDDBPort=8880\n"
+                                 "MusicBrainzServer=mb.example\nMusicBrainzPort=5000\n"
                                  "User= me@example.org \nCDBBUseProxy=1\nCDDDProxyAddress=proxy\n"
                                  "CDBBProxyPort=3128\nCDBBUseAuthentication=1\n"
                                  "[ProxyAuthentication]\nUserName=jo\nPasswordLength=%1\n")
@@ -164,4 +167,12 @@ TEST(AppSettings, WindowsPasswordsAndTheCddbSettings) {
     EXPECT_TRUE(cddb.useAuthentication);
     EXPECT_EQ(cddb.proxyUser, QStringLiteral("jo"));
     EXPECT_EQ(cddb.proxyPassword, QStringLiteral(u"päss€"));
+
+    // MusicBrainz goes through the same proxy.
+    const MusicBrainzSettings mb = settings.ForMusicBrainz();
+    EXPECT_EQ(mb.server, u"mb.example");
+    EXPECT_EQ(mb.port, 5000);
+    EXPECT_TRUE(mb.useProxy && mb.useAuthentication);
+    EXPECT_EQ(mb.proxyHost, u"proxy");
+    EXPECT_EQ(mb.proxyPassword, QStringLiteral(u"päss€"));
 }

@@ -8,6 +8,8 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QPointer>
+#include <QTest>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -98,6 +100,13 @@ TEST_F(HelpLinksTest, ManualFallsBackToOwnWindowWhenTheDesktopCannotOpenIt) {
     EXPECT_TRUE(window->isVisible());
     EXPECT_EQ(window->Browser()->source(), QUrl::fromLocalFile(program.File("manual/index.html")));
     EXPECT_FALSE(window->Browser()->toPlainText().trimmed().isEmpty());
+
+    // Escape closes it, as the desktop's Close key does.
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window));
+    QPointer<ManualWindow> alive(window);
+    QTest::keyClick(window->Browser(), Qt::Key_Escape);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return alive.isNull() || !alive->isVisible(); }));
 }
 
 TEST_F(HelpLinksTest, AboutBoxShowsTitleAndOpensItsLinks) {

@@ -1,4 +1,5 @@
 #include "app/cover_choice.h"
+#include "app/match_chooser_dialog.h"
 #include "app/track_info_dialog.h"
 #include "document/discwright_doc.h"
 #include "music_encoders.h"
@@ -17,6 +18,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTreeWidget>
 #include <QUrl>
 
 #include <gtest/gtest.h>
@@ -55,6 +57,9 @@ protected:
     }
     static void Click(CTrackInfoDialog& dialog, CTrackInfoDialog::ControlId id) {
         QTest::mouseClick(static_cast<QPushButton*>(dialog.Control(id)), Qt::LeftButton);
+    }
+    static QWidget* Control(CTrackInfoDialog& dialog, CTrackInfoDialog::ControlId id) {
+        return dialog.Control(id);
     }
     static QStringList Column(const CTrackInfoDialog& dialog, int column) {
         QStringList texts;
@@ -187,6 +192,41 @@ TEST_F(TrackDialogTest, CancellingTheLookupClosesTheConnection) {
     EXPECT_TRUE(WaitFor([&] { return !dialog->LookupRunning(); }, 1000));
     EXPECT_TRUE(m_messages.isEmpty());
     EXPECT_EQ(dialog->TrackList()->rowCount(), 0);
+}
+
+// Several matches: the chooser lists them in the server's order with the
+// first preselected; Down and Enter read the second, Escape ends the lookup
+// without a message.
+TEST_F(TrackDialogTest, SeveralMatchesAreOfferedInTheChooser) {
+    CddbTestServer server(ThreeMatchCddbServer);
+    auto dialog = Dialog(server.Port());
+    dialog->show();
+    Click(*dialog, CTrackInfoDialog::kQueryButton);
+    ASSERT_TRUE(WaitFor([&] { return dialog->MatchChooser() != nullptr; }));
+    CMatchChooserDialog* chooser = dialog->MatchChooser();
+    QTreeWidget* list = chooser->List();
+    ASSERT_EQ(list->topLevelItemCount(), 3);
+    EXPECT_EQ(list->topLevelItem(1)->text(0), u"misc");
+    EXPECT_EQ(list->topLevelItem(1)->text(1), u"10025603");
+    EXPECT_EQ(list->topLevelItem(2)->text(2), u"Third Artist");
+    EXPECT_EQ(list->currentItem(), list->topLevelItem(0));
+    EXPECT_TRUE(dialog->LookupRunning());
+    QTest::keyClick(list, Qt::Key_Down);
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_TRUE(WaitFor([&] { return !dialog->LookupRunning(); }));
+    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join(u'\n').toStdString();
+    EXPECT_EQ(dialog->ShownAlbum().title, u"Album misc");
+    EXPECT_EQ(Column(*dialog, 2), QStringList({"One", QStringLiteral("Tw\u00f6"), "Three"}));
+    EXPECT_TRUE(server.Requests().back().contains("cmd=cddb+read+misc+10025603&"));
+
+    Click(*dialog, CTrackInfoDialog::kQueryButton);
+    ASSERT_TRUE(WaitFor([&] { return dialog->MatchChooser() != nullptr; }));
+    const size_t requests = server.Requests().size();
+    QTest::keyClick(dialog->MatchChooser()->List(), Qt::Key_Escape);
+    ASSERT_TRUE(WaitFor([&] { return !dialog->LookupRunning(); }));
+    EXPECT_TRUE(m_messages.isEmpty());
+    EXPECT_EQ(server.Requests().size(), requests); // nothing read
+    EXPECT_TRUE(Control(*dialog, CTrackInfoDialog::kQueryButton)->isEnabled());
 }
 
 namespace {

@@ -162,6 +162,8 @@ TEST_F(PrintingWindow, SettingsOkWritesTheShownPagesToTheFile) {
                                   "CDDBServer",
                                   "CDDBPort",
                                   "CDDBTimeout",
+                                  "MusicBrainzServer",
+                                  "MusicBrainzPort",
                                   "Left",
                                   "Top",
                                   "Width",

@@ -162,6 +162,11 @@ TEST(CdTextTest, LookupVerbReadsTheImageOffline) {
                    {"artist": "Band", "title": "B", "play_time": "03:30"},
                    {"artist": "Band", "title": "", "play_time": "03:20"}]})"));
 
+    // "auto" takes the disc's text before any server (none is reachable here).
+    result = RunLumvane({"tracks", "lookup", "--source", "auto"}, home.Path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(QJsonDocument::fromJson(result.out)["album"]["title"], "Live");
+
     qputenv("LUMVANE_CDROM", MakeExampleDisc(dir.path()).toUtf8());
     result = RunLumvane({"tracks", "lookup", "--source", "cdtext"}, home.Path());
     qunsetenv("LUMVANE_CDROM");

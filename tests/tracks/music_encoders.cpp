@@ -150,8 +150,8 @@ bool EncodeMusic(Encoder encoder, const QString& path, const EncoderTags& tags,
                  << QStringLiteral("copy") << QStringLiteral("-disposition:v")
                  << QStringLiteral("attached_pic");
         const char* codec = encoder == Encoder::M4a || encoder == Encoder::Aac ? "aac"
-                            : encoder == Encoder::Aiff ? "pcm_s16be"
-                                                       : "wmav2";
+                            : encoder == Encoder::Aiff                         ? "pcm_s16be"
+                                                                               : "wmav2";
         args << QStringLiteral("-c:a") << QLatin1String(codec);
         if (encoder == Encoder::Aiff)
             args << QStringLiteral("-write_id3v2") << QStringLiteral("1");

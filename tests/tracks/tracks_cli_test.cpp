@@ -1,6 +1,7 @@
 #include "document/discwright_doc.h"
 #include "document/project_file.h"
 #include "music_fixtures.h"
+#include "musicbrainz_test_server.h"
 #include "support/test_support.h"
 #include "tracks_test_support.h"
 
@@ -154,4 +155,100 @@ TEST_F(TracksCliTest, ApplyReplacesTheTrackListAndAlbumFields) {
     ASSERT_TRUE(reread.OnOpenDocument(project, &error)) << error.toStdString();
     EXPECT_EQ(reread.Album().title, u"Some Album");
     EXPECT_EQ(reread.Album().tracks, (std::vector<TrackEntry>{{"", "Intro", "0:52"}}));
+}
+
+TEST_F(TracksCliTest, ListsEveryMatchAndReadsTheOneChosen) {
+    CddbTestServer server(ThreeMatchCddbServer);
+    WriteCddbSettings(m_home.Path(), server.Port());
+    ProcessResult result = RunLumvane({"tracks", "lookup", "--list-matches"}, m_home.Path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(Json(result.out), Json(R"({"matches": [
+        {"category": "rock", "disc_id": "10025603", "artist": "Some Artist", "title": "Album rock"},
+        {"category": "misc", "disc_id": "10025603", "artist": "Other Artist", "title": "Album misc"},
+        {"category": "jazz", "disc_id": "10025603", "artist": "Third Artist", "title": "Album jazz"}
+    ]})"));
+
+    result = RunLumvane({"tracks", "lookup", "--match", "2"}, m_home.Path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(Json(result.out)["album"]["title"].toString(), u"Album misc");
+    EXPECT_TRUE(server.Requests().back().contains("cmd=cddb+read+misc+10025603&"));
+
+    // Without --match the first is read, as with a single match.
+    result = RunLumvane({"tracks", "lookup"}, m_home.Path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(Json(result.out)["album"]["title"].toString(), u"Album rock");
+}
+
+TEST_F(TracksCliTest, BadLookupChoicesAreRefusedClearly) {
+    CddbTestServer server(ThreeMatchCddbServer);
+    WriteCddbSettings(m_home.Path(), server.Port());
+    const struct {
+        QStringList args;
+        QByteArray err;
+    } cases[] = {
+        {{"--match", "4"}, "lumvane: --match 4: the lookup found 3 matches\n"},
+        {{"--match", "0"}, "lumvane: --match needs a number from 1, not \"0\"\n"},
+        {{"--match", "x"}, "lumvane: --match needs a number from 1, not \"x\"\n"},
+        {{"--source", "gopher"},
+         "lumvane: unknown --source \"gopher\": use cdtext, cddb, musicbrainz or auto\n"},
+        {{"--source", "cdtext", "--match", "2"},
+         "lumvane: --source cdtext: the disc's CD-TEXT is one album, without matches\n"},
+    };
+    for (const auto& c : cases) {
+        const ProcessResult result =
+            RunLumvane(QStringList{"tracks", "lookup"} + c.args, m_home.Path());
+        EXPECT_EQ(result.exitCode, 1) << c.args.join(u' ').toStdString();
+        EXPECT_EQ(result.err, c.err);
+        EXPECT_TRUE(result.out.isEmpty());
+    }
+}
+
+TEST_F(TracksCliTest, MusicBrainzFillsTheRowsAndListsReleases) {
+    MusicBrainzTestServer server(MusicBrainzMode::TwoReleases);
+    WriteCddbSettings(m_home.Path(), 1, server.SettingsLines());
+    ProcessResult result = RunLumvane(
+        {"tracks", "lookup", "--source", "musicbrainz", "--list-matches"}, m_home.Path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(Json(result.out), Json(R"({"matches": [
+        {"release_id": "11111111-2222-3333-4444-555555555555", "artist": "Anna & Bob",
+         "title": "Brainz Album", "date": "2001-05-02", "country": "DE"},
+        {"release_id": "aaaaaaaa-bbbb-cccc-dddd-eeeeeeeeeeee", "artist": "Anna",
+         "title": "Brainz Box", "date": "2010", "country": ""}]})"));
+
+    result = RunLumvane({"tracks", "lookup", "--source", "musicbrainz"}, m_home.Path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(Json(result.out), Json(R"({
+      "album": {"artist": "Anna & Bob", "title": "Brainz Album", "year": "2001"},
+      "tracks": [
+        {"artist": "Anna & Bob", "title": "Erste", "play_time": "03:07"},
+        {"artist": "Guest", "title": "Zw\u00f6lf", "play_time": "03:31"},
+        {"artist": "Anna & Bob", "title": "Drei", "play_time": "03:20"}]})"));
+
+    // The second release holds the disc as its second medium.
+    result =
+        RunLumvane({"tracks", "lookup", "--source", "musicbrainz", "--match", "2"}, m_home.Path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(Json(result.out)["tracks"][1]["title"].toString(), u"Box Two");
+    EXPECT_EQ(Json(result.out)["tracks"][1]["play_time"].toString(), u"03:30");
+    for (const QByteArray& request : server.Requests())
+        EXPECT_TRUE(request.contains("\r\nUser-Agent: Lumvane/" LUMVANE_VERSION " ( "));
+}
+
+// auto asks MusicBrainz, then CDDB; when both fail, both say why.
+TEST_F(TracksCliTest, AutoFallsBackToCddb) {
+    MusicBrainzTestServer musicBrainz(MusicBrainzMode::NotFound);
+    CddbTestServer cddb(ExampleCddbServer);
+    WriteCddbSettings(m_home.Path(), cddb.Port(), musicBrainz.SettingsLines());
+    ProcessResult result = RunLumvane({"tracks", "lookup", "--source", "auto"}, m_home.Path());
+    ASSERT_EQ(result.exitCode, 0) << result.err.toStdString();
+    EXPECT_EQ(Json(result.out), Json(kLookupJson));
+    EXPECT_EQ(musicBrainz.Requests().size(), 1u);
+
+    CddbTestServer none(
+        [](const QByteArray&) { return CannedReply{HttpReply("202 No match.\r\n")}; });
+    WriteCddbSettings(m_home.Path(), none.Port(), musicBrainz.SettingsLines());
+    result = RunLumvane({"tracks", "lookup", "--source", "auto"}, m_home.Path());
+    EXPECT_EQ(result.exitCode, 1);
+    EXPECT_EQ(result.err, "lumvane: MusicBrainz knows no release of this disc (disc id " +
+                              ExampleMusicBrainzDiscId().toLatin1() + "). CDDB: No match found!\n");
 }

@@ -177,6 +177,28 @@ CannedReply ExampleCddbServer(const QByteArray& request) {
     return {HttpReply("500 Command syntax error\r\n")};
 }
 
+QByteArray ExampleQuery211() {
+    return "211 Found inexact matches, list follows (until terminating `.')\r\n"
+           "rock 10025603 Some Artist / Album rock\r\n"
+           "misc 10025603 Other Artist / Album misc\r\n"
+           "jazz 10025603 Third Artist / Album jazz\r\n"
+           ".\r\n";
+}
+
+CannedReply ThreeMatchCddbServer(const QByteArray& request) {
+    if (request.contains("cmd=cddb+query+10025603+"))
+        return {HttpReply(ExampleQuery211())};
+    for (const QByteArray category : {"rock", "misc", "jazz"}) {
+        if (request.contains("cmd=cddb+read+" + category + "+10025603&")) {
+            QByteArray record = ExampleRead();
+            record.replace("210 rock", "210 " + category);
+            record.replace("Some Album", "Album " + category);
+            return {HttpReply(record)};
+        }
+    }
+    return {HttpReply("500 Command syntax error\r\n")};
+}
+
 void WriteCddbSettings(const QString& home, int port, const QByteArray& extraGeneral) {
     WriteTextFile(QDir(home).filePath(QStringLiteral("lumvanesetup.ini")),
                   "[General]\r\nCDDBServer=127.0.0.1\r\nCDDBPort=" + QByteArray::number(port) +

@@ -69,6 +69,11 @@ QByteArray ExampleRead(bool withSubmittedVia = true);
 // A CDDB server for the example disc: query 200, then the valid read reply.
 CannedReply ExampleCddbServer(const QByteArray& request);
 
+// A 211 reply with three inexact matches for the example disc: rock, misc and
+// jazz, each reading a record whose album title names it ("Album rock", ...).
+QByteArray ExampleQuery211();
+CannedReply ThreeMatchCddbServer(const QByteArray& request);
+
 // Writes lumvanesetup.ini in `home` pointing the CDDB lookup at 127.0.0.1:port.
 void WriteCddbSettings(const QString& home, int port,
                        const QByteArray& extraGeneral = QByteArray());

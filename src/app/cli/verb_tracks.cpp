@@ -6,7 +6,11 @@
 #include "platform/file_reading.h"
 #include "tracks/cddb_lookup.h"
 #include "tracks/cdtext_lookup.h"
+#include "tracks/musicbrainz_lookup.h"
+#include "tracks/musicbrainz_reply.h"
 #include "tracks/track_import.h"
+
+#include <QCoreApplication>
 
 #include <QCommandLineParser>
 #include <QJsonArray>
@@ -126,16 +130,160 @@ QJsonObject ImportJson(const TrackImport& import) {
     return json;
 }
 
-bool Lookup(const AppSettings& settings, AlbumData& album, QString* error) {
-    const CddbLookupResult result = RunCddbLookup(settings.ForCddb());
-    if (!result.ok) {
-        *error = result.message.isEmpty()
+// How "tracks lookup" and "tracks apply --cd" look the disc up.
+struct LookupChoice {
+    QString source = QStringLiteral("cddb"); // cdtext, cddb, musicbrainz or auto
+    int match = 0;                           // from 1; 0: the first
+    bool listMatches = false;
+};
+
+const QCommandLineOption kSourceOption(QStringLiteral("source"), QString(), QStringLiteral("S"));
+const QCommandLineOption kMatchOption(QStringLiteral("match"), QString(), QStringLiteral("N"));
+const QCommandLineOption kListOption(QStringLiteral("list-matches"));
+
+bool ReadLookupChoice(const QCommandLineParser& parser, LookupChoice& choice, QString* error) {
+    if (parser.isSet(kSourceOption))
+        choice.source = parser.value(kSourceOption);
+    if (choice.source != u"cdtext" && choice.source != u"cddb" && choice.source != u"musicbrainz" &&
+        choice.source != u"auto") {
+        *error = QStringLiteral("unknown --source \"%1\": use cdtext, cddb, musicbrainz or auto")
+                     .arg(choice.source);
+        return false;
+    }
+    if (parser.isSet(kMatchOption)) {
+        bool ok = false;
+        choice.match = parser.value(kMatchOption).toInt(&ok);
+        if (!ok || choice.match < 1) {
+            *error = QStringLiteral("--match needs a number from 1, not \"%1\"")
+                         .arg(parser.value(kMatchOption));
+            return false;
+        }
+    }
+    choice.listMatches = parser.isSet(kListOption);
+    if (choice.source == u"cdtext" && (choice.listMatches || choice.match > 0)) {
+        *error =
+            QStringLiteral("--source cdtext: the disc's CD-TEXT is one album, without matches");
+        return false;
+    }
+    return true;
+}
+
+// The entry --match picks among `count`, or -1 after setting `error`.
+int PickMatch(const LookupChoice& choice, size_t count, QString* error) {
+    const int index = choice.match > 0 ? choice.match - 1 : 0;
+    if (size_t(index) >= count) {
+        *error = count == 1
+                     ? QStringLiteral("--match %1: the lookup found only 1 match").arg(choice.match)
+                     : QStringLiteral("--match %1: the lookup found %2 matches")
+                           .arg(choice.match)
+                           .arg(count);
+        return -1;
+    }
+    return index;
+}
+
+// One source's lookup. On success either `album` (and `coverReleaseId` for
+// MusicBrainz) or, with --list-matches, `matches` is filled.
+bool LookupFrom(const QString& source, const AppSettings& settings, const LookupChoice& choice,
+                AlbumData& album, QJsonArray& matches, QString* error) {
+    if (source == u"cdtext") {
+        const CddbLookupResult result = RunCdTextLookup(CdAudioSource());
+        if (!result.ok) {
+            *error = result.message;
+            return false;
+        }
+        album = result.album;
+        return true;
+    }
+    if (source == u"musicbrainz") {
+        const MusicBrainzQueryResult query = RunMusicBrainzQuery(settings.ForMusicBrainz());
+        if (!query.ok) {
+            *error = query.message;
+            return false;
+        }
+        if (choice.listMatches) {
+            for (const MbRelease& release : query.releases)
+                matches.append(QJsonObject{{QStringLiteral("release_id"), release.id},
+                                           {QStringLiteral("artist"), release.artist},
+                                           {QStringLiteral("title"), release.title},
+                                           {QStringLiteral("date"), release.date},
+                                           {QStringLiteral("country"), release.country}});
+            return true;
+        }
+        const int index = PickMatch(choice, query.releases.size(), error);
+        if (index < 0)
+            return false;
+        album = AlbumFromMusicBrainzRelease(query.releases[size_t(index)], query.toc);
+        return true;
+    }
+    const CddbSettings cddb = settings.ForCddb();
+    const CddbQueryResult query = RunCddbQuery(cddb);
+    if (!query.ok) {
+        *error = query.message.isEmpty()
                      ? QStringLiteral("the CD's table of contents could not be read")
-                     : result.message;
+                     : query.message;
+        return false;
+    }
+    if (choice.listMatches) {
+        for (const CCddbMatch& match : query.matches)
+            matches.append(
+                QJsonObject{{QStringLiteral("category"), match.category},
+                            {QStringLiteral("disc_id"),
+                             QStringLiteral("%1").arg(match.discId, 8, 16, QLatin1Char('0'))},
+                            {QStringLiteral("artist"), match.artist},
+                            {QStringLiteral("title"), match.title}});
+        return true;
+    }
+    const int index = PickMatch(choice, query.matches.size(), error);
+    if (index < 0)
+        return false;
+    const CddbLookupResult result = RunCddbRead(cddb, query.toc, query.matches[size_t(index)]);
+    if (!result.ok) {
+        *error = result.message;
         return false;
     }
     album = result.album;
     return true;
+}
+
+// The lookup the choice asks for. "auto" takes the disc's own CD-TEXT first
+// (offline; not when matches are asked for), then asks MusicBrainz (its disc
+// id names the disc exactly, where CDDB ids often collide) and CDDB when
+// MusicBrainz has nothing or cannot be reached; a failure of both names both.
+bool Lookup(const AppSettings& settings, const LookupChoice& choice, AlbumData& album,
+            QJsonArray& matches, QString* error) {
+    // The network client runs an event loop, which needs an application.
+    std::unique_ptr<QCoreApplication> app;
+    if (QCoreApplication::instance() == nullptr) {
+        static int argc = 1;
+        static char name[] = "lumvane";
+        static char* argv[] = {name, nullptr};
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
+    if (choice.source != u"auto")
+        return LookupFrom(choice.source, settings, choice, album, matches, error);
+    // Without a disc neither service can help: say so once.
+    DiscToc toc;
+    if (!ReadCdAudioToc(CdAudioSource(), toc)) {
+        *error = QStringLiteral(
+            "error retrieving the DISC ID,make sure there is a CD in your CD-ROM drive");
+        return false;
+    }
+    if (!choice.listMatches && choice.match == 0) {
+        QString noCdText;
+        if (LookupFrom(QStringLiteral("cdtext"), settings, choice, album, matches, &noCdText))
+            return true;
+    }
+    QStringList failures;
+    for (const QString& source : {QStringLiteral("musicbrainz"), QStringLiteral("cddb")}) {
+        QString failure;
+        if (LookupFrom(source, settings, choice, album, matches, &failure))
+            return true;
+        // MusicBrainz's messages name it already; CDDB's do not.
+        failures << (source == u"cddb" ? QStringLiteral("CDDB: ") + failure : failure);
+    }
+    *error = failures.join(u' ');
+    return false;
 }
 
 int Apply(const QStringList& args) {
@@ -145,7 +293,7 @@ int Apply(const QStringList& args) {
     const QCommandLineOption cdOption(QStringLiteral("cd"));
     const QCommandLineOption importOption(QStringLiteral("import"));
     const QCommandLineOption jsonOption(QStringLiteral("json"), QString(), QStringLiteral("J"));
-    parser.addOptions({cdOption, importOption, jsonOption});
+    parser.addOptions({cdOption, importOption, jsonOption, kSourceOption, kMatchOption});
     if (!ParseVerbArguments(parser, args, usage))
         return 1;
     const QStringList files = parser.positionalArguments();
@@ -167,8 +315,14 @@ int Apply(const QStringList& args) {
     if (!doc.OnOpenDocument(path, &error))
         return ReportFailure(error);
     AlbumData album = doc.Album();
+    LookupChoice choice;
+    if ((parser.isSet(kSourceOption) || parser.isSet(kMatchOption)) && !parser.isSet(cdOption))
+        return ReportFailure(QStringLiteral("tracks apply: --source and --match go with --cd"));
+    if (!ReadLookupChoice(parser, choice, &error))
+        return ReportFailure(error);
     if (parser.isSet(cdOption)) {
-        if (!Lookup(settings, album, &error))
+        QJsonArray unused;
+        if (!Lookup(settings, choice, album, unused, &error))
             return ReportFailure(error);
     } else if (parser.isSet(importOption)) {
         const QStringList importFiles = ImportPaths(rest);
@@ -191,24 +345,35 @@ int Apply(const QStringList& args) {
     return 0;
 }
 
+int LookupCommand(const QStringList& args) {
+    QCommandLineParser parser;
+    parser.addOptions({kSourceOption, kMatchOption, kListOption});
+    const QString usage = QStringLiteral(
+        "tracks lookup [--source cdtext|cddb|musicbrainz|auto] [--list-matches | --match N]");
+    if (!ParseVerbArguments(parser, args, usage))
+        return 1;
+    if (!parser.positionalArguments().isEmpty() ||
+        (parser.isSet(kListOption) && parser.isSet(kMatchOption)))
+        return ReportFailure(usage);
+    LookupChoice choice;
+    QString error;
+    if (!ReadLookupChoice(parser, choice, &error))
+        return ReportFailure(error);
+    AlbumData album;
+    QJsonArray matches;
+    if (!Lookup(ProgramSettings(), choice, album, matches, &error))
+        return ReportFailure(error);
+    if (choice.listMatches)
+        return PrintJson(QJsonObject{{QStringLiteral("matches"), matches}});
+    return PrintJson(AlbumJson(album, true));
+}
+
 } // namespace
 
 static int RunTracksVerb(const QStringList& args) {
     const QString command = args.value(0);
-    if (command == u"lookup" && args.size() == 1) {
-        AlbumData album;
-        QString error;
-        if (!Lookup(ProgramSettings(), album, &error))
-            return ReportFailure(error);
-        return PrintJson(AlbumJson(album, true));
-    }
-    if (command == u"lookup" && (args.mid(1) == QStringList{"--source", "cdtext"} ||
-                                 args.mid(1) == QStringList{"--source=cdtext"})) {
-        const CddbLookupResult result = RunCdTextLookup(CdAudioSource());
-        if (!result.ok)
-            return ReportFailure(result.message);
-        return PrintJson(AlbumJson(result.album, true));
-    }
+    if (command == u"lookup")
+        return LookupCommand(args.mid(1));
     if (command == u"import" && args.size() > 1) {
         QString error;
         const QStringList files = ImportPaths(args.mid(1));
@@ -224,8 +389,9 @@ static int RunTracksVerb(const QStringList& args) {
 
 const Verb kTracksVerb = {
     QStringLiteral("tracks"),
-    QStringLiteral("tracks lookup [--source cdtext] | import FILES... | apply FILE.dwp (--cd | "
-                   "--import FILES... | "
-                   "--json J)"),
+    QStringLiteral(
+        "tracks lookup [--source cdtext|cddb|musicbrainz|auto] [--list-matches | "
+        "--match N] | import FILES|FOLDERS... | apply FILE.dwp (--cd [--source S] [--match N] | "
+        "--import FILES... | --json J)"),
     QStringLiteral("look up the CD, read music files and playlists, or set a project's track list"),
     RunTracksVerb};

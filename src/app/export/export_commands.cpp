@@ -12,6 +12,7 @@
 #include "view/discwright_view.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QMessageBox>
 #include <QStringList>
 
@@ -51,9 +52,10 @@ void RunExportCoverAsImages(QWidget* parent, CDiscwrightView& view) {
     view.Repaint();
     // A picture that could not be written is said, not passed over.
     if (!failures.isEmpty())
-        QMessageBox::warning(parent, QStringLiteral("Export Image"),
-                             QStringLiteral("These pictures were not written:\n%1")
-                                 .arg(failures.join(QLatin1Char('\n'))));
+        QMessageBox::warning(
+            parent, QCoreApplication::translate("ExportCommands", "Export Image"),
+            QCoreApplication::translate("ExportCommands", "These pictures were not written:\n%1")
+                .arg(failures.join(QLatin1Char('\n'))));
 }
 
 void RunExportAsLayouts(QWidget* parent, CDiscwrightView& view, ArtGallery* gallery) {
@@ -81,6 +83,8 @@ void RunExportAsLayouts(QWidget* parent, CDiscwrightView& view, ArtGallery* gall
 void InsertLayoutFromGallery(QWidget* parent, CDiscwrightView& view, const QString& path) {
     QString error;
     if (!view.InsertLayout(path, &error) && !error.isEmpty())
-        QMessageBox::warning(parent, QApplication::applicationName(),
-                             QStringLiteral("The layout cannot be inserted.\n%1").arg(error));
+        QMessageBox::warning(
+            parent, QApplication::applicationName(),
+            QCoreApplication::translate("ExportCommands", "The layout cannot be inserted.\n%1")
+                .arg(error));
 }

@@ -18,7 +18,7 @@
 ExportImageDialog::ExportImageDialog(const QString& folder, QWidget* parent)
     : QDialog(parent), m_name(new QLineEdit(this)), m_folder(new QLineEdit(folder, this)),
       m_format(new QComboBox(this)), m_resolution(new QComboBox(this)) {
-    setWindowTitle(QStringLiteral("Export Image"));
+    setWindowTitle(tr("Export Image"));
     m_name->setObjectName(QStringLiteral("ImageName"));
     m_folder->setObjectName(QStringLiteral("ExportDirectory"));
 
@@ -30,30 +30,31 @@ ExportImageDialog::ExportImageDialog(const QString& folder, QWidget* parent)
     folderRow->addWidget(m_folder, 1);
     folderRow->addWidget(browse);
 
-    auto* group = new QGroupBox(QStringLiteral("Create Image Include"), this);
+    auto* group = new QGroupBox(tr("Create Image Include"), this);
     auto* groupLayout = new QVBoxLayout(group);
-    const char* const captions[] = {"&Disk", "CD Jewel Case &Front", "CD Jewel Case &Inside",
-                                    "CD Jewel Case &Back"};
+    const char* const captions[] = {QT_TR_NOOP("&Disk"), QT_TR_NOOP("CD Jewel Case &Front"),
+                                    QT_TR_NOOP("CD Jewel Case &Inside"),
+                                    QT_TR_NOOP("CD Jewel Case &Back")};
     for (int id = 0; id < kFaceCount; ++id) {
-        m_faces[size_t(id)] = new QCheckBox(QString::fromLatin1(captions[id]), group);
+        m_faces[size_t(id)] = new QCheckBox(tr(captions[id]), group);
         groupLayout->addWidget(m_faces[size_t(id)]);
     }
 
-    m_format->addItem(QStringLiteral("JPEG picture (*.jpg)"), int(FaceImageFormat::kJpeg));
-    m_format->addItem(QStringLiteral("PNG picture, transparent disc corners (*.png)"),
+    m_format->addItem(tr("JPEG picture (*.jpg)"), int(FaceImageFormat::kJpeg));
+    m_format->addItem(tr("PNG picture, transparent disc corners (*.png)"),
                       int(FaceImageFormat::kPng));
-    m_resolution->addItem(QStringLiteral("Screen size (96 dpi)"), 96);
-    m_resolution->addItem(QStringLiteral("Print shop (300 dpi)"), 300);
-    m_resolution->addItem(QStringLiteral("High quality print (600 dpi)"), 600);
+    m_resolution->addItem(tr("Screen size (96 dpi)"), 96);
+    m_resolution->addItem(tr("Print shop (300 dpi)"), 300);
+    m_resolution->addItem(tr("High quality print (600 dpi)"), 600);
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Image &Name:"), m_name);
+    form->addRow(tr("Image &Name:"), m_name);
     // A row holding a layout gets no buddy of its own; the label needs one.
-    auto* folderLabel = new QLabel(QStringLiteral("Export &Directory:"), this);
+    auto* folderLabel = new QLabel(tr("Export &Directory:"), this);
     folderLabel->setBuddy(m_folder);
     form->addRow(folderLabel, folderRow);
-    form->addRow(QStringLiteral("F&ormat:"), m_format);
-    form->addRow(QStringLiteral("&Resolution:"), m_resolution);
+    form->addRow(tr("F&ormat:"), m_format);
+    form->addRow(tr("&Resolution:"), m_resolution);
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &ExportImageDialog::accept);
@@ -88,14 +89,14 @@ FaceExportOptions ExportImageDialog::Options() const {
 
 QString ExportImageDialog::Problem() const {
     if (ImageName().isEmpty())
-        return QStringLiteral("You must input image name.");
+        return tr("You must input image name.");
     bool any = false;
     for (int id = 0; id < kFaceCount; ++id)
         any = any || IsFaceChecked(id);
     if (!any)
-        return QStringLiteral("You must select a cover image to export.");
+        return tr("You must select a cover image to export.");
     if (Folder().isEmpty())
-        return QStringLiteral("You must input export path.");
+        return tr("You must input export path.");
     return {};
 }
 
@@ -110,8 +111,8 @@ void ExportImageDialog::accept() {
 }
 
 void ExportImageDialog::ChooseFolder() {
-    const QString chosen = QFileDialog::getExistingDirectory(
-        this, QStringLiteral("Select a Directory:"), Folder(), QFileDialog::ShowDirsOnly);
+    const QString chosen = QFileDialog::getExistingDirectory(this, tr("Select a Directory:"),
+                                                             Folder(), QFileDialog::ShowDirsOnly);
     if (!chosen.isEmpty())
         m_folder->setText(chosen);
 }

@@ -12,21 +12,22 @@
 
 ExportLayoutDialog::ExportLayoutDialog(QWidget* parent)
     : QDialog(parent), m_name(new QLineEdit(this)) {
-    setWindowTitle(QStringLiteral("Export Layout"));
+    setWindowTitle(tr("Export Layout"));
     m_name->setObjectName(QStringLiteral("LayoutName"));
 
-    auto* group = new QGroupBox(QStringLiteral("Create Layout include "), this);
+    auto* group = new QGroupBox(tr("Create Layout include "), this);
     auto* groupLayout = new QVBoxLayout(group);
-    const char* const captions[] = {"&Disk", "CD Jewel Case &Front", "CD Jewel Case &Inside",
-                                    "CD Jewel Case &Back"};
+    const char* const captions[] = {QT_TR_NOOP("&Disk"), QT_TR_NOOP("CD Jewel Case &Front"),
+                                    QT_TR_NOOP("CD Jewel Case &Inside"),
+                                    QT_TR_NOOP("CD Jewel Case &Back")};
     for (int id = 0; id < kFaceCount; ++id) {
-        m_faces[size_t(id)] = new QCheckBox(QString::fromLatin1(captions[id]), group);
+        m_faces[size_t(id)] = new QCheckBox(tr(captions[id]), group);
         m_faces[size_t(id)]->setChecked(true);
         groupLayout->addWidget(m_faces[size_t(id)]);
     }
 
     auto* form = new QFormLayout;
-    form->addRow(QStringLiteral("Layout &Name:"), m_name);
+    form->addRow(tr("Layout &Name:"), m_name);
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &ExportLayoutDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &ExportLayoutDialog::reject);

@@ -29,8 +29,9 @@ ArtGallery::ArtGallery(CDiscwrightView& view, QWidget* parent)
     m_tabs->setFont(QFont(QStringLiteral("Arial"), 9));
     m_tabs->setExpanding(false);
     m_tabs->setDrawBase(true);
-    for (const char* caption : {"Layouts", "Stamps", "Backgrounds"})
-        m_tabs->addTab(QString::fromLatin1(caption));
+    for (const char* caption :
+         {QT_TR_NOOP("Layouts"), QT_TR_NOOP("Stamps"), QT_TR_NOOP("Backgrounds")})
+        m_tabs->addTab(tr(caption));
     layout->addWidget(m_tabs);
     layout->addWidget(m_stack, 1);
 
@@ -63,7 +64,7 @@ ArtGallery::ArtGallery(CDiscwrightView& view, QWidget* parent)
             &ArtGallery::OnBackgroundClicked);
     List(kBackgroundsTab).installEventFilter(this);
     List(kStampsTab).viewport()->installEventFilter(this);
-    List(kStampsTab).setToolTip(QStringLiteral("Drag a stamp onto the label"));
+    List(kStampsTab).setToolTip(tr("Drag a stamp onto the label"));
 
     connect(m_tabs, &QTabBar::currentChanged, this, [this](int index) {
         m_stack->setCurrentIndex(index);
@@ -95,9 +96,9 @@ void ArtGallery::ShowLayoutMenu(QPoint pos) {
     if (layouts.selectedItems().isEmpty())
         return;
     QMenu menu(this);
-    QAction* insert = menu.addAction(QStringLiteral("Insert Layout"));
+    QAction* insert = menu.addAction(tr("Insert Layout"));
     insert->setEnabled(bool(m_insertLayout));
-    QAction* remove = menu.addAction(QStringLiteral("Delete Layout"));
+    QAction* remove = menu.addAction(tr("Delete Layout"));
     QAction* chosen = menu.exec(layouts.viewport()->mapToGlobal(pos));
     if (chosen == insert)
         InsertSelectedLayout();
@@ -116,8 +117,8 @@ void ArtGallery::DeleteSelectedLayout() {
     const QStringList selected = layouts.SelectedPaths();
     if (selected.isEmpty())
         return;
-    const QString text = QStringLiteral("Delete selected layout?");
-    const QString title = QStringLiteral("Warn");
+    const QString text = tr("Delete selected layout?");
+    const QString title = tr("Warn");
     const bool yes =
         m_ask ? m_ask(text, title)
               : QMessageBox::question(this, title, text, QMessageBox::Yes | QMessageBox::No,

@@ -27,7 +27,7 @@ ImageBrowser::ImageBrowser(CDiscwrightView& view, QWidget* parent)
       m_tree(new QTreeView(this)), m_list(new ThumbnailList({80, 80}, this)),
       m_splitter(new QSplitter(Qt::Horizontal, this)) {
     setObjectName(QStringLiteral("ImageBrowser"));
-    setWindowTitle(QStringLiteral("Image Browser"));
+    setWindowTitle(tr("Image Browser"));
     setModal(false);
     setFont(QFont(QStringLiteral("Arial"), 9));
     resize(720, 480);
@@ -52,9 +52,9 @@ ImageBrowser::ImageBrowser(CDiscwrightView& view, QWidget* parent)
     // Bottom right, from the right: "OK", "Insert Image", "Set as Background".
     auto* buttons = new QHBoxLayout;
     buttons->addStretch(1);
-    auto* background = new QPushButton(QStringLiteral("Set as Background"), this);
-    auto* insert = new QPushButton(QStringLiteral("Insert Image"), this);
-    auto* ok = new QPushButton(QStringLiteral("OK"), this);
+    auto* background = new QPushButton(tr("Set as Background"), this);
+    auto* insert = new QPushButton(tr("Insert Image"), this);
+    auto* ok = new QPushButton(tr("OK"), this);
     for (QPushButton* button : {background, insert, ok})
         buttons->addWidget(button);
     background->setObjectName(QStringLiteral("SetAsBackground"));

@@ -11,23 +11,30 @@
 ManualWindow::ManualWindow(const QString& page, QWidget* parent)
     : QWidget(parent, Qt::Window), m_browser(new QTextBrowser(this)) {
     setObjectName(QStringLiteral("ManualWindow"));
-    setWindowTitle(QStringLiteral("Lumvane Manual"));
+    setWindowTitle(tr("Lumvane Manual"));
     setAttribute(Qt::WA_DeleteOnClose);
     resize(820, 680);
 
     auto* bar = new QToolBar(this);
-    QAction* back = bar->addAction(QIcon::fromTheme(QStringLiteral("go-previous")),
-                                   QStringLiteral("Back"), m_browser, &QTextBrowser::backward);
+    QAction* back = bar->addAction(QIcon::fromTheme(QStringLiteral("go-previous")), tr("Back"),
+                                   m_browser, &QTextBrowser::backward);
     back->setShortcut(QKeySequence::Back);
-    QAction* forward = bar->addAction(QIcon::fromTheme(QStringLiteral("go-next")),
-                                      QStringLiteral("Forward"), m_browser, &QTextBrowser::forward);
+    QAction* forward = bar->addAction(QIcon::fromTheme(QStringLiteral("go-next")), tr("Forward"),
+                                      m_browser, &QTextBrowser::forward);
     forward->setShortcut(QKeySequence::Forward);
-    bar->addAction(QIcon::fromTheme(QStringLiteral("go-home")), QStringLiteral("Contents"),
-                   m_browser, &QTextBrowser::home);
+    bar->addAction(QIcon::fromTheme(QStringLiteral("go-home")), tr("Contents"), m_browser,
+                   &QTextBrowser::home);
     connect(m_browser, &QTextBrowser::backwardAvailable, back, &QAction::setEnabled);
     connect(m_browser, &QTextBrowser::forwardAvailable, forward, &QAction::setEnabled);
     back->setEnabled(false);
     forward->setEnabled(false);
+    // Closed like any other window of the desktop, or with Escape like a dialog.
+    auto* close = new QAction(this);
+    QList<QKeySequence> closeKeys = QKeySequence::keyBindings(QKeySequence::Close);
+    closeKeys.append(QKeySequence(Qt::Key_Escape));
+    close->setShortcuts(closeKeys);
+    connect(close, &QAction::triggered, this, &QWidget::close);
+    addAction(close);
 
     // Pages of the manual stay here; the web and mail go to the desktop.
     m_browser->setOpenLinks(true);

@@ -4,6 +4,7 @@
 #include "platform/ini_document.h"
 #include "platform/program_folder.h"
 
+#include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -43,8 +44,9 @@ void OpenManual(QWidget* parent) {
     const QFileInfo file(path);
     if (!file.isFile()) {
         QMessageBox::warning(parent, QStringLiteral("Lumvane"),
-                             QStringLiteral("Lumvane cannot find its manual at\n%1\n\nThe "
-                                            "\"help\" entry of %2 names the manual's page.")
+                             QCoreApplication::translate(
+                                 "SupportLinks", "Lumvane cannot find its manual at\n%1\n\nThe "
+                                                 "\"help\" entry of %2 names the manual's page.")
                                  .arg(path, FilePath()));
         return;
     }

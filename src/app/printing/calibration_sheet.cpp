@@ -1,5 +1,6 @@
 #include "calibration_sheet.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
@@ -55,10 +56,11 @@ void PaintCalibrationSheet(QPainter& p, const LabelStock& stock, double dpmm) {
         DrawRuler(p, dpmm, QPointF(c.x(), r.top()), false, 1);
         DrawRuler(p, dpmm, QPointF(c.x(), r.bottom()), false, 1);
         p.drawText(QRectF(dev(c.x() + 1), dev(c.y() + 1), dev(30), dev(4)),
-                   QStringLiteral("label %1").arg(i + 1));
+                   QCoreApplication::translate("CalibrationSheet", "label %1").arg(i + 1));
     }
     const QString text =
-        QStringLiteral(
+        QCoreApplication::translate(
+            "CalibrationSheet",
             "Lumvane calibration sheet for \"%1\", printed without alignment. Print it on the "
             "label "
             "stock and read, on each ruler, the number where the label's die-cut edge crosses it "
@@ -81,7 +83,8 @@ bool PrintCalibrationSheetOn(QPrinter& printer, const LabelStock& stock, QString
     printer.setPageLayout(QPageLayout(size, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
     QPainter painter;
     if (!painter.begin(&printer)) {
-        *error = QStringLiteral("The printer \"%1\" could not start printing.")
+        *error = QCoreApplication::translate("CalibrationSheet",
+                                             "The printer \"%1\" could not start printing.")
                      .arg(printer.printerName());
         return false;
     }

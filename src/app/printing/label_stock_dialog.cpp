@@ -12,7 +12,9 @@
 #include <QVBoxLayout>
 
 namespace {
-const char* const kKindNames[3] = {"Disc", "Front/Inside", "Back"};
+const char* const kKindNames[3] = {QT_TRANSLATE_NOOP("LabelStockDialog", "Disc"),
+                                   QT_TRANSLATE_NOOP("LabelStockDialog", "Front/Inside"),
+                                   QT_TRANSLATE_NOOP("LabelStockDialog", "Back")};
 const QString* const kKinds[3] = {&kDiscKind, &kFrontKind, &kBackKind};
 } // namespace
 
@@ -33,17 +35,16 @@ LabelStockDialog::LabelStockDialog(const QString& programFolder,
                                    const std::array<const LabelStock*, 3>& records, QWidget* parent)
     : QDialog(parent),
       m_programFolder(programFolder), m_records{*records[0], *records[1], *records[2]} {
-    setWindowTitle(QStringLiteral("Select Label Stock"));
+    setWindowTitle(tr("Select Label Stock"));
     setObjectName(QStringLiteral("SelectLabelStockDialog"));
     m_kinds = new QListWidget(this);
     m_kinds->setObjectName(QStringLiteral("KindList"));
     for (const char* name : kKindNames)
-        m_kinds->addItem(QString::fromLatin1(name));
+        m_kinds->addItem(tr(name));
     m_kinds->setMaximumWidth(130);
     m_filter = new QLineEdit(this);
     m_filter->setObjectName(QStringLiteral("StockFilter"));
-    m_filter->setPlaceholderText(
-        QStringLiteral("Type a maker or product number to narrow the list"));
+    m_filter->setPlaceholderText(tr("Type a maker or product number to narrow the list"));
     m_filter->setClearButtonEnabled(true);
     m_stocks = new QListWidget(this);
     m_stocks->setObjectName(QStringLiteral("StockList"));
@@ -51,12 +52,10 @@ LabelStockDialog::LabelStockDialog(const QString& programFolder,
     m_size = new QLabel(this);
 
     auto* previews = new QGridLayout;
-    const char* const previewTitles[3] = {"Disc", "Front/Inside", "Back"};
     for (int k = 0; k < 3; ++k) {
         m_previews[size_t(k)] = new LabelStockPreview(this);
         m_previews[size_t(k)]->setObjectName(QStringLiteral("Preview%1").arg(k));
-        previews->addWidget(new QLabel(QString::fromLatin1(previewTitles[k]), this), 0, k,
-                            Qt::AlignHCenter);
+        previews->addWidget(new QLabel(tr(kKindNames[k]), this), 0, k, Qt::AlignHCenter);
         previews->addWidget(m_previews[size_t(k)], 1, k);
     }
 
@@ -65,8 +64,8 @@ LabelStockDialog::LabelStockDialog(const QString& programFolder,
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto* top = new QGridLayout;
-    top->addWidget(new QLabel(QStringLiteral("Kind:"), this), 0, 0);
-    top->addWidget(new QLabel(QStringLiteral("Label stock:"), this), 0, 1);
+    top->addWidget(new QLabel(tr("Kind:"), this), 0, 0);
+    top->addWidget(new QLabel(tr("Label stock:"), this), 0, 1);
     top->addWidget(m_kinds, 1, 0, 2, 1);
     top->addWidget(m_filter, 1, 1);
     top->addWidget(m_stocks, 2, 1);

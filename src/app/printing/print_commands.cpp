@@ -43,7 +43,7 @@ void PrintCommands::ReportError(const QString& text) {
 
 void PrintCommands::ShowPreview(QWidget* parent) {
     QPrintPreviewDialog preview(m_printer.get(), parent);
-    preview.setWindowTitle(QStringLiteral("Print Preview"));
+    preview.setWindowTitle(tr("Print Preview"));
     preview.setObjectName(QStringLiteral("PrintPreviewDialog"));
     preview.resize(900, 900);
     QString error;
@@ -86,11 +86,11 @@ void PrintCommands::PrintSetup() {
 void PrintCommands::ExportPdf() {
     QString suggestion = m_doc.PathName();
     suggestion = suggestion.isEmpty()
-                     ? QStringLiteral("Untitled.pdf")
+                     ? tr("Untitled.pdf")
                      : QFileInfo(suggestion).path() + u'/' +
                            QFileInfo(suggestion).completeBaseName() + QStringLiteral(".pdf");
-    QString path = QFileDialog::getSaveFileName(m_window, QStringLiteral("Export to PDF"),
-                                                suggestion, QStringLiteral("PDF files (*.pdf)"));
+    QString path = QFileDialog::getSaveFileName(m_window, tr("Export to PDF"), suggestion,
+                                                tr("PDF files (*.pdf)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
@@ -148,7 +148,7 @@ void PrintCommands::PrintCalibrationSheet() {
     LabelStock stock = m_doc.DiscStock();
     ReadLabelLayout(stock, stock.path);
     QPrintDialog printDialog(m_printer.get(), m_window);
-    printDialog.setWindowTitle(QStringLiteral("Print Calibration Sheet"));
+    printDialog.setWindowTitle(tr("Print Calibration Sheet"));
     printDialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (printDialog.exec() != QDialog::Accepted)
         return;

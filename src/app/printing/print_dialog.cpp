@@ -15,11 +15,11 @@
 
 PrintDialog::PrintDialog(CDiscwrightDoc& doc, const AppSettings& settings, QWidget* parent)
     : QDialog(parent), m_doc(doc) {
-    setWindowTitle(QStringLiteral("Print"));
+    setWindowTitle(tr("Print"));
     setObjectName(QStringLiteral("PrintDialog"));
     m_tabs = new QTabBar(this);
-    for (const char* name : {"Disc", "Front/Inside", "Back"})
-        m_tabs->addTab(QString::fromLatin1(name));
+    for (const char* name : {QT_TR_NOOP("Disc"), QT_TR_NOOP("Front/Inside"), QT_TR_NOOP("Back")})
+        m_tabs->addTab(tr(name));
     m_preview = new LabelStockPreview(this);
     m_preview->setObjectName(QStringLiteral("PrintPreviewSheet"));
     m_preview->SetClickable(true);
@@ -27,24 +27,23 @@ PrintDialog::PrintDialog(CDiscwrightDoc& doc, const AppSettings& settings, QWidg
     m_stockName = new QLabel(this);
     m_stockName->setObjectName(QStringLiteral("StockName"));
     m_stockName->setWordWrap(true);
-    const char* const boxNames[3] = {"Print Disk", "Print Front/Inside", "Print Back"};
+    const char* const boxNames[3] = {QT_TR_NOOP("Print Disk"), QT_TR_NOOP("Print Front/Inside"),
+                                     QT_TR_NOOP("Print Back")};
     for (int k = 0; k < 3; ++k)
-        m_printBoxes[size_t(k)] = new QCheckBox(QString::fromLatin1(boxNames[k]), this);
-    m_foldLines = new QCheckBox(QStringLiteral("Print fold lines"), this);
-    m_foldLines->setToolTip(QStringLiteral("The back insert's spine folds, 8 mm inside its sides"));
-    m_border = new QCheckBox(QStringLiteral("Print border"), this);
+        m_printBoxes[size_t(k)] = new QCheckBox(tr(boxNames[k]), this);
+    m_foldLines = new QCheckBox(tr("Print fold lines"), this);
+    m_foldLines->setToolTip(tr("The back insert's spine folds, 8 mm inside its sides"));
+    m_border = new QCheckBox(tr("Print border"), this);
     m_summary = new QLabel(this);
     m_summary->setObjectName(QStringLiteral("PageSummary"));
     auto* hint = new QLabel(
-        QStringLiteral("Click on labels to use(The labels displayed in blue will be printed)"),
-        this);
+        tr("Click on labels to use(The labels displayed in blue will be printed)"), this);
     hint->setWordWrap(true);
 
     auto* buttons = new QDialogButtonBox(this);
-    m_next = buttons->addButton(QStringLiteral("Next"), QDialogButtonBox::AcceptRole);
+    m_next = buttons->addButton(tr("Next"), QDialogButtonBox::AcceptRole);
     m_next->setDefault(true);
-    QPushButton* preview =
-        buttons->addButton(QStringLiteral("Preview..."), QDialogButtonBox::ActionRole);
+    QPushButton* preview = buttons->addButton(tr("Preview..."), QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Cancel);
     connect(m_next, &QPushButton::clicked, this, &QDialog::accept);
     connect(preview, &QPushButton::clicked, this, &PrintDialog::PreviewRequested);
@@ -121,11 +120,9 @@ void PrintDialog::UpdateSummary() {
         if (stock.printThisKind)
             labels += int(UsableSlots(stock).size());
     }
-    m_summary->setText(pages == 0 ? QStringLiteral("Nothing to print")
-                                  : QStringLiteral("%1 %2, %3 %4")
-                                        .arg(pages)
-                                        .arg(pages == 1 ? "sheet" : "sheets")
-                                        .arg(labels)
-                                        .arg(labels == 1 ? "label" : "labels"));
+    const QString sheetCount = pages == 1 ? tr("1 sheet") : tr("%1 sheets").arg(pages);
+    const QString labelCount = labels == 1 ? tr("1 label") : tr("%1 labels").arg(labels);
+    m_summary->setText(pages == 0 ? tr("Nothing to print")
+                                  : tr("%1, %2", "sheets, labels").arg(sheetCount, labelCount));
     m_next->setEnabled(pages != 0);
 }

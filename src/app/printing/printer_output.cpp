@@ -6,6 +6,7 @@
 #include "document/print_pdf.h"
 #include "platform/device_context.h"
 
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
@@ -33,7 +34,8 @@ bool PrintJobOnPrinter(CDiscwrightDoc& doc, const PrintSettings& settings, QPrin
     PrepareLabelPositions(doc);
     const std::vector<PrintPage> pages = PlanPrintPages(doc);
     if (pages.empty()) {
-        *error = QStringLiteral("Nothing to print: no face kind is chosen for printing.");
+        *error = QCoreApplication::translate(
+            "PrinterOutput", "Nothing to print: no face kind is chosen for printing.");
         return false;
     }
     SetPrinterSheet(printer, doc, pages.front());
@@ -42,7 +44,8 @@ bool PrintJobOnPrinter(CDiscwrightDoc& doc, const PrintSettings& settings, QPrin
     context.pageImages = &images;
     CDeviceContext dc(printer, printer.resolution(), &context);
     if (!dc.Painter().isActive()) {
-        *error = QStringLiteral("The printer \"%1\" could not start printing.")
+        *error = QCoreApplication::translate("PrinterOutput",
+                                             "The printer \"%1\" could not start printing.")
                      .arg(printer.printerName());
         return false;
     }

@@ -15,8 +15,17 @@ constexpr int kProgressIntervalMs = 100;
 
 const char* EffectName(PictureEffect effect) {
     static const char* const kNames[kPictureEffectCount] = {
-        "Flipping",  "Mirroring", "Rotating",   "Rotating",  "Lightening",
-        "Darkening", "Softening", "Sharpening", "Inverting", "Converting to grey"};
+        QT_TRANSLATE_NOOP("PictureEffectRunner", "Flipping"),
+        QT_TRANSLATE_NOOP("PictureEffectRunner", "Mirroring"),
+        QT_TRANSLATE_NOOP("PictureEffectRunner", "Rotating"),
+        QT_TRANSLATE_NOOP("PictureEffectRunner", "Rotating"),
+        QT_TRANSLATE_NOOP("PictureEffectRunner", "Lightening"),
+        QT_TRANSLATE_NOOP("PictureEffectRunner", "Darkening"),
+        QT_TRANSLATE_NOOP("PictureEffectRunner", "Softening"),
+        QT_TRANSLATE_NOOP("PictureEffectRunner", "Sharpening"),
+        QT_TRANSLATE_NOOP("PictureEffectRunner", "Inverting"),
+        QT_TRANSLATE_NOOP("PictureEffectRunner", "Converting to grey"),
+    };
     return kNames[int(effect)];
 }
 

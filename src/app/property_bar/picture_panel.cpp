@@ -24,16 +24,20 @@ struct EffectButton {
 };
 
 const EffectButton kEffectButtons[kPictureEffectCount] = {
-    {PictureEffect::kFlip, "\u2195", "flip"},
-    {PictureEffect::kMirror, "\u2194", "mirror"},
-    {PictureEffect::kRotateLeft, "\u21b6", "rotate left"},
-    {PictureEffect::kRotateRight, "\u21b7", "rotate right"},
-    {PictureEffect::kLighten, "+", "lighten"},
-    {PictureEffect::kDarken, "\u2212", "darken"},
-    {PictureEffect::kSoften, "S", "soften"},
-    {PictureEffect::kSharpen, "H", "sharpen"},
-    {PictureEffect::kNegative, "N", "negative"},
-    {PictureEffect::kGrayscale, "G", "grayscale"},
+    {PictureEffect::kFlip, "\u2195", QT_TRANSLATE_NOOP("CPicturePanel", "flip")},
+    {PictureEffect::kMirror, "\u2194", QT_TRANSLATE_NOOP("CPicturePanel", "mirror")},
+    {PictureEffect::kRotateLeft, "\u21b6", QT_TRANSLATE_NOOP("CPicturePanel", "rotate left")},
+    {PictureEffect::kRotateRight, "\u21b7", QT_TRANSLATE_NOOP("CPicturePanel", "rotate right")},
+    {PictureEffect::kLighten, "+", QT_TRANSLATE_NOOP("CPicturePanel", "lighten")},
+    {PictureEffect::kDarken, "\u2212", QT_TRANSLATE_NOOP("CPicturePanel", "darken")},
+    {PictureEffect::kSoften, QT_TRANSLATE_NOOP("CPicturePanel", "S"),
+     QT_TRANSLATE_NOOP("CPicturePanel", "soften")},
+    {PictureEffect::kSharpen, QT_TRANSLATE_NOOP("CPicturePanel", "H"),
+     QT_TRANSLATE_NOOP("CPicturePanel", "sharpen")},
+    {PictureEffect::kNegative, QT_TRANSLATE_NOOP("CPicturePanel", "N"),
+     QT_TRANSLATE_NOOP("CPicturePanel", "negative")},
+    {PictureEffect::kGrayscale, QT_TRANSLATE_NOOP("CPicturePanel", "G"),
+     QT_TRANSLATE_NOOP("CPicturePanel", "grayscale")},
 };
 
 constexpr quint32 kMagenta = 0xFF00FF;
@@ -59,8 +63,8 @@ CPicturePanel::CPicturePanel(EditingHost& host, const UnitConversion& units,
         layout->addWidget(w);
     for (int i = 0; i < kPictureEffectCount; ++i) {
         auto* button = new QToolButton(this);
-        button->setText(QString::fromUtf8(kEffectButtons[i].text));
-        button->setToolTip(QString::fromLatin1(kEffectButtons[i].toolTip));
+        button->setText(tr(kEffectButtons[i].text));
+        button->setToolTip(tr(kEffectButtons[i].toolTip));
         const PictureEffect effect = kEffectButtons[i].effect;
         connect(button, &QToolButton::clicked, this, [this, effect] { RunEffect(effect); });
         layout->addWidget(button);

@@ -88,10 +88,12 @@ PositionFields::PositionFields(QWidget* parent)
 }
 
 void PositionFields::AddTo(QHBoxLayout* layout) {
-    const char* const kLabels[] = {"X", "Y", "W", "H"};
+    // The letters of x, y, width and height.
+    const char* const kLabels[] = {QT_TR_NOOP("X"), QT_TR_NOOP("Y"), QT_TR_NOOP("W"),
+                                   QT_TR_NOOP("H")};
     QLineEdit* const fields[] = {m_x, m_y, m_w, m_h};
     for (int i = 0; i < 4; ++i) {
-        auto* label = new QLabel(QString::fromLatin1(kLabels[i]), fields[i]->parentWidget());
+        auto* label = new QLabel(tr(kLabels[i]), fields[i]->parentWidget());
         label->setBuddy(fields[i]);
         layout->addWidget(label);
         layout->addWidget(fields[i]);

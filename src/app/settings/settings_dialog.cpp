@@ -40,12 +40,12 @@ QLineEdit* PortEdit(QWidget* parent, int value) {
 
 SettingsDialog::SettingsDialog(AppSettings& settings, QWidget* parent)
     : QDialog(parent), m_settings(settings) {
-    setWindowTitle(QStringLiteral("Settings..."));
+    setWindowTitle(tr("Settings..."));
     setObjectName(QStringLiteral("SettingsDialog"));
     m_pages = new QTabWidget(this);
-    m_pages->addTab(BuildAlignmentPage(), QStringLiteral("Printer Alignment"));
-    m_pages->addTab(BuildInternetPage(), QStringLiteral("Internet Connection"));
-    m_pages->addTab(BuildDefaultPage(), QStringLiteral("Default"));
+    m_pages->addTab(BuildAlignmentPage(), tr("Printer Alignment"));
+    m_pages->addTab(BuildInternetPage(), tr("Internet Connection"));
+    m_pages->addTab(BuildDefaultPage(), tr("Default"));
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &SettingsDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -66,26 +66,24 @@ QWidget* SettingsDialog::BuildAlignmentPage() {
     m_alignment[1]->setObjectName(QStringLiteral("OffsetY"));
     m_alignment[2]->setObjectName(QStringLiteral("ExpandHeight"));
     m_alignment[3]->setObjectName(QStringLiteral("ExpandWidth"));
-    auto* offset = new QGroupBox(QStringLiteral("Offset Label"), page);
+    auto* offset = new QGroupBox(tr("Offset Label"), page);
     auto* offsetForm = new QFormLayout(offset);
-    offsetForm->addRow(QStringLiteral("Horizontal"), m_alignment[0]);
-    offsetForm->addRow(QStringLiteral("Vertical"), m_alignment[1]);
-    auto* offsetHint =
-        new QLabel(QStringLiteral("Positive values move the print left and down."), offset);
+    offsetForm->addRow(tr("Horizontal"), m_alignment[0]);
+    offsetForm->addRow(tr("Vertical"), m_alignment[1]);
+    auto* offsetHint = new QLabel(tr("Positive values move the print left and down."), offset);
     offsetHint->setWordWrap(true);
     offsetForm->addRow(offsetHint);
-    auto* expand = new QGroupBox(QStringLiteral("Expand/Shrink"), page);
+    auto* expand = new QGroupBox(tr("Expand/Shrink"), page);
     auto* expandForm = new QFormLayout(expand);
-    expandForm->addRow(QStringLiteral("Height"), m_alignment[2]);
-    expandForm->addRow(QStringLiteral("Width"), m_alignment[3]);
-    auto* expandHint =
-        new QLabel(QStringLiteral("Grows each label by this much, half on each side."), expand);
+    expandForm->addRow(tr("Height"), m_alignment[2]);
+    expandForm->addRow(tr("Width"), m_alignment[3]);
+    auto* expandHint = new QLabel(tr("Grows each label by this much, half on each side."), expand);
     expandHint->setWordWrap(true);
     expandForm->addRow(expandHint);
-    m_calibration = new QPushButton(QStringLiteral("Print Calibration Sheet..."), page);
-    m_calibration->setToolTip(QStringLiteral(
-        "Prints rulers and cross-hairs on the disc label stock, to read how far the printer "
-        "is off"));
+    m_calibration = new QPushButton(tr("Print Calibration Sheet..."), page);
+    m_calibration->setToolTip(
+        tr("Prints rulers and cross-hairs on the disc label stock, to read how far the printer "
+           "is off"));
     connect(m_calibration, &QPushButton::clicked, this, &SettingsDialog::CalibrationRequested);
     auto* groups = new QHBoxLayout;
     groups->addWidget(offset);
@@ -99,11 +97,11 @@ QWidget* SettingsDialog::BuildAlignmentPage() {
 
 QWidget* SettingsDialog::BuildInternetPage() {
     auto* page = new QWidget(this);
-    m_useProxy = new QCheckBox(QStringLiteral("Use Proxy"), page);
+    m_useProxy = new QCheckBox(tr("Use Proxy"), page);
     m_useProxy->setChecked(m_settings.m_useProxy != 0);
     m_proxyServer = new QLineEdit(m_settings.m_proxyAddress, page);
     m_proxyPort = PortEdit(page, m_settings.m_proxyPort);
-    m_authentication = new QCheckBox(QStringLiteral("Authentication"), page);
+    m_authentication = new QCheckBox(tr("Authentication"), page);
     m_authentication->setChecked(m_settings.m_useProxyAuthentication != 0);
     m_userName = new QLineEdit(m_settings.m_proxyUserName, page);
     m_password = new QLineEdit(m_settings.m_proxyPassword, page);
@@ -111,21 +109,25 @@ QWidget* SettingsDialog::BuildInternetPage() {
     m_password->setMaxLength(79);
     m_cddbServer = new QLineEdit(m_settings.m_cddbServer, page);
     m_cddbPort = PortEdit(page, m_settings.m_cddbPort);
+    m_musicBrainzServer = new QLineEdit(m_settings.m_musicBrainzServer, page);
+    m_musicBrainzPort = PortEdit(page, m_settings.m_musicBrainzPort);
     auto* form = new QFormLayout(page);
     form->addRow(m_useProxy);
-    form->addRow(QStringLiteral("Proxy Server"), m_proxyServer);
-    form->addRow(QStringLiteral("Port"), m_proxyPort);
+    form->addRow(tr("Proxy Server"), m_proxyServer);
+    form->addRow(tr("Port"), m_proxyPort);
     auto* line = new QFrame(page);
     line->setFrameShape(QFrame::HLine);
     form->addRow(line);
     form->addRow(m_authentication);
-    form->addRow(QStringLiteral("User Name"), m_userName);
-    form->addRow(QStringLiteral("Password"), m_password);
+    form->addRow(tr("User Name"), m_userName);
+    form->addRow(tr("Password"), m_password);
     auto* line2 = new QFrame(page);
     line2->setFrameShape(QFrame::HLine);
     form->addRow(line2);
-    form->addRow(QStringLiteral("CDDB Server"), m_cddbServer);
-    form->addRow(QStringLiteral("CDDB Port"), m_cddbPort);
+    form->addRow(tr("CDDB Server"), m_cddbServer);
+    form->addRow(tr("CDDB Port"), m_cddbPort);
+    form->addRow(tr("MusicBrainz Server"), m_musicBrainzServer);
+    form->addRow(tr("MusicBrainz Port"), m_musicBrainzPort);
     connect(m_useProxy, &QCheckBox::clicked, this, &SettingsDialog::ApplyProxyEnabling);
     connect(m_authentication, &QCheckBox::clicked, this, &SettingsDialog::ApplyProxyEnabling);
     ApplyProxyEnabling();
@@ -134,21 +136,22 @@ QWidget* SettingsDialog::BuildInternetPage() {
 
 QWidget* SettingsDialog::BuildDefaultPage() {
     auto* page = new QWidget(this);
-    m_printBorder = new QCheckBox(QStringLiteral("Print border"), page);
+    m_printBorder = new QCheckBox(tr("Print border"), page);
     m_printBorder->setChecked(m_settings.m_printBorder != 0);
     m_borderColour = new ColourButton(page);
     m_borderColour->setObjectName(QStringLiteral("BorderColour"));
     m_borderColour->SetColour(ColourFromRef(m_settings.m_borderLineColour));
-    m_solid = new QRadioButton(QStringLiteral("Solid"), page);
-    m_dashed = new QRadioButton(QStringLiteral("Dashed"), page);
+    m_solid = new QRadioButton(tr("Solid"), page);
+    m_dashed = new QRadioButton(tr("Dashed"), page);
     (m_settings.m_borderLineStyle == 0 ? m_solid : m_dashed)->setChecked(true);
-    const char* const names[3] = {"Print disc", "Print front/inside", "Print back"};
+    const char* const names[3] = {QT_TR_NOOP("Print disc"), QT_TR_NOOP("Print front/inside"),
+                                  QT_TR_NOOP("Print back")};
     const int values[3] = {m_settings.m_printDisc, m_settings.m_printFrontInside,
                            m_settings.m_printBack};
-    auto* defaults = new QGroupBox(QStringLiteral("Default print settings"), page);
+    auto* defaults = new QGroupBox(tr("Default print settings"), page);
     auto* defaultsLayout = new QVBoxLayout(defaults);
     for (int k = 0; k < 3; ++k) {
-        m_printKinds[size_t(k)] = new QCheckBox(QString::fromLatin1(names[k]), defaults);
+        m_printKinds[size_t(k)] = new QCheckBox(tr(names[k]), defaults);
         m_printKinds[size_t(k)]->setChecked(values[k] != 0);
         defaultsLayout->addWidget(m_printKinds[size_t(k)]);
     }
@@ -158,8 +161,8 @@ QWidget* SettingsDialog::BuildDefaultPage() {
     style->addStretch(1);
     auto* form = new QFormLayout;
     form->addRow(m_printBorder);
-    form->addRow(QStringLiteral("Border lines color"), m_borderColour);
-    form->addRow(QStringLiteral("Border lines style"), style);
+    form->addRow(tr("Border lines color"), m_borderColour);
+    form->addRow(tr("Border lines style"), style);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(form);
     layout->addWidget(defaults);
@@ -191,14 +194,13 @@ void SettingsDialog::StoreAlignment() {
 
 void SettingsDialog::accept() {
     if (m_shown[kInternetPage]) {
-        for (QLineEdit* port : {m_proxyPort, m_cddbPort}) {
+        for (QLineEdit* port : {m_proxyPort, m_cddbPort, m_musicBrainzPort}) {
             bool ok = false;
             port->text().toInt(&ok);
             if (!ok) {
                 m_pages->setCurrentIndex(kInternetPage);
                 port->setFocus();
-                QMessageBox::warning(this, windowTitle(),
-                                     QStringLiteral("Please enter an integer."));
+                QMessageBox::warning(this, windowTitle(), tr("Please enter an integer."));
                 return;
             }
         }
@@ -214,6 +216,8 @@ void SettingsDialog::accept() {
         m_settings.m_proxyPassword = m_password->text();
         m_settings.m_cddbServer = m_cddbServer->text().trimmed();
         m_settings.m_cddbPort = m_cddbPort->text().toInt();
+        m_settings.m_musicBrainzServer = m_musicBrainzServer->text().trimmed();
+        m_settings.m_musicBrainzPort = m_musicBrainzPort->text().toInt();
     }
     if (m_shown[kDefaultPage]) {
         m_settings.m_printBorder = m_printBorder->isChecked();

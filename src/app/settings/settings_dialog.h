@@ -42,6 +42,8 @@ public:
     QLineEdit* Password() const { return m_password; }
     QLineEdit* CddbServer() const { return m_cddbServer; }
     QLineEdit* CddbPort() const { return m_cddbPort; }
+    QLineEdit* MusicBrainzServer() const { return m_musicBrainzServer; }
+    QLineEdit* MusicBrainzPort() const { return m_musicBrainzPort; }
     // Page 3
     QCheckBox* PrintBorder() const { return m_printBorder; }
     ColourButton* BorderColour() const { return m_borderColour; }
@@ -77,6 +79,8 @@ private:
     QLineEdit* m_password = nullptr;
     QLineEdit* m_cddbServer = nullptr;
     QLineEdit* m_cddbPort = nullptr;
+    QLineEdit* m_musicBrainzServer = nullptr;
+    QLineEdit* m_musicBrainzPort = nullptr;
     QCheckBox* m_printBorder = nullptr;
     ColourButton* m_borderColour = nullptr;
     QRadioButton* m_solid = nullptr;

@@ -26,7 +26,7 @@ QLabel* MakeLink(const QString& caption, const QString& target, QWidget* parent)
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("AboutBox"));
-    setWindowTitle(QStringLiteral("About Lumvane"));
+    setWindowTitle(tr("About Lumvane"));
 
     auto* icon = new QLabel(this);
     const QIcon appIcon = QApplication::windowIcon();
@@ -39,15 +39,15 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     QFont bold = m_title->font();
     bold.setBold(true);
     m_title->setFont(bold);
-    auto* version = new QLabel(QStringLiteral("Version %1\nLabels for CDs and DVDs and covers for "
-                                              "their cases.")
+    auto* version = new QLabel(tr("Version %1\nLabels for CDs and DVDs and covers for "
+                                  "their cases.")
                                    .arg(QStringLiteral(LUMVANE_VERSION)),
                                this);
-    m_homePage = MakeLink(QStringLiteral("Visit Lumvane HomePage"),
+    m_homePage = MakeLink(tr("Visit Lumvane HomePage"),
                           SupportLinks::Value(QStringLiteral("homepage")), this);
     m_homePage->setObjectName(QStringLiteral("HomePageLink"));
-    m_support = MakeLink(QStringLiteral("Technical Support"),
-                         SupportLinks::Value(QStringLiteral("mailto")), this);
+    m_support =
+        MakeLink(tr("Technical Support"), SupportLinks::Value(QStringLiteral("mailto")), this);
     m_support->setObjectName(QStringLiteral("SupportLink"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);

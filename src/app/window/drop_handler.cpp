@@ -42,7 +42,7 @@ bool DropHandler::DropFile(const QString& path, bool onView, QPoint at) {
         return false;
     if (InsertPictureAt(m_view, path, at))
         return true;
-    m_files.ShowError(QStringLiteral("Can not open file %1").arg(QDir::toNativeSeparators(path)));
+    m_files.ShowError(tr("Can not open file %1").arg(QDir::toNativeSeparators(path)));
     return false;
 }
 

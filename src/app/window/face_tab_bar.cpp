@@ -11,8 +11,9 @@ CFaceTabBar::CFaceTabBar(CDiscwrightDoc& doc, CDiscwrightView& view, QWidget* pa
     setShape(QTabBar::RoundedSouth);
     setDrawBase(false);
     setExpanding(false);
-    for (const char* name : {"Disk", "Front", "Inside", "Back"})
-        addTab(QString::fromLatin1(name));
+    for (const char* name :
+         {QT_TR_NOOP("Disk"), QT_TR_NOOP("Front"), QT_TR_NOOP("Inside"), QT_TR_NOOP("Back")})
+        addTab(tr(name));
     setCurrentIndex(doc.ActiveFaceId());
     connect(this, &QTabBar::currentChanged, &m_view, &CDiscwrightView::ShowFace);
     connect(&doc, &CDiscwrightDoc::ActiveFaceChanged, this, &CFaceTabBar::FollowDocument);

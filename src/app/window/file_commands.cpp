@@ -12,8 +12,7 @@ FileCommands::FileCommands(CDiscwrightDoc& doc, CDiscwrightView& view, QWidget* 
 }
 
 QString FileCommands::DocumentName() const {
-    return m_doc.PathName().isEmpty() ? QStringLiteral("Untitled")
-                                      : QFileInfo(m_doc.PathName()).fileName();
+    return m_doc.PathName().isEmpty() ? tr("Untitled") : QFileInfo(m_doc.PathName()).fileName();
 }
 
 QString FileCommands::WithProjectExtension(const QString& path) {
@@ -63,8 +62,8 @@ bool FileCommands::OpenRecent(int index) {
     if (!QFileInfo(path).isFile()) {
         m_recent.Remove(path);
         Q_EMIT RecentFilesChanged();
-        ShowError(QStringLiteral("The file \"%1\" no longer exists and has "
-                                 "been removed from the recent files.")
+        ShowError(tr("The file \"%1\" no longer exists and has "
+                     "been removed from the recent files.")
                       .arg(QDir::toNativeSeparators(path)));
         return false;
     }
@@ -94,10 +93,10 @@ bool FileCommands::Save() {
 }
 
 bool FileCommands::SaveAs() {
-    const QString suggested = m_doc.PathName().isEmpty()
-                                  ? QDir(DialogStartFolder(DialogKind::kProject, QString()))
-                                        .filePath(QStringLiteral("Untitled.dwp"))
-                                  : m_doc.PathName();
+    const QString suggested =
+        m_doc.PathName().isEmpty()
+            ? QDir(DialogStartFolder(DialogKind::kProject, QString())).filePath(tr("Untitled.dwp"))
+            : m_doc.PathName();
     const QString chosen = m_prompts.chooseFileToSave(m_window, suggested);
     if (chosen.isEmpty())
         return false;
@@ -107,8 +106,7 @@ bool FileCommands::SaveAs() {
 bool FileCommands::SaveTo(const QString& path) {
     QString error;
     if (!m_doc.OnSaveDocument(path, &error)) {
-        ShowError(QStringLiteral("Could not save \"%1\".\n%2")
-                      .arg(QDir::toNativeSeparators(path), error));
+        ShowError(tr("Could not save \"%1\".\n%2").arg(QDir::toNativeSeparators(path), error));
         return false;
     }
     RememberDialogFolder(DialogKind::kProject, path);

@@ -1,15 +1,21 @@
 #include "file_prompts.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
 
+QString ProjectFilter() {
+    return QCoreApplication::translate("FilePrompts", "Lumvane files(*.dwp)");
+}
+
 FilePrompts FilePrompts::Interactive() {
     FilePrompts prompts;
     prompts.askToSave = [](QWidget* parent, const QString& name) {
         const auto answer = QMessageBox::question(
-            parent, QStringLiteral("Lumvane"), QStringLiteral("Save changes to %1?").arg(name),
+            parent, QStringLiteral("Lumvane"),
+            QCoreApplication::translate("FilePrompts", "Save changes to %1?").arg(name),
             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, QMessageBox::Save);
         switch (answer) {
         case QMessageBox::Save:
@@ -21,12 +27,14 @@ FilePrompts FilePrompts::Interactive() {
         }
     };
     prompts.chooseFileToOpen = [](QWidget* parent, const QString& folder) {
-        return QFileDialog::getOpenFileName(parent, QStringLiteral("Open"), folder, kProjectFilter);
+        return QFileDialog::getOpenFileName(
+            parent, QCoreApplication::translate("FilePrompts", "Open"), folder, ProjectFilter());
     };
     prompts.chooseFileToSave = [](QWidget* parent, const QString& suggested) {
         // With the default suffix the dialog asks about overwriting under the
         // name the file will really get.
-        QFileDialog dialog(parent, QStringLiteral("Save As"), suggested, kProjectFilter);
+        QFileDialog dialog(parent, QCoreApplication::translate("FilePrompts", "Save As"), suggested,
+                           ProjectFilter());
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setDefaultSuffix(QStringLiteral("dwp"));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -45,9 +53,11 @@ FilePrompts FilePrompts::Interactive() {
 OpenFailureMessage DescribeOpenFailure(const QString& path, const QString& error,
                                        bool notAProject) {
     if (notAProject)
-        return {QStringLiteral("%1 is not a Lumvane project, or it is damaged.")
+        return {QCoreApplication::translate("FilePrompts",
+                                            "%1 is not a Lumvane project, or it is damaged.")
                     .arg(QFileInfo(path).fileName()),
                 error};
-    return {QStringLiteral("Could not open \"%1\".\n%2").arg(QDir::toNativeSeparators(path), error),
+    return {QCoreApplication::translate("FilePrompts", "Could not open \"%1\".\n%2")
+                .arg(QDir::toNativeSeparators(path), error),
             QString()};
 }

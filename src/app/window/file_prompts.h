@@ -35,5 +35,5 @@ struct OpenFailureMessage {
 };
 OpenFailureMessage DescribeOpenFailure(const QString& path, const QString& error, bool notAProject);
 
-// The file dialogs' filter of project files.
-inline const QString kProjectFilter = QStringLiteral("Lumvane files(*.dwp)");
+// The file dialogs' filter for projects, in the user's language.
+QString ProjectFilter();

@@ -1,5 +1,6 @@
 #include "start_folders.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -40,11 +41,15 @@ void RememberDialogFolder(DialogKind kind, const QString& chosenFile) {
 
 QStringList PictureFileFilters() {
     const QStringList formats = {
-        QStringLiteral("Jpeg files (*.jpg *.jpeg)"), QStringLiteral("Gif files (*.gif)"),
-        QStringLiteral("Bmp Files (*.bmp)"),         QStringLiteral("Png Files (*.png)"),
-        QStringLiteral("Tiff files (*.tif *.tiff)"), QStringLiteral("Ico files (*.ico)"),
-        QStringLiteral("Tga files (*.tga)"),         QStringLiteral("Pcx files (*.pcx)"),
-        QStringLiteral("Wmf files (*.wmf)"),
+        QCoreApplication::translate("StartFolders", "Jpeg files (*.jpg *.jpeg)"),
+        QCoreApplication::translate("StartFolders", "Gif files (*.gif)"),
+        QCoreApplication::translate("StartFolders", "Bmp Files (*.bmp)"),
+        QCoreApplication::translate("StartFolders", "Png Files (*.png)"),
+        QCoreApplication::translate("StartFolders", "Tiff files (*.tif *.tiff)"),
+        QCoreApplication::translate("StartFolders", "Ico files (*.ico)"),
+        QCoreApplication::translate("StartFolders", "Tga files (*.tga)"),
+        QCoreApplication::translate("StartFolders", "Pcx files (*.pcx)"),
+        QCoreApplication::translate("StartFolders", "Wmf files (*.wmf)"),
     };
     // Every pattern of the formats above, in their order.
     QStringList patterns;
@@ -53,9 +58,10 @@ QStringList PictureFileFilters() {
         patterns += filter.mid(open + 1, filter.size() - open - 2).split(u' ');
     }
     QStringList filters;
-    filters << QStringLiteral("All pictures (%1)").arg(patterns.join(u' '));
+    filters << QCoreApplication::translate("StartFolders", "All pictures (%1)")
+                   .arg(patterns.join(u' '));
     filters << formats;
-    filters << QStringLiteral("All files (*)");
+    filters << QCoreApplication::translate("StartFolders", "All files (*)");
     return filters;
 }
 
@@ -63,8 +69,11 @@ QString ChoosePictureFile(QWidget* parent, const QString& projectPath, const QSt
     const QStringList filters = PictureFileFilters();
     QString selected = filters.front();
     const QString path = QFileDialog::getOpenFileName(
-        parent, caption, DialogStartFolder(DialogKind::kPicture, projectPath),
-        filters.join(QStringLiteral(";;")), &selected);
+        parent,
+        caption.isEmpty() ? QCoreApplication::translate("StartFolders", "Import Image Files")
+                          : caption,
+        DialogStartFolder(DialogKind::kPicture, projectPath), filters.join(QStringLiteral(";;")),
+        &selected);
     RememberDialogFolder(DialogKind::kPicture, path);
     return path;
 }

@@ -20,6 +20,7 @@ void RememberDialogFolder(DialogKind kind, const QString& chosenFile);
 // reads first, then one per format, then all files.
 QStringList PictureFileFilters();
 // Asks for a picture file to insert, starting as DialogStartFolder says, and
-// remembers its folder; empty when cancelled.
+// remembers its folder; empty when cancelled. An empty caption is "Import
+// Image Files".
 QString ChoosePictureFile(QWidget* parent, const QString& projectPath,
-                          const QString& caption = QStringLiteral("Import Image Files"));
+                          const QString& caption = QString());

@@ -15,22 +15,22 @@ const QString kNextKey = QStringLiteral("Next");
 
 const QStringList& CTipOfTheDay::Tips() {
     static const QStringList tips = {
-        QStringLiteral("The tabs under the page switch between the disc label, the front and "
-                       "inside of the booklet and the back insert."),
-        QStringLiteral("Press Tab to select the next object of the face, and Ctrl+A to select "
-                       "them all."),
-        QStringLiteral("Arrow keys move the selected objects by one pixel; hold Ctrl to move "
-                       "them by 5 mm."),
-        QStringLiteral("Turn on the grid (View > Show/Hide Grid) and moved or resized objects "
-                       "snap to 5 mm steps."),
-        QStringLiteral("Lock an object (Object > Lock/unlock Object) so that the mouse cannot "
-                       "move it by accident."),
-        QStringLiteral("Drop a picture file from your file manager onto the page to place it "
-                       "where you let go."),
-        QStringLiteral("Texts can show the album's data: fill it in with Edit > Edit Tracks "
-                       "Information..."),
-        QStringLiteral("A picture can cover the whole face: select it and choose Edit > Set as "
-                       "Background Image."),
+        tr("The tabs under the page switch between the disc label, the front and "
+           "inside of the booklet and the back insert."),
+        tr("Press Tab to select the next object of the face, and Ctrl+A to select "
+           "them all."),
+        tr("Arrow keys move the selected objects by one pixel; hold Ctrl to move "
+           "them by 5 mm."),
+        tr("Turn on the grid (View > Show/Hide Grid) and moved or resized objects "
+           "snap to 5 mm steps."),
+        tr("Lock an object (Object > Lock/unlock Object) so that the mouse cannot "
+           "move it by accident."),
+        tr("Drop a picture file from your file manager onto the page to place it "
+           "where you let go."),
+        tr("Texts can show the album's data: fill it in with Edit > Edit Tracks "
+           "Information..."),
+        tr("A picture can cover the whole face: select it and choose Edit > Set as "
+           "Background Image."),
     };
     return tips;
 }
@@ -42,18 +42,17 @@ bool CTipOfTheDay::ShowAtStartup() {
 
 CTipOfTheDay::CTipOfTheDay(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TipOfTheDay"));
-    setWindowTitle(QStringLiteral("Tip of the Day"));
+    setWindowTitle(tr("Tip of the Day"));
     auto* layout = new QVBoxLayout(this);
-    auto* heading = new QLabel(QStringLiteral("<b>Did you know...</b>"), this);
+    auto* heading = new QLabel(tr("<b>Did you know...</b>"), this);
     m_tip = new QLabel(this);
     m_tip->setWordWrap(true);
     m_tip->setMinimumSize(360, 80);
     m_tip->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    m_startup = new QCheckBox(QStringLiteral("&Show tips at startup"), this);
+    m_startup = new QCheckBox(tr("&Show tips at startup"), this);
     m_startup->setChecked(ShowAtStartup());
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-    QPushButton* next =
-        buttons->addButton(QStringLiteral("&Next Tip"), QDialogButtonBox::ActionRole);
+    QPushButton* next = buttons->addButton(tr("&Next Tip"), QDialogButtonBox::ActionRole);
     connect(next, &QPushButton::clicked, this, &CTipOfTheDay::NextTip);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(heading);

@@ -4,6 +4,7 @@
 #include "view/command_ids.h"
 #include "view/discwright_view.h"
 
+#include <QCoreApplication>
 #include <QMainWindow>
 #include <QToolBar>
 
@@ -31,49 +32,51 @@ QToolBar* MakeBar(QMainWindow* window, CommandRouter& router, const QString& cap
 
 ToolBars BuildToolBars(QMainWindow* window, CommandRouter& router) {
     ToolBars bars;
-    bars.main =
-        MakeBar(window, router, QStringLiteral("Main toolbar"), QStringLiteral("MainToolbar"),
-                {CommandId::kFileNew,
-                 CommandId::kFileOpen,
-                 CommandId::kFileSave,
-                 kSeparator,
-                 CommandId::kFilePrint,
-                 kSeparator,
-                 CommandId::kUndo,
-                 CommandId::kRedo,
-                 CommandId::kCut,
-                 CommandId::kCopy,
-                 CommandId::kPaste,
-                 CommandId::kDeleteSelection,
-                 kSeparator,
-                 CommandId::kChangeLabelStock,
-                 kSeparator,
-                 CommandId::kEditTracksInformation,
-                 CommandId::kExportAsLayouts,
-                 CommandId::kSettings,
-                 kSeparator,
-                 CommandId::kSetAsBackgroundImage,
-                 CommandId::kRemoveBackgroundImage,
-                 CommandId::kSetBackgroundColor,
-                 kSeparator,
-                 CommandId::kBringToFront,
-                 CommandId::kSendToBack,
-                 CommandId::kMoveToNext,
-                 CommandId::kMoveToPrevious,
-                 CommandId::kSelectNext,
-                 CommandId::kLockUnlockObject,
-                 kSeparator,
-                 CommandId::kAppAbout});
+    bars.main = MakeBar(window, router, QCoreApplication::translate("ToolBars", "Main toolbar"),
+                        QStringLiteral("MainToolbar"),
+                        {CommandId::kFileNew,
+                         CommandId::kFileOpen,
+                         CommandId::kFileSave,
+                         kSeparator,
+                         CommandId::kFilePrint,
+                         kSeparator,
+                         CommandId::kUndo,
+                         CommandId::kRedo,
+                         CommandId::kCut,
+                         CommandId::kCopy,
+                         CommandId::kPaste,
+                         CommandId::kDeleteSelection,
+                         kSeparator,
+                         CommandId::kChangeLabelStock,
+                         kSeparator,
+                         CommandId::kEditTracksInformation,
+                         CommandId::kExportAsLayouts,
+                         CommandId::kSettings,
+                         kSeparator,
+                         CommandId::kSetAsBackgroundImage,
+                         CommandId::kRemoveBackgroundImage,
+                         CommandId::kSetBackgroundColor,
+                         kSeparator,
+                         CommandId::kBringToFront,
+                         CommandId::kSendToBack,
+                         CommandId::kMoveToNext,
+                         CommandId::kMoveToPrevious,
+                         CommandId::kSelectNext,
+                         CommandId::kLockUnlockObject,
+                         kSeparator,
+                         CommandId::kAppAbout});
     bars.main->setAllowedAreas(Qt::TopToolBarArea);
     bars.align =
-        MakeBar(window, router, QStringLiteral("Align toolbar"), QStringLiteral("AlignToolbar"),
+        MakeBar(window, router, QCoreApplication::translate("ToolBars", "Align toolbar"),
+                QStringLiteral("AlignToolbar"),
                 {CommandId::kAlignLeft, CommandId::kAlignRight, CommandId::kAlignTop,
                  CommandId::kAlignBottom, kSeparator, CommandId::kCenterVertical,
                  CommandId::kCenterHorizontal, kSeparator, CommandId::kMakeSameWidth,
                  CommandId::kMakeSameHeight, CommandId::kMakeSameSize, CommandId::kShowGrid,
                  CommandId::kZoomIn, CommandId::kZoomOut, CommandId::kZoom100});
     bars.object =
-        MakeBar(window, router, QStringLiteral("Object toolbar"), QStringLiteral("ObjectToolbar"),
+        MakeBar(window, router, QCoreApplication::translate("ToolBars", "Object toolbar"),
+                QStringLiteral("ObjectToolbar"),
                 {CommandId::kToolSelect, CommandId::kToolRectangle, CommandId::kToolRoundRectangle,
                  CommandId::kToolEllipse, CommandId::kToolDiamond, CommandId::kToolText,
                  CommandId::kCircularText, CommandId::kToolImage, CommandId::kImageBrowser});

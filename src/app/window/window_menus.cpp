@@ -6,10 +6,15 @@
 #include "view/discwright_view.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QMenu>
 #include <QMenuBar>
 
 namespace {
+
+QString Tr(const char* text) {
+    return QCoreApplication::translate("WindowMenus", text);
+}
 
 // Not a command: a separator in a list of ids.
 constexpr CommandId kSeparator{0};
@@ -30,46 +35,46 @@ QMenu* AddMenu(QMenuBar* bar, CommandRouter& router, const QString& title,
 void AddAliases(QMenu* menu, CommandRouter& router,
                 std::initializer_list<std::pair<CommandId, const char*>> items) {
     for (const auto& [id, text] : items)
-        menu->addAction(router.AddAlias(id, QString::fromUtf8(text)));
+        menu->addAction(router.AddAlias(id, Tr(text)));
 }
 
 } // namespace
 
 void BuildMenuBar(QMenuBar* bar, CommandRouter& router) {
     bar->setObjectName(QStringLiteral("MenuBar"));
-    AddMenu(bar, router, QStringLiteral("&File"),
+    AddMenu(bar, router, QCoreApplication::translate("WindowMenus", "&File"),
             {CommandId::kFileNew, CommandId::kFileOpen, CommandId::kFileSave,
              CommandId::kFileSaveAs, kSeparator, CommandId::kFilePrint,
              CommandId::kFilePrintPreview, CommandId::kFilePrintSetup, CommandId::kFileExportPdf,
              kSeparator, CommandId::kFileRecent1, CommandId::kFileRecent2, CommandId::kFileRecent3,
              CommandId::kFileRecent4, kSeparator, CommandId::kAppExit});
-    AddMenu(bar, router, QStringLiteral("&Edit"),
+    AddMenu(bar, router, QCoreApplication::translate("WindowMenus", "&Edit"),
             {CommandId::kUndo, CommandId::kRedo, kSeparator, CommandId::kCut, CommandId::kCopy,
              CommandId::kPaste, CommandId::kDeleteSelection, kSeparator,
              CommandId::kChangeLabelStock, CommandId::kEditTracksInformation,
              CommandId::kExportCoverAsImages, CommandId::kExportAsLayouts, CommandId::kSettings,
              kSeparator, CommandId::kSetAsBackgroundImage, CommandId::kRemoveBackgroundImage,
              CommandId::kSetBackgroundColor});
-    AddMenu(bar, router, QStringLiteral("&View"),
+    AddMenu(bar, router, QCoreApplication::translate("WindowMenus", "&View"),
             {CommandId::kViewMainToolbar, CommandId::kViewPropertyBar, CommandId::kViewObjectBar,
              CommandId::kViewTemplateWindow, CommandId::kViewAlignBar, CommandId::kViewStatusBar,
              kSeparator, CommandId::kZoomIn, CommandId::kZoomOut, CommandId::kZoom100, kSeparator,
              CommandId::kShowGrid});
-    AddMenu(bar, router, QStringLiteral("&Object"),
+    AddMenu(bar, router, QCoreApplication::translate("WindowMenus", "&Object"),
             {CommandId::kToolSelect, CommandId::kToolRectangle, CommandId::kToolRoundRectangle,
              CommandId::kToolEllipse, CommandId::kToolDiamond, CommandId::kToolText,
              CommandId::kCircularText, CommandId::kToolImage, kSeparator, CommandId::kImageBrowser,
              kSeparator, CommandId::kLockUnlockObject, CommandId::kSelectNext,
              CommandId::kSelectAll});
-    AddMenu(bar, router, QStringLiteral("&Align"),
+    AddMenu(bar, router, QCoreApplication::translate("WindowMenus", "&Align"),
             {CommandId::kAlignLeft, CommandId::kAlignRight, CommandId::kAlignTop,
              CommandId::kAlignBottom, kSeparator, CommandId::kCenterVertical,
              CommandId::kCenterHorizontal, kSeparator, CommandId::kMakeSameWidth,
              CommandId::kMakeSameHeight, CommandId::kMakeSameSize});
-    AddMenu(bar, router, QStringLiteral("&Z-order"),
+    AddMenu(bar, router, QCoreApplication::translate("WindowMenus", "&Z-order"),
             {CommandId::kBringToFront, CommandId::kSendToBack, CommandId::kMoveToNext,
              CommandId::kMoveToPrevious});
-    AddMenu(bar, router, QStringLiteral("&Help"),
+    AddMenu(bar, router, QCoreApplication::translate("WindowMenus", "&Help"),
             {CommandId::kHelpTipOfTheDay, kSeparator, CommandId::kHelpContents,
              CommandId::kHelpTechSupport, CommandId::kHelpHomePage, kSeparator,
              CommandId::kAppAbout});
@@ -80,11 +85,13 @@ void ShowRecentFiles(CommandRouter& router, const QStringList& files) {
         QAction* action = router.Action(RecentFileCommand(i));
         if (i < files.size()) {
             action->setText(RecentFileList::MenuText(i, files[i]));
-            action->setStatusTip(QStringLiteral("Open %1").arg(files[i]));
+            action->setStatusTip(
+                QCoreApplication::translate("WindowMenus", "Open %1").arg(files[i]));
             action->setVisible(true);
         } else {
-            action->setText(QStringLiteral("Recent File"));
-            action->setStatusTip(QStringLiteral("Open a project used recently"));
+            action->setText(QCoreApplication::translate("WindowMenus", "Recent File"));
+            action->setStatusTip(
+                QCoreApplication::translate("WindowMenus", "Open a project used recently"));
             action->setVisible(i == 0 && files.isEmpty());
         }
     }
@@ -94,30 +101,33 @@ QMenu* BuildContextMenu(CommandRouter& router, QWidget* parent) {
     auto* menu = new QMenu(parent);
     menu->setObjectName(QStringLiteral("EditingContextMenu"));
     AddAliases(menu, router,
-               {{CommandId::kCut, "Cu&t"},
-                {CommandId::kCopy, "&Copy"},
-                {CommandId::kPaste, "&Paste"},
-                {CommandId::kDeleteSelection, "&Delete"}});
-    QMenu* order = menu->addMenu(QStringLiteral("Z-Order"));
-    AddAliases(order, router,
-               {{CommandId::kBringToFront, "Bring to front"},
-                {CommandId::kSendToBack, "Send to back"},
-                {CommandId::kMoveToNext, "Move to next"},
-                {CommandId::kMoveToPrevious, "Move to previous"}});
-    QMenu* align = menu->addMenu(QStringLiteral("Align"));
-    AddAliases(align, router,
-               {{CommandId::kAlignLeft, "Align Left"},
-                {CommandId::kAlignRight, "Align Right"},
-                {CommandId::kAlignTop, "Align Top"},
-                {CommandId::kAlignBottom, "Align Bottom"},
-                {CommandId::kCenterVertical, "Center Vertical"},
-                {CommandId::kCenterHorizontal, "Center Horizontal"},
-                {CommandId::kMakeSameWidth, "Make Same Width"},
-                {CommandId::kMakeSameHeight, "Make Same Height"},
-                {CommandId::kMakeSameSize, "Make Same Size"}});
+               {{CommandId::kCut, QT_TRANSLATE_NOOP("WindowMenus", "Cu&t")},
+                {CommandId::kCopy, QT_TRANSLATE_NOOP("WindowMenus", "&Copy")},
+                {CommandId::kPaste, QT_TRANSLATE_NOOP("WindowMenus", "&Paste")},
+                {CommandId::kDeleteSelection, QT_TRANSLATE_NOOP("WindowMenus", "&Delete")}});
+    QMenu* order = menu->addMenu(QCoreApplication::translate("WindowMenus", "Z-Order"));
+    AddAliases(
+        order, router,
+        {{CommandId::kBringToFront, QT_TRANSLATE_NOOP("WindowMenus", "Bring to front")},
+         {CommandId::kSendToBack, QT_TRANSLATE_NOOP("WindowMenus", "Send to back")},
+         {CommandId::kMoveToNext, QT_TRANSLATE_NOOP("WindowMenus", "Move to next")},
+         {CommandId::kMoveToPrevious, QT_TRANSLATE_NOOP("WindowMenus", "Move to previous")}});
+    QMenu* align = menu->addMenu(QCoreApplication::translate("WindowMenus", "Align"));
+    AddAliases(
+        align, router,
+        {{CommandId::kAlignLeft, QT_TRANSLATE_NOOP("WindowMenus", "Align Left")},
+         {CommandId::kAlignRight, QT_TRANSLATE_NOOP("WindowMenus", "Align Right")},
+         {CommandId::kAlignTop, QT_TRANSLATE_NOOP("WindowMenus", "Align Top")},
+         {CommandId::kAlignBottom, QT_TRANSLATE_NOOP("WindowMenus", "Align Bottom")},
+         {CommandId::kCenterVertical, QT_TRANSLATE_NOOP("WindowMenus", "Center Vertical")},
+         {CommandId::kCenterHorizontal, QT_TRANSLATE_NOOP("WindowMenus", "Center Horizontal")},
+         {CommandId::kMakeSameWidth, QT_TRANSLATE_NOOP("WindowMenus", "Make Same Width")},
+         {CommandId::kMakeSameHeight, QT_TRANSLATE_NOOP("WindowMenus", "Make Same Height")},
+         {CommandId::kMakeSameSize, QT_TRANSLATE_NOOP("WindowMenus", "Make Same Size")}});
     AddAliases(menu, router,
-               {{CommandId::kLockUnlockObject, "&Lock"},
-                {CommandId::kSetAsBackgroundImage, "Set as &Background Image"}});
+               {{CommandId::kLockUnlockObject, QT_TRANSLATE_NOOP("WindowMenus", "&Lock")},
+                {CommandId::kSetAsBackgroundImage,
+                 QT_TRANSLATE_NOOP("WindowMenus", "Set as &Background Image")}});
     router.Watch(menu);
     return menu;
 }

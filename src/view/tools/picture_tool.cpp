@@ -6,6 +6,8 @@
 #include "tool_prompts.h"
 #include "view/discwright_view.h"
 
+#include <QCoreApplication>
+
 ToolMode PictureTool::Mode() const {
     return ToolMode::kImage;
 }
@@ -21,7 +23,7 @@ std::unique_ptr<CBaseObject> PictureTool::LoadChosenPicture(const LogicalRect& r
         LoadPictureFile(path, r.left, r.top, r.right, r.bottom, &why);
     if (picture == nullptr && prompts.command.showMessage) {
         // A damaged metafile says what is wrong with it below the message.
-        QString text = QStringLiteral("Can not open file %1").arg(path);
+        QString text = QCoreApplication::translate("PictureTool", "Can not open file %1").arg(path);
         if (!why.isEmpty())
             text += QStringLiteral("\n\n") + why;
         prompts.command.showMessage(m_view.DialogParent(), text);

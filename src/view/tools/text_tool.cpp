@@ -3,8 +3,10 @@
 #include "objects/text.h"
 #include "view/discwright_view.h"
 
+#include <QCoreApplication>
+
 QString NewObjectText() {
-    return QStringLiteral("your text here");
+    return QCoreApplication::translate("TextTool", "your text here");
 }
 
 ToolMode TextTool::Mode() const {

@@ -4,15 +4,23 @@
 #include "document/discwright_doc.h"
 #include "view/discwright_view.h"
 
+#include <QCoreApplication>
+
 QStringList ImageFileFilters() {
     return {
-        QStringLiteral("All files (*.*)"),           QStringLiteral("Jpeg files (*.jpg *.jpeg)"),
-        QStringLiteral("Gif files (*.gif *.GIF)"),   QStringLiteral("Bmp Files (*.bmp *.BMP)"),
-        QStringLiteral("Png Files (*.png)"),         QStringLiteral("Mng files (*.mng *.jng)"),
-        QStringLiteral("Tiff files (*.tif *.tiff)"), QStringLiteral("Ico files (*.ico)"),
-        QStringLiteral("Tga files (*.tga)"),         QStringLiteral("Pcx files (*.pcx)"),
-        QStringLiteral("Wmf files (*.wmf)"),         QStringLiteral("Emf files (*.emf)"),
-        QStringLiteral("Svg files (*.svg)"),
+        QCoreApplication::translate("ToolPrompts", "All files (*.*)"),
+        QCoreApplication::translate("ToolPrompts", "Jpeg files (*.jpg *.jpeg)"),
+        QCoreApplication::translate("ToolPrompts", "Gif files (*.gif *.GIF)"),
+        QCoreApplication::translate("ToolPrompts", "Bmp Files (*.bmp *.BMP)"),
+        QCoreApplication::translate("ToolPrompts", "Png Files (*.png)"),
+        QCoreApplication::translate("ToolPrompts", "Mng files (*.mng *.jng)"),
+        QCoreApplication::translate("ToolPrompts", "Tiff files (*.tif *.tiff)"),
+        QCoreApplication::translate("ToolPrompts", "Ico files (*.ico)"),
+        QCoreApplication::translate("ToolPrompts", "Tga files (*.tga)"),
+        QCoreApplication::translate("ToolPrompts", "Pcx files (*.pcx)"),
+        QCoreApplication::translate("ToolPrompts", "Wmf files (*.wmf)"),
+        QCoreApplication::translate("ToolPrompts", "Emf files (*.emf)"),
+        QCoreApplication::translate("ToolPrompts", "Svg files (*.svg)"),
     };
 }
 

@@ -28,6 +28,7 @@ int main(int argc, char** argv) {
     QApplication qtApp(argc, argv);
     InstallTranslations(QLocale::system());
     CDiscwrightApp app;
+    app.SetCatchTerminationSignals(true);
     if (!app.InitInstance(commandLine.fileToOpen))
         return app.ExitStatus(); // another instance shows the window, or does not answer
     return QApplication::exec();

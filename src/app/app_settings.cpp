@@ -1,7 +1,9 @@
 #include "app_settings.h"
 
 #include "password_scrambler.h"
-#include "platform/program_folder.h"
+
+#include <QDir>
+#include <QFileInfo>
 
 #include <vector>
 
@@ -21,13 +23,23 @@ QString PasswordKey(int i) {
 } // namespace
 
 AppSettings::AppSettings(const QString& executableFolder)
-    : m_programFolder(TrimBuildTypeFolder(executableFolder)),
-      m_settingsFile(m_programFolder + u'/' + kSettingsFileName) {
-    // The stock paths come from the executable's own folder, untrimmed.
-    const QString stocks = executableFolder + QStringLiteral("/label stock/");
-    m_discStockPath = stocks + QStringLiteral("disc/plain paper(A4).ini");
-    m_frontStockPath = stocks + QStringLiteral("front inside/Plain Paper (A4).ini");
-    m_backStockPath = stocks + QStringLiteral("back/Plain Paper(A4).ini");
+    : AppSettings(PortablePlaces(executableFolder)) {
+}
+
+AppSettings::AppSettings(const AppPlaces& places)
+    : m_programFolder(places.programFolder), m_dataFolders(places.dataFolders),
+      m_settingsFile(places.settingsFile) {
+    const auto stock = [&places](const char* relative) {
+        const QString name = QStringLiteral("label stock/") + QLatin1String(relative);
+        // Portable: beside the executable itself, untrimmed, as always.
+        if (places.portable)
+            return places.executableFolder + u'/' + name;
+        const QString found = places.FindDataFile(name);
+        return found.isEmpty() ? places.UserDataPath(name) : found;
+    };
+    m_discStockPath = stock("disc/plain paper(A4).ini");
+    m_frontStockPath = stock("front inside/Plain Paper (A4).ini");
+    m_backStockPath = stock("back/Plain Paper(A4).ini");
 }
 
 void AppSettings::LoadSettings() {
@@ -164,6 +176,8 @@ bool AppSettings::SaveSettings(QString* error) const {
     ini.WriteString(kLabelStock, u"Disc", m_discStockPath);
     ini.WriteString(kLabelStock, u"FrontInside", m_frontStockPath);
     ini.WriteString(kLabelStock, u"Back", m_backStockPath);
+    // The installed layout's settings folder may not exist yet.
+    QDir().mkpath(QFileInfo(m_settingsFile.Path()).absolutePath());
     return ini.Save(m_settingsFile.Path(), error);
 }
 

@@ -2,18 +2,22 @@
 
 #include "document/discwright_doc.h"
 #include "document/print_plan.h"
+#include "platform/app_places.h"
 #include "platform/ini_document.h"
 #include "tracks/cddb_types.h"
 #include "tracks/musicbrainz_types.h"
 
 #include <QString>
 
-// The program's settings, kept in "lumvanesetup.ini" in the program folder.
+// The program's settings, kept in "lumvanesetup.ini" in the program folder
+// (portable) or in $XDG_CONFIG_HOME/lumvane (installed; see AppPlaces).
 // One record lives for the whole run; the settings dialog, the label stock
 // chooser and the main window change it and SaveSettings() writes it back.
 struct AppSettings {
-    // Builds the record with its defaults for the given program folder (the
-    // folder of the executable unless told otherwise).
+    // Builds the record with its defaults for the given places: the default
+    // label stocks are the shipped plain-paper ones found in the data folders.
+    explicit AppSettings(const AppPlaces& places);
+    // The portable layout of a program whose executable lies in the folder.
     explicit AppSettings(const QString& executableFolder);
 
     void LoadSettings();
@@ -45,6 +49,7 @@ struct AppSettings {
     int m_musicBrainzPort = MusicBrainzSettings().port;
     QString m_coverArtServer = MusicBrainzSettings().coverArtServer; // a base address
     QString m_programFolder;
+    QStringList m_dataFolders; // where label stocks are looked up, in order
     IniFile m_settingsFile;
     int m_mainLeft = 30;
     int m_mainTop = 30;
@@ -64,6 +69,3 @@ struct AppSettings {
     QString m_frontStockPath;
     QString m_backStockPath;
 };
-
-// The settings file's name in the program folder.
-inline const QString kSettingsFileName = QStringLiteral("lumvanesetup.ini");

@@ -3,11 +3,15 @@
 #include "app_settings.h"
 #include "document/discwright_doc.h"
 #include "main_frame.h"
-#include "platform/program_folder.h"
+#include "platform/app_places.h"
+#include "resources/icons.h"
 #include "single_instance.h"
 #include "view/discwright_view.h"
+#include "window/auto_saver.h"
 #include "window/file_commands.h"
 #include "window/file_prompts.h"
+#include "window/picture_insertion.h"
+#include "window/recovery_offer.h"
 #include "window/tip_of_the_day.h"
 
 #include <QApplication>
@@ -20,10 +24,14 @@
 #include <clocale>
 #include <cstdio>
 
-CDiscwrightApp::CDiscwrightApp() : m_settings(std::make_unique<AppSettings>(ExecutableFolder())) {
+CDiscwrightApp::CDiscwrightApp()
+    : m_places(CurrentPlaces()), m_settings(std::make_unique<AppSettings>(m_places)) {
 }
 
-CDiscwrightApp::~CDiscwrightApp() = default;
+CDiscwrightApp::~CDiscwrightApp() {
+    if (m_autoSaver)
+        m_autoSaver->Close();
+}
 
 bool CDiscwrightApp::InitInstance(const QString& fileArgument) {
     const QString file =
@@ -44,6 +52,10 @@ bool CDiscwrightApp::InitInstance(const QString& fileArgument) {
     std::setlocale(LC_ALL, "");
     QCoreApplication::setOrganizationName(QStringLiteral("Lumvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Lumvane"));
+    // Names the installed desktop entry, so the desktop shows the window
+    // under Lumvane's own name and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.lumvane.Lumvane"));
+    QApplication::setWindowIcon(ApplicationIcon());
 
     // Loading and saving at once leaves a settings file with every key.
     m_settings->LoadSettings();
@@ -53,10 +65,26 @@ bool CDiscwrightApp::InitInstance(const QString& fileArgument) {
     m_frame = std::make_unique<CMainFrame>(*m_settings, *m_doc);
     m_doc->OnNewDocument();
 
+    m_autoSaver = std::make_unique<AutoSaver>(*m_doc, m_places.stateFolder);
+    if (m_catchSignals)
+        m_autoSaver->CatchTerminationSignals();
+
     m_frame->PlaceFromSettings();
     m_frame->show();
-    if (!file.isEmpty())
-        OpenOrReport(file);
+    const int restored = OfferRecoveries(*m_autoSaver, m_frame->Files(), m_frame.get(),
+                                         InteractiveRestoreQuestion());
+    if (m_autoSaver->Terminating()) {
+        m_exitStatus = 0;
+        return false;
+    }
+    if (!file.isEmpty()) {
+        // A restored project is modified: opening the file asks to save it.
+        if (restored > 0)
+            m_frame->Files().OpenPath(file);
+        else
+            OpenOrReport(file);
+    }
+    InsertTestPicture();
     OfferTipOfTheDay();
 
     // Another start hands over a file: the window comes to the front at once
@@ -93,6 +121,12 @@ void CDiscwrightApp::ReportNoAnswer() {
     if (qobject_cast<QApplication*>(QCoreApplication::instance()) != nullptr &&
         platform != QLatin1String("offscreen") && platform != QLatin1String("minimal"))
         QMessageBox::warning(nullptr, QStringLiteral("Lumvane"), text);
+}
+
+void CDiscwrightApp::InsertTestPicture() {
+    const QString picture = qEnvironmentVariable("LUMVANE_TEST_INSERT_PICTURE");
+    if (!picture.isEmpty() && !InsertPictureAt(*m_frame->View(), picture, QPoint(10, 10)))
+        std::fprintf(stderr, "%s: not a picture Lumvane can read\n", qPrintable(picture));
 }
 
 void CDiscwrightApp::OfferTipOfTheDay() {

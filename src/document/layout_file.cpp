@@ -4,9 +4,9 @@
 #include "face.h"
 #include "face_export.h"
 #include "imaging/raster_image.h"
+#include "platform/app_places.h"
 #include "platform/atomic_file.h"
 #include "platform/file_reading.h"
-#include "platform/program_folder.h"
 #include "project_file.h"
 
 #include <QCoreApplication>
@@ -21,10 +21,18 @@ constexpr int kThumbnailSide = 120;
 
 } // namespace
 
-QString LayoutFolder(int faceId) {
+QString LayoutSubfolder(int faceId) {
     static const char* const kFolders[] = {"disk", "front", "inside", "back"};
     const int index = std::clamp(faceId, 0, kFaceCount - 1);
-    return ProgramFolder() + QStringLiteral("/layouts/") + QLatin1String(kFolders[index]);
+    return QStringLiteral("layouts/") + QLatin1String(kFolders[index]);
+}
+
+QString LayoutFolder(int faceId) {
+    return CurrentPlaces().UserDataPath(LayoutSubfolder(faceId));
+}
+
+QStringList LayoutFolders(int faceId) {
+    return CurrentPlaces().DataSubfolders(LayoutSubfolder(faceId));
 }
 
 QString LayoutFilePath(int faceId, const QString& name) {

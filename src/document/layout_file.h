@@ -12,8 +12,14 @@ class Face;
 // one object list) with a 120 x 120 JPEG thumbnail (".jpg") beside it, in the
 // layout folder of the face's kind.
 
-// ProgramFolder() + "/layouts/disk", "/front", "/inside" or "/back".
+// "layouts/disk", "layouts/front", "layouts/inside" or "layouts/back".
+QString LayoutSubfolder(int faceId);
+// Where new layouts of the face's kind are saved: the subfolder in the user's
+// data folder.
 QString LayoutFolder(int faceId);
+// Every folder whose layouts are listed for the face's kind, the user's
+// first (it wins on equal names), then the shipped ones.
+QStringList LayoutFolders(int faceId);
 // The layout folder of the face + "/" + name + ".lay" (or ".jpg").
 QString LayoutFilePath(int faceId, const QString& name);
 QString LayoutThumbnailPath(int faceId, const QString& name);

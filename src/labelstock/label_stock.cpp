@@ -1,6 +1,10 @@
 #include "label_stock.h"
 
+#include "label_stock_library.h"
+#include "platform/app_places.h"
 #include "platform/ini_document.h"
+
+#include <QFileInfo>
 
 #include <algorithm>
 #include <limits>
@@ -22,6 +26,14 @@ int Clamp(qint64 v) {
         std::clamp<qint64>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
+// A stored path that no longer exists is looked up by its name in the data
+// folders (a project made in the build tree, opened by an installed program).
+QString FindStock(const QString& path) {
+    if (path.isEmpty() || QFileInfo(path).isFile())
+        return path;
+    return ResolveLabelStockPath(path, CurrentPlaces().dataFolders);
+}
+
 } // namespace
 
 StockRect LabelGeometry(const IniDocument& ini, const QString& section, int paperWidth,
@@ -37,7 +49,8 @@ StockRect LabelGeometry(const IniDocument& ini, const QString& section, int pape
     return StockRect{left, top, Clamp(qint64(left) + width), Clamp(qint64(top) + height)};
 }
 
-void ReadLabelStock(LabelStock& stock, const QString& path) {
+void ReadLabelStock(LabelStock& stock, const QString& storedPath) {
+    const QString path = FindStock(storedPath);
     const IniDocument ini = IniDocument::Load(path);
     stock.path = path;
     stock.name = ini.ReadString(kGeneral, u"name", QString(), kMaxStockValue);
@@ -69,7 +82,8 @@ void ReadLabelStock(LabelStock& stock, const QString& path) {
     stock.name = QStringLiteral("unknown");
 }
 
-void ReadLabelLayout(LabelStock& stock, const QString& path) {
+void ReadLabelLayout(LabelStock& stock, const QString& storedPath) {
+    const QString path = FindStock(storedPath);
     const IniDocument ini = IniDocument::Load(path);
     stock.path = path;
     stock.name = ini.ReadString(kGeneral, u"name", QStringLiteral("unknow"), kMaxStockValue);

@@ -67,7 +67,9 @@ StockRect LabelGeometry(const IniDocument& ini, const QString& section, int pape
 // size and hole of the first label whose source is the record's kind, and each
 // slot's source and selected flag up to that label. A file that is missing,
 // unreadable or has no label of the kind leaves an empty path, the name
-// "unknown" and the previous sizes.
+// "unknown" and the previous sizes. A `path` that does not exist is looked up
+// by its name in the data folders (ResolveLabelStockPath); the record keeps
+// the path found.
 void ReadLabelStock(LabelStock& stock, const QString& path);
 
 // The sheet reader: reads the whole file into the record (path, name with the

@@ -4,6 +4,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
+
+#include <algorithm>
 
 QString LabelStockSubfolder(const QString& kind) {
     if (kind == kDiscKind)
@@ -15,6 +18,13 @@ QString LabelStockSubfolder(const QString& kind) {
 
 QString LabelStockFolder(const QString& programFolder, const QString& kind) {
     return programFolder + QStringLiteral("/label stock/") + LabelStockSubfolder(kind);
+}
+
+QStringList LabelStockFolders(const QStringList& dataFolders, const QString& kind) {
+    QStringList folders;
+    for (const QString& folder : dataFolders)
+        folders.append(LabelStockFolder(folder, kind));
+    return folders;
 }
 
 QStringList ListLabelStocks(const QString& folder) {
@@ -30,4 +40,40 @@ QStringList ListLabelStocks(const QString& folder) {
             paths.append(info.absoluteFilePath());
     }
     return paths;
+}
+
+QStringList ListLabelStocks(const QStringList& folders) {
+    QStringList paths;
+    QSet<QString> names;
+    for (const QString& folder : folders)
+        for (const QString& path : ListLabelStocks(folder))
+            if (!names.contains(QFileInfo(path).fileName())) {
+                names.insert(QFileInfo(path).fileName());
+                paths.append(path);
+            }
+    std::stable_sort(paths.begin(), paths.end(), [](const QString& a, const QString& b) {
+        return QFileInfo(a).fileName().compare(QFileInfo(b).fileName(), Qt::CaseInsensitive) < 0;
+    });
+    return paths;
+}
+
+QString ResolveLabelStockPath(const QString& path, const QStringList& dataFolders) {
+    if (path.isEmpty() || QFileInfo(path).isFile())
+        return path;
+    QString relative = path;
+    relative.replace(u'\\', u'/');
+    const QString marker = QStringLiteral("/label stock/");
+    const qsizetype at = relative.lastIndexOf(marker, -1, Qt::CaseInsensitive);
+    if (at < 0)
+        return path;
+    relative = relative.mid(at + marker.size());
+    // A name that climbs out of the stock folder is no stock of ours.
+    if (relative.isEmpty() || relative.split(u'/').contains(QStringLiteral("..")))
+        return path;
+    for (const QString& folder : dataFolders) {
+        const QString candidate = folder + QStringLiteral("/label stock/") + relative;
+        if (QFileInfo(candidate).isFile())
+            return candidate;
+    }
+    return path;
 }

@@ -202,3 +202,10 @@ QCursor DragModeCursor(int dragMode) {
     const auto found = cursors.find(dragMode);
     return found != cursors.end() ? found->second : QCursor(Qt::ArrowCursor);
 }
+
+QIcon ApplicationIcon() {
+    EnsureResources();
+    return QIcon::fromTheme(
+        QStringLiteral("org.lumvane.Lumvane"),
+        QIcon(new SvgIconEngine(QStringLiteral(":/lumvane/app/org.lumvane.Lumvane.svg"))));
+}

@@ -9,6 +9,10 @@
 // Lumvane's own pictures for commands and cursors, in one place so that the
 // window and the editing tools share them.
 
+// Lumvane's own icon for its windows: the desktop theme's, where the program
+// is installed, else the drawing compiled into the program.
+QIcon ApplicationIcon();
+
 // The tool-bar and menu icon of command `id`; a null icon when the command
 // has none.
 QIcon CommandIcon(CommandId id);

@@ -257,3 +257,13 @@ TEST(CommandIcons, ContactSheetOnRequest) {
     WriteContactSheet(path);
     EXPECT_FALSE(QImage(path).isNull());
 }
+
+// The window's icon is the application icon compiled in (no theme holds it in
+// the test): the disc's label is opaque, its hole and corners transparent.
+TEST(Icons, ApplicationIconShowsTheDiscWithItsHole) {
+    const QImage icon = ApplicationIcon().pixmap(QSize(64, 64)).toImage();
+    ASSERT_EQ(icon.size(), QSize(64, 64));
+    EXPECT_EQ(qAlpha(icon.pixel(32, 32)), 0) << "hole";
+    EXPECT_EQ(qAlpha(icon.pixel(1, 1)), 0) << "corner";
+    EXPECT_EQ(qAlpha(icon.pixel(32, 12)), 255) << "label";
+}

@@ -4,12 +4,14 @@
 #include "document/discwright_doc.h"
 #include "music_encoders.h"
 #include "music_fixtures.h"
+#include "musicbrainz_test_server.h"
 #include "support/test_support.h"
 #include "tracks_test_support.h"
 
 #include <QApplication>
 #include <QDragEnterEvent>
 #include <QDropEvent>
+#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMimeData>
@@ -227,6 +229,46 @@ TEST_F(TrackDialogTest, SeveralMatchesAreOfferedInTheChooser) {
     EXPECT_TRUE(m_messages.isEmpty());
     EXPECT_EQ(server.Requests().size(), requests); // nothing read
     EXPECT_TRUE(Control(*dialog, CTrackInfoDialog::kQueryButton)->isEnabled());
+}
+
+// MusicBrainz: the release chooser, rows with each track's artist, and the
+// release's front cover offered with "Use as front cover" ticked; a release
+// without a cover takes the offer back.
+TEST_F(TrackDialogTest, MusicBrainzFillsRowsAndOffersTheCover) {
+    MusicBrainzTestServer server(MusicBrainzMode::TwoReleases);
+    auto dialog = Dialog();
+    MusicBrainzSettings settings;
+    settings.server = QStringLiteral("127.0.0.1");
+    settings.port = server.Port();
+    settings.coverArtServer = QStringLiteral("http://127.0.0.1:%1").arg(server.Port());
+    dialog->SetMusicBrainzSettings(settings);
+    dialog->show();
+
+    Click(*dialog, CTrackInfoDialog::kMusicBrainzButton);
+    ASSERT_TRUE(WaitFor([&] { return dialog->MatchChooser() != nullptr; }));
+    QTreeWidget* list = dialog->MatchChooser()->List();
+    ASSERT_EQ(list->topLevelItemCount(), 2);
+    EXPECT_EQ(list->topLevelItem(0)->text(1), u"Brainz Album");
+    EXPECT_EQ(list->topLevelItem(1)->text(1), u"Brainz Box");
+    QTest::keyClick(list, Qt::Key_Return);
+    ASSERT_TRUE(WaitFor([&] { return !dialog->LookupRunning(); }));
+    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join(u'\n').toStdString();
+    EXPECT_EQ(Column(*dialog, 1), QStringList({"Anna & Bob", "Guest", "Anna & Bob"}));
+    EXPECT_EQ(Column(*dialog, 3), QStringList({"03:07", "03:31", "03:20"}));
+    EXPECT_EQ(dialog->ShownAlbum().year, u"2001");
+    auto* useCover = static_cast<QCheckBox*>(Control(*dialog, CTrackInfoDialog::kUseCoverCheck));
+    EXPECT_TRUE(useCover->isVisible());
+    EXPECT_TRUE(useCover->isChecked());
+    EXPECT_EQ(dialog->ChosenCover(), CoverPng());
+
+    Click(*dialog, CTrackInfoDialog::kMusicBrainzButton);
+    ASSERT_TRUE(WaitFor([&] { return dialog->MatchChooser() != nullptr; }));
+    QTest::keyClick(dialog->MatchChooser()->List(), Qt::Key_Down);
+    QTest::keyClick(dialog->MatchChooser()->List(), Qt::Key_Return);
+    ASSERT_TRUE(WaitFor([&] { return !dialog->LookupRunning(); }));
+    EXPECT_EQ(Column(*dialog, 2), QStringList({"Box One", "Box Two", "Box Three"}));
+    EXPECT_FALSE(useCover->isVisible());
+    EXPECT_TRUE(dialog->ChosenCover().isEmpty());
 }
 
 namespace {

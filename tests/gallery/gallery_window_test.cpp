@@ -5,6 +5,7 @@
 #include "app/gallery/stamp_drop.h"
 #include "app/gallery/thumbnail_list.h"
 #include "app/main_window_fixture.h"
+#include "document/layout_file.h"
 #include "objects/image.h"
 #include "objects/vector_image.h"
 #include "platform/emf_recorder.h"
@@ -267,4 +268,71 @@ TEST_F(GalleryWindowTest, ImageBrowserSetsBackgroundsInsertsPicturesAndHides) {
     EXPECT_EQ(frame->Browser(), browser);
     ASSERT_TRUE(QTest::qWaitFor([&] { return !list.IsLoading(); }, 30000));
     EXPECT_EQ(list.count(), 1);
+}
+
+namespace {
+
+// The installed layout: the user's layouts in $XDG_DATA_HOME/lumvane, the
+// shipped ones in an $XDG_DATA_DIRS entry.
+class InstalledGalleryTest : public MainWindowTest {
+protected:
+    InstalledGalleryTest()
+        : m_env{{"LUMVANE_HOME", QString()},
+                {"XDG_DATA_HOME", m_dirs.filePath(QStringLiteral("user"))},
+                {"XDG_DATA_DIRS", m_dirs.filePath(QStringLiteral("shipped"))}} {
+        for (const char* folder : {"user/lumvane/layouts/disk", "shipped/lumvane/layouts/disk"})
+            QDir().mkpath(m_dirs.filePath(QLatin1String(folder)));
+        EXPECT_TRUE(MakePicture(User("layouts/disk/party.jpg"), 120, 120, QStringLiteral("red")));
+        WriteTextFile(User("layouts/disk/party.lay"), "mine");
+        for (const char* name : {"party", "ship"}) {
+            const QString base = Shipped("layouts/disk/") + QLatin1String(name);
+            EXPECT_TRUE(
+                MakePicture(base + QStringLiteral(".jpg"), 120, 120, QStringLiteral("blue")));
+            WriteTextFile(base + QStringLiteral(".lay"), "shipped");
+        }
+        MakeWindow();
+        ThumbnailList& layouts = frame->Gallery()->List(ArtGallery::kLayoutsTab);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return !layouts.IsLoading(); }, 30000));
+    }
+    QString User(const char* relative) const {
+        return m_dirs.filePath(QStringLiteral("user/lumvane/") + QLatin1String(relative));
+    }
+    QString Shipped(const char* relative) const {
+        return m_dirs.filePath(QStringLiteral("shipped/lumvane/") + QLatin1String(relative));
+    }
+
+    QTemporaryDir m_dirs;
+    ScopedEnvironment m_env;
+};
+
+} // namespace
+
+TEST_F(InstalledGalleryTest, UserAndShippedLayoutsAreListedTogetherAndOnlyTheUsersDeleted) {
+    ArtGallery& gallery = *frame->Gallery();
+    ThumbnailList& layouts = gallery.List(ArtGallery::kLayoutsTab);
+    ASSERT_EQ(layouts.count(), 2);
+    // The user's "party" hides the shipped one of the same name.
+    EXPECT_EQ(ThumbnailList::ItemPath(layouts.item(0)), User("layouts/disk/party.jpg"));
+    EXPECT_EQ(ThumbnailList::ItemPath(layouts.item(1)), Shipped("layouts/disk/ship.jpg"));
+    EXPECT_TRUE(ArtGallery::IsDeletableLayout(ThumbnailList::ItemPath(layouts.item(0))));
+    EXPECT_FALSE(ArtGallery::IsDeletableLayout(ThumbnailList::ItemPath(layouts.item(1))));
+
+    int asked = 0;
+    gallery.SetQuestion([&](const QString&, const QString&) { return ++asked, true; });
+    layouts.setCurrentRow(1);
+    gallery.DeleteSelectedLayout();
+    EXPECT_EQ(asked, 0);
+    EXPECT_TRUE(QFile::exists(Shipped("layouts/disk/ship.lay")));
+
+    layouts.setCurrentRow(0);
+    gallery.DeleteSelectedLayout();
+    EXPECT_EQ(asked, 1);
+    EXPECT_FALSE(QFile::exists(User("layouts/disk/party.lay")));
+    // The shipped layout of that name shows again.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !layouts.IsLoading(); }, 30000));
+    ASSERT_EQ(layouts.count(), 2);
+    EXPECT_EQ(ThumbnailList::ItemPath(layouts.item(0)), Shipped("layouts/disk/party.jpg"));
+
+    // New layouts go to the user's folder.
+    EXPECT_EQ(LayoutFilePath(kDiscFace, QStringLiteral("new")), User("layouts/disk/new.lay"));
 }

@@ -34,9 +34,8 @@ protected:
     }
     LabelStockDialog* MakeChooser() {
         chooser = std::make_unique<LabelStockDialog>(
-            settings->m_programFolder,
-            std::array<const LabelStock*, 3>{&doc->DiscStock(), &doc->FrontStock(),
-                                             &doc->BackStock()});
+            settings->m_dataFolders, std::array<const LabelStock*, 3>{
+                                         &doc->DiscStock(), &doc->FrontStock(), &doc->BackStock()});
         return chooser.get();
     }
     std::unique_ptr<LabelStockDialog> chooser;

@@ -7,6 +7,7 @@
 #include <fcntl.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -67,7 +68,8 @@ ProcessResult RunLumvaneRaw(const RawRun& run, const QString& home) {
     QElapsedTimer clock;
     clock.start();
     int status = 0;
-    while (::waitpid(pid, &status, WNOHANG) == 0) {
+    rusage usage{};
+    while (::wait4(pid, &status, WNOHANG, &usage) == 0) {
         if (clock.elapsed() > run.timeoutMs) {
             ::kill(pid, SIGKILL);
             ::waitpid(pid, &status, 0);
@@ -78,6 +80,7 @@ ProcessResult RunLumvaneRaw(const RawRun& run, const QString& home) {
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
     result.finished = WIFEXITED(status);
+    result.maxRssKb = usage.ru_maxrss;
     result.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
     result.out = ReadWholeFile(QFile::decodeName(outPath));
     result.err = ReadWholeFile(QFile::decodeName(errPath));

@@ -31,6 +31,26 @@ TempProgramFolder::TempProgramFolder() {
     }
 }
 
+ScopedEnvironment::ScopedEnvironment(
+    std::initializer_list<std::pair<const char*, QString>> values) {
+    for (const auto& [name, value] : values) {
+        m_old.push_back({name, qEnvironmentVariableIsSet(name), qgetenv(name)});
+        if (value.isNull())
+            qunsetenv(name);
+        else
+            qputenv(name, value.toUtf8());
+    }
+}
+
+ScopedEnvironment::~ScopedEnvironment() {
+    for (auto it = m_old.rbegin(); it != m_old.rend(); ++it) {
+        if (it->set)
+            qputenv(it->name, it->value);
+        else
+            qunsetenv(it->name);
+    }
+}
+
 DocumentSettings DefaultStocksIn(const QString& folder) {
     const QString stocks = folder + QStringLiteral("/label stock/");
     DocumentSettings s;

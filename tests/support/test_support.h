@@ -8,6 +8,10 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <initializer_list>
+#include <utility>
+#include <vector>
+
 // Helpers shared by the tests.
 
 // Writes `text` to `path`, creating folders; fails the test on error.
@@ -32,6 +36,24 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Sets (or, for a null value, unsets) environment variables for its life
+// and puts back what was there before.
+class ScopedEnvironment {
+public:
+    ScopedEnvironment(std::initializer_list<std::pair<const char*, QString>> values);
+    ~ScopedEnvironment();
+    ScopedEnvironment(const ScopedEnvironment&) = delete;
+    ScopedEnvironment& operator=(const ScopedEnvironment&) = delete;
+
+private:
+    struct Old {
+        const char* name;
+        bool set;
+        QByteArray value;
+    };
+    std::vector<Old> m_old;
+};
+
 // The real executable, run with LUMVANE_HOME = `home`, offscreen drawing and
 // a user profile of its own under `home`.
 struct ProcessResult {
@@ -39,6 +61,7 @@ struct ProcessResult {
     bool finished = false;
     QByteArray out;
     QByteArray err;
+    long maxRssKb = 0; // peak resident memory (RunLumvaneRaw only)
 };
 ProcessResult RunLumvane(const QStringList& args, const QString& home, int timeoutMs = 30000);
 QProcessEnvironment LumvaneEnvironment(const QString& home);

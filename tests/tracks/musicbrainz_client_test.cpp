@@ -71,6 +71,22 @@ TEST_F(MusicBrainzClientTest, NamesEveryFailure) {
     }
 }
 
+// Through the proxy of the settings, the request names the service's address.
+TEST_F(MusicBrainzClientTest, GoesThroughTheProxy) {
+    MusicBrainzTestServer proxy(MusicBrainzMode::OneRelease);
+    MusicBrainzSettings settings;
+    settings.server = QStringLiteral("musicbrainz.invalid");
+    settings.port = 80;
+    settings.useProxy = true;
+    settings.proxyHost = QStringLiteral("127.0.0.1");
+    settings.proxyPort = proxy.Port();
+    const MusicBrainzQueryResult result = RunMusicBrainzQuery(settings);
+    ASSERT_TRUE(result.ok) << result.message.toStdString();
+    ASSERT_EQ(proxy.Requests().size(), 1u);
+    EXPECT_TRUE(proxy.Requests().front().startsWith("GET http://musicbrainz.invalid/ws/2/discid/"))
+        << proxy.Requests().front().constData();
+}
+
 // A 503 is answered once, after its Retry-After; the retry also keeps the
 // one-request-a-second pace.
 TEST_F(MusicBrainzClientTest, WaitsOnceForABusyServer) {

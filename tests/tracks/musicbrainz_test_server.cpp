@@ -84,7 +84,12 @@ QByteArray MusicBrainzTestServer::SettingsLines() const {
 
 CannedReply MusicBrainzTestServer::Answer(const QByteArray& request) {
     const QByteArray discId = ExampleMusicBrainzDiscId().toLatin1();
-    const QByteArray firstLine = request.left(request.indexOf("\r\n"));
+    QByteArray firstLine = request.left(request.indexOf("\r\n"));
+    // As a proxy it sees "GET http://host:port/path": answer for the path.
+    if (firstLine.startsWith("GET http://")) {
+        const qsizetype path = firstLine.indexOf('/', 11);
+        firstLine = "GET " + firstLine.mid(path);
+    }
     if (firstLine.startsWith("GET /ws/2/discid/" + discId + "?")) {
         const int lookup = ++m_lookups;
         switch (m_mode) {
@@ -96,6 +101,8 @@ CannedReply MusicBrainzTestServer::Answer(const QByteArray& request) {
             if (lookup == 1)
                 return {HttpResponse(503, "busy", "text/plain", "Retry-After: 1\r\n")};
             break;
+        case MusicBrainzMode::TooLarge:
+            return {HttpResponse(200, QByteArray(5 * 1024 * 1024, ' '))};
         case MusicBrainzMode::NeverEnds: {
             QByteArray reply = HttpResponse(200, OneReleaseJson(discId));
             reply.chop(reply.size() / 2);

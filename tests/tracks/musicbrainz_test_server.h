@@ -31,11 +31,13 @@ enum class MusicBrainzMode {
     BusyOnce,    // 503 with "Retry-After: 1", then the one release
     BusyAlways,  // 503 with "Retry-After: 1" every time
     NeverEnds,   // a header and half a body, then silence
+    TooLarge,    // a 5 MB reply
 };
 
 // A test server for both services: disc id lookups under /ws/2/discid/, and
 // front covers under /release/<id>/front, which redirect to /images/<id>.png
-// (kSecondReleaseId has none: 404).
+// (kSecondReleaseId has none: 404). It also answers requests made to it as a
+// proxy (absolute addresses).
 class MusicBrainzTestServer {
 public:
     explicit MusicBrainzTestServer(MusicBrainzMode mode);

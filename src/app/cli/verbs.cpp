@@ -2,8 +2,8 @@
 
 #include "app/app_settings.h"
 #include "document/face.h"
+#include "platform/app_places.h"
 #include "platform/native_path.h"
-#include "platform/program_folder.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -39,7 +39,7 @@ void EnsureGuiApplication(std::unique_ptr<QGuiApplication>& gui) {
 }
 
 AppSettings ProgramSettings() {
-    AppSettings settings(ExecutableFolder());
+    AppSettings settings(CurrentPlaces());
     settings.LoadSettings();
     return settings;
 }
@@ -54,8 +54,8 @@ int FaceArgument(const QString& name) {
 
 std::span<const Verb> Verbs() {
     // Each verb's run function lives in a file of its own beside this one.
-    static const std::vector<Verb> kVerbs = {kDumpVerb,        kConvertVerb,    kTracksVerb,
-                                             kRenderVerb,      kAddPictureVerb, kPrintVerb,
-                                             kExportImagesVerb};
+    static const std::vector<Verb> kVerbs = {kDumpVerb,         kConvertVerb,    kTracksVerb,
+                                             kRenderVerb,       kAddPictureVerb, kPrintVerb,
+                                             kExportImagesVerb, kThumbnailVerb};
     return kVerbs;
 }

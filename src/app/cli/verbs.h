@@ -28,6 +28,7 @@ extern const Verb kRenderVerb;
 extern const Verb kAddPictureVerb;
 extern const Verb kPrintVerb;
 extern const Verb kExportImagesVerb;
+extern const Verb kThumbnailVerb;
 
 // Every verb, in the order --help lists them.
 std::span<const Verb> Verbs();

@@ -8,12 +8,13 @@
 #include "document/layout_file.h"
 #include "export_image_dialog.h"
 #include "export_layout_dialog.h"
-#include "platform/program_folder.h"
+#include "platform/app_places.h"
 #include "view/discwright_view.h"
 
 #include <QApplication>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QStandardPaths>
 #include <QStringList>
 
 namespace {
@@ -30,7 +31,13 @@ public:
 } // namespace
 
 void RunExportCoverAsImages(QWidget* parent, CDiscwrightView& view) {
-    ExportImageDialog dialog(ProgramFolder(), parent);
+    // Portable: the program folder, as always; installed, the program folder
+    // is not the user's to write, so pictures go to the user's pictures folder.
+    const AppPlaces places = CurrentPlaces();
+    ExportImageDialog dialog(
+        places.portable ? places.programFolder
+                        : QStandardPaths::writableLocation(QStandardPaths::PicturesLocation),
+        parent);
     if (dialog.exec() != QDialog::Accepted)
         return;
     CDiscwrightDoc& doc = view.Document();
@@ -77,7 +84,7 @@ void RunExportAsLayouts(QWidget* parent, CDiscwrightView& view, ArtGallery* gall
     view.RefreshFaceCanvas();
     view.Repaint();
     if (gallery)
-        gallery->List(ArtGallery::kLayoutsTab).Load(LayoutFolder(doc.ActiveFaceId()));
+        gallery->List(ArtGallery::kLayoutsTab).Load(LayoutFolders(doc.ActiveFaceId()));
 }
 
 void InsertLayoutFromGallery(QWidget* parent, CDiscwrightView& view, const QString& path) {

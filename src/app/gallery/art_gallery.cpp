@@ -5,6 +5,7 @@
 
 #include "document/discwright_doc.h"
 #include "document/layout_file.h"
+#include "platform/app_places.h"
 #include "view/background_commands.h"
 #include "view/discwright_view.h"
 
@@ -76,10 +77,10 @@ ArtGallery::ArtGallery(CDiscwrightView& view, QWidget* parent)
         QDir().mkpath(folder);
     CDiscwrightDoc& doc = view.Document();
     connect(&doc, &CDiscwrightDoc::ActiveFaceChanged, this,
-            [this](int faceId) { List(kLayoutsTab).Load(LayoutFolder(faceId)); });
-    List(kLayoutsTab).Load(LayoutFolder(doc.ActiveFaceId()));
-    List(kStampsTab).Load(GalleryStampFolder());
-    List(kBackgroundsTab).Load(GalleryBackgroundFolder());
+            [this](int faceId) { List(kLayoutsTab).Load(LayoutFolders(faceId)); });
+    List(kLayoutsTab).Load(LayoutFolders(doc.ActiveFaceId()));
+    List(kStampsTab).Load(GalleryStampFolders());
+    List(kBackgroundsTab).Load(GalleryBackgroundFolders());
 }
 
 void ArtGallery::ShowTab(Tab tab) {
@@ -99,11 +100,17 @@ void ArtGallery::ShowLayoutMenu(QPoint pos) {
     QAction* insert = menu.addAction(tr("Insert Layout"));
     insert->setEnabled(bool(m_insertLayout));
     QAction* remove = menu.addAction(tr("Delete Layout"));
+    // Shipped layouts belong to every user of the machine.
+    remove->setEnabled(IsDeletableLayout(layouts.SelectedPaths().front()));
     QAction* chosen = menu.exec(layouts.viewport()->mapToGlobal(pos));
     if (chosen == insert)
         InsertSelectedLayout();
     else if (chosen == remove)
         DeleteSelectedLayout();
+}
+
+bool ArtGallery::IsDeletableLayout(const QString& thumbnailPath) {
+    return CurrentPlaces().IsUserFile(thumbnailPath);
 }
 
 void ArtGallery::InsertSelectedLayout() {
@@ -115,7 +122,7 @@ void ArtGallery::InsertSelectedLayout() {
 void ArtGallery::DeleteSelectedLayout() {
     ThumbnailList& layouts = List(kLayoutsTab);
     const QStringList selected = layouts.SelectedPaths();
-    if (selected.isEmpty())
+    if (selected.isEmpty() || !IsDeletableLayout(selected.front()))
         return;
     const QString text = tr("Delete selected layout?");
     const QString title = tr("Warn");

@@ -46,6 +46,9 @@ public:
     // The layout of a thumbnail: its path with the last four characters
     // (".jpg") replaced by ".lay".
     static QString LayoutPathOf(const QString& thumbnailPath);
+    // Whether "Delete Layout" may remove the layout of a thumbnail: only the
+    // user's own layouts, never the shipped ones.
+    static bool IsDeletableLayout(const QString& thumbnailPath);
 
     // The layout commands on the selected layout.
     void InsertSelectedLayout();

@@ -3,7 +3,7 @@
 #include "document/discwright_doc.h"
 #include "objects/picture_loading.h"
 #include "objects/vector_image.h"
-#include "platform/program_folder.h"
+#include "platform/app_places.h"
 #include "view/discwright_view.h"
 #include "view/face_selection.h"
 
@@ -33,9 +33,17 @@ bool DropStamp(CDiscwrightView& view, const QString& path, QPoint at) {
 }
 
 QString GalleryStampFolder() {
-    return ProgramFolder() + QStringLiteral("/logo");
+    return CurrentPlaces().UserDataPath(QStringLiteral("logo"));
 }
 
 QString GalleryBackgroundFolder() {
-    return ProgramFolder() + QStringLiteral("/Backgrounds");
+    return CurrentPlaces().UserDataPath(QStringLiteral("Backgrounds"));
+}
+
+QStringList GalleryStampFolders() {
+    return CurrentPlaces().DataSubfolders(QStringLiteral("logo"));
+}
+
+QStringList GalleryBackgroundFolders() {
+    return CurrentPlaces().DataSubfolders(QStringLiteral("Backgrounds"));
 }

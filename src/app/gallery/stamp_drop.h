@@ -2,6 +2,7 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringList>
 
 class CDiscwrightView;
 
@@ -17,3 +18,7 @@ bool DropStamp(CDiscwrightView& view, const QString& path, QPoint at);
 // "logo" and "Backgrounds" (the Layouts tab follows LayoutFolder).
 QString GalleryStampFolder();
 QString GalleryBackgroundFolder();
+// Every folder listed on the Stamps and Backgrounds tabs: the user's (above)
+// first, then the shipped ones.
+QStringList GalleryStampFolders();
+QStringList GalleryBackgroundFolders();

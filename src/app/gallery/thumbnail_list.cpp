@@ -53,12 +53,12 @@ void ThumbnailList::Retire() {
     }
 }
 
-void ThumbnailList::Load(const QString& folder) {
+void ThumbnailList::Load(const QStringList& folders) {
     Retire();
     ++m_generation;
-    m_folder = folder;
+    m_folders = folders;
     clear();
-    if (folder.isEmpty()) {
+    if (folders.isEmpty()) {
         m_loading = false;
         Q_EMIT LoadFinished();
         return;
@@ -71,7 +71,7 @@ void ThumbnailList::Load(const QString& folder) {
         QMetaObject::invokeMethod(
             this, [this, generation, batch] { Receive(generation, *batch); }, Qt::QueuedConnection);
     };
-    m_loader = std::make_unique<ThumbnailLoader>(folder, m_size, std::move(deliver),
+    m_loader = std::make_unique<ThumbnailLoader>(folders, m_size, std::move(deliver),
                                                  ThumbnailLoader::DefaultWorkers());
 }
 

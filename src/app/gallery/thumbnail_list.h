@@ -10,7 +10,8 @@
 
 class ThumbnailLoader;
 
-// An icon list of the pictures in one folder, filled in the background: items
+// An icon list of the pictures in one or more folders (listed together, the
+// first folder winning on equal names), filled in the background: items
 // appear as their thumbnails are made, in file-name order, and files that are
 // no pictures leave no gap. Showing another folder stops the old filling
 // before its next file; the window never waits for it.
@@ -34,11 +35,17 @@ public:
 
     // Shows the pictures of `folder` (empty: nothing), starting afresh even
     // when it is the folder shown.
-    void Load(const QString& folder);
-    void Reload() { Load(m_folder); }
+    void Load(const QString& folder) {
+        Load(folder.isEmpty() ? QStringList() : QStringList{folder});
+    }
+    // Shows the pictures of `folders` together (none: nothing).
+    void Load(const QStringList& folders);
+    void Reload() { Load(m_folders); }
     // Empties the list and stops any filling.
-    void ClearAndWait() { Load(QString()); }
-    const QString& Folder() const { return m_folder; }
+    void ClearAndWait() { Load(QStringList()); }
+    // The first folder shown (empty when none), and all of them.
+    QString Folder() const { return m_folders.value(0); }
+    const QStringList& Folders() const { return m_folders; }
     bool IsLoading() const { return m_loading; }
 
     // The paths of the selected items, in list order.
@@ -59,7 +66,7 @@ private:
 
     QSize m_size;
     bool m_stripExtension = true;
-    QString m_folder;
+    QStringList m_folders;
     bool m_loading = false;
     unsigned m_generation = 0; // results of older loads are dropped
     std::unique_ptr<ThumbnailLoader> m_loader;

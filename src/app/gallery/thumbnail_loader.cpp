@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QHash>
 
 #include <algorithm>
 
@@ -45,8 +46,9 @@ int CompareNames(const QString& a, const QString& b) {
 
 } // namespace
 
-ThumbnailLoader::ThumbnailLoader(QString folder, QSize thumbnailSize, Deliver deliver, int workers)
-    : m_folder(std::move(folder)), m_size(thumbnailSize), m_deliver(std::move(deliver)),
+ThumbnailLoader::ThumbnailLoader(QStringList folders, QSize thumbnailSize, Deliver deliver,
+                                 int workers)
+    : m_folders(std::move(folders)), m_size(thumbnailSize), m_deliver(std::move(deliver)),
       m_workers(std::max(1, workers)) {
     m_first = std::thread([this] {
         Run();
@@ -70,32 +72,41 @@ int ThumbnailLoader::DefaultWorkers() {
 }
 
 QStringList ThumbnailLoader::ListFiles(const QString& folder, const std::atomic<bool>* cancel) {
-    QDir dir(folder);
-    if (folder.isEmpty() || !dir.exists())
-        return {};
-    QStringList names = dir.entryList(QDir::Files | QDir::Readable, QDir::NoSort);
-    QStringList paths;
-    paths.reserve(names.size());
-    for (const QString& name : names) {
-        if (cancel && *cancel)
-            return {};
-        if (name.endsWith(u'~') || name.endsWith(QLatin1String(".tmp"), Qt::CaseInsensitive))
+    return ListFiles(QStringList{folder}, cancel);
+}
+
+QStringList ThumbnailLoader::ListFiles(const QStringList& folders,
+                                       const std::atomic<bool>* cancel) {
+    QStringList names;
+    QHash<QString, QString> pathOf; // name -> path in the first folder holding it
+    for (const QString& folder : folders) {
+        QDir dir(folder);
+        if (folder.isEmpty() || !dir.exists())
             continue;
-        paths.push_back(name);
+        for (const QString& name : dir.entryList(QDir::Files | QDir::Readable, QDir::NoSort)) {
+            if (cancel && *cancel)
+                return {};
+            if (name.endsWith(u'~') || name.endsWith(QLatin1String(".tmp"), Qt::CaseInsensitive))
+                continue;
+            if (pathOf.contains(name))
+                continue;
+            pathOf.insert(name, dir.filePath(name));
+            names.push_back(name);
+        }
     }
     // By name as people read it ("Photo 2" before "Photo 10"), ties broken
     // by the bytes so the order never depends on the file system.
-    std::sort(paths.begin(), paths.end(), [](const QString& a, const QString& b) {
+    std::sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
         const int c = CompareNames(a, b);
         return c != 0 ? c < 0 : a < b;
     });
-    for (QString& name : paths)
-        name = dir.filePath(name);
-    return paths;
+    for (QString& name : names)
+        name = pathOf.value(name);
+    return names;
 }
 
 void ThumbnailLoader::Run() {
-    m_files = ListFiles(m_folder, &m_cancel);
+    m_files = ListFiles(m_folders, &m_cancel);
     if (m_cancel)
         return;
     m_slots.resize(size_t(m_files.size()));

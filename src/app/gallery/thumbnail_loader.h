@@ -11,8 +11,9 @@
 #include <thread>
 #include <vector>
 
-// One filling of a thumbnail list: lists a folder's picture files (by name,
-// without hidden and temporary files) and makes their thumbnails on worker
+// One filling of a thumbnail list: lists the picture files of one or more
+// folders (by name, without hidden and temporary files; of equal names only
+// the first folder's file) and makes their thumbnails on worker
 // threads, two where the machine has two cores. Finished thumbnails are
 // handed to `deliver` strictly in file order, from a worker thread; a file
 // that does not load is handed over as a null image, so the receiver can
@@ -28,7 +29,9 @@ public:
     // final batch, when every file is done (not after Cancel()).
     using Deliver = std::function<void(std::vector<Result> batch, bool last)>;
 
-    ThumbnailLoader(QString folder, QSize thumbnailSize, Deliver deliver, int workers);
+    ThumbnailLoader(QStringList folders, QSize thumbnailSize, Deliver deliver, int workers);
+    ThumbnailLoader(const QString& folder, QSize thumbnailSize, Deliver deliver, int workers)
+        : ThumbnailLoader(QStringList{folder}, thumbnailSize, std::move(deliver), workers) {}
     ~ThumbnailLoader();
 
     ThumbnailLoader(const ThumbnailLoader&) = delete;
@@ -42,6 +45,10 @@ public:
     // temporary ("~" or ".tmp" endings), sorted by name. Empty when the
     // folder cannot be read.
     static QStringList ListFiles(const QString& folder, const std::atomic<bool>* cancel = nullptr);
+    // The files of several folders listed together, sorted by name; a name
+    // in an earlier folder hides the same name in later ones.
+    static QStringList ListFiles(const QStringList& folders,
+                                 const std::atomic<bool>* cancel = nullptr);
 
     // How many workers fill a list on this machine.
     static int DefaultWorkers();
@@ -51,7 +58,7 @@ private:
     void MakeThumbs(); // every worker: takes the next file until none is left
     void Store(size_t index, QImage image);
 
-    const QString m_folder;
+    const QStringList m_folders;
     const QSize m_size;
     const Deliver m_deliver;
     const int m_workers;

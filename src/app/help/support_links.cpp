@@ -1,8 +1,8 @@
 #include "support_links.h"
 
 #include "manual_window.h"
+#include "platform/app_places.h"
 #include "platform/ini_document.h"
-#include "platform/program_folder.h"
 
 #include <QCoreApplication>
 #include <QDesktopServices>
@@ -14,7 +14,12 @@
 namespace SupportLinks {
 
 QString FilePath() {
-    return ProgramFolder() + QStringLiteral("/lumvanesupport.ini");
+    // The user's own file wins over the shipped one; the shipped name is
+    // still named when neither exists, for the message that says so.
+    const AppPlaces places = CurrentPlaces();
+    const QString found = places.FindDataFile(QStringLiteral("lumvanesupport.ini"));
+    return found.isEmpty() ? places.dataFolders.constLast() + QStringLiteral("/lumvanesupport.ini")
+                           : found;
 }
 
 QString Value(const QString& key) {
@@ -25,7 +30,9 @@ QString ManualPath() {
     QString relative = Value(QStringLiteral("help"));
     // Packagers coming from other systems may write "manual\index.html".
     relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
-    return ProgramFolder() + QLatin1Char('/') + relative;
+    const AppPlaces places = CurrentPlaces();
+    const QString found = places.FindDataFile(relative);
+    return found.isEmpty() ? places.dataFolders.constLast() + QLatin1Char('/') + relative : found;
 }
 
 bool Open(const QString& text) {

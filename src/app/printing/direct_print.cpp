@@ -2,7 +2,7 @@
 
 #include "app/app_settings.h"
 #include "document/discwright_doc.h"
-#include "platform/program_folder.h"
+#include "platform/app_places.h"
 #include "printer_output.h"
 
 #include <QFileInfo>
@@ -19,7 +19,7 @@ int ReportFailure(const QString& message) {
 } // namespace
 
 int PrintProjectDirectly(const QString& path, const QString& printerName) {
-    AppSettings settings(ExecutableFolder());
+    AppSettings settings(CurrentPlaces());
     settings.LoadSettings();
     CDiscwrightDoc doc(settings.ForDocument());
     QString error;

@@ -31,10 +31,10 @@ QString StockListText(const QString& path, const QString& kind) {
     return QStringLiteral("%1 - %2 x %3 mm").arg(name, mm(probe.labelWidth), mm(probe.labelHeight));
 }
 
-LabelStockDialog::LabelStockDialog(const QString& programFolder,
+LabelStockDialog::LabelStockDialog(const QStringList& dataFolders,
                                    const std::array<const LabelStock*, 3>& records, QWidget* parent)
     : QDialog(parent),
-      m_programFolder(programFolder), m_records{*records[0], *records[1], *records[2]} {
+      m_dataFolders(dataFolders), m_records{*records[0], *records[1], *records[2]} {
     setWindowTitle(tr("Select Label Stock"));
     setObjectName(QStringLiteral("SelectLabelStockDialog"));
     m_kinds = new QListWidget(this);
@@ -94,7 +94,7 @@ void LabelStockDialog::FillStockList() {
     const QSignalBlocker block(m_stocks);
     m_stocks->clear();
     QListWidgetItem* match = nullptr;
-    for (const QString& path : ListLabelStocks(LabelStockFolder(m_programFolder, *kKinds[kind]))) {
+    for (const QString& path : ListLabelStocks(LabelStockFolders(m_dataFolders, *kKinds[kind]))) {
         auto* item = new QListWidgetItem(StockListText(path, *kKinds[kind]), m_stocks);
         item->setData(Qt::UserRole, path);
         item->setToolTip(path);

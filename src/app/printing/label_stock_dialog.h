@@ -3,6 +3,7 @@
 #include "labelstock/label_stock.h"
 
 #include <QDialog>
+#include <QStringList>
 
 #include <array>
 
@@ -20,8 +21,8 @@ class LabelStockDialog : public QDialog {
     Q_OBJECT
 public:
     // `records`: the disc, front and back records, in that order.
-    LabelStockDialog(const QString& programFolder, const std::array<const LabelStock*, 3>& records,
-                     QWidget* parent = nullptr);
+    LabelStockDialog(const QStringList& dataFolders,
+                     const std::array<const LabelStock*, 3>& records, QWidget* parent = nullptr);
 
     QString ChosenPath(int kindIndex) const { return m_records[size_t(kindIndex)].path; }
 
@@ -37,7 +38,7 @@ private:
     void StockChosen();
     int Kind() const;
 
-    QString m_programFolder;
+    QStringList m_dataFolders; // the user's stocks first, listed with the shipped ones
     std::array<LabelStock, 3> m_records;
     QListWidget* m_kinds = nullptr;
     QLineEdit* m_filter = nullptr;

@@ -101,7 +101,7 @@ void PrintCommands::ExportPdf() {
 }
 
 void PrintCommands::ChangeLabelStock() {
-    LabelStockDialog dialog(m_settings.m_programFolder,
+    LabelStockDialog dialog(m_settings.m_dataFolders,
                             {&m_doc.DiscStock(), &m_doc.FrontStock(), &m_doc.BackStock()},
                             m_window);
     if (dialog.exec() != QDialog::Accepted)

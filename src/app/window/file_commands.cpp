@@ -86,6 +86,24 @@ bool FileCommands::Load(const QString& path) {
     return true;
 }
 
+bool FileCommands::Restore(const QString& recoveryPath, const QString& projectPath) {
+    if (!SaveModified())
+        return false;
+    QString error;
+    CDiscwrightDoc::OpenError kind = CDiscwrightDoc::OpenError::kNone;
+    if (!m_doc.OnOpenDocument(recoveryPath, &error, CDiscwrightDoc::OnOpenFailure::kKeepCurrent,
+                              &kind)) {
+        const OpenFailureMessage message = DescribeOpenFailure(
+            recoveryPath, error, kind == CDiscwrightDoc::OpenError::kNotAProject);
+        ShowError(message.text, message.details);
+        return false;
+    }
+    m_doc.SetPathName(projectPath);
+    m_doc.SetModifiedFlag(true);
+    Q_EMIT DocumentReplaced();
+    return true;
+}
+
 bool FileCommands::Save() {
     if (m_doc.PathName().isEmpty())
         return SaveAs();

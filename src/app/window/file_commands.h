@@ -31,6 +31,11 @@ public:
     bool OpenRecent(int index);
     bool Save();
     bool SaveAs();
+    // Opens the recovered project `recoveryPath` in place of `projectPath`
+    // (empty: "Untitled"), asking first to save a modified project. The
+    // project then carries `projectPath` and is marked modified, so the user
+    // saves it explicitly. False, with the cause shown, when it cannot be read.
+    bool Restore(const QString& recoveryPath, const QString& projectPath);
     // Asks whether to save a modified project; true when the caller may go on.
     bool SaveModified();
 

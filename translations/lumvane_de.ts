@@ -1700,6 +1700,21 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     </message>
 </context>
 <context>
+    <name>RecoveryOffer</name>
+    <message>
+        <source>at %1</source>
+        <translation>um %1</translation>
+    </message>
+    <message>
+        <source>on %1 at %2</source>
+        <translation>am %1 um %2</translation>
+    </message>
+    <message>
+        <source>Lumvane did not close properly. Restore the changes to %1 made %2?</source>
+        <translation>Lumvane wurde nicht ordnungsgemäß beendet. Die %2 vorgenommenen Änderungen an %1 wiederherstellen?</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>Settings...</source>

@@ -1700,6 +1700,21 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     </message>
 </context>
 <context>
+    <name>RecoveryOffer</name>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Lumvane did not close properly. Restore the changes to %1 made at %2?</source>
+        <translation>Lumvane wurde nicht ordnungsgemäß beendet. Die Änderungen an %1 von %2 Uhr wiederherstellen?</translation>
+    </message>
+    <message>
+        <source>Lumvane did not close properly. Restore the changes to %1 made on %2 at %3?</source>
+        <translation>Lumvane wurde nicht ordnungsgemäß beendet. Die Änderungen an %1 vom %2 um %3 Uhr wiederherstellen?</translation>
+    </message>
+</context>
+<context>
     <name>SettingsDialog</name>
     <message>
         <source>Settings...</source>

@@ -3,6 +3,7 @@
 #include "auto_saver.h"
 #include "file_commands.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QLocale>
@@ -12,16 +13,19 @@
 #include <cstdio>
 
 QString RestoreQuestionText(const RecoveryStore::Entry& entry, const QDate& today) {
-    const QString name = entry.projectPath.isEmpty() ? QStringLiteral("Untitled")
-                                                     : QFileInfo(entry.projectPath).fileName();
+    const QString name = entry.projectPath.isEmpty()
+                             ? QCoreApplication::translate("RecoveryOffer", "Untitled")
+                             : QFileInfo(entry.projectPath).fileName();
     const QString time = entry.savedAt.toString(QStringLiteral("hh:mm"));
-    const QString when =
-        entry.savedAt.date() == today
-            ? QStringLiteral("at %1").arg(time)
-            : QStringLiteral("on %1 at %2")
-                  .arg(QLocale().toString(entry.savedAt.date(), QLocale::ShortFormat), time);
-    return QStringLiteral("Lumvane did not close properly. Restore the changes to %1 made %2?")
-        .arg(name, when);
+    if (entry.savedAt.date() == today)
+        return QCoreApplication::translate(
+                   "RecoveryOffer",
+                   "Lumvane did not close properly. Restore the changes to %1 made at %2?")
+            .arg(name, time);
+    return QCoreApplication::translate(
+               "RecoveryOffer",
+               "Lumvane did not close properly. Restore the changes to %1 made on %2 at %3?")
+        .arg(name, QLocale().toString(entry.savedAt.date(), QLocale::ShortFormat), time);
 }
 
 RestoreQuestion InteractiveRestoreQuestion() {

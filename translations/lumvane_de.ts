@@ -428,6 +428,50 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
         <source>Use as front cover</source>
         <translation>Als Bild der Vorderseite verwenden</translation>
     </message>
+    <message>
+        <source>Music files (*.mp3 *.flac *.ogg *.oga *.opus *.m4a *.mp4 *.aac *.wav *.aiff *.aif *.wma *.ape *.pls *.m3u)</source>
+        <translation>Musikdateien (*.mp3 *.flac *.ogg *.oga *.opus *.m4a *.mp4 *.aac *.wav *.aiff *.aif *.wma *.ape *.pls *.m3u)</translation>
+    </message>
+    <message>
+        <source>flac files (*.flac)</source>
+        <translation>FLAC-Dateien (*.flac)</translation>
+    </message>
+    <message>
+        <source>ogg files (*.ogg *.oga *.opus)</source>
+        <translation>Ogg-Dateien (*.ogg *.oga *.opus)</translation>
+    </message>
+    <message>
+        <source>Reading the music files...</source>
+        <translation>Die Musikdateien werden gelesen...</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Embedded in %1</source>
+        <translation>Eingebettet in %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>Only the first %n file(s) were imported.</source>
+        <translation><numerusform>Nur %n Datei wurde importiert.</numerusform><numerusform>Nur die ersten %n Dateien wurden importiert.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>The import was cancelled: %n track(s) read.</source>
+        <translation><numerusform>Der Import wurde abgebrochen: %n Titel gelesen.</numerusform><numerusform>Der Import wurde abgebrochen: %n Titel gelesen.</numerusform></translation>
+    </message>
+    <message numerus="yes">
+        <source>%n track(s) from music files.</source>
+        <translation><numerusform>%n Titel aus Musikdateien.</numerusform><numerusform>%n Titel aus Musikdateien.</numerusform></translation>
+    </message>
+    <message>
+        <source>Front cover from the Cover Art Archive</source>
+        <translation>Bild der Vorderseite aus dem Cover Art Archive</translation>
+    </message>
+    <message>
+        <source>Titles from the disc&apos;s CD-TEXT. Press &quot;%1&quot; again to ask the CDDB server.</source>
+        <translation>Titel aus dem CD-TEXT der CD. Drücken Sie erneut „%1“, um den CDDB-Server zu fragen.</translation>
+    </message>
 </context>
 <context>
     <name>CTrackLookup</name>
@@ -482,6 +526,10 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     <message>
         <source>Tracks</source>
         <translation>Titelzahl</translation>
+    </message>
+    <message>
+        <source>Reading the disc&apos;s CD-TEXT...</source>
+        <translation>Der CD-TEXT der CD wird gelesen...</translation>
     </message>
 </context>
 <context>
@@ -1702,16 +1750,16 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
 <context>
     <name>RecoveryOffer</name>
     <message>
-        <source>at %1</source>
-        <translation>um %1</translation>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
     </message>
     <message>
-        <source>on %1 at %2</source>
-        <translation>am %1 um %2</translation>
+        <source>Lumvane did not close properly. Restore the changes to %1 made at %2?</source>
+        <translation>Lumvane wurde nicht ordnungsgemäß beendet. Die Änderungen an %1 von %2 Uhr wiederherstellen?</translation>
     </message>
     <message>
-        <source>Lumvane did not close properly. Restore the changes to %1 made %2?</source>
-        <translation>Lumvane wurde nicht ordnungsgemäß beendet. Die %2 vorgenommenen Änderungen an %1 wiederherstellen?</translation>
+        <source>Lumvane did not close properly. Restore the changes to %1 made on %2 at %3?</source>
+        <translation>Lumvane wurde nicht ordnungsgemäß beendet. Die Änderungen an %1 vom %2 um %3 Uhr wiederherstellen?</translation>
     </message>
 </context>
 <context>
@@ -2181,6 +2229,17 @@ Der Eintrag „help“ in %2 nennt die Seite des Handbuchs.</translation>
     <message>
         <source>Set as &amp;Background Image</source>
         <translation>Als &amp;Hintergrundbild festlegen</translation>
+    </message>
+</context>
+<context>
+    <name>CoverChoice</name>
+    <message>
+        <source>Use as front cover</source>
+        <translation>Als Bild der Vorderseite verwenden</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 Pixel</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "track_info_dialog.h"
 
+#include "cover_choice.h"
 #include "document/discwright_doc.h"
 #include "match_chooser_dialog.h"
 #include "track_lookup.h"
@@ -9,7 +10,10 @@
 #include <QCheckBox>
 #include <QCoreApplication>
 #include <QDialogButtonBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGridLayout>
 #include <QHeaderView>
@@ -17,10 +21,13 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QUrl>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -31,8 +38,13 @@ namespace {
 
 QStringList ImportFilters() {
     const char* const filters[] = {
+        QT_TRANSLATE_NOOP("CTrackInfoDialog",
+                          "Music files (*.mp3 *.flac *.ogg *.oga *.opus *.m4a *.mp4 *.aac *.wav "
+                          "*.aiff *.aif *.wma *.ape *.pls *.m3u)"),
         QT_TRANSLATE_NOOP("CTrackInfoDialog", "mp3 files(*.mp3)"),
         QT_TRANSLATE_NOOP("CTrackInfoDialog", "mp4 files(*.mp4,*.m4a) (*.mp4 *.m4a)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "flac files (*.flac)"),
+        QT_TRANSLATE_NOOP("CTrackInfoDialog", "ogg files (*.ogg *.oga *.opus)"),
         QT_TRANSLATE_NOOP("CTrackInfoDialog", "wav files (*.wav)"),
         QT_TRANSLATE_NOOP("CTrackInfoDialog", "pls files (*.pls)"),
         QT_TRANSLATE_NOOP("CTrackInfoDialog", "m3u files (*.m3u)"),
@@ -42,6 +54,22 @@ QStringList ImportFilters() {
     for (const char* filter : filters)
         list.append(QCoreApplication::translate("CTrackInfoDialog", filter));
     return list;
+}
+
+// Imports of more files than this show their progress.
+constexpr int kProgressFrom = 25;
+
+// The local files and folders of a drag, or none when it carries no such.
+QStringList DroppedPaths(const QMimeData* mime) {
+    QStringList paths;
+    if (mime == nullptr || !mime->hasUrls())
+        return paths;
+    for (const QUrl& url : mime->urls())
+        if (url.isLocalFile())
+            if (const QString path = url.toLocalFile();
+                QFileInfo(path).isDir() || IsImportableFile(path))
+                paths << path;
+    return paths;
 }
 
 // The longest text a cell keeps.
@@ -152,11 +180,14 @@ CTrackInfoDialog::CTrackInfoDialog(CDiscwrightDoc& doc, const CddbSettings& cddb
     side->addWidget(button(kMusicBrainzButton, tr("Query CD Info from MusicBrainz"),
                            &CTrackInfoDialog::OnQueryMusicBrainz));
     m_lookup = new CTrackLookup(m_cddb, MusicBrainzSettings(), this);
-    // Shown once a lookup found a front cover; ticked then, since the user
-    // asked for the album's data and sees the box before pressing OK.
-    m_useCover = new QCheckBox(tr("Use as front cover"), this);
-    m_useCover->setVisible(false);
-    m_controls.emplace_back(kUseCoverCheck, m_useCover);
+    // Shown once a lookup or an import found a front cover.
+    m_cover = new CoverChoice(this);
+    m_controls.emplace_back(kUseCoverCheck, m_cover->UseCheck());
+    m_status = new QLabel(this);
+    m_status->setObjectName(QStringLiteral("TrackSourceStatus"));
+    m_status->setTextFormat(Qt::PlainText);
+    // Files and folders dropped anywhere on the dialog are imported.
+    setAcceptDrops(true);
     m_controls.emplace_back(kArtistEdit, m_artist);
     m_controls.emplace_back(kYearEdit, m_year);
     m_controls.emplace_back(kAlbumTitleEdit, m_albumTitle);
@@ -172,8 +203,12 @@ CTrackInfoDialog::CTrackInfoDialog(CDiscwrightDoc& doc, const CddbSettings& cddb
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(fields);
     layout->addLayout(middle, 1);
-    layout->addWidget(m_useCover);
-    layout->addWidget(buttons);
+    layout->addWidget(m_status);
+    auto* bottom = new QHBoxLayout;
+    bottom->addWidget(m_cover);
+    bottom->addStretch();
+    bottom->addWidget(buttons);
+    layout->addLayout(bottom);
     resize(640, 480);
 
     for (const TrackEntry& track : m_doc.Album().tracks)
@@ -195,7 +230,19 @@ void CTrackInfoDialog::SetMusicBrainzSettings(const MusicBrainzSettings& setting
 }
 
 QByteArray CTrackInfoDialog::ChosenCover() const {
-    return !m_useCover->isHidden() && m_useCover->isChecked() ? m_cover : QByteArray();
+    return m_cover->UseAsFrontCover() ? m_cover->Bytes() : QByteArray();
+}
+
+bool CTrackInfoDialog::SetCoverCandidate(const QByteArray& bytes, const QString& source) {
+    return m_cover->SetCandidate(bytes, source, m_doc.GetFace(kFrontFace).Background() != nullptr);
+}
+
+QString CTrackInfoDialog::StatusText() const {
+    return m_status->text();
+}
+
+void CTrackInfoDialog::SetStatus(const QString& text) {
+    m_status->setText(text);
 }
 
 QWidget* CTrackInfoDialog::Control(ControlId id) const {
@@ -330,14 +377,63 @@ void CTrackInfoDialog::OnImport() {
 }
 
 void CTrackInfoDialog::ImportFiles(const QStringList& paths) {
+    bool truncated = false;
+    const QStringList files = ExpandImportPaths(paths, kMaxImportFiles, &truncated);
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    for (const TrackEntry& row : ImportTrackFiles(paths))
+    std::unique_ptr<QProgressDialog> progress;
+    if (files.size() > kProgressFrom) {
+        progress = std::make_unique<QProgressDialog>(tr("Reading the music files..."), tr("Cancel"),
+                                                     0, int(files.size()), this);
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(500);
+    }
+    bool stopped = false;
+    const TrackImport import = ImportMusicFiles(files, [&](int done, int) {
+        if (progress) {
+            progress->setValue(done);
+            stopped = progress->wasCanceled();
+        }
+        return !stopped;
+    });
+    progress.reset();
+    for (const TrackEntry& row : import.rows)
         AddRow(row);
+    if (import.albumAgreed) {
+        m_albumTitle->setText(import.albumTitle);
+        m_artist->setText(import.albumArtist);
+        if (!import.year.isEmpty())
+            m_year->setText(import.year);
+    }
+    if (!import.cover.isEmpty())
+        SetCoverCandidate(import.cover,
+                          tr("Embedded in %1").arg(QFileInfo(import.coverFile).fileName()));
     QApplication::restoreOverrideCursor();
+    if (truncated)
+        SetStatus(tr("Only the first %n file(s) were imported.", nullptr, kMaxImportFiles));
+    else if (stopped)
+        SetStatus(
+            tr("The import was cancelled: %n track(s) read.", nullptr, int(import.rows.size())));
+    else if (!files.isEmpty())
+        SetStatus(tr("%n track(s) from music files.", nullptr, int(import.rows.size())));
+}
+
+void CTrackInfoDialog::dragEnterEvent(QDragEnterEvent* event) {
+    if (!DroppedPaths(event->mimeData()).isEmpty())
+        event->acceptProposedAction();
+}
+
+void CTrackInfoDialog::dropEvent(QDropEvent* event) {
+    const QStringList paths = DroppedPaths(event->mimeData());
+    if (paths.isEmpty())
+        return;
+    event->acceptProposedAction();
+    ImportFiles(paths);
 }
 
 void CTrackInfoDialog::OnQueryCddb() {
-    StartLookup(int(TrackLookupSource::Cddb));
+    // The disc's own titles come first, without the network; once they are
+    // shown, the next click asks the server.
+    StartLookup(int(m_cdTextShown ? TrackLookupSource::Cddb : TrackLookupSource::CdTextThenCddb));
 }
 
 void CTrackInfoDialog::OnQueryMusicBrainz() {
@@ -348,6 +444,8 @@ void CTrackInfoDialog::StartLookup(int source) {
     if (m_lookup->Running())
         return;
     m_list->setRowCount(0);
+    m_cdTextShown = false;
+    SetStatus(QString());
     Control(kQueryButton)->setEnabled(false);
     Control(kMusicBrainzButton)->setEnabled(false);
     m_lookup->Start(TrackLookupSource(source),
@@ -368,12 +466,19 @@ void CTrackInfoDialog::OnLookupFinished(const TrackLookupOutcome& outcome) {
         AddRow(track);
     m_artist->setText(outcome.album.artist);
     m_albumTitle->setText(outcome.album.title);
-    m_year->setText(outcome.album.year);
     // The cover belongs to this lookup's album: a later lookup without one
     // takes the offer back.
-    m_cover = outcome.cover;
-    m_useCover->setChecked(!m_cover.isEmpty());
-    m_useCover->setVisible(!m_cover.isEmpty());
+    if (outcome.cover.isEmpty() ||
+        !SetCoverCandidate(outcome.cover, tr("Front cover from the Cover Art Archive")))
+        m_cover->Clear();
+    if (outcome.fromCdText) {
+        // CD-TEXT knows no year: the field keeps what it had.
+        m_cdTextShown = true;
+        SetStatus(tr("Titles from the disc's CD-TEXT. Press \"%1\" again to ask the CDDB server.")
+                      .arg(static_cast<QPushButton*>(Control(kQueryButton))->text()));
+        return;
+    }
+    m_year->setText(outcome.album.year);
 }
 
 void CTrackInfoDialog::ShowMessage(const QString& text) {
@@ -391,5 +496,7 @@ void CTrackInfoDialog::accept() {
     if (QWidget* editor = current.isValid() ? m_list->indexWidget(current) : nullptr)
         m_list->itemDelegate()->setModelData(editor, m_list->model(), current);
     m_doc.Album() = ShownAlbum();
+    // The caller records the album and the cover as one undo step.
+    m_cover->ApplyTo(m_doc);
     QDialog::accept();
 }

@@ -12,16 +12,18 @@
 
 class CDiscwrightDoc;
 class CMatchChooserDialog;
+class CoverChoice;
 class CTrackLookup;
-class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QPushButton;
 class QTableWidget;
 struct TrackLookupOutcome;
 
 // "CD Tracks Information": edits a copy of the project's album data (track
-// rows and album artist, title and year). Rows come from the CDDB lookup,
-// from music files and playlists, and from Add; artist, title and play time
+// rows and album artist, title and year). Rows come from the disc's CD-TEXT,
+// the CDDB or MusicBrainz lookup, from music files and playlists (also
+// dropped on the dialog), and from Add; artist, title and play time
 // (m:ss or mm:ss) are edited in place by double-click, F2 or Enter. OK
 // writes them into the document, Cancel leaves it alone. The lookup runs on a worker thread behind
 // a progress dialog whose Cancel closes the connection.
@@ -52,15 +54,29 @@ public:
     QTableWidget* TrackList() const { return m_list; }
     QWidget* Control(ControlId id) const;
 
-    // Adds the rows that importing `paths` gives (Import... after its file dialog).
+    // Adds the rows that importing `paths` gives (Import... after its file
+    // dialog, or files and folders dropped on the dialog); folders are
+    // walked. The album fields follow when the files agree on the album, and
+    // an embedded front cover is offered for "Use as front cover".
     void ImportFiles(const QStringList& paths);
+    // The line under the list that says where the rows came from.
+    QString StatusText() const;
+    // The most files one import reads from dropped folders.
+    static constexpr int kMaxImportFiles = 2000;
+    // Offers a cover picture (the bytes of a JPEG, PNG, GIF or BMP file) for
+    // "Use as front cover"; `source` tells the user where it came from. On
+    // OK a chosen cover becomes the front face's background picture, in the
+    // same undo step as the rest of the dialog's changes. False when the
+    // bytes are no picture (the previous cover stays).
+    bool SetCoverCandidate(const QByteArray& bytes, const QString& source);
+    CoverChoice* Cover() const { return m_cover; }
     // Whether a CDDB or MusicBrainz lookup is running (the chooser included).
     bool LookupRunning() const;
     // The chooser of a lookup that found several matches, while it is shown.
     CMatchChooserDialog* MatchChooser() const;
     void SetMusicBrainzSettings(const MusicBrainzSettings& settings);
-    // The front cover the last MusicBrainz lookup found (the picture file's
-    // bytes), when "Use as front cover" is ticked; else empty.
+    // The cover offered (from a lookup or the imported files' tags, the
+    // picture file's bytes) when "Use as front cover" is ticked; else empty.
     QByteArray ChosenCover() const;
 
     // Tests replace the message boxes: `message` shows a text, `question`
@@ -80,6 +96,8 @@ public Q_SLOTS:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     // Opens the editor on a cell of `row` (the artist when `column` is the number).
@@ -90,6 +108,7 @@ private:
     void StartLookup(int source);
     void OnLookupFinished(const TrackLookupOutcome& outcome);
     void ShowMessage(const QString& text);
+    void SetStatus(const QString& text);
 
     CDiscwrightDoc& m_doc;
     CddbSettings m_cddb;
@@ -99,8 +118,9 @@ private:
     QTableWidget* m_list = nullptr;
     std::vector<std::pair<ControlId, QWidget*>> m_controls;
     CTrackLookup* m_lookup = nullptr;
-    QCheckBox* m_useCover = nullptr;
-    QByteArray m_cover;
+    CoverChoice* m_cover = nullptr;
+    QLabel* m_status = nullptr;
+    bool m_cdTextShown = false; // the rows are the disc's CD-TEXT
     std::function<void(const QString&)> m_message;
     std::function<bool(const QString&)> m_question;
 };

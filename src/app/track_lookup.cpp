@@ -2,6 +2,7 @@
 
 #include "match_chooser_dialog.h"
 #include "tracks/cddb_lookup.h"
+#include "tracks/cdtext_lookup.h"
 #include "tracks/musicbrainz_lookup.h"
 #include "tracks/musicbrainz_reply.h"
 
@@ -29,7 +30,9 @@ void CTrackLookup::Start(TrackLookupSource source, Finished finished) {
     if (Running())
         return;
     m_finished = std::move(finished);
-    if (source == TrackLookupSource::Cddb)
+    if (source == TrackLookupSource::CdTextThenCddb)
+        StartCdText();
+    else if (source == TrackLookupSource::Cddb)
         StartCddb();
     else
         StartMusicBrainz();
@@ -105,6 +108,24 @@ void CTrackLookup::Finish(TrackLookupOutcome outcome) {
     m_finished = nullptr;
     if (finished)
         finished(outcome);
+}
+
+void CTrackLookup::StartCdText() {
+    // A real drive may take a while to spin up: off this thread too.
+    ShowProgress(tr("Reading the disc's CD-TEXT..."), QStringLiteral("CddbProgress"));
+    auto result = std::make_shared<CddbLookupResult>();
+    RunStep([result](const std::atomic<bool>*) { *result = RunCdTextLookup(CdAudioSource()); },
+            [this, result] {
+                if (!result->ok) {
+                    StartCddb();
+                    return;
+                }
+                TrackLookupOutcome outcome;
+                outcome.ok = true;
+                outcome.album = result->album;
+                outcome.fromCdText = true;
+                Finish(outcome);
+            });
 }
 
 void CTrackLookup::StartCddb() {

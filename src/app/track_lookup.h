@@ -17,7 +17,9 @@ class CMatchChooserDialog;
 class QProgressDialog;
 class QWidget;
 
-enum class TrackLookupSource { Cddb, MusicBrainz };
+// CdTextThenCddb: the disc's own CD-TEXT, offline, and the CDDB lookup only
+// when the disc has none.
+enum class TrackLookupSource { Cddb, MusicBrainz, CdTextThenCddb };
 
 // What a lookup gave: the album, and for a MusicBrainz release its front
 // cover when the Cover Art Archive has one (the picture file's bytes).
@@ -28,6 +30,7 @@ struct TrackLookupOutcome {
     AlbumData album;
     QByteArray cover;
     int coverFormat = -1;
+    bool fromCdText = false; // the album is the disc's CD-TEXT
 };
 
 // Runs one disc lookup for the track dialog without freezing it: every
@@ -60,6 +63,7 @@ private:
                 std::function<void(int)> chosen);
     void ShowProgress(const QString& text, const QString& name);
     void Finish(TrackLookupOutcome outcome);
+    void StartCdText();
     void StartCddb();
     void StartMusicBrainz();
 

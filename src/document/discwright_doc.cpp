@@ -226,11 +226,15 @@ void CDiscwrightDoc::SetBackground(CImage* objectOfFace) {
 }
 
 void CDiscwrightDoc::SetBackground(std::unique_ptr<CImage> picture) {
-    if (!picture)
+    SetFaceBackground(m_activeFace, std::move(picture));
+}
+
+void CDiscwrightDoc::SetFaceBackground(int faceId, std::unique_ptr<CImage> picture) {
+    if (!picture || faceId < 0 || faceId >= kFaceCount)
         return;
-    KeepSpareBackground(ActiveFace().TakeBackground());
-    ActiveFace().SetBackground(std::move(picture));
-    Q_EMIT FaceChanged(m_activeFace);
+    KeepSpareBackground(m_faces[faceId].TakeBackground());
+    m_faces[faceId].SetBackground(std::move(picture));
+    Q_EMIT FaceChanged(faceId);
 }
 
 void CDiscwrightDoc::RemoveBackground() {

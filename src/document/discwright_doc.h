@@ -102,6 +102,8 @@ public:
     // back without decoding it again.
     void SetBackground(CImage* objectOfFace);
     void SetBackground(std::unique_ptr<CImage> picture);
+    // The same on face `faceId`, active or not (a cover from the track dialog).
+    void SetFaceBackground(int faceId, std::unique_ptr<CImage> picture);
     void RemoveBackground();
     void DeleteLayoutObjects(int faceId);
 

@@ -76,6 +76,25 @@ bool CImage::LoadFile(const QString& path) {
     QString error;
     if (!ReadFileBounded(path, kPictureFileLimit, &bytes, &error))
         return false;
+    return LoadBytes(bytes, format);
+}
+
+bool CImage::LoadFileBytes(const QByteArray& bytes) {
+    int format = -1;
+    if (bytes.startsWith("\xFF\xD8\xFF"))
+        format = kFormatJpeg;
+    else if (bytes.startsWith("\x89PNG\r\n\x1A\n"))
+        format = kFormatPng;
+    else if (bytes.startsWith("GIF8"))
+        format = kFormatGif;
+    else if (bytes.startsWith("BM"))
+        format = kFormatBmp;
+    if (format < 0 || bytes.size() > kPictureFileLimit || FindImageCodec(format) == nullptr)
+        return false;
+    return LoadBytes(bytes, format);
+}
+
+bool CImage::LoadBytes(const QByteArray& bytes, int format) {
     auto image = std::make_shared<CRasterImage>();
     if (!image->DecodeFrom(Bytes(bytes), format))
         return false;

@@ -37,6 +37,9 @@ public:
     // Loads the picture file; the format comes from the file name's extension.
     // False (and the picture stays empty) when it cannot be read.
     bool LoadFile(const QString& path);
+    // Loads a picture file already in memory (a cover picture embedded in a
+    // music file): JPEG, PNG, GIF or BMP, told apart by their first bytes.
+    bool LoadFileBytes(const QByteArray& bytes);
     // Takes `image` as the picture's pixels (pasted or made in memory).
     void SetImage(CRasterImage image);
     // Runs one effect on the pixels here and now (see TakeEffect for the
@@ -108,6 +111,7 @@ private:
     friend struct PictureTestAccess; // tests: stand-in records
 
     void Load(Archive& ar);
+    bool LoadBytes(const QByteArray& bytes, int format);
     QByteArray EncodeRecord(QString* error);
     // Encodes the record unless it is kept already; false with `error` set.
     bool EnsureEncodedRecord(QString* error);

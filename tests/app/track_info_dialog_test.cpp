@@ -1,21 +1,27 @@
+#include "app/cover_choice.h"
 #include "app/match_chooser_dialog.h"
 #include "app/track_info_dialog.h"
 #include "document/discwright_doc.h"
+#include "music_encoders.h"
 #include "music_fixtures.h"
 #include "musicbrainz_test_server.h"
 #include "support/test_support.h"
 #include "tracks_test_support.h"
 
 #include <QApplication>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QProgressDialog>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTreeWidget>
+#include <QUrl>
 
 #include <gtest/gtest.h>
 
@@ -353,4 +359,75 @@ TEST_F(TrackDialogTest, RowsAreTypedInPlace) {
                                               {"A2 & Co", "T2", "12:45"},
                                               {"Nina", QStringLiteral(u"Café Song"), "4:05"}};
     EXPECT_EQ(m_doc.Album().tracks, expected);
+}
+
+TEST_F(TrackDialogTest, DroppedFolderFillsRowsAlbumAndCoverFromTags) {
+    const QString folder = m_dir.filePath("album");
+    const QString cover = m_dir.filePath("cover.png");
+    WritePictureFile(cover, Qt::red);
+    const auto tags = [](const char* title, int track) {
+        EncoderTags t;
+        t.title = QString::fromUtf8(title);
+        t.artist = QStringLiteral("Band");
+        t.album = QStringLiteral("Songs");
+        t.year = QStringLiteral("2020");
+        t.track = track;
+        return t;
+    };
+    ASSERT_TRUE(EncodeMusic(Encoder::Opus, folder + "/a.opus", tags("Zwei", 2)));
+    ASSERT_TRUE(EncodeMusic(Encoder::Flac, folder + "/b.flac", tags("Eins", 1), cover));
+    auto dialog = Dialog();
+    dialog->TrackList()->setRowCount(0);
+
+    QMimeData mime;
+    mime.setUrls({QUrl::fromLocalFile(folder)});
+    QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(dialog.get(), &enter);
+    EXPECT_TRUE(enter.isAccepted());
+    QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(dialog.get(), &drop);
+
+    EXPECT_EQ(Column(*dialog, 2), QStringList({"Eins", "Zwei"})); // in track order
+    EXPECT_EQ(Column(*dialog, 1), QStringList({"Band", "Band"}));
+    const AlbumData shown = dialog->ShownAlbum();
+    EXPECT_EQ(shown.title, "Songs");
+    EXPECT_EQ(shown.artist, "Band");
+    EXPECT_EQ(shown.year, "2020");
+    ASSERT_TRUE(dialog->Cover()->HasCandidate());
+    EXPECT_EQ(dialog->Cover()->Source(), "Embedded in b.flac");
+    EXPECT_EQ(dialog->StatusText(), "2 track(s) from music files.");
+
+    // A drag of anything else is not taken.
+    QMimeData text;
+    text.setText(QStringLiteral("hello"));
+    QDragEnterEvent other(QPoint(10, 10), Qt::CopyAction, &text, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(dialog.get(), &other);
+    EXPECT_FALSE(other.isAccepted());
+}
+
+TEST_F(TrackDialogTest, QueryTakesTheDiscsCdTextFirstAndTheServerOnTheNextClick) {
+    qputenv("LUMVANE_CDROM", MakeCdTextImage(m_dir.path(), "PERFORMER \"Band\"\nTITLE \"Live\"\n",
+                                             {"    TITLE \"A\"\n", "    TITLE \"B\"\n",
+                                              "    TITLE \"C\"\n    PERFORMER \"Guest\"\n"})
+                                 .toUtf8());
+    CddbTestServer server(ExampleCddbServer);
+    auto dialog = Dialog(server.Port());
+    static_cast<QLineEdit*>(dialog->Control(CTrackInfoDialog::kYearEdit))->setText("1977");
+    Click(*dialog, CTrackInfoDialog::kQueryButton);
+    ASSERT_TRUE(WaitFor([&] { return !dialog->LookupRunning(); }));
+    EXPECT_TRUE(m_messages.isEmpty()) << m_messages.join(u'\n').toStdString();
+    EXPECT_TRUE(server.Requests().empty()); // offline
+    EXPECT_EQ(Column(*dialog, 2), QStringList({"A", "B", "C"}));
+    EXPECT_EQ(Column(*dialog, 1), QStringList({"Band", "Band", "Guest"}));
+    AlbumData shown = dialog->ShownAlbum();
+    EXPECT_EQ(shown.title, "Live");
+    EXPECT_EQ(shown.artist, "Band");
+    EXPECT_EQ(shown.year, "1977"); // CD-TEXT has none: the field keeps its own
+    EXPECT_TRUE(dialog->StatusText().startsWith("Titles from the disc's CD-TEXT"));
+
+    Click(*dialog, CTrackInfoDialog::kQueryButton);
+    ASSERT_TRUE(WaitFor([&] { return !dialog->LookupRunning(); }));
+    EXPECT_FALSE(server.Requests().empty());
+    EXPECT_EQ(Column(*dialog, 2), QStringList({"One", QStringLiteral("Tw\u00f6"), "Three"}));
+    EXPECT_EQ(dialog->ShownAlbum().year, "1999");
 }

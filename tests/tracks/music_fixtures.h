@@ -1,7 +1,17 @@
 #pragma once
 
+#include "tracks/album_data.h"
+
 #include <QByteArray>
 #include <QString>
+
+#include <ostream>
+
+// Readable rows in failure messages.
+inline void PrintTo(const TrackEntry& row, std::ostream* out) {
+    *out << '{' << row.artist.toStdString() << ", " << row.title.toStdString() << ", "
+         << row.playTime.toStdString() << '}';
+}
 
 // Hand-made music files for the import tests.
 

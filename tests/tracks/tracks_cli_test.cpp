@@ -190,7 +190,9 @@ TEST_F(TracksCliTest, BadLookupChoicesAreRefusedClearly) {
         {{"--match", "0"}, "lumvane: --match needs a number from 1, not \"0\"\n"},
         {{"--match", "x"}, "lumvane: --match needs a number from 1, not \"x\"\n"},
         {{"--source", "gopher"},
-         "lumvane: unknown --source \"gopher\": use cddb, musicbrainz or auto\n"},
+         "lumvane: unknown --source \"gopher\": use cdtext, cddb, musicbrainz or auto\n"},
+        {{"--source", "cdtext", "--match", "2"},
+         "lumvane: --source cdtext: the disc's CD-TEXT is one album, without matches\n"},
     };
     for (const auto& c : cases) {
         const ProcessResult result =

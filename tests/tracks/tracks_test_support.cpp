@@ -38,6 +38,26 @@ QString MakeCueImage(const QString& folder, const std::vector<int>& trackStarts,
     return cuePath;
 }
 
+QString MakeCdTextImage(const QString& folder, const QByteArray& cueText,
+                        const std::vector<QByteArray>& trackText) {
+    const QString path = MakeExampleDisc(folder);
+    QFile file(path);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QList<QByteArray> lines = file.readAll().split('\n');
+    file.close();
+    QByteArray cue = cueText;
+    int track = 0;
+    for (const QByteArray& line : lines) {
+        if (line.isEmpty())
+            continue;
+        cue += line + '\n';
+        if (line.trimmed().startsWith("TRACK") && size_t(track) < trackText.size())
+            cue += trackText[size_t(track++)];
+    }
+    WriteTextFile(path, cue);
+    return path;
+}
+
 QString MakeExampleDisc(const QString& folder) {
     return MakeCueImage(folder, {0, 188, 398}, 598);
 }

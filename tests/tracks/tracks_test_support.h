@@ -15,6 +15,11 @@
 QString MakeCueImage(const QString& folder, const std::vector<int>& trackStarts, int dataSeconds,
                      bool audio = true);
 
+// The example disc's layout with CD-TEXT in its cue sheet: `cueText` lines
+// for the disc (before FILE), and `trackText[i]` lines for track i + 1.
+QString MakeCdTextImage(const QString& folder, const QByteArray& cueText,
+                        const std::vector<QByteArray>& trackText);
+
 // The 3-track disc of the examples: tracks at 0:02, 3:10 and 6:40, lead-out at 10:00.
 QString MakeExampleDisc(const QString& folder);
 

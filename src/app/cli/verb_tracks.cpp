@@ -5,6 +5,7 @@
 #include "document/project_file.h"
 #include "platform/file_reading.h"
 #include "tracks/cddb_lookup.h"
+#include "tracks/cdtext_lookup.h"
 #include "tracks/musicbrainz_lookup.h"
 #include "tracks/musicbrainz_reply.h"
 #include "tracks/track_import.h"
@@ -17,6 +18,7 @@
 #include <QJsonObject>
 
 #include <cstdio>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -111,9 +113,26 @@ bool CheckImportFiles(const QStringList& files, QString* error) {
     return true;
 }
 
+// Folders among the arguments stand for the music files in them.
+QStringList ImportPaths(const QStringList& args) {
+    return ExpandImportPaths(args, std::numeric_limits<int>::max());
+}
+
+// The import as JSON: the album fields when the files agree on them, and
+// where the embedded front cover was found.
+QJsonObject ImportJson(const TrackImport& import) {
+    AlbumData album{import.albumTitle, import.albumArtist, import.year, import.rows};
+    QJsonObject json = AlbumJson(album, import.albumAgreed);
+    if (!import.cover.isEmpty())
+        json[QStringLiteral("cover")] =
+            QJsonObject{{QStringLiteral("file"), import.coverFile},
+                        {QStringLiteral("bytes"), qint64(import.cover.size())}};
+    return json;
+}
+
 // How "tracks lookup" and "tracks apply --cd" look the disc up.
 struct LookupChoice {
-    QString source = QStringLiteral("cddb"); // cddb, musicbrainz or auto
+    QString source = QStringLiteral("cddb"); // cdtext, cddb, musicbrainz or auto
     int match = 0;                           // from 1; 0: the first
     bool listMatches = false;
 };
@@ -125,8 +144,9 @@ const QCommandLineOption kListOption(QStringLiteral("list-matches"));
 bool ReadLookupChoice(const QCommandLineParser& parser, LookupChoice& choice, QString* error) {
     if (parser.isSet(kSourceOption))
         choice.source = parser.value(kSourceOption);
-    if (choice.source != u"cddb" && choice.source != u"musicbrainz" && choice.source != u"auto") {
-        *error = QStringLiteral("unknown --source \"%1\": use cddb, musicbrainz or auto")
+    if (choice.source != u"cdtext" && choice.source != u"cddb" && choice.source != u"musicbrainz" &&
+        choice.source != u"auto") {
+        *error = QStringLiteral("unknown --source \"%1\": use cdtext, cddb, musicbrainz or auto")
                      .arg(choice.source);
         return false;
     }
@@ -140,6 +160,11 @@ bool ReadLookupChoice(const QCommandLineParser& parser, LookupChoice& choice, QS
         }
     }
     choice.listMatches = parser.isSet(kListOption);
+    if (choice.source == u"cdtext" && (choice.listMatches || choice.match > 0)) {
+        *error =
+            QStringLiteral("--source cdtext: the disc's CD-TEXT is one album, without matches");
+        return false;
+    }
     return true;
 }
 
@@ -161,6 +186,15 @@ int PickMatch(const LookupChoice& choice, size_t count, QString* error) {
 // MusicBrainz) or, with --list-matches, `matches` is filled.
 bool LookupFrom(const QString& source, const AppSettings& settings, const LookupChoice& choice,
                 AlbumData& album, QJsonArray& matches, QString* error) {
+    if (source == u"cdtext") {
+        const CddbLookupResult result = RunCdTextLookup(CdAudioSource());
+        if (!result.ok) {
+            *error = result.message;
+            return false;
+        }
+        album = result.album;
+        return true;
+    }
     if (source == u"musicbrainz") {
         const MusicBrainzQueryResult query = RunMusicBrainzQuery(settings.ForMusicBrainz());
         if (!query.ok) {
@@ -212,8 +246,9 @@ bool LookupFrom(const QString& source, const AppSettings& settings, const Lookup
     return true;
 }
 
-// The lookup the choice asks for. "auto" asks MusicBrainz first (its disc id
-// names the disc exactly, where CDDB ids often collide) and CDDB when
+// The lookup the choice asks for. "auto" takes the disc's own CD-TEXT first
+// (offline; not when matches are asked for), then asks MusicBrainz (its disc
+// id names the disc exactly, where CDDB ids often collide) and CDDB when
 // MusicBrainz has nothing or cannot be reached; a failure of both names both.
 bool Lookup(const AppSettings& settings, const LookupChoice& choice, AlbumData& album,
             QJsonArray& matches, QString* error) {
@@ -233,6 +268,11 @@ bool Lookup(const AppSettings& settings, const LookupChoice& choice, AlbumData& 
         *error = QStringLiteral(
             "error retrieving the DISC ID,make sure there is a CD in your CD-ROM drive");
         return false;
+    }
+    if (!choice.listMatches && choice.match == 0) {
+        QString noCdText;
+        if (LookupFrom(QStringLiteral("cdtext"), settings, choice, album, matches, &noCdText))
+            return true;
     }
     QStringList failures;
     for (const QString& source : {QStringLiteral("musicbrainz"), QStringLiteral("cddb")}) {
@@ -285,9 +325,17 @@ int Apply(const QStringList& args) {
         if (!Lookup(settings, choice, album, unused, &error))
             return ReportFailure(error);
     } else if (parser.isSet(importOption)) {
-        if (!CheckImportFiles(rest, &error))
+        const QStringList importFiles = ImportPaths(rest);
+        if (!CheckImportFiles(importFiles, &error))
             return ReportFailure(error);
-        album.tracks = ImportTrackFiles(rest);
+        const TrackImport import = ImportMusicFiles(importFiles);
+        album.tracks = import.rows;
+        if (import.albumAgreed) {
+            album.title = import.albumTitle;
+            album.artist = import.albumArtist;
+            if (!import.year.isEmpty())
+                album.year = import.year;
+        }
     } else if (!ReadAlbumJson(parser.value(jsonOption), album, &error)) {
         return ReportFailure(error);
     }
@@ -301,7 +349,7 @@ int LookupCommand(const QStringList& args) {
     QCommandLineParser parser;
     parser.addOptions({kSourceOption, kMatchOption, kListOption});
     const QString usage = QStringLiteral(
-        "tracks lookup [--source cddb|musicbrainz|auto] [--list-matches | --match N]");
+        "tracks lookup [--source cdtext|cddb|musicbrainz|auto] [--list-matches | --match N]");
     if (!ParseVerbArguments(parser, args, usage))
         return 1;
     if (!parser.positionalArguments().isEmpty() ||
@@ -327,12 +375,11 @@ static int RunTracksVerb(const QStringList& args) {
     if (command == u"lookup")
         return LookupCommand(args.mid(1));
     if (command == u"import" && args.size() > 1) {
-        AlbumData album;
         QString error;
-        if (!CheckImportFiles(args.mid(1), &error))
+        const QStringList files = ImportPaths(args.mid(1));
+        if (!CheckImportFiles(files, &error))
             return ReportFailure(error);
-        album.tracks = ImportTrackFiles(args.mid(1));
-        return PrintJson(AlbumJson(album, false));
+        return PrintJson(ImportJson(ImportMusicFiles(files)));
     }
     if (command == u"apply")
         return Apply(args.mid(1));
@@ -342,8 +389,9 @@ static int RunTracksVerb(const QStringList& args) {
 
 const Verb kTracksVerb = {
     QStringLiteral("tracks"),
-    QStringLiteral("tracks lookup [--source cddb|musicbrainz|auto] [--list-matches | --match N] | "
-                   "import FILES... | apply FILE.dwp (--cd [--source S] [--match N] | "
-                   "--import FILES... | --json J)"),
+    QStringLiteral(
+        "tracks lookup [--source cdtext|cddb|musicbrainz|auto] [--list-matches | "
+        "--match N] | import FILES|FOLDERS... | apply FILE.dwp (--cd [--source S] [--match N] | "
+        "--import FILES... | --json J)"),
     QStringLiteral("look up the CD, read music files and playlists, or set a project's track list"),
     RunTracksVerb};

@@ -14,18 +14,18 @@
 
 QString RestoreQuestionText(const RecoveryStore::Entry& entry, const QDate& today) {
     const QString name = entry.projectPath.isEmpty()
-                             ? QCoreApplication::translate("FileCommands", "Untitled")
+                             ? QCoreApplication::translate("RecoveryOffer", "Untitled")
                              : QFileInfo(entry.projectPath).fileName();
     const QString time = entry.savedAt.toString(QStringLiteral("hh:mm"));
-    const QString when =
-        entry.savedAt.date() == today
-            ? QCoreApplication::translate("RecoveryOffer", "at %1").arg(time)
-            : QCoreApplication::translate("RecoveryOffer", "on %1 at %2")
-                  .arg(QLocale().toString(entry.savedAt.date(), QLocale::ShortFormat), time);
+    if (entry.savedAt.date() == today)
+        return QCoreApplication::translate(
+                   "RecoveryOffer",
+                   "Lumvane did not close properly. Restore the changes to %1 made at %2?")
+            .arg(name, time);
     return QCoreApplication::translate(
                "RecoveryOffer",
-               "Lumvane did not close properly. Restore the changes to %1 made %2?")
-        .arg(name, when);
+               "Lumvane did not close properly. Restore the changes to %1 made on %2 at %3?")
+        .arg(name, QLocale().toString(entry.savedAt.date(), QLocale::ShortFormat), time);
 }
 
 RestoreQuestion InteractiveRestoreQuestion() {

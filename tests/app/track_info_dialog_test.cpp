@@ -2,16 +2,18 @@
 #include "app/match_chooser_dialog.h"
 #include "app/track_info_dialog.h"
 #include "document/discwright_doc.h"
+#include "imaging/raster_image.h"
 #include "music_encoders.h"
 #include "music_fixtures.h"
 #include "musicbrainz_test_server.h"
+#include "objects/image.h"
 #include "support/test_support.h"
 #include "tracks_test_support.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QCheckBox>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QMimeData>
@@ -269,6 +271,35 @@ TEST_F(TrackDialogTest, MusicBrainzFillsRowsAndOffersTheCover) {
     EXPECT_EQ(Column(*dialog, 2), QStringList({"Box One", "Box Two", "Box Three"}));
     EXPECT_FALSE(useCover->isVisible());
     EXPECT_TRUE(dialog->ChosenCover().isEmpty());
+}
+
+// OK with "Use as front cover" ticked puts the cover on the front face, over
+// the whole face; unticked leaves the face alone.
+TEST_F(TrackDialogTest, OkPutsTheChosenCoverOnTheFrontFace) {
+    MusicBrainzTestServer server(MusicBrainzMode::OneRelease);
+    MusicBrainzSettings settings;
+    settings.server = QStringLiteral("127.0.0.1");
+    settings.port = server.Port();
+    settings.coverArtServer = QStringLiteral("http://127.0.0.1:%1").arg(server.Port());
+    for (const bool use : {false, true}) {
+        auto dialog = Dialog();
+        dialog->SetMusicBrainzSettings(settings);
+        Click(*dialog, CTrackInfoDialog::kMusicBrainzButton);
+        ASSERT_TRUE(WaitFor([&] { return !dialog->LookupRunning(); }));
+        auto* check = static_cast<QCheckBox*>(Control(*dialog, CTrackInfoDialog::kUseCoverCheck));
+        check->setChecked(use);
+        dialog->accept();
+        const CImage* background = m_doc.GetFace(kFrontFace).Background();
+        if (!use) {
+            EXPECT_EQ(background, nullptr);
+            continue;
+        }
+        ASSERT_NE(background, nullptr);
+        EXPECT_EQ(background->Image().Width(), 40);
+        EXPECT_EQ(background->m_width, m_doc.GetFace(kFrontFace).m_width);
+        EXPECT_EQ(background->m_height, -m_doc.GetFace(kFrontFace).m_height);
+        EXPECT_EQ(m_doc.Album().title, u"Brainz Album");
+    }
 }
 
 namespace {

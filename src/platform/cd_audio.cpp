@@ -1,21 +1,8 @@
 #include "cd_audio.h"
 
-#include <QFile>
-
-#include <cdio/cdio.h>
-#include <cdio/logging.h>
-
-#include <memory>
+#include "cdio_source.h"
 
 namespace {
-
-// libcdio reports its own troubles on stderr; the caller reports ours.
-void QuietCdioLog(cdio_log_level_t, const char*) {
-}
-
-struct CdioCloser {
-    void operator()(CdIo_t* cdio) const { cdio_destroy(cdio); }
-};
 
 bool Fail(QString* error, const QString& why) {
     if (error != nullptr)
@@ -31,20 +18,9 @@ QString CdAudioSource() {
 
 bool ReadCdAudioToc(const QString& source, DiscToc& toc, QString* error) {
     toc.clear();
-    static const bool quiet = (cdio_log_set_handler(QuietCdioLog), true);
-    (void)quiet;
-
-    const QByteArray name = QFile::encodeName(source);
-    // Without a name the system's default drive is used; with one, libcdio
-    // picks the driver (device, cue sheet, cdrdao toc, Nero image) itself.
-    std::unique_ptr<CdIo_t, CdioCloser> cd(source.isEmpty()
-                                               ? cdio_open(nullptr, DRIVER_DEVICE)
-                                               : cdio_open(name.constData(), DRIVER_UNKNOWN));
+    const CdioHandle cd = OpenCdioSource(source, error);
     if (!cd)
-        return Fail(error,
-                    source.isEmpty()
-                        ? QStringLiteral("no CD drive could be opened")
-                        : QStringLiteral("%1: cannot open the CD drive or disc image").arg(source));
+        return false;
 
     const track_t count = cdio_get_num_tracks(cd.get());
     const track_t first = cdio_get_first_track_num(cd.get());

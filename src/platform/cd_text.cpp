@@ -1,11 +1,10 @@
 #include "cd_text.h"
 
-#include <QFile>
+#include "cdio_source.h"
+
 #include <QStringDecoder>
 
-#include <cdio/cdio.h>
 #include <cdio/cdtext.h>
-#include <cdio/logging.h>
 
 #include <memory>
 
@@ -16,12 +15,6 @@ constexpr int kMaxTracks = 99;
 constexpr qsizetype kPackBytes = 18;
 constexpr qsizetype kMaxPackBytes = 8 * 256 * kPackBytes;
 
-void QuietCdioLog(cdio_log_level_t, const char*) {
-}
-
-struct CdioCloser {
-    void operator()(CdIo_t* cdio) const { cdio_destroy(cdio); }
-};
 struct CdTextCloser {
     void operator()(cdtext_t* text) const { cdtext_destroy(text); }
 };
@@ -95,19 +88,9 @@ bool CdText::HasText() const {
 
 bool ReadCdText(const QString& source, int trackCount, CdText& text, QString* error) {
     text = CdText{};
-    static const bool quiet = (cdio_log_set_handler(QuietCdioLog), true);
-    (void)quiet;
-    const QByteArray name = QFile::encodeName(source);
-    std::unique_ptr<CdIo_t, CdioCloser> cd(source.isEmpty()
-                                               ? cdio_open(nullptr, DRIVER_DEVICE)
-                                               : cdio_open(name.constData(), DRIVER_UNKNOWN));
-    if (!cd) {
-        if (error != nullptr)
-            *error = source.isEmpty()
-                         ? QStringLiteral("no CD drive could be opened")
-                         : QStringLiteral("%1: cannot open the CD drive or disc image").arg(source);
+    const CdioHandle cd = OpenCdioSource(source, error);
+    if (!cd)
         return false;
-    }
     // The object belongs to the drive and goes with it.
     cdtext_t* cdText = cdio_get_cdtext(cd.get());
     if (cdText != nullptr)

@@ -100,6 +100,7 @@ bool ReadCdText(const QString& source, int trackCount, CdText& text, QString* er
 
 bool ParseCdTextPacks(QByteArrayView packs, int trackCount, CdText& text) {
     text = CdText{};
+    QuietCdioLogging(); // damaged packs would fill stderr with warnings
     std::unique_ptr<cdtext_t, CdTextCloser> cdText(cdtext_init());
     if (!cdText || packs.isEmpty())
         return false;

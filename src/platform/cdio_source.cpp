@@ -6,15 +6,18 @@
 
 namespace {
 
-// libcdio reports its own troubles on stderr; the caller reports ours.
 void QuietCdioLog(cdio_log_level_t, const char*) {
 }
 
 } // namespace
 
-CdioHandle OpenCdioSource(const QString& source, QString* error) {
+void QuietCdioLogging() {
     static const bool quiet = (cdio_log_set_handler(QuietCdioLog), true);
     (void)quiet;
+}
+
+CdioHandle OpenCdioSource(const QString& source, QString* error) {
+    QuietCdioLogging();
     const QByteArray name = QFile::encodeName(source);
     CdioHandle cd(source.isEmpty() ? cdio_open(nullptr, DRIVER_DEVICE)
                                    : cdio_open(name.constData(), DRIVER_UNKNOWN));

@@ -11,9 +11,8 @@ namespace {
 
 const QString kAppFolder = QStringLiteral("/lumvane");
 
-// An XDG base directory: the variable when it holds an absolute path (the
-// specification of the variables says relative ones are to be ignored), else
-// `fallback` under the home folder.
+// An XDG base directory: the variable when it holds an absolute path (a
+// relative one is ignored, as desktops do), else `fallback` under the home folder.
 QString XdgHome(const char* variable, const QString& fallback) {
     const QString value = qEnvironmentVariable(variable);
     if (!value.isEmpty() && QDir::isAbsolutePath(value))

@@ -92,17 +92,3 @@ pid_t SpawnLumvane(const std::vector<QByteArray>& args, const QString& home) {
     command.insert(command.end(), args.begin(), args.end());
     return Spawn(command, Environment(home, {}), "/dev/null", "/dev/null");
 }
-
-bool UnderAddressSanitizer() {
-#if defined(__SANITIZE_ADDRESS__)
-    return true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-    return true;
-#else
-    return false;
-#endif
-#else
-    return false;
-#endif
-}

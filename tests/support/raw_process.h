@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/sanitizer_build.h"
+
 #include "support/test_support.h"
 
 #include <QByteArray>
@@ -23,7 +25,3 @@ ProcessResult RunLumvaneRaw(const RawRun& run, const QString& home);
 // Starts the executable without waiting; output goes nowhere. For tests that
 // kill it part-way.
 pid_t SpawnLumvane(const std::vector<QByteArray>& args, const QString& home);
-
-// True when built with AddressSanitizer, whose shadow memory makes address
-// space limits meaningless.
-bool UnderAddressSanitizer();

@@ -10,6 +10,7 @@
 #include "document/face_preview.h"
 #include "platform/atomic_file.h"
 #include "platform/native_path.h"
+#include "platform/sanitizer_build.h"
 
 #include <QBuffer>
 #include <QGuiApplication>
@@ -37,20 +38,6 @@ size_t g_timeoutLength = 0;
 extern "C" void OnTimeLimit(int) {
     [[maybe_unused]] const ssize_t written = ::write(STDERR_FILENO, g_timeoutLine, g_timeoutLength);
     ::_exit(1);
-}
-
-bool UnderAddressSanitizer() {
-#if defined(__SANITIZE_ADDRESS__)
-    return true;
-#elif defined(__has_feature)
-#if __has_feature(address_sanitizer)
-    return true;
-#else
-    return false;
-#endif
-#else
-    return false;
-#endif
 }
 
 // Lowers a limit, never raises one the caller set lower already.

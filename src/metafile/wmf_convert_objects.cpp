@@ -24,16 +24,6 @@ int WmfConverter::NewSlot(Slot::Kind kind) {
     return int(m_slots.size() - 1);
 }
 
-bool WmfConverter::Points(uint64_t offset, uint64_t count, std::vector<QPoint>* points) {
-    if (!m_rec.Has(offset, count, 4))
-        return false;
-    points->clear();
-    points->reserve(count);
-    for (uint64_t i = 0; i < count; ++i)
-        points->push_back(Pt(m_rec.I16(offset + 4 * i), m_rec.I16(offset + 4 * i + 2)));
-    return true;
-}
-
 // Device-dependent pattern bitmaps and patterns that cannot be read are
 // shown as a mid-grey fill, the average of a two-colour pattern.
 void WmfConverter::SolidGreyBrush(int slot) {

@@ -78,12 +78,9 @@ bool CoverChoice::UseAsFrontCover() const {
 bool CoverChoice::ApplyTo(CDiscwrightDoc& doc) {
     if (!UseAsFrontCover())
         return false;
-    const Face& face = doc.GetFace(kFrontFace);
-    m_picture->m_x = 0;
-    m_picture->m_y = 0;
-    m_picture->m_width = face.m_width;
-    m_picture->m_height = -face.m_height;
+    auto edit = doc.Edit(kFrontFace);
     doc.SetFaceBackground(kFrontFace, std::move(m_picture));
+    doc.StretchBackground(kFrontFace);
     m_use->setEnabled(false);
     return true;
 }

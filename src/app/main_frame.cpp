@@ -300,11 +300,8 @@ void CMainFrame::UpdateTitle() {
 void CMainFrame::OnEditTracksInformation() {
     CTrackInfoDialog dialog(m_doc, m_settings.ForCddb(), this);
     dialog.SetMusicBrainzSettings(m_settings.ForMusicBrainz());
-    if (dialog.exec() != QDialog::Accepted)
-        return;
-    // The dialog has written the album data; placeholders on the face show it.
-    m_view->RecordChange();
-    m_view->RefreshFaceCanvas();
+    // The dialog edits the album data (and the cover) through the document.
+    dialog.exec();
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -495,8 +495,12 @@ void CTrackInfoDialog::accept() {
     const QModelIndex current = m_list->currentIndex();
     if (QWidget* editor = current.isValid() ? m_list->indexWidget(current) : nullptr)
         m_list->itemDelegate()->setModelData(editor, m_list->model(), current);
-    m_doc.Album() = ShownAlbum();
-    // The caller records the album and the cover as one undo step.
-    m_cover->ApplyTo(m_doc);
+    {
+        // The album and the cover are one edit: placeholders on every face show it.
+        auto edit = m_doc.Edit();
+        edit.TouchProject();
+        m_doc.Album() = ShownAlbum();
+        m_cover->ApplyTo(m_doc);
+    }
     QDialog::accept();
 }

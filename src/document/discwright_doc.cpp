@@ -31,8 +31,15 @@ bool NextRecordIs(const Archive& ar, const CImage& picture) {
 class CDiscwrightDoc::ReplaceScope {
 public:
     explicit ReplaceScope(CDiscwrightDoc& doc) : m_doc(doc) {
-        if (m_doc.m_replacing++ == 0)
+        if (m_doc.m_replacing++ == 0) {
+            // An action under way loses the objects it touched: its step
+            // ends with nothing to record.
+            m_doc.m_edit.changed = false;
+            m_doc.m_edit.footprint = {-2, false, {}};
+            m_doc.m_edit.objects.clear();
+            m_doc.m_edit.touched.clear();
             Q_EMIT m_doc.ContentAboutToBeReplaced();
+        }
     }
     ~ReplaceScope() {
         if (--m_doc.m_replacing == 0)
@@ -185,7 +192,7 @@ void CDiscwrightDoc::Adopt(ProjectContent& content, bool reloadAllStocks) {
     for (int id = 0; id < kFaceCount; ++id) {
         Face& face = m_faces[id];
         ProjectFace& read = content.faces[size_t(id)];
-        face.m_backgroundColour = read.backgroundColour;
+        face.SetBackgroundColour(read.backgroundColour);
         if (!read.keepCurrentBackground) {
             KeepSpareBackground(face.TakeBackground());
             if (read.background)
@@ -212,7 +219,7 @@ void CDiscwrightDoc::KeepSpareBackground(std::unique_ptr<CImage> picture) {
         return;
     if (m_spareBackgrounds.size() >= kMaxSpareBackgrounds)
         m_spareBackgrounds.erase(m_spareBackgrounds.begin());
-    picture->m_isBackground = 0;
+    picture->SetIsBackground(0);
     m_spareBackgrounds.push_back(std::move(picture));
 }
 
@@ -234,12 +241,26 @@ void CDiscwrightDoc::SetFaceBackground(int faceId, std::unique_ptr<CImage> pictu
         return;
     KeepSpareBackground(m_faces[faceId].TakeBackground());
     m_faces[faceId].SetBackground(std::move(picture));
-    Q_EMIT FaceChanged(faceId);
+    FaceContentChanged(faceId);
 }
 
 void CDiscwrightDoc::RemoveBackground() {
     KeepSpareBackground(ActiveFace().TakeBackground());
-    Q_EMIT FaceChanged(m_activeFace);
+    FaceContentChanged(m_activeFace);
+}
+
+void CDiscwrightDoc::StretchBackground(int faceId) {
+    if (faceId < 0 || faceId >= kFaceCount)
+        return;
+    Face& face = m_faces[faceId];
+    CImage* picture = face.Background();
+    if (picture == nullptr)
+        return;
+    picture->SetX(0);
+    picture->SetY(0);
+    picture->SetWidth(face.Width());
+    picture->SetHeight(-face.Height());
+    FaceContentChanged(faceId);
 }
 
 QString CDiscwrightDoc::ExpandPlaceholders(const QString& text) const {
@@ -277,8 +298,8 @@ const LabelStock& CDiscwrightDoc::StockOfFace(int faceId) const {
 
 void CDiscwrightDoc::ApplyLabelSizes() {
     for (int id = 0; id < kFaceCount; ++id) {
-        m_faces[id].m_width = StockOfFace(id).labelWidth;
-        m_faces[id].m_height = StockOfFace(id).labelHeight;
+        m_faces[id].SetWidth(StockOfFace(id).labelWidth);
+        m_faces[id].SetHeight(StockOfFace(id).labelHeight);
     }
 }
 
@@ -289,21 +310,21 @@ void CDiscwrightDoc::ReloadLabelStocks() {
 
 void CDiscwrightDoc::AddObject(std::unique_ptr<CBaseObject> object) {
     ActiveFace().AppendObject(std::move(object));
-    Q_EMIT FaceChanged(m_activeFace);
+    FaceContentChanged(m_activeFace);
 }
 
 void CDiscwrightDoc::DeleteObjects(int faceId, const std::vector<CBaseObject*>& objects) {
     if (faceId < 0 || faceId >= kFaceCount)
         return;
     m_faces[faceId].DeleteObjects(objects);
-    Q_EMIT FaceChanged(faceId);
+    FaceContentChanged(faceId);
 }
 
 void CDiscwrightDoc::DeleteLayoutObjects(int faceId) {
     if (faceId < 0 || faceId >= kFaceCount)
         return;
     m_faces[faceId].DeleteLayoutObjects();
-    Q_EMIT FaceChanged(faceId);
+    FaceContentChanged(faceId);
 }
 
 void CDiscwrightDoc::FaceSelectionChanged(const Face& face) {
@@ -313,6 +334,9 @@ void CDiscwrightDoc::FaceSelectionChanged(const Face& face) {
 
 void CDiscwrightDoc::FaceObjectsAboutToBeRemoved(const Face& face,
                                                  const std::vector<CBaseObject*>& objects) {
+    // The action's footprint cannot name areas of objects that are gone.
+    if (m_edit.depth > 0 && !Replacing())
+        TouchWhole(face.Id());
     if (!Replacing())
         Q_EMIT ObjectsAboutToBeRemoved(face.Id(), objects);
 }
@@ -323,4 +347,63 @@ void CDiscwrightDoc::SetModifiedFlag(bool modified) {
         return;
     m_modified = value;
     Q_EMIT ModifiedChanged(modified);
+}
+
+void CDiscwrightDoc::FaceContentChanged(int faceId) {
+    if (m_edit.depth > 0)
+        TouchWhole(faceId);
+    else
+        Q_EMIT FaceChanged(faceId);
+}
+
+void CDiscwrightDoc::MarkChanged(int faceId) {
+    m_edit.changed = true;
+    EditFootprint& footprint = m_edit.footprint;
+    if (footprint.faceId == -2)
+        footprint.faceId = faceId;
+    else if (footprint.faceId != faceId)
+        footprint.faceId = -1; // several faces: all of them
+}
+
+void CDiscwrightDoc::TouchObject(int faceId, CBaseObject& object, const PaintArea* before) {
+    MarkChanged(faceId);
+    if (m_edit.footprint.whole || !m_edit.touched.insert(&object).second)
+        return;
+    m_edit.footprint.areas.push_back(before != nullptr ? *before : PaintAreaOf(object));
+    m_edit.objects.push_back(&object);
+}
+
+void CDiscwrightDoc::TouchWhole(int faceId) {
+    MarkChanged(faceId);
+    m_edit.footprint.whole = true;
+    m_edit.footprint.areas.clear();
+    m_edit.objects.clear();
+    m_edit.touched.clear();
+}
+
+void CDiscwrightDoc::ShowEditSoFar(int faceId) {
+    if (!m_edit.changed)
+        return;
+    SetModifiedFlag(true);
+    Q_EMIT EditUpdated(faceId);
+}
+
+void CDiscwrightDoc::EndEdit() {
+    if (--m_edit.depth > 0)
+        return;
+    PendingEdit done = std::move(m_edit);
+    m_edit = PendingEdit{};
+    if (!done.changed)
+        return;
+    EditFootprint& footprint = done.footprint;
+    if (footprint.whole || footprint.faceId < 0) {
+        footprint.whole = true;
+        footprint.areas.clear();
+    } else {
+        for (const CBaseObject* object : done.objects)
+            footprint.areas.push_back(PaintAreaOf(*object));
+    }
+    CheckPoint(footprint);
+    SetModifiedFlag(true);
+    Q_EMIT Edited(footprint);
 }

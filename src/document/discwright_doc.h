@@ -1,5 +1,6 @@
 #pragma once
 
+#include "edit_scope.h"
 #include "face.h"
 #include "labelstock/label_stock.h"
 #include "tracks/album_data.h"
@@ -10,6 +11,7 @@
 
 #include <array>
 #include <memory>
+#include <unordered_set>
 
 class Archive;
 class CBaseObject;
@@ -90,13 +92,22 @@ public:
     AlbumData& Album() { return m_album; }
     const AlbumData& Album() const { return m_album; }
 
+    // Starts an action on face `faceId` (the active face without one): what
+    // changes goes through the scope, which records one undo step at its end
+    // and tells the views (Edited). See EditScope.
+    EditScope Edit(int faceId) { return EditScope(*this, faceId); }
+    EditScope Edit() { return EditScope(*this, m_activeFace); }
+    // Whether an action is under way (a scope is open).
+    bool Editing() const { return m_edit.depth > 0; }
+
+    // The operations below change faces without an undo step of their own:
+    // inside an action they join its step, outside one they only tell
+    // FaceChanged (reading a project, tests, the command line).
+
     // Appends at the top of the active face's drawing order.
     void AddObject(std::unique_ptr<CBaseObject> object);
     // Destroys `objects` of face `faceId`, telling first.
     void DeleteObjects(int faceId, const std::vector<CBaseObject*>& objects);
-    // Tells that objects of face `faceId` were edited in place (moved,
-    // resized, restyled), so that views draw the face again.
-    void NotifyFaceChanged(int faceId) { Q_EMIT FaceChanged(faceId); }
     // Makes a picture the active face's background (see Face::SetBackground).
     // The picture it replaces is kept for a while, so that undo can bring it
     // back without decoding it again.
@@ -105,7 +116,16 @@ public:
     // The same on face `faceId`, active or not (a cover from the track dialog).
     void SetFaceBackground(int faceId, std::unique_ptr<CImage> picture);
     void RemoveBackground();
+    // Stretches face `faceId`'s background picture over the whole face, from
+    // its top-left corner, as a background always lies.
+    void StretchBackground(int faceId);
     void DeleteLayoutObjects(int faceId);
+    // Puts the layout file `path` onto the active face, below the objects
+    // already there, replacing the objects an earlier layout insertion put on
+    // it; one edit. A file that cannot be read or is damaged changes nothing:
+    // false, with `error` empty for a missing file (nothing to say) and the
+    // reason otherwise.
+    bool InsertLayout(const QString& path, QString* error = nullptr);
 
     bool IsModified() const { return m_modified != 0; }
     void SetModifiedFlag(bool modified = true);
@@ -134,6 +154,12 @@ Q_SIGNALS:
     // What face `faceId` shows changed (objects added, removed or edited, its
     // background).
     void FaceChanged(int faceId);
+    // An action ended having changed what `footprint` names; its undo step is
+    // recorded and the project marked modified. Views draw the areas again.
+    void Edited(const EditFootprint& footprint);
+    // An action under way (a drag) changed face `faceId` so far; views show
+    // it without drawing the face again.
+    void EditUpdated(int faceId);
     // An edit could not be recorded for undo; Undo will step back over it as
     // a whole. `why` is the technical reason.
     void UndoCheckPointFailed(const QString& why);
@@ -160,6 +186,27 @@ protected:
     void CheckPointFailed(const QString& why) override { Q_EMIT UndoCheckPointFailed(why); }
 
 private:
+    friend class EditScope;
+    // The action under way: how deep its scopes nest, whether it changed
+    // anything, what it changed, and the objects whose areas after the
+    // action belong to its footprint (faceId -2: nothing touched yet).
+    struct PendingEdit {
+        int depth = 0;
+        bool changed = false;
+        EditFootprint footprint{-2, false, {}};
+        std::vector<CBaseObject*> objects;
+        std::unordered_set<const CBaseObject*> touched;
+    } m_edit;
+    void BeginEdit() { ++m_edit.depth; }
+    void EndEdit();
+    void MarkChanged(int faceId);
+    // Notes `object`'s area as it is now, or as `before` says it was.
+    void TouchObject(int faceId, CBaseObject& object, const PaintArea* before = nullptr);
+    void TouchWhole(int faceId);
+    void ShowEditSoFar(int faceId);
+    // Face `faceId`'s content changed: part of the action under way, or told at once.
+    void FaceContentChanged(int faceId);
+
     // Brackets a replacement of the whole content: the outermost scope sends
     // ContentAboutToBeReplaced on entry and ContentReplaced on exit.
     class ReplaceScope;

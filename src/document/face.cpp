@@ -55,15 +55,14 @@ int Face::IndexOf(const CBaseObject* object) const {
 }
 
 bool Face::IsSelected(const CBaseObject* object) const {
-    return object != nullptr && object->m_selected != 0 && IndexOf(object) >= 0;
+    return object != nullptr && object->Selected() != 0 && IndexOf(object) >= 0;
 }
 
 bool Face::Select(CBaseObject* object) {
     if (object == nullptr || IndexOf(object) < 0 ||
         std::find(m_selection.begin(), m_selection.end(), object) != m_selection.end())
         return false;
-    object->SaveRect();
-    object->m_selected = 1;
+    object->SetSelected(1);
     m_selection.push_back(object);
     NotifySelection();
     return true;
@@ -72,7 +71,7 @@ bool Face::Select(CBaseObject* object) {
 bool Face::Deselect(CBaseObject* object) {
     if (std::erase(m_selection, object) == 0)
         return false;
-    object->m_selected = 0;
+    object->SetSelected(0);
     NotifySelection();
     return true;
 }
@@ -80,8 +79,8 @@ bool Face::Deselect(CBaseObject* object) {
 void Face::ClearSelection() {
     bool changed = !m_selection.empty();
     for (const auto& object : m_objects) {
-        changed = changed || object->m_selected != 0;
-        object->m_selected = 0;
+        changed = changed || object->Selected() != 0;
+        object->SetSelected(0);
     }
     m_selection.clear();
     if (changed)
@@ -91,7 +90,7 @@ void Face::ClearSelection() {
 void Face::RebuildSelection(Order order) {
     std::vector<CBaseObject*> rebuilt;
     for (const auto& object : m_objects) {
-        if (object->m_selected)
+        if (object->Selected())
             rebuilt.push_back(object.get());
     }
     if (order == Order::kTopmostFirst)
@@ -107,7 +106,7 @@ void Face::AppendObject(std::unique_ptr<CBaseObject> object) {
         return;
     CBaseObject* added = object.get();
     m_objects.push_back(std::move(object));
-    if (added->m_selected) {
+    if (added->Selected()) {
         m_selection.push_back(added);
         NotifySelection();
     }
@@ -137,7 +136,7 @@ std::unique_ptr<CBaseObject> Face::TakeObject(CBaseObject* object) {
     std::erase(m_layoutScratch, object);
     if (std::erase(m_selection, object) != 0)
         NotifySelection();
-    taken->m_selected = 0;
+    taken->SetSelected(0);
     return taken;
 }
 
@@ -167,7 +166,7 @@ void Face::ReplaceObjects(ObjectList objects) {
     m_selection.clear();
     m_objects = std::move(objects);
     for (const auto& object : m_objects) {
-        if (object->m_selected)
+        if (object->Selected())
             m_selection.push_back(object.get());
     }
     NotifySelection();
@@ -186,8 +185,8 @@ void Face::SetBackground(std::unique_ptr<CImage> picture) {
     if (!picture || picture.get() == m_background.get())
         return;
     TakeBackground();
-    picture->m_selected = 0;
-    picture->m_isBackground = 1;
+    picture->SetSelected(0);
+    picture->SetIsBackground(1);
     m_background = std::move(picture);
 }
 
@@ -200,7 +199,7 @@ std::unique_ptr<CImage> Face::TakeBackground() {
 void Face::DeleteLayoutObjects() {
     std::vector<CBaseObject*> layout;
     for (const auto& object : m_objects) {
-        if (object->m_fromLayout != 0)
+        if (object->FromLayout() != 0)
             layout.push_back(object.get());
     }
     DeleteObjects(layout);

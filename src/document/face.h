@@ -65,8 +65,8 @@ public:
     // The selected objects; the first is the one the property bar shows.
     const std::vector<CBaseObject*>& Selection() const { return m_selection; }
     bool IsSelected(const CBaseObject* object) const;
-    // Appends `object` (of this face, not yet selected) to the selection,
-    // saving its rectangle for mouse tracking. False when nothing changed.
+    // Appends `object` (of this face, not yet selected) to the selection.
+    // False when nothing changed.
     bool Select(CBaseObject* object);
     // Takes `object` out of the selection; false when it was not selected.
     bool Deselect(CBaseObject* object);
@@ -107,11 +107,20 @@ public:
     // Deletes the background and every object, and turns the background white.
     void Clear();
 
-    unsigned m_backgroundColour = 0xFFFFFF; // 0x00BBGGRR
-    int m_width = 0;                        // positive, hundredths of a millimetre
-    int m_height = 0;                       // positive
+    // The background colour, 0x00BBGGRR.
+    unsigned BackgroundColour() const { return m_backgroundColour; }
+    void SetBackgroundColour(unsigned colour) { m_backgroundColour = colour; }
+    // The label size, positive, in hundredths of a millimetre (from the stock).
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    void SetWidth(int width) { m_width = width; }
+    void SetHeight(int height) { m_height = height; }
 
 private:
+    unsigned m_backgroundColour = 0xFFFFFF;
+    int m_width = 0;
+    int m_height = 0;
+
     void NotifySelection();
     void NotifyRemoval(const std::vector<CBaseObject*>& objects);
     // Every object of the list, and the background picture.

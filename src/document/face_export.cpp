@@ -57,8 +57,8 @@ QImage RenderFramedFace(CDiscwrightDoc& doc, int faceId, double scale, bool with
     if (size.isEmpty())
         return {};
     // FaceSizePixels clamps to the canvas limit; a clamped face would be cut.
-    const int fullWidth = context.canvas.UnitsToPixels(Zoomed(face.m_width, zoom));
-    const int fullHeight = context.canvas.UnitsToPixels(Zoomed(face.m_height, zoom));
+    const int fullWidth = context.canvas.UnitsToPixels(Zoomed(face.Width(), zoom));
+    const int fullHeight = context.canvas.UnitsToPixels(Zoomed(face.Height(), zoom));
     if (fullWidth > kMaxFacePixels || fullHeight > kMaxFacePixels)
         return {};
 

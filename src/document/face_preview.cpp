@@ -18,7 +18,7 @@ const QColor kOutlineColour(128, 128, 128);
 } // namespace
 
 bool FaceLooksEmpty(const Face& face) {
-    return face.Objects().empty() && !face.Background() && face.m_backgroundColour == kWhite;
+    return face.Objects().empty() && !face.Background() && face.BackgroundColour() == kWhite;
 }
 
 int PreviewFaceOf(const CDiscwrightDoc& doc) {
@@ -64,8 +64,8 @@ QImage RenderFacePreview(CDiscwrightDoc& doc, int faceId, int size) {
     const FaceOutline outline = OutlineOfFace(doc, faceId);
     if (outline.disc) {
         painter.drawEllipse(bounds);
-        const double scaleX = preview.width() / double(face.m_width);
-        const double scaleY = preview.height() / double(face.m_height);
+        const double scaleX = preview.width() / double(face.Width());
+        const double scaleY = preview.height() / double(face.Height());
         const QSizeF hole(outline.holeWidth * scaleX, outline.holeHeight * scaleY);
         if (hole.width() >= 2 && hole.height() >= 2)
             painter.drawEllipse(

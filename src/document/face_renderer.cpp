@@ -1,6 +1,7 @@
 #include "face_renderer.h"
 
 #include "discwright_doc.h"
+#include "edit_scope.h"
 #include "face.h"
 #include "objects/cir_text.h"
 #include "objects/image.h"
@@ -27,8 +28,8 @@ FaceOutline OutlineOfFace(const CDiscwrightDoc& doc, int faceId) {
 }
 
 QSize FaceSizePixels(const Face& face, float zoom, const UnitConversion& units) {
-    const int w = units.UnitsToPixels(Zoomed(face.m_width, zoom));
-    const int h = units.UnitsToPixels(Zoomed(face.m_height, zoom));
+    const int w = units.UnitsToPixels(Zoomed(face.Width(), zoom));
+    const int h = units.UnitsToPixels(Zoomed(face.Height(), zoom));
     return {std::clamp(w, 0, kMaxFacePixels), std::clamp(h, 0, kMaxFacePixels)};
 }
 
@@ -44,14 +45,12 @@ RenderContext MakeRenderContext(const CDiscwrightDoc& doc, float zoom) {
 void DrawFace(CDeviceContext& dc, Face& face, bool withBackground) {
     const float zoom = dc.Context().ScaleX(dc.IsPrinting());
     const float zoomY = dc.Context().ScaleY(dc.IsPrinting());
-    dc.FillRect(0, 0, Zoomed(face.m_width, zoom), -Zoomed(face.m_height, zoomY),
-                Brush::Solid(face.m_backgroundColour));
+    dc.FillRect(0, 0, Zoomed(face.Width(), zoom), -Zoomed(face.Height(), zoomY),
+                Brush::Solid(face.BackgroundColour()));
     if (withBackground && face.Background())
         face.Background()->Draw(dc, 0, 0);
-    for (const auto& object : face.Objects()) {
-        object->SaveRect();
+    for (const auto& object : face.Objects())
         object->Draw(dc, 0, 0);
-    }
 }
 
 void RefreshFaceCanvas(QImage& canvas, Face& face, const RenderContext& context,
@@ -60,7 +59,7 @@ void RefreshFaceCanvas(QImage& canvas, Face& face, const RenderContext& context,
     const QSize size = FaceSizePixels(face, context.viewZoom, context.canvas) + QSize(1, 1);
     if (canvas.size() != size || canvas.format() != QImage::Format_RGB32)
         canvas = QImage(size, QImage::Format_RGB32);
-    canvas.fill(ToQColor(face.m_backgroundColour));
+    canvas.fill(ToQColor(face.BackgroundColour()));
     // Pictures resample for display before the device context exists: the
     // same filter runs at less than half the speed while one is alive.
     if (CImage* background = face.Background(); background != nullptr && withBackground)
@@ -76,24 +75,25 @@ void RefreshFaceCanvas(QImage& canvas, Face& face, const RenderContext& context,
 
 QRect ObjectPaintBounds(const CBaseObject& object, QRect unitsRect, float zoom,
                         const UnitConversion& units) {
-    // Text runs on below its rectangle and a long word past its side; circular
-    // text follows a circle that may leave its rectangle.
-    if (dynamic_cast<const CCirText*>(&object) != nullptr ||
-        dynamic_cast<const CText*>(&object) != nullptr)
+    PaintArea area = PaintAreaOf(object);
+    area.units = unitsRect;
+    return PaintAreaBounds(area, zoom, units);
+}
+
+QRect PaintAreaBounds(const PaintArea& area, float zoom, const UnitConversion& units) {
+    if (area.wholeCanvas)
         return QRect(0, 0, kMaxFacePixels, kMaxFacePixels);
-    const QPoint a =
-        units.LogicalToDevice({Zoomed(unitsRect.x(), zoom), Zoomed(unitsRect.y(), zoom)});
-    const QPoint b =
-        units.LogicalToDevice({Zoomed(AddClamped(unitsRect.x(), unitsRect.width()), zoom),
-                               Zoomed(AddClamped(unitsRect.y(), unitsRect.height()), zoom)});
+    const QRect& r = area.units;
+    const QPoint a = units.LogicalToDevice({Zoomed(r.x(), zoom), Zoomed(r.y(), zoom)});
+    const QPoint b = units.LogicalToDevice(
+        {Zoomed(AddClamped(r.x(), r.width()), zoom), Zoomed(AddClamped(r.y(), r.height()), zoom)});
     QRect box = QRect(a, b).normalized();
     // Rotated text turns about the centre of its rectangle.
     const int side = std::max(box.width(), box.height());
     box |= QRect(box.center().x() - side / 2, box.center().y() - side / 2, side + 1, side + 1);
     int margin = 3;
-    if (const auto* shape = dynamic_cast<const CShape*>(&object))
-        margin +=
-            static_cast<int>(std::ceil(std::max(1, shape->m_lineWidth) * std::max(zoom, 1.0f)));
+    if (area.outline > 0)
+        margin += static_cast<int>(std::ceil(area.outline * std::max(zoom, 1.0f)));
     return box.adjusted(-margin, -margin, margin, margin);
 }
 
@@ -111,13 +111,12 @@ void RefreshFaceCanvasRegion(QImage& canvas, Face& face, const RenderContext& co
         background->PrepareDisplayCopy(context);
     std::vector<CBaseObject*> touching;
     for (const auto& object : face.Objects()) {
-        const QRect rect(object->m_x, object->m_y, object->m_width, object->m_height);
+        const QRect rect(object->X(), object->Y(), object->Width(), object->Height());
         if (ObjectPaintBounds(*object, rect, context.viewZoom, context.canvas).intersects(dirty)) {
             if (auto* picture = dynamic_cast<CImage*>(object.get()))
                 picture->PrepareDisplayCopy(context);
             touching.push_back(object.get());
         }
-        object->SaveRect();
     }
     CDeviceContext dc(canvas, &context);
     dc.SetAntialiasing(true);
@@ -125,7 +124,7 @@ void RefreshFaceCanvasRegion(QImage& canvas, Face& face, const RenderContext& co
         CRegion::Rectangle(dirty.left(), dirty.top(), dirty.right() + 1, dirty.bottom() + 1);
     dc.SelectClipRegion(&clip);
     dc.FillRect(dirty.left(), dirty.top(), dirty.right() + 1, dirty.bottom() + 1,
-                Brush::Solid(face.m_backgroundColour));
+                Brush::Solid(face.BackgroundColour()));
     dc.SetMapMode(MapMode::HiMetric);
     if (CImage* background = face.Background())
         background->Draw(dc, 0, 0);
@@ -164,13 +163,13 @@ void DrawGrid(CDeviceContext& dc, QPoint origin, const Face& face, int spacing) 
     // Each dot's position is converted on its own, so rounding never adds up
     // across the face; dots beyond the canvas limit are not made.
     std::vector<int> xs, ys;
-    for (long long u = spacing; u <= face.m_width; u += spacing) {
+    for (long long u = spacing; u <= face.Width(); u += spacing) {
         const int x = units.UnitsToPixels(Zoomed(static_cast<int>(u), zoom));
         if (x > size.width())
             break;
         xs.push_back(x);
     }
-    for (long long u = spacing; u <= face.m_height; u += spacing) {
+    for (long long u = spacing; u <= face.Height(); u += spacing) {
         const int y = units.UnitsToPixels(Zoomed(static_cast<int>(u), zoom));
         if (y > size.height())
             break;

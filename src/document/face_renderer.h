@@ -1,5 +1,6 @@
 #pragma once
 
+#include "edit_footprint.h"
 #include "platform/device_context.h"
 #include "platform/region.h"
 #include "platform/render_context.h"
@@ -42,9 +43,8 @@ QSize FaceSizePixels(const Face& face, float zoom, const UnitConversion& units);
 RenderContext MakeRenderContext(const CDiscwrightDoc& doc, float zoom);
 
 // Fills the face at its origin with its background colour, draws its
-// background picture when asked, then every object from bottom to top, each
-// object's rectangle first saved for mouse tracking. `dc` is in the metric
-// mapping; scaling comes from its render context.
+// background picture when asked, then every object from bottom to top. `dc`
+// is in the metric mapping; scaling comes from its render context.
 void DrawFace(CDeviceContext& dc, Face& face, bool withBackground);
 
 // Redraws the face canvas: the whole canvas in the background colour, then
@@ -59,6 +59,8 @@ void RefreshFaceCanvas(QImage& canvas, Face& face, const RenderContext& context,
 // rectangle: its bounds are the whole canvas.
 QRect ObjectPaintBounds(const CBaseObject& object, QRect unitsRect, float zoom,
                         const UnitConversion& units);
+// The canvas pixels of a paint area at `zoom` (the same reckoning).
+QRect PaintAreaBounds(const PaintArea& area, float zoom, const UnitConversion& units);
 
 // Redraws only `dirty` (canvas pixels) of a canvas that RefreshFaceCanvas
 // made for the same face and context: the background there, then the objects

@@ -109,11 +109,10 @@ void PrintPagePainter::PrintLabelFace(CDeviceContext& dc, QPoint origin, const S
     const int top = -label.top - origin.y() + eh / 2;
     const int right = label.right - origin.x() + ew / 2;
     const int bottom = -label.bottom - origin.y() - eh / 2;
-    dc.FillRect(left, top, right, bottom, Brush::Solid(face.m_backgroundColour));
+    dc.FillRect(left, top, right, bottom, Brush::Solid(face.BackgroundColour()));
     if (CImage* background = face.Background())
         background->Draw(dc, left, top);
     for (const auto& object : face.Objects()) {
-        object->SaveRect();
         object->Draw(dc, left, top);
     }
     dc.SetContext(previous);

@@ -88,7 +88,7 @@ void WriteProject(Archive& ar, const CDiscwrightDoc& doc) {
     ar.WriteString(kProjectVersion);
     for (int id = 0; id < kFaceCount; ++id) {
         const Face& face = doc.GetFace(id);
-        WriteFaceBlock(ar, face.m_backgroundColour, face.Background(), face.Objects());
+        WriteFaceBlock(ar, face.BackgroundColour(), face.Background(), face.Objects());
     }
     WriteAlbumAndStocks(ar, doc.Album(),
                         {doc.StockOfFace(kDiscFace).path, doc.StockOfFace(kFrontFace).path,

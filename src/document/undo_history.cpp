@@ -22,7 +22,7 @@ std::unique_ptr<UndoRecord> UndoHistory::Record(QString* why) {
     return nullptr;
 }
 
-bool UndoHistory::CheckPoint() {
+bool UndoHistory::CheckPoint(const EditFootprint& footprint) {
     if (m_suspended > 0)
         return false;
     QString why;
@@ -37,6 +37,7 @@ bool UndoHistory::CheckPoint() {
     }
     if (int(m_undo.size()) > kLevels)
         m_undo.pop_back();
+    record->footprint = footprint;
     m_undo.push_front(std::move(record));
     m_unrecorded = false;
     HistoryChanged();
@@ -76,7 +77,10 @@ bool UndoHistory::Undo(QString* error) {
     }
     if (m_undo.size() <= 1)
         return false;
-    if (!Restore(*m_undo[1], error))
+    m_restoring = &m_undo.front()->footprint;
+    const bool restored = Restore(*m_undo[1], error);
+    m_restoring = nullptr;
+    if (!restored)
         return false;
     m_redo.push_front(std::move(m_undo.front()));
     m_undo.pop_front();
@@ -87,7 +91,10 @@ bool UndoHistory::Undo(QString* error) {
 bool UndoHistory::Redo(QString* error) {
     if (m_redo.empty())
         return false;
-    if (!Restore(*m_redo.front(), error))
+    m_restoring = &m_redo.front()->footprint;
+    const bool restored = Restore(*m_redo.front(), error);
+    m_restoring = nullptr;
+    if (!restored)
         return false;
     if (int(m_undo.size()) > kLevels)
         m_undo.pop_back();

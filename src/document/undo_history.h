@@ -1,5 +1,6 @@
 #pragma once
 
+#include "edit_footprint.h"
 #include "platform/archive.h"
 
 #include <QByteArray>
@@ -11,8 +12,11 @@
 // One checkpoint: the whole document serialised in the project file's bytes.
 // Large picture records are held by reference to the pictures' own encoded
 // bytes, so unchanged pictures cost no copy per checkpoint.
+// The record also keeps what the edit that led to it changed, so that undoing
+// or redoing it draws only that again.
 struct UndoRecord {
     PieceBlock block;
+    EditFootprint footprint;
 };
 
 // Undo and redo over whole snapshots. Every checkpoint serialises the
@@ -37,7 +41,9 @@ public:
     // current state as unrecorded and tells CheckPointFailed, and the next
     // Undo goes back to the newest record, the state before that edit,
     // instead of skipping it.
-    bool CheckPoint();
+    bool CheckPoint() { return CheckPoint(EditFootprint{}); }
+    // The same for an edit that changed what `footprint` names.
+    bool CheckPoint(const EditFootprint& footprint);
     // Empties both lists and records the current state as the only record.
     void ResetHistory();
     // Restores the previous checkpoint. False when there is none, or when the
@@ -50,6 +56,10 @@ public:
     bool CanRedo() const { return !m_redo.empty(); }
     int UndoCount() const { return int(m_undo.size()); }
     int RedoCount() const { return int(m_redo.size()); }
+
+    // While Undo or Redo restores a record: what the edit undone or redone
+    // changed; null otherwise, and when it is not known.
+    const EditFootprint* RestoringEdit() const { return m_restoring; }
 
     // Checkpoints are recorded only while this is 0 or less.
     int m_suspended = 0;
@@ -74,5 +84,6 @@ private:
     std::deque<std::unique_ptr<UndoRecord>> m_redo; // front: undone last
     // The current state differs from the newest record: its checkpoint failed.
     bool m_unrecorded = false;
+    const EditFootprint* m_restoring = nullptr;
     QByteArray m_scratch; // reused between checkpoints so writing rarely allocates
 };

@@ -10,8 +10,7 @@ class CDeviceContext;
 
 // The common base of everything placed on a face: position and size in the
 // face's coordinates (hundredths of a millimetre, y up, so height is negative),
-// the editor's flags, and the rectangle saved at the last draw for mouse
-// tracking. Objects are owned by their face and deleted through the virtual
+// and the editor's flags. Objects are owned by their face and deleted through the virtual
 // destructor. Each kind writes the 28-byte base record first, then its own.
 class CBaseObject : public ArchiveObject {
 public:
@@ -49,29 +48,50 @@ public:
     // proportional_resize.h): pictures whose keep-aspect-ratio flag is set.
     virtual bool KeepsAspectRatio() const { return false; }
 
-    // Copies the rectangle into the saved rectangle, the reference that
-    // dragging measures from.
-    void SaveRect() {
-        m_savedX = m_x;
-        m_savedY = m_y;
-        m_savedWidth = m_width;
-        m_savedHeight = m_height;
-    }
-
     // The eight handle centres in device pixels, in handle order.
     void HandleCentres(float zoom, const UnitConversion& units, QPoint (&centres)[8]) const;
 
+    // Position and size. Change them inside an edit of the document
+    // (CDiscwrightDoc::Edit), which records and shows the change.
+    int X() const { return m_x; }
+    int Y() const { return m_y; }
+    int Width() const { return m_width; }
+    int Height() const { return m_height; } // negative: the bottom edge is Y() + Height()
+    void SetX(int x) { m_x = x; }
+    void SetY(int y) { m_y = y; }
+    void SetWidth(int width) { m_width = width; }
+    void SetHeight(int height) { m_height = height; }
+    void SetPosition(int x, int y) {
+        m_x = x;
+        m_y = y;
+    }
+    void SetRect(int x, int y, int width, int height) {
+        m_x = x;
+        m_y = y;
+        m_width = width;
+        m_height = height;
+    }
+
+    // The selected flag: written by the face that holds the object (and by
+    // whoever builds an object before it joins a face); everyone else reads
+    // the face's selection.
+    int Selected() const { return m_selected; }
+    void SetSelected(int selected) { m_selected = selected; }
+    // Inserted from a layout file (replaced by the next layout insertion).
+    int FromLayout() const { return m_fromLayout; }
+    void SetFromLayout(int fromLayout) { m_fromLayout = fromLayout; }
+    // Locked objects do not move with the mouse or the arrow keys.
+    int Locked() const { return m_locked; }
+    void SetLocked(int locked) { m_locked = locked; }
+
+private:
     int m_x = 0;
     int m_y = 0;
     int m_width = 0;
-    int m_height = 0; // negative: the bottom edge is m_y + m_height
+    int m_height = 0;
     int m_selected = 0;
     int m_fromLayout = 0;
     int m_locked = 0;
-    int m_savedX = 0;
-    int m_savedY = 0;
-    int m_savedWidth = 0;
-    int m_savedHeight = 0;
 };
 
 // A coordinate multiplied by a single-precision zoom and truncated toward zero.

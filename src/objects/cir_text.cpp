@@ -7,10 +7,10 @@
 CCirText::CCirText(QPoint centre, double radius, double angle, quint32 textColour,
                    const QString& text, int circular, int inverse, const UnitConversion& units,
                    float zoom)
-    : m_textColour(textColour), m_text(text), m_centreX(centre.x()), m_centreY(centre.y()),
-      m_circular(circular), m_inverse(inverse), m_angle(angle), m_radius(radius),
+    : m_centreX(centre.x()), m_centreY(centre.y()), m_angle(angle), m_radius(radius),
+      m_textColour(textColour), m_text(text), m_circular(circular), m_inverse(inverse),
       m_font(DefaultTextFont(units.PixelsToUnits(16))) {
-    m_selected = 0;
+    SetSelected(0);
     // Until the first measurement the text box is taken as one font height square.
     m_textWidth = Zoomed(m_font.lfHeight, zoom);
     m_textHeight = m_textWidth;
@@ -38,22 +38,22 @@ void CCirText::LayOut(float zoom) {
     const double z = zoom > 0 ? zoom : 1.0;
     // The middle of the box sits at (centre x - R sin angle, centre y + R cos angle).
     const double theta = -m_angle * kDegreesToRadians;
-    m_x = TruncateToInt(m_radius * std::sin(theta) + m_centreX - m_textWidth * 0.5 / z);
-    m_y = TruncateToInt(m_radius * std::cos(theta) + m_textHeight * 0.5 / z + m_centreY);
+    SetX(TruncateToInt(m_radius * std::sin(theta) + m_centreX - m_textWidth * 0.5 / z));
+    SetY(TruncateToInt(m_radius * std::cos(theta) + m_textHeight * 0.5 / z + m_centreY));
     m_scaledRadius = m_radius * z;
     m_placed = true;
-    m_placedX = m_x;
-    m_placedY = m_y;
+    m_placedX = X();
+    m_placedY = Y();
 }
 
 void CCirText::FollowMove(float zoom) {
-    if (!m_placed || (m_x == m_placedX && m_y == m_placedY))
+    if (!m_placed || (X() == m_placedX && Y() == m_placedY))
         return;
     // The middle of the box for the extent it was laid out with, in exact halves
     // as LayOut took them, so a box that did not move gives back its circle.
     const double extentZoom = m_paintZoom > 0 ? m_paintZoom : 1.0;
-    const double dx = m_x + m_textWidth * 0.5 / extentZoom - m_centreX;
-    const double dy = m_y - m_textHeight * 0.5 / extentZoom - m_centreY;
+    const double dx = X() + m_textWidth * 0.5 / extentZoom - m_centreX;
+    const double dy = Y() - m_textHeight * 0.5 / extentZoom - m_centreY;
     const double z = zoom > 0 ? zoom : 1.0;
     const double distance = std::sqrt(dx * dx + dy * dy);
     if (std::abs(TruncateToInt((distance - m_radius) * z)) >= 1)
@@ -63,8 +63,8 @@ void CCirText::FollowMove(float zoom) {
     if (std::abs(TruncateToInt(std::remainder(angle - m_angle, 360.0))) >= 1)
         m_angle = angle;
     m_scaledRadius = m_radius * z;
-    m_placedX = m_x;
-    m_placedY = m_y;
+    m_placedX = X();
+    m_placedY = Y();
 }
 
 void CCirText::Serialize(Archive& ar) {

@@ -79,27 +79,43 @@ public:
     // The straight-mode hit polygon of a placement.
     CRegion StraightRegion(const Placement& p) const;
 
-    quint32 m_textColour = 0;
+    // What the user edits: the text (placeholders kept), its colour
+    // (0x00BBGGRR), its font (lfHeight in logical units at zoom 1), whether it
+    // runs along the circle and whether it is turned over. Change them inside
+    // an edit of the document.
+    const QString& Text() const { return m_text; }
+    void SetText(const QString& text) { m_text = text; }
+    quint32 TextColour() const { return m_textColour; }
+    void SetTextColour(quint32 colour) { m_textColour = colour; }
+    const LOGFONTA& Font() const { return m_font; }
+    void SetFont(const LOGFONTA& font) { m_font = font; }
+    int Circular() const { return m_circular; }
+    void SetCircular(int circular) { m_circular = circular; }
+    int Inverse() const { return m_inverse; }
+    void SetInverse(int inverse) { m_inverse = inverse; }
+
     int m_scaledX = 0;
     int m_scaledY = 0;
-    QString m_text;
     int m_centreX = 0;
     int m_centreY = 0;
     int m_textWidth = 0; // of the whole text at the current scale, from the last measurement
     int m_textHeight = 0;
-    int m_circular = 0;
-    int m_inverse = 0;
     double m_cornerX[4] = {};
     double m_cornerY[4] = {};
     double m_angle = 0;
     double m_radius = 0;
     double m_scaledRadius = 0;
     double m_span = 0;
-    LOGFONTA m_font;          // lfHeight in logical units at zoom 1
     CRegion m_hitRegion;      // glyph boxes of the last paint on screen (circular mode)
     float m_paintZoom = 1.0f; // the zoom of that paint and of the text extent
 
 private:
+    quint32 m_textColour = 0;
+    QString m_text;
+    int m_circular = 0;
+    int m_inverse = 0;
+    LOGFONTA m_font;
+
     void Apply(const Placement& p);
     // Sets x and y so that the middle of the box lies on the circle at radius
     // and angle, for the extent of the last measurement at `zoom`.

@@ -93,7 +93,7 @@ void CCirText::Apply(const Placement& p) {
 
 void CCirText::TrackPosition(float zoom) {
     FollowMove(zoom);
-    Apply(Placed(Zoomed(m_x, zoom), Zoomed(m_y, zoom), Zoomed(m_centreX, zoom),
+    Apply(Placed(Zoomed(X(), zoom), Zoomed(Y(), zoom), Zoomed(m_centreX, zoom),
                  Zoomed(m_centreY, zoom), zoom));
 }
 
@@ -172,9 +172,8 @@ void CCirText::Draw(CDeviceContext& dc, int dx, int dy) {
             m_textHeight = extent.height();
             m_paintZoom = s;
             LayOut(s);
-            SaveRect(); // a drag starts from where the box is now
         }
-        p = Placed(AddClamped(Zoomed(m_x, s), dx), AddClamped(Zoomed(m_y, s), dy), centreX, centreY,
+        p = Placed(AddClamped(Zoomed(X(), s), dx), AddClamped(Zoomed(Y(), s), dy), centreX, centreY,
                    s);
         Apply(p);
     }
@@ -217,7 +216,7 @@ void CCirText::Draw(CDeviceContext& dc, int dx, int dy) {
 bool CCirText::HitTest(int x, int y, float zoom) const {
     if (m_circular)
         return m_hitRegion.Contains({x, y});
-    const Placement p = Track(Zoomed(m_x, zoom), Zoomed(m_y, zoom), Zoomed(m_centreX, zoom),
+    const Placement p = Track(Zoomed(X(), zoom), Zoomed(Y(), zoom), Zoomed(m_centreX, zoom),
                               Zoomed(m_centreY, zoom));
     return StraightRegion(p).Contains({x, y});
 }
@@ -228,7 +227,7 @@ bool CCirText::IntersectsRect(const LogicalRect& r) const {
     const int right = Zoomed(r.right, zoom), bottom = Zoomed(r.bottom, zoom);
     if (m_circular)
         return m_hitRegion.Intersects(left, top, right, bottom);
-    const Placement p = Track(Zoomed(m_x, zoom), Zoomed(m_y, zoom), Zoomed(m_centreX, zoom),
+    const Placement p = Track(Zoomed(X(), zoom), Zoomed(Y(), zoom), Zoomed(m_centreX, zoom),
                               Zoomed(m_centreY, zoom));
     return StraightRegion(p).Intersects(left, top, right, bottom);
 }
@@ -236,7 +235,7 @@ bool CCirText::IntersectsRect(const LogicalRect& r) const {
 void CCirText::DrawTracker(CDeviceContext& dc, int dx, int dy, bool withHandles) const {
     const RenderContext& context = dc.Context();
     const float zoom = context.viewZoom;
-    const Placement p = Track(Zoomed(m_x, zoom), Zoomed(m_y, zoom), Zoomed(m_centreX, zoom),
+    const Placement p = Track(Zoomed(X(), zoom), Zoomed(Y(), zoom), Zoomed(m_centreX, zoom),
                               Zoomed(m_centreY, zoom));
     const UnitConversion& units = dc.Conversion();
     const QPoint offset(dx, dy);

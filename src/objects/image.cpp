@@ -51,18 +51,21 @@ CImage::CImage() : m_image(std::make_shared<CRasterImage>()) {
 CImage::~CImage() = default;
 
 CImage::CImage(int left, int top, int right, int bottom) : CImage() {
-    m_x = left;
-    m_y = top;
-    m_width = right - left;
-    m_height = bottom - top;
-    if (m_width == 0 || m_height == 0)
-        m_width = m_height = -1;
+    SetX(left);
+    SetY(top);
+    SetWidth(right - left);
+    SetHeight(bottom - top);
+    if (Width() == 0 || Height() == 0) {
+        SetWidth(-1);
+        SetHeight(-1);
+    }
 }
 
 CImage::CImage(int x, int y) : CImage() {
-    m_x = x;
-    m_y = y;
-    m_width = m_height = -1;
+    SetX(x);
+    SetY(y);
+    SetWidth(-1);
+    SetHeight(-1);
 }
 
 bool CImage::LoadFile(const QString& path) {
@@ -131,11 +134,11 @@ bool CImage::TakeEffect(PictureEffectJob& job) {
     ForgetSource();
     // A background picture keeps covering its face; a picture whose size is
     // still unknown takes the turned size when it is placed.
-    const bool natural = m_width == -1 && m_height == -1;
+    const bool natural = Width() == -1 && Height() == -1;
     if (TurnsPicture(job.Effect()) && m_isBackground == 0 && !natural) {
-        const int width = m_width;
-        m_width = -m_height;
-        m_height = -width;
+        const int width = Width();
+        SetWidth(-Height());
+        SetHeight(-width);
     }
     return true;
 }

@@ -104,9 +104,12 @@ public:
     // Makes the next write encode the record afresh.
     void ForgetEncodedRecord() { m_encodedRecord.clear(); }
 
-    int m_isBackground = 0; // set while the picture is a face's background
+    // Set while the picture is a face's background (by the face).
+    int IsBackground() const { return m_isBackground; }
+    void SetIsBackground(int background) { m_isBackground = background; }
 
 private:
+    int m_isBackground = 0;
     friend class PictureEffectJob;
     friend struct PictureTestAccess; // tests: stand-in records
 

@@ -33,17 +33,17 @@ void CImage::ResetDisplayCache() {
 void CImage::ResolveNaturalSize(const UnitConversion& units) {
     if (!m_image->IsValid())
         return;
-    if (m_width == -1)
-        m_width = units.PixelsToUnits(m_image->Width());
-    if (m_height == -1)
-        m_height = -units.PixelsToUnits(m_image->Height());
+    if (Width() == -1)
+        SetWidth(units.PixelsToUnits(m_image->Width()));
+    if (Height() == -1)
+        SetHeight(-units.PixelsToUnits(m_image->Height()));
 }
 
 void CImage::PrepareDisplayCopy(const RenderContext& context) {
     const float fx = context.ScaleX(false), fy = context.ScaleY(false);
     const UnitConversion& units = context.canvas;
-    const QSize extent(std::abs(units.UnitsToPixels(ScaleCoordinate(m_width, fx))),
-                       std::abs(units.UnitsToPixels(ScaleCoordinate(m_height, fy))));
+    const QSize extent(std::abs(units.UnitsToPixels(ScaleCoordinate(Width(), fx))),
+                       std::abs(units.UnitsToPixels(ScaleCoordinate(Height(), fy))));
     CRasterImage& image = *m_image; // the display copy is not the picture's state
     if (!DrawableSize(extent) || !image.IsValid() || image.BitCount() != 24 ||
         extent == QSize(image.Width(), image.Height()))
@@ -56,8 +56,8 @@ void CImage::Draw(CDeviceContext& dc, int dx, int dy) {
     const bool printing = dc.IsPrinting();
     const float fx = context.ScaleX(printing), fy = context.ScaleY(printing);
     const QPoint at = dc.LPtoDP(
-        {AddClamped(ScaleCoordinate(m_x, fx), dx), AddClamped(ScaleCoordinate(m_y, fy), dy)});
-    const QSize size = dc.LPtoDPSize({ScaleCoordinate(m_width, fx), ScaleCoordinate(m_height, fy)});
+        {AddClamped(ScaleCoordinate(X(), fx), dx), AddClamped(ScaleCoordinate(Y(), fy), dy)});
+    const QSize size = dc.LPtoDPSize({ScaleCoordinate(Width(), fx), ScaleCoordinate(Height(), fy)});
     const QSize extent(std::abs(size.width()), std::abs(size.height()));
     if (!DrawableSize(extent))
         return;
@@ -81,17 +81,17 @@ void CImage::Draw(CDeviceContext& dc, int dx, int dy) {
 }
 
 bool CImage::HitTest(int x, int y, float zoom) const {
-    return CRegion::Rectangle(Zoomed(m_x, zoom), Zoomed(m_y, zoom),
-                              Zoomed(AddClamped(m_x, m_width), zoom),
-                              Zoomed(AddClamped(m_y, m_height), zoom))
+    return CRegion::Rectangle(Zoomed(X(), zoom), Zoomed(Y(), zoom),
+                              Zoomed(AddClamped(X(), Width()), zoom),
+                              Zoomed(AddClamped(Y(), Height()), zoom))
         .Contains({x, y});
 }
 
 bool CImage::DrawToBitmap(QImage& buffer, int dx, int dy, float zoom, const UnitConversion& units) {
     const QPoint at =
-        units.LogicalToDevice({Zoomed(m_x, zoom), Zoomed(m_y, zoom)}) + QPoint(dx, dy);
-    const QSize extent(std::abs(units.UnitsToPixels(Zoomed(m_width, zoom))),
-                       std::abs(units.UnitsToPixels(Zoomed(m_height, zoom))));
+        units.LogicalToDevice({Zoomed(X(), zoom), Zoomed(Y(), zoom)}) + QPoint(dx, dy);
+    const QSize extent(std::abs(units.UnitsToPixels(Zoomed(Width(), zoom))),
+                       std::abs(units.UnitsToPixels(Zoomed(Height(), zoom))));
     if (!DrawableSize(extent))
         return false;
     return BlendIntoBuffer(*m_image, buffer, QRect(at, extent), Opacity(m_transparency));

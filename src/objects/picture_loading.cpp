@@ -29,8 +29,8 @@ std::unique_ptr<CBaseObject> LoadPictureFile(const QString& path, int left, int 
 }
 
 void FitPicture(CBaseObject& picture, int maxWidth, int maxDepth) {
-    const int width = picture.m_width;
-    const int depth = -picture.m_height;
+    const int width = picture.Width();
+    const int depth = -picture.Height();
     if (width <= 0 || depth <= 0 || maxWidth <= 0 || maxDepth <= 0)
         return;
     if (width <= maxWidth && depth <= maxDepth)
@@ -42,21 +42,30 @@ void FitPicture(CBaseObject& picture, int maxWidth, int maxDepth) {
         newDepth = maxDepth;
         newWidth = int(int64_t(width) * maxDepth / depth);
     }
-    picture.m_width = std::max(newWidth, 2);
-    picture.m_height = -std::max(newDepth, 2);
+    picture.SetWidth(std::max(newWidth, 2));
+    picture.SetHeight(-std::max(newDepth, 2));
 }
 
 void PlaceNewPicture(CBaseObject& picture, QPoint at, int faceWidth, int faceHeight) {
-    picture.m_x = at.x();
-    picture.m_y = at.y();
-    const int width = picture.m_width;
-    const int depth = -picture.m_height;
+    picture.SetX(at.x());
+    picture.SetY(at.y());
+    const int width = picture.Width();
+    const int depth = -picture.Height();
     if (width <= 0 || depth <= 0 || (width <= faceWidth && depth <= faceHeight))
         return;
     FitPicture(picture, faceWidth, faceHeight);
-    const int newWidth = picture.m_width;
-    const int newDepth = -picture.m_height;
+    const int newWidth = picture.Width();
+    const int newDepth = -picture.Height();
     // Centred on the point, then moved inside the face (y runs 0 .. -height).
-    picture.m_x = std::clamp(at.x() - newWidth / 2, 0, std::max(0, faceWidth - newWidth));
-    picture.m_y = std::clamp(at.y() + newDepth / 2, std::min(0, newDepth - faceHeight), 0);
+    picture.SetX(std::clamp(at.x() - newWidth / 2, 0, std::max(0, faceWidth - newWidth)));
+    picture.SetY(std::clamp(at.y() + newDepth / 2, std::min(0, newDepth - faceHeight), 0));
+}
+
+void ClampToFace(CBaseObject& picture, int faceWidth, int faceHeight) {
+    picture.SetWidth(std::min(picture.Width(), faceWidth));
+    picture.SetHeight(std::max(picture.Height(), -faceHeight));
+    if (picture.Width() == faceWidth && picture.Height() == -faceHeight) {
+        picture.SetX(0);
+        picture.SetY(0);
+    }
 }

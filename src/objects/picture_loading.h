@@ -27,3 +27,7 @@ void FitPicture(CBaseObject& picture, int maxWidth, int maxDepth);
 // it, centred on `at` as far as the face allows. A picture whose size is not
 // known yet only moves to `at`.
 void PlaceNewPicture(CBaseObject& picture, QPoint at, int faceWidth, int faceHeight);
+
+// Clamps each side of a picture to the face's (`faceWidth` × `faceHeight`
+// units); a picture as large as the face then moves to its top-left corner.
+void ClampToFace(CBaseObject& picture, int faceWidth, int faceHeight);

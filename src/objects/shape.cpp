@@ -4,11 +4,11 @@ CShape::CShape(int left, int top, int right, int bottom, int kind, quint32 fillC
                quint32 lineColour)
     : m_fillColour(fillColour), m_lineColour(lineColour), m_kind(kind), m_lineWidth(1),
       m_radiusX(500), m_radiusY(-500) {
-    m_x = left;
-    m_y = top;
-    m_width = right - left;
-    m_height = bottom - top;
-    m_selected = 0;
+    SetX(left);
+    SetY(top);
+    SetWidth(right - left);
+    SetHeight(bottom - top);
+    SetSelected(0);
 }
 
 const ArchiveClass& CShape::StaticClass() {

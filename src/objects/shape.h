@@ -36,10 +36,30 @@ public:
     // The corner-radius handle's centre in pixels of `units` at `zoom`.
     QPoint CornerHandleCentre(float zoom, const UnitConversion& units) const;
 
-    quint32 m_fillColour = 0xFFFFFF; // 0x00BBGGRR
+    // The look: colours 0x00BBGGRR, the kind (kRectangle ... kDiamond), the
+    // outline width in device pixels (below 1: no outline of its own colour)
+    // and a round rectangle's corner radii (x positive, y negative, like the
+    // height, in logical units). Change them inside an edit of the document.
+    quint32 FillColour() const { return m_fillColour; }
+    void SetFillColour(quint32 colour) { m_fillColour = colour; }
+    quint32 LineColour() const { return m_lineColour; }
+    void SetLineColour(quint32 colour) { m_lineColour = colour; }
+    int Kind() const { return m_kind; }
+    void SetKind(int kind) { m_kind = kind; }
+    int LineWidth() const { return m_lineWidth; }
+    void SetLineWidth(int width) { m_lineWidth = width; }
+    int RadiusX() const { return m_radiusX; }
+    int RadiusY() const { return m_radiusY; }
+    void SetRadii(int radiusX, int radiusY) {
+        m_radiusX = radiusX;
+        m_radiusY = radiusY;
+    }
+
+private:
+    quint32 m_fillColour = 0xFFFFFF;
     quint32 m_lineColour = 0xFFFFFF;
     int m_kind = kRectangle;
-    int m_lineWidth = 0; // device pixels; below 1 means no outline of its own colour
-    int m_radiusX = 0;   // positive, logical units
-    int m_radiusY = 0;   // negative, like the height
+    int m_lineWidth = 0;
+    int m_radiusX = 0;
+    int m_radiusY = 0;
 };

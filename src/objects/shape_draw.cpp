@@ -12,9 +12,9 @@ struct FigureRect {
 };
 
 FigureRect Scaled(const CBaseObject& o, float fx, float fy, int dx, int dy) {
-    return {AddClamped(ScaleCoordinate(o.m_x, fx), dx), AddClamped(ScaleCoordinate(o.m_y, fy), dy),
-            AddClamped(ScaleCoordinate(AddClamped(o.m_x, o.m_width), fx), dx),
-            AddClamped(ScaleCoordinate(AddClamped(o.m_y, o.m_height), fy), dy)};
+    return {AddClamped(ScaleCoordinate(o.X(), fx), dx), AddClamped(ScaleCoordinate(o.Y(), fy), dy),
+            AddClamped(ScaleCoordinate(AddClamped(o.X(), o.Width()), fx), dx),
+            AddClamped(ScaleCoordinate(AddClamped(o.Y(), o.Height()), fy), dy)};
 }
 
 // The diamond's vertices: the middles of the four edges, truncated.
@@ -88,12 +88,12 @@ bool CShape::IntersectsRect(const LogicalRect& r) const {
 }
 
 bool CShape::HasCornerHandle() const {
-    return m_kind == kRoundRect && m_radiusX < m_width && m_height < m_radiusY;
+    return m_kind == kRoundRect && m_radiusX < Width() && Height() < m_radiusY;
 }
 
 QPoint CShape::CornerHandleCentre(float zoom, const UnitConversion& units) const {
-    const int x = AddClamped(AddClamped(m_x, m_width), -static_cast<long long>(m_radiusX));
-    const int y = AddClamped(m_y, m_radiusY);
+    const int x = AddClamped(AddClamped(X(), Width()), -static_cast<long long>(m_radiusX));
+    const int y = AddClamped(Y(), m_radiusY);
     return units.LogicalToDevice({Zoomed(x, zoom), Zoomed(y, zoom)});
 }
 

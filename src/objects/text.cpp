@@ -12,11 +12,11 @@ LOGFONTA DefaultTextFont(int height) {
 CText::CText(int left, int top, int right, int bottom, quint32 textColour, const QString& text,
              const UnitConversion& units)
     : m_textColour(textColour), m_text(text), m_font(DefaultTextFont(units.PixelsToUnits(10))) {
-    m_x = left;
-    m_y = top;
-    m_width = right - left;
-    m_height = bottom - top;
-    m_selected = 0;
+    SetX(left);
+    SetY(top);
+    SetWidth(right - left);
+    SetHeight(bottom - top);
+    SetSelected(0);
 }
 
 const ArchiveClass& CText::StaticClass() {

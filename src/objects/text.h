@@ -33,11 +33,27 @@ public:
     // The DrawText flags the text is painted with.
     unsigned DrawFlags() const;
 
+    // The text as typed (placeholders kept), its colour (0x00BBGGRR), its font
+    // (lfHeight in logical units at zoom 1), its rotation (0, 90, 180 or 270)
+    // and alignment (kLeft, kCentre or kRight). Change them inside an edit of
+    // the document.
+    const QString& Text() const { return m_text; }
+    void SetText(const QString& text) { m_text = text; }
+    quint32 TextColour() const { return m_textColour; }
+    void SetTextColour(quint32 colour) { m_textColour = colour; }
+    const LOGFONTA& Font() const { return m_font; }
+    void SetFont(const LOGFONTA& font) { m_font = font; }
+    int Rotation() const { return m_rotation; }
+    void SetRotation(int rotation) { m_rotation = rotation; }
+    int Alignment() const { return m_alignment; }
+    void SetAlignment(int alignment) { m_alignment = alignment; }
+
+private:
     quint32 m_textColour = 0;
     QString m_text;
-    LOGFONTA m_font;     // lfHeight in logical units at zoom 1
-    int m_rotation = 0;  // 0, 90, 180 or 270
-    int m_alignment = 0; // kLeft, kCentre or kRight
+    LOGFONTA m_font;
+    int m_rotation = 0;
+    int m_alignment = 0;
 };
 
 // Arial in the given logical height, character set 1, normal weight: what new

@@ -38,10 +38,10 @@ void CText::Draw(CDeviceContext& dc, int dx, int dy) {
     // Placeholders are expanded for this paint only; the stored text keeps them.
     const QString text = context.Expand(m_text);
 
-    const int left = AddClamped(ScaleCoordinate(m_x, fx), dx);
-    const int top = AddClamped(ScaleCoordinate(m_y, fy), dy);
-    const int right = AddClamped(ScaleCoordinate(AddClamped(m_x, m_width), fx), dx);
-    const int bottom = AddClamped(ScaleCoordinate(AddClamped(m_y, m_height), fy), dy);
+    const int left = AddClamped(ScaleCoordinate(X(), fx), dx);
+    const int top = AddClamped(ScaleCoordinate(Y(), fy), dy);
+    const int right = AddClamped(ScaleCoordinate(AddClamped(X(), Width()), fx), dx);
+    const int bottom = AddClamped(ScaleCoordinate(AddClamped(Y(), Height()), fy), dy);
 
     const BackgroundMode oldMode = dc.SetBkMode(BackgroundMode::Transparent);
     const ColourRef oldColour = dc.SetTextColor(m_textColour);
@@ -80,8 +80,8 @@ void CText::Draw(CDeviceContext& dc, int dx, int dy) {
 }
 
 bool CText::HitTest(int x, int y, float zoom) const {
-    return CRegion::Rectangle(Zoomed(m_x, zoom), Zoomed(m_y, zoom),
-                              Zoomed(AddClamped(m_x, m_width), zoom),
-                              Zoomed(AddClamped(m_y, m_height), zoom))
+    return CRegion::Rectangle(Zoomed(X(), zoom), Zoomed(Y(), zoom),
+                              Zoomed(AddClamped(X(), Width()), zoom),
+                              Zoomed(AddClamped(Y(), Height()), zoom))
         .Contains({x, y});
 }

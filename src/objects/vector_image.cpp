@@ -20,17 +20,17 @@ const ArchiveClass& CVectorImage::StaticClass() {
 }
 
 CVectorImage::CVectorImage(int left, int top, int right, int bottom) {
-    m_x = left;
-    m_y = top;
-    m_width = right - left;
-    m_height = bottom - top;
+    SetX(left);
+    SetY(top);
+    SetWidth(right - left);
+    SetHeight(bottom - top);
 }
 
 CVectorImage::CVectorImage(int x, int y) {
-    m_x = x;
-    m_y = y;
-    m_width = 100;
-    m_height = 100;
+    SetX(x);
+    SetY(y);
+    SetWidth(100);
+    SetHeight(100);
 }
 
 bool CVectorImage::LoadMetafile(const QString& path, const UnitConversion& units, QString* error) {
@@ -101,7 +101,7 @@ bool CVectorImage::Take(const PlaceableHeader& placeable, QByteArray emf, bool f
                         const UnitConversion& units) {
     // Without a natural size the dragged rectangle stays; a click (an empty
     // rectangle) gets 100 x 100 pixels.
-    const QSize dragged(std::abs(m_width), std::abs(m_height));
+    const QSize dragged(std::abs(Width()), std::abs(Height()));
     m_placeable = placeable;
     m_emf = std::move(emf);
     m_framedByEnhancedHeader = fromEnhanced;
@@ -144,8 +144,8 @@ void CVectorImage::ApplyNaturalSize(const UnitConversion& units, QSize fallbackP
         pixels = fallbackPixels;
     if (pixels.isEmpty())
         return;
-    m_width = units.PixelsToUnits(pixels.width());
-    m_height = -units.PixelsToUnits(pixels.height());
+    SetWidth(units.PixelsToUnits(pixels.width()));
+    SetHeight(-units.PixelsToUnits(pixels.height()));
 }
 
 void CVectorImage::Serialize(Archive& ar) {

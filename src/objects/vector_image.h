@@ -60,10 +60,13 @@ public:
     const ArchiveClass& Class() const override { return StaticClass(); }
     void Serialize(Archive& ar) override;
 
-    int m_keepAspectRatio = 1; // resizing keeps the picture's proportions
+    // Whether resizing keeps the picture's proportions.
+    int KeepAspectRatio() const { return m_keepAspectRatio; }
+    void SetKeepAspectRatio(int keep) { m_keepAspectRatio = keep; }
     bool KeepsAspectRatio() const override { return m_keepAspectRatio != 0; }
 
 private:
+    int m_keepAspectRatio = 1;
     bool Take(const PlaceableHeader& placeable, QByteArray emf, bool fromEnhanced,
               const UnitConversion& units);
     void ApplyNaturalSize(const UnitConversion& units, QSize fallbackPixels);

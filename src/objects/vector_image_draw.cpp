@@ -20,9 +20,8 @@ void CVectorImage::Draw(CDeviceContext& dc, int dx, int dy) {
     const bool printing = dc.IsPrinting();
     const float fx = context.ScaleX(printing), fy = context.ScaleY(printing);
     const QPoint at = dc.LPtoDP(
-        {AddClamped(ScaleCoordinate(m_x, fx), dx), AddClamped(ScaleCoordinate(m_y, fy), dy)});
-    const QSize size = dc.LPtoDPSize({ScaleCoordinate(m_width, fx), ScaleCoordinate(m_height, fy)});
-    SaveRect();
+        {AddClamped(ScaleCoordinate(X(), fx), dx), AddClamped(ScaleCoordinate(Y(), fy), dy)});
+    const QSize size = dc.LPtoDPSize({ScaleCoordinate(Width(), fx), ScaleCoordinate(Height(), fy)});
     if (m_emf.isEmpty() || size.width() == 0 || size.height() == 0)
         return;
     // The object's top-left corner and its extent on the device.
@@ -47,8 +46,8 @@ void CVectorImage::Draw(CDeviceContext& dc, int dx, int dy) {
 }
 
 bool CVectorImage::HitTest(int x, int y, float zoom) const {
-    return CRegion::Rectangle(Zoomed(m_x, zoom), Zoomed(m_y, zoom),
-                              Zoomed(AddClamped(m_x, m_width), zoom),
-                              Zoomed(AddClamped(m_y, m_height), zoom))
+    return CRegion::Rectangle(Zoomed(X(), zoom), Zoomed(Y(), zoom),
+                              Zoomed(AddClamped(X(), Width()), zoom),
+                              Zoomed(AddClamped(Y(), Height()), zoom))
         .Contains({x, y});
 }

@@ -28,58 +28,54 @@ std::vector<CBaseObject*> Arrangeable(EditingHost& host) {
 // Edge sums are taken in 64 bits: coordinates read from a file may be anything,
 // and the stored result wraps like the 32-bit field it goes into.
 qint64 RightEdge(const CBaseObject* o) {
-    return qint64(o->m_x) + o->m_width;
+    return qint64(o->X()) + o->Width();
 }
 qint64 BottomEdge(const CBaseObject* o) {
-    return qint64(o->m_y) + o->m_height;
+    return qint64(o->Y()) + o->Height();
 }
 
-void AlignObjects(const std::vector<CBaseObject*>& objects, Alignment how) {
+void AlignObjects(EditScope& edit, const std::vector<CBaseObject*>& objects, Alignment how) {
     constexpr qint64 kLowest = std::numeric_limits<qint64>::min();
     constexpr qint64 kHighest = std::numeric_limits<qint64>::max();
     qint64 minX = kHighest, minY = kHighest, maxRight = kLowest, maxBottom = kLowest;
     int maxWidth = std::numeric_limits<int>::min();
     int maxHeight = std::numeric_limits<int>::min();
     for (const CBaseObject* o : objects) {
-        minX = std::min<qint64>(minX, o->m_x);
-        minY = std::min<qint64>(minY, o->m_y);
+        minX = std::min<qint64>(minX, o->X());
+        minY = std::min<qint64>(minY, o->Y());
         maxRight = std::max(maxRight, RightEdge(o));
         maxBottom = std::max(maxBottom, BottomEdge(o));
-        maxWidth = std::max(maxWidth, o->m_width);
-        maxHeight = std::max(maxHeight, o->m_height);
+        maxWidth = std::max(maxWidth, o->Width());
+        maxHeight = std::max(maxHeight, o->Height());
     }
     for (CBaseObject* o : objects) {
+        int x = o->X(), y = o->Y(), width = o->Width(), height = o->Height();
         switch (how) {
         case Alignment::kLeft:
-            o->m_x = int(minX);
+            x = int(minX);
             break;
         case Alignment::kRight:
-            o->m_x = int(maxRight - o->m_width);
+            x = int(maxRight - o->Width());
             break;
         case Alignment::kTop:
-            o->m_y = int(minY);
+            y = int(minY);
             break;
         case Alignment::kBottom:
-            o->m_y = int(maxBottom - o->m_height);
+            y = int(maxBottom - o->Height());
             break;
         case Alignment::kSameWidth:
-            o->m_width = maxWidth;
+            width = maxWidth;
             break;
         case Alignment::kSameHeight:
-            o->m_height = maxHeight;
+            height = maxHeight;
             break;
         case Alignment::kSameSize:
-            o->m_width = maxWidth;
-            o->m_height = maxHeight;
+            width = maxWidth;
+            height = maxHeight;
             break;
         }
+        edit.SetRect(*o, x, y, width, height);
     }
-}
-
-void FinishChange(EditingHost& host) {
-    host.RecordChange();
-    host.RefreshFaceCanvas();
-    host.Repaint();
 }
 
 } // namespace
@@ -94,9 +90,8 @@ bool Align(EditingHost& host, Alignment how) {
     const std::vector<CBaseObject*> objects = Arrangeable(host);
     if (objects.empty())
         return false;
-    AlignObjects(objects, how);
-    host.RefreshPropertyValues();
-    FinishChange(host);
+    auto edit = host.Document().Edit();
+    AlignObjects(edit, objects, how);
     return true;
 }
 
@@ -108,21 +103,23 @@ bool Centre(EditingHost& host, CentreAxis axis) {
     const std::vector<CBaseObject*> objects = Arrangeable(host);
     if (objects.empty())
         return false;
-    const Face& face = host.Document().ActiveFace();
+    auto edit = host.Document().Edit();
+    const Face& face = edit.GetFace();
     // Integer halves truncate toward zero, as the face and object sizes do.
     for (CBaseObject* o : objects) {
         if (axis == CentreAxis::kHorizontal)
-            o->m_x = face.m_width / 2 - o->m_width / 2;
+            edit.MoveTo(*o, face.Width() / 2 - o->Width() / 2, o->Y());
         else
-            o->m_y = -face.m_height / 2 - o->m_height / 2;
+            edit.MoveTo(*o, o->X(), -face.Height() / 2 - o->Height() / 2);
     }
-    host.RefreshPropertyValues();
-    FinishChange(host);
     return true;
 }
 
 void ChangeStackOrder(EditingHost& host, StackMove move) {
-    Face& face = host.Document().ActiveFace();
+    auto edit = host.Document().Edit();
+    // Stacking always records its step, also when nothing moved.
+    edit.TouchFace();
+    Face& face = edit.GetFace();
     const CBaseObject* target = host.PropertyObject();
     // The background picture is never in the list, so it is never moved.
     if (const int at = face.IndexOf(target); target != nullptr && at >= 0) {
@@ -142,7 +139,6 @@ void ChangeStackOrder(EditingHost& host, StackMove move) {
             break;
         }
     }
-    FinishChange(host);
 }
 
 bool CanDeleteSelection(EditingHost& host) {
@@ -156,8 +152,8 @@ bool DeleteSelection(EditingHost& host) {
     host.ShowInPropertyBar(nullptr);
     // The document tells everyone holding one of the objects before it goes.
     const std::vector<CBaseObject*> doomed = doc.ActiveFace().Selection();
-    doc.DeleteObjects(doc.ActiveFaceId(), doomed);
-    FinishChange(host);
+    auto edit = doc.Edit();
+    doc.DeleteObjects(edit.FaceId(), doomed);
     return true;
 }
 
@@ -167,17 +163,17 @@ LockState LockMenuState(EditingHost& host) {
         return LockState::kDisabled;
     if (selection.size() > 1)
         return LockState::kMixed;
-    return selection.front()->m_locked != 0 ? LockState::kLocked : LockState::kUnlocked;
+    return selection.front()->Locked() != 0 ? LockState::kLocked : LockState::kUnlocked;
 }
 
 bool ToggleLock(EditingHost& host) {
     const std::vector<CBaseObject*>& selection = SelectionOf(host);
     if (selection.empty())
         return false;
+    // Locks are not drawn: the edit records the step and draws nothing.
+    auto edit = host.Document().Edit();
     for (CBaseObject* object : selection)
-        object->m_locked = object->m_locked != 0 ? 0 : 1;
-    // Locks are not drawn, so only the undo step and the modified mark follow.
-    host.RecordChange();
+        edit.SetLocked(*object, object->Locked() == 0);
     return true;
 }
 

@@ -7,8 +7,8 @@ class EditingHost;
 
 // Commands that arrange the active face's objects: alignment and equal sizing,
 // centring, stacking order, delete and locking. Each command that changes the
-// project records exactly one undo step (EditingHost::RecordChange), then
-// redraws the face. The Can... queries give the menu and tool-bar state.
+// project is one edit of the document (one undo step; the view draws again
+// what the edit names). The Can... queries give the menu and tool-bar state.
 
 // Alignment and equal sizing over the selection. Circular texts have no
 // rectangle to align and are left where they are.

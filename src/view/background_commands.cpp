@@ -10,24 +10,10 @@
 
 namespace {
 
-// A background picture covers the face from its top-left corner.
-void StretchOverFace(CImage& picture, const Face& face) {
-    picture.m_x = 0;
-    picture.m_y = 0;
-    picture.m_width = face.m_width;
-    picture.m_height = -face.m_height;
-}
-
 // 0x00BBGGRR, as faces store colours.
 quint32 ColourValue(const QColor& colour) {
     const QColor rgb = colour.toRgb();
     return quint32(rgb.red()) | quint32(rgb.green()) << 8 | quint32(rgb.blue()) << 16;
-}
-
-void FinishChange(EditingHost& host) {
-    host.RecordChange();
-    host.RefreshFaceCanvas();
-    host.Repaint();
 }
 
 } // namespace
@@ -43,9 +29,9 @@ bool SetSelectionAsBackground(EditingHost& host) {
     CDiscwrightDoc& doc = host.Document();
     auto* picture = static_cast<CImage*>(doc.ActiveFace().Selection().front());
     ClearSelection(host);
+    auto edit = doc.Edit();
     doc.SetBackground(picture);
-    StretchOverFace(*picture, doc.ActiveFace());
-    FinishChange(host);
+    doc.StretchBackground(edit.FaceId());
     return true;
 }
 
@@ -60,19 +46,19 @@ bool RemoveBackgroundPicture(EditingHost& host) {
         return false;
     if (host.PropertyObject() == background)
         host.ShowInPropertyBar(nullptr);
+    auto edit = doc.Edit();
     doc.RemoveBackground();
-    FinishChange(host);
     return true;
 }
 
 bool SetBackgroundColour(EditingHost& host, const CommandPrompts& prompts) {
     // The dialog starts on the face's colour, so OK without a change keeps it.
     const std::optional<QColor> colour = prompts.chooseColour(
-        host.DialogParent(), ColourFromRef(host.Document().ActiveFace().m_backgroundColour));
+        host.DialogParent(), ColourFromRef(host.Document().ActiveFace().BackgroundColour()));
     if (!colour)
         return false;
-    host.Document().ActiveFace().m_backgroundColour = ColourValue(*colour);
-    FinishChange(host);
+    auto edit = host.Document().Edit();
+    edit.SetBackgroundColour(ColourValue(*colour));
     return true;
 }
 
@@ -93,10 +79,10 @@ bool SetBackgroundFromFile(EditingHost& host, const QString& path, const Command
         return false;
     }
     CDiscwrightDoc& doc = host.Document();
-    StretchOverFace(*picture, doc.ActiveFace());
     // The property bar may show the old background: it lets go first.
     ClearSelection(host);
+    auto edit = doc.Edit();
     doc.SetBackground(std::move(picture));
-    FinishChange(host);
+    doc.StretchBackground(edit.FaceId());
     return true;
 }

@@ -11,8 +11,7 @@ class CImage;
 class EditingHost;
 
 // Commands on the active face's background: its picture and its colour. Each
-// one that changes the project records exactly one undo step
-// (EditingHost::RecordChange), then redraws the face.
+// one that changes the project is one edit of the document (one undo step).
 
 // Whether the first selected object is a picture that can become the background.
 bool CanSetAsBackground(EditingHost& host);

@@ -3,6 +3,7 @@
 #include "arrange_commands.h"
 #include "command_ids.h"
 #include "document/discwright_doc.h"
+#include "document/picture_insertion.h"
 #include "document/project_file.h"
 #include "editing_host.h"
 #include "face_selection.h"
@@ -57,13 +58,10 @@ QPoint PlaceInside(const LogicalRect& area, int width, int depth, bool round, in
     return {x, y};
 }
 
-// Adds the pasted objects on top, selects `selected` alone and records the step.
+// Selects `selected`, just pasted, alone; the paste's edit records the step.
 void FinishPaste(EditingHost& host, CBaseObject* selected) {
     ClearSelection(host);
     SelectObject(host, selected);
-    host.RecordChange();
-    host.RefreshFaceCanvas();
-    host.Repaint();
 }
 
 // The objects of a Lumvane archive, or none when the data is not one.
@@ -76,6 +74,7 @@ bool PasteObjects(EditingHost& host, const QByteArray& bytes) {
     // A copied selection runs from the topmost object down, so adding from the
     // last entry back restores the order they were stacked in.
     CBaseObject* selected = objects.back().get();
+    auto edit = doc.Edit();
     for (auto it = objects.rbegin(); it != objects.rend(); ++it)
         doc.AddObject(std::move(*it));
     FinishPaste(host, selected);
@@ -92,10 +91,11 @@ void PasteText(EditingHost& host, const QString& text) {
     const int width = units.PixelsToUnits(kTextBoxWidth);
     const int depth = units.PixelsToUnits(kTextBoxHeight);
     const QPoint at =
-        PlaceInside(area, width, depth, IsRound(host), host.Document().ActiveFace().m_width);
+        PlaceInside(area, width, depth, IsRound(host), host.Document().ActiveFace().Width());
     auto object =
         std::make_unique<CText>(at.x(), at.y(), at.x() + width, at.y() - depth, 0, text, units);
     CBaseObject* added = object.get();
+    auto edit = host.Document().Edit();
     host.Document().AddObject(std::move(object));
     FinishPaste(host, added);
 }
@@ -111,15 +111,15 @@ bool HasMetafile(const QMimeData& data) {
     return false;
 }
 
-// A pasted picture fitted inside the visible part of the face (less the
-// inset), centred in it.
-void PlaceInSight(EditingHost& host, CBaseObject& picture) {
-    const LogicalRect area = host.VisibleFaceArea();
-    const int areaWidth = std::max(2, area.right - area.left - 2 * kInset);
-    const int areaDepth = std::max(2, area.top - area.bottom - 2 * kInset);
-    FitPicture(picture, areaWidth, areaDepth);
-    picture.m_x = (area.left + area.right) / 2 - picture.m_width / 2;
-    picture.m_y = (area.top + area.bottom) / 2 - picture.m_height / 2;
+// A pasted picture goes in fitted inside the visible part of the face (less
+// the inset), centred in it, selected alone.
+void InsertInSight(EditingHost& host, std::unique_ptr<CBaseObject> picture) {
+    PicturePlacement placement;
+    placement.rule = PicturePlacement::Rule::kCentredIn;
+    placement.area = host.VisibleFaceArea();
+    placement.inset = kInset;
+    CDiscwrightDoc& doc = host.Document();
+    host.ShowInPropertyBar(InsertPicture(doc, doc.ActiveFaceId(), std::move(picture), placement));
 }
 
 // A vector picture from the first metafile format that reads.
@@ -131,10 +131,7 @@ bool PasteMetafile(EditingHost& host, const QMimeData& data) {
         auto picture = std::make_unique<CVectorImage>(0, 0, 0, 0);
         if (!picture->LoadMetafileBytes(data.data(QLatin1String(format)), units))
             continue;
-        PlaceInSight(host, *picture);
-        CBaseObject* added = picture.get();
-        host.Document().AddObject(std::move(picture));
-        FinishPaste(host, added);
+        InsertInSight(host, std::move(picture));
         return true;
     }
     return false;
@@ -145,10 +142,7 @@ bool PastePicture(EditingHost& host, const QImage& image,
     std::unique_ptr<CImage> picture = makePicture(image);
     if (!picture)
         return false;
-    PlaceInSight(host, *picture);
-    CBaseObject* added = picture.get();
-    host.Document().AddObject(std::move(picture));
-    FinishPaste(host, added);
+    InsertInSight(host, std::move(picture));
     return true;
 }
 

@@ -91,7 +91,20 @@ void CDiscwrightView::ListenToDocument() {
         if (faceId == m_doc.ActiveFaceId())
             RequestFrame(); // the selection frames
     });
-    // Changes that no command draws itself are drawn once the event loop turns.
+    // An edit draws what it changed at its end; the property bar reads the
+    // values again. A drag under way shows its objects as they go.
+    connect(&m_doc, &CDiscwrightDoc::Edited, this, [this](const EditFootprint& footprint) {
+        ShowEdit(footprint);
+        RefreshPropertyValues();
+    });
+    connect(&m_doc, &CDiscwrightDoc::EditUpdated, this, [this](int faceId) {
+        if (faceId != m_doc.ActiveFaceId())
+            return;
+        RefreshPropertyValues();
+        RequestFrame();
+    });
+    // Changes made outside an edit (reading, the command line) are drawn
+    // once the event loop turns.
     connect(&m_doc, &CDiscwrightDoc::FaceChanged, this, [this](int faceId) {
         if (faceId != m_doc.ActiveFaceId() || m_canvasPending)
             return;
@@ -111,32 +124,30 @@ void CDiscwrightView::RefreshFaceCanvas() {
     // A picture placed without a size takes its natural size when it is first
     // drawn; the property bar then shows the size it got.
     const CBaseObject* shown = PropertyObject();
-    const QSize sizeBefore = shown != nullptr ? QSize(shown->m_width, shown->m_height) : QSize();
+    const QSize sizeBefore = shown != nullptr ? QSize(shown->Width(), shown->Height()) : QSize();
     ::RefreshFaceCanvas(m_canvas, m_doc.ActiveFace(), m_context);
-    if (shown != nullptr && QSize(shown->m_width, shown->m_height) != sizeBefore)
+    if (shown != nullptr && QSize(shown->Width(), shown->Height()) != sizeBefore)
         RefreshPropertyValues();
     RequestFrame();
 }
 
-void CDiscwrightView::RefreshMovedSelection() {
-    const Face& face = m_doc.ActiveFace();
-    QRect dirty;
-    for (const CBaseObject* object : face.Selection()) {
-        const QRect before(object->m_savedX, object->m_savedY, object->m_savedWidth,
-                           object->m_savedHeight);
-        const QRect after(object->m_x, object->m_y, object->m_width, object->m_height);
-        dirty |= ObjectPaintBounds(*object, before, m_context.viewZoom, m_context.canvas);
-        dirty |= ObjectPaintBounds(*object, after, m_context.viewZoom, m_context.canvas);
+void CDiscwrightView::ShowEdit(const EditFootprint& footprint) {
+    const int active = m_doc.ActiveFaceId();
+    if (footprint.faceId != -1 && footprint.faceId != active) {
+        RequestFrame();
+        return;
     }
-    if (m_canvasPending || dirty.isEmpty()) {
+    if (footprint.faceId == -1)
+        RecalcLayout(); // the label stocks may have changed the face's size
+    if (footprint.whole || m_canvasPending) {
         RefreshFaceCanvas();
         return;
     }
-    ::RefreshFaceCanvasRegion(m_canvas, m_doc.ActiveFace(), m_context, dirty);
-    RequestFrame();
-}
-
-void CDiscwrightView::Repaint() {
+    QRect dirty;
+    for (const PaintArea& area : footprint.areas)
+        dirty |= PaintAreaBounds(area, m_context.viewZoom, m_context.canvas);
+    if (!dirty.isEmpty())
+        ::RefreshFaceCanvasRegion(m_canvas, m_doc.ActiveFace(), m_context, dirty);
     RequestFrame();
 }
 
@@ -144,11 +155,6 @@ void CDiscwrightView::RequestFrame() {
     // Anything but the animation needs a newly composed frame.
     m_onlyCopy = false;
     viewport()->update();
-}
-
-void CDiscwrightView::RecordChange() {
-    m_doc.CheckPoint();
-    m_doc.SetModifiedFlag(true);
 }
 
 CBaseObject* CDiscwrightView::PropertyObject() const {
@@ -354,6 +360,10 @@ void CDiscwrightView::OnUpdate() {
     CancelTools();
     RecalcLayout();
     ShowFirstSelected();
-    RefreshFaceCanvas();
+    // An undo or redo draws again only what its edit changed.
+    if (const EditFootprint* restored = m_doc.RestoringEdit(); restored != nullptr)
+        ShowEdit(*restored);
+    else
+        RefreshFaceCanvas();
     Q_EMIT FaceShown(m_doc.ActiveFaceId());
 }

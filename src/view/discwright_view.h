@@ -3,6 +3,7 @@
 #include "view/tools/tool_mode.h"
 
 #include "command_rows.h"
+#include "document/edit_scope.h"
 #include "editing_geometry.h"
 #include "editing_host.h"
 #include "platform/render_context.h"
@@ -14,6 +15,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 
 class CDiscwrightDoc;
 class EditingTool;
@@ -26,14 +28,16 @@ class SelectTool;
 // of desk on each side.
 //
 // Drawing has two stages. Every change of what the face shows redraws the
-// face canvas (RefreshFaceCanvas), an image of the face at the current zoom;
+// face canvas (RefreshFaceCanvas, or only the areas an edit names), an image
+// of the face at the current zoom;
 // painting composes the canvas with the desk, grid and frames in the back
 // buffer, which holds the whole page, and copies the visible part to the
 // window. The view owns both images; the document owns the faces.
 //
 // The view follows the document's signals: a replaced content (New, Open,
 // undo) shows afresh, removed objects leave the tools first, a changed
-// selection or face is drawn again.
+// selection or face is drawn again, and an edit draws again what it names.
+// No command draws or records anything itself.
 //
 // Mouse input goes to the view's tools (one object per tool mode, owned by
 // the view); keys, the Object menu's commands and the context-menu request
@@ -46,12 +50,8 @@ public:
 
     // EditingHost
     CDiscwrightDoc& Document() override { return m_doc; }
-    void RefreshFaceCanvas() override;
-    // Redraws only the canvas pixels the selected objects covered before the
-    // drag that just ended (their saved rectangles) and cover now.
-    void RefreshMovedSelection();
-    void Repaint() override;
-    void RecordChange() override;
+    // Draws the active face again into the face canvas, and shows it.
+    void RefreshFaceCanvas();
     CBaseObject* PropertyObject() const override;
     void ShowInPropertyBar(CBaseObject* object) override;
     void RefreshPropertyValues() override;
@@ -101,11 +101,8 @@ public:
     void SelectNext();
     void SelectAll();
 
-    // Puts the layout file `path` onto the active face, below the objects
-    // already there, replacing the objects an earlier layout insertion put on
-    // it; one undo step. A file that cannot be read or is damaged changes
-    // nothing: false, with `error` empty for a missing file (nothing to say)
-    // and the reason otherwise.
+    // Inserts the layout file `path` on the active face (see
+    // CDiscwrightDoc::InsertLayout); the property bar then shows nothing.
     bool InsertLayout(const QString& path, QString* error = nullptr);
 
     // Mouse editing: the pixel mapping at the current zoom, the tools (the
@@ -165,6 +162,8 @@ private:
     void InitTools();
     // Follows the document's change signals.
     void ListenToDocument();
+    // Draws again what an edit (or its undo or redo) changed on the active face.
+    void ShowEdit(const EditFootprint& footprint);
     const CommandRow* FindCommand(CommandId id);
     // Drops every tool's drag and hover state (the face or its content changed).
     void CancelTools();
@@ -194,8 +193,9 @@ private:
     std::array<std::unique_ptr<EditingTool>, kToolModeCount> m_tools;
     EditingTool* m_pressTool = nullptr; // the tool that saw the left button go down
     QPoint m_lastMovePoint{-1, -1};
-    bool m_arrowMoved = false; // an arrow key moved objects since the last undo step
-    int m_cursorKey = -1;      // what the cursor shows now
+    // The arrow keys' action: open from the first move to the real key release.
+    std::optional<EditScope> m_arrowEdit;
+    int m_cursorKey = -1; // what the cursor shows now
     ToolPrompts m_prompts;
     CommandRows m_commandRows; // what OnCommand and CommandState look up
 };

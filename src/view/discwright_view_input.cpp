@@ -87,6 +87,7 @@ void CDiscwrightView::CancelTools() {
             tool->Cancel();
     }
     m_pressTool = nullptr;
+    m_arrowEdit.reset();
     UpdateCursor();
 }
 
@@ -158,13 +159,11 @@ void CDiscwrightView::keyPressEvent(QKeyEvent* event) {
     const int sy = sx;
     const int dx = key == Qt::Key_Left ? -sx : key == Qt::Key_Right ? sx : 0;
     const int dy = key == Qt::Key_Up ? sy : key == Qt::Key_Down ? -sy : 0;
-    if (NudgeSelection(*this, dx, dy, Zoom())) {
-        m_arrowMoved = true;
-        m_doc.SetModifiedFlag(true);
-        RefreshPropertyValues();
-        RefreshFaceCanvas();
-        Repaint();
-    }
+    // Held keys make one action, open until the real release.
+    if (!m_arrowEdit)
+        m_arrowEdit.emplace(m_doc.Edit());
+    if (NudgeSelection(*m_arrowEdit, dx, dy, Zoom()))
+        m_arrowEdit->Update();
 }
 
 void CDiscwrightView::keyReleaseEvent(QKeyEvent* event) {
@@ -174,10 +173,9 @@ void CDiscwrightView::keyReleaseEvent(QKeyEvent* event) {
     }
     // Held keys repeat presses and releases; only the real release ends the
     // step, however long the key was held.
-    if (event->isAutoRepeat() || !m_arrowMoved)
+    if (event->isAutoRepeat() || !m_arrowEdit)
         return;
-    m_arrowMoved = false;
-    RecordChange();
+    m_arrowEdit.reset(); // the step and the drawing of what moved
 }
 
 void CDiscwrightView::contextMenuEvent(QContextMenuEvent* event) {
@@ -195,25 +193,21 @@ bool CDiscwrightView::focusNextPrevChild(bool) {
 void CDiscwrightView::InsertCircularText() {
     const Face& face = m_doc.ActiveFace();
     auto text =
-        std::make_unique<CCirText>(QPoint(face.m_width / 2, -(face.m_height / 2)), kNewCircleRadius,
+        std::make_unique<CCirText>(QPoint(face.Width() / 2, -(face.Height() / 2)), kNewCircleRadius,
                                    0.0, 0, NewObjectText(), 1, 0, m_context.canvas, Zoom());
     CBaseObject* created = text.get();
+    auto edit = m_doc.Edit();
     m_doc.AddObject(std::move(text));
     ClearSelection(*this);
-    RefreshFaceCanvas();
     SelectObject(*this, created);
-    Repaint();
-    RecordChange();
 }
 
 void CDiscwrightView::SelectNext() {
     SelectNextObject(*this);
-    Repaint();
 }
 
 void CDiscwrightView::SelectAll() {
     SelectAllObjects(*this, Mapping());
-    Repaint();
 }
 
 CommandRows CDiscwrightView::ViewCommandRows() {

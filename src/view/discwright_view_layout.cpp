@@ -1,42 +1,10 @@
 #include "discwright_view.h"
 
 #include "document/discwright_doc.h"
-#include "document/layout_file.h"
-
-#include <QFileInfo>
 
 bool CDiscwrightView::InsertLayout(const QString& path, QString* error) {
-    QString ignored;
-    QString& message = error ? *error : ignored;
-    message.clear();
-    // A thumbnail without its layout file inserts nothing, without a word.
-    if (!QFileInfo::exists(path))
+    if (!m_doc.InsertLayout(path, error))
         return false;
-    // The whole file is read before the face changes, so a damaged layout
-    // leaves the face and its earlier layout objects as they were.
-    ObjectList objects;
-    if (!ReadLayoutFile(path, objects, &message))
-        return false;
-
-    const int faceId = m_doc.ActiveFaceId();
-    m_doc.DeleteLayoutObjects(faceId);
-    Face& face = m_doc.ActiveFace();
-    face.ClearSelection();
-    std::vector<CBaseObject*> added;
-    added.reserve(objects.size());
-    for (auto& object : objects) {
-        object->m_fromLayout = 1;
-        object->m_selected = 0;
-        added.push_back(object.get());
-        face.AppendObject(std::move(object));
-    }
-    // Below everything that was there, in the file's order among themselves.
-    for (size_t i = 0; i < added.size(); ++i)
-        face.MoveObject(added[i], int(i));
-    RecordChange();
     ShowInPropertyBar(nullptr);
-    m_doc.NotifyFaceChanged(faceId);
-    RefreshFaceCanvas();
-    Repaint();
     return true;
 }

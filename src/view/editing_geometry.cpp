@@ -37,18 +37,7 @@ LogicalRect PixelMapping::FaceRect(QPoint pageA, QPoint pageB) const {
 }
 
 ObjectRect RectOf(const CBaseObject& o) {
-    return {o.m_x, o.m_y, o.m_width, o.m_height};
-}
-
-ObjectRect SavedRectOf(const CBaseObject& o) {
-    return {o.m_savedX, o.m_savedY, o.m_savedWidth, o.m_savedHeight};
-}
-
-void SetRect(CBaseObject& o, const ObjectRect& r) {
-    o.m_x = r.x;
-    o.m_y = r.y;
-    o.m_width = r.width;
-    o.m_height = r.height;
+    return {o.X(), o.Y(), o.Width(), o.Height()};
 }
 
 int SnapToGrid(int v, int spacing) {

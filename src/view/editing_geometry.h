@@ -30,8 +30,6 @@ struct PixelMapping {
 };
 
 ObjectRect RectOf(const CBaseObject& object);
-ObjectRect SavedRectOf(const CBaseObject& object);
-void SetRect(CBaseObject& object, const ObjectRect& r);
 
 // `v` moved toward zero onto the grid: v - v rem spacing. A spacing of 0 or
 // less leaves it.

@@ -4,5 +4,5 @@
 
 LogicalRect EditingHost::VisibleFaceArea() {
     const Face& face = Document().ActiveFace();
-    return {0, 0, face.m_width, -face.m_height};
+    return {0, 0, face.Width(), -face.Height()};
 }

@@ -15,14 +15,9 @@ class EditingHost {
 public:
     virtual ~EditingHost() = default;
 
+    // The document every edit goes through (CDiscwrightDoc::Edit): its
+    // signals, not the commands, make the view draw again.
     virtual CDiscwrightDoc& Document() = 0;
-
-    // Draws the active face again into the face canvas (after its content changed).
-    virtual void RefreshFaceCanvas() = 0;
-    // Composes and shows a frame from the face canvas as it is.
-    virtual void Repaint() = 0;
-    // One undo step: a checkpoint of the whole project and the modified mark.
-    virtual void RecordChange() = 0;
 
     // The object the property bar shows: the single selected object, the
     // face's background picture when nothing is selected, or null.

@@ -10,10 +10,10 @@ void ClearSelection(EditingHost& host) {
 
 CBaseObject* AddSelectedAlone(EditingHost& host, std::unique_ptr<CBaseObject> object) {
     CBaseObject* added = object.get();
+    auto edit = host.Document().Edit();
     host.Document().AddObject(std::move(object));
     ClearSelection(host);
     SelectObject(host, added);
-    host.RecordChange();
     return added;
 }
 

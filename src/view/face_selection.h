@@ -11,9 +11,9 @@ class EditingHost;
 
 // Deselects every object of the active face; the property bar shows nothing.
 void ClearSelection(EditingHost& host);
-// Adds `object` (of the active face) to the end of the selection, saving its
-// rectangle for mouse tracking. The property bar shows it when it is the only
-// selected object, and nothing otherwise.
+// Adds `object` (of the active face) to the end of the selection. The
+// property bar shows it when it is the only selected object, and nothing
+// otherwise.
 void SelectObject(EditingHost& host, CBaseObject* object);
 // Puts a new object on top of the active face, selects it alone and records
 // the one undo step of the addition. Returns the object.

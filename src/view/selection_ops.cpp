@@ -1,6 +1,7 @@
 #include "selection_ops.h"
 
 #include "document/discwright_doc.h"
+#include "document/edit_scope.h"
 #include "editing_host.h"
 #include "face_selection.h"
 #include "objects/cir_text.h"
@@ -15,10 +16,8 @@ constexpr QPoint kEverywhereTo{100000, 100000};
 // Selects `found` (topmost first) and orders the whole selection topmost
 // first, as clicks and rubber bands leave it.
 void SelectTopmostFirst(Face& face, const std::vector<CBaseObject*>& found) {
-    for (CBaseObject* object : found) {
-        if (!face.Select(object))
-            object->SaveRect(); // already selected: a drag measures from here too
-    }
+    for (CBaseObject* object : found)
+        face.Select(object);
     face.RebuildSelection(Face::Order::kTopmostFirst);
 }
 
@@ -79,7 +78,7 @@ bool SelectNextObject(EditingHost& host) {
     const Face::ObjectList& objects = face.Objects();
     CBaseObject* candidate = nullptr;
     for (size_t i = 0; i < objects.size(); ++i) {
-        if (objects[i]->m_selected) {
+        if (objects[i]->Selected()) {
             if (i + 1 < objects.size())
                 candidate = objects[i + 1].get();
             break;
@@ -93,13 +92,12 @@ bool SelectNextObject(EditingHost& host) {
     return candidate != nullptr;
 }
 
-bool NudgeSelection(EditingHost& host, int dx, int dy, float zoom) {
+bool NudgeSelection(EditScope& edit, int dx, int dy, float zoom) {
     bool moved = false;
-    for (CBaseObject* object : host.Document().ActiveFace().Selection()) {
-        if (object->m_locked)
+    for (CBaseObject* object : edit.GetFace().Selection()) {
+        if (object->Locked())
             continue;
-        object->m_x = AddClamped(object->m_x, dx);
-        object->m_y = AddClamped(object->m_y, dy);
+        edit.MoveTo(*object, AddClamped(object->X(), dx), AddClamped(object->Y(), dy));
         if (auto* cirText = dynamic_cast<CCirText*>(object))
             cirText->TrackPosition(zoom);
         moved = true;

@@ -5,6 +5,7 @@
 #include <QPoint>
 
 class CBaseObject;
+class EditScope;
 class EditingHost;
 
 // Selection and keyboard editing of the active face that the mouse tools,
@@ -35,6 +36,6 @@ int SelectAllObjects(EditingHost& host, const PixelMapping& map);
 // when nothing is selected or the topmost was; false when the face is empty.
 bool SelectNextObject(EditingHost& host);
 
-// Moves every selected, unlocked object by (dx, dy) face units; circular
-// texts follow on their circle. True when an object moved.
-bool NudgeSelection(EditingHost& host, int dx, int dy, float zoom);
+// Moves every selected, unlocked object of the edit's face by (dx, dy) face
+// units; circular texts follow on their circle. True when an object moved.
+bool NudgeSelection(EditScope& edit, int dx, int dy, float zoom);

@@ -24,10 +24,10 @@ protected:
     void SetUp() override {
         CDiscwrightDoc doc(program.DefaultStocks());
         doc.OnNewDocument();
-        faceWidth = doc.GetFace(kFrontFace).m_width;
-        faceHeight = doc.GetFace(kFrontFace).m_height;
-        discWidth = doc.GetFace(kDiscFace).m_width;
-        discHeight = doc.GetFace(kDiscFace).m_height;
+        faceWidth = doc.GetFace(kFrontFace).Width();
+        faceHeight = doc.GetFace(kFrontFace).Height();
+        discWidth = doc.GetFace(kDiscFace).Width();
+        discHeight = doc.GetFace(kDiscFace).Height();
         QString error;
         ASSERT_TRUE(doc.OnSaveDocument(project, &error)) << error.toStdString();
     }

@@ -31,8 +31,8 @@ protected:
     }
     // The angle of the middle of the text box as the face shows it, in degrees.
     static double ShownAngle(const CCirText& t) {
-        const double dx = t.m_x + t.m_textWidth / 2.0 / t.m_paintZoom - t.m_centreX;
-        const double dy = t.m_y - t.m_textHeight / 2.0 / t.m_paintZoom - t.m_centreY;
+        const double dx = t.X() + t.m_textWidth / 2.0 / t.m_paintZoom - t.m_centreX;
+        const double dy = t.Y() - t.m_textHeight / 2.0 / t.m_paintZoom - t.m_centreY;
         return -std::atan2(dx, dy) * kRadiansToDegrees;
     }
 };
@@ -48,12 +48,12 @@ TEST_F(CircularTextWindowTest, UndoRestoresTheTextWhereItsAngleSays) {
     Panel().m_inverse->click();
     Retype(Panel().m_angle, QStringLiteral("180"));
     ASSERT_EQ(Text()->m_angle, 180.0);
-    ASSERT_EQ(Text()->m_inverse, 1);
+    ASSERT_EQ(Text()->Inverse(), 1);
 
     Action(CommandId::kUndo)->trigger();
     Action(CommandId::kUndo)->trigger();
     const CCirText& text = *Text();
-    EXPECT_EQ(text.m_inverse, 0);
+    EXPECT_EQ(text.Inverse(), 0);
     EXPECT_EQ(text.m_angle, 0.0);
     EXPECT_EQ(text.m_radius, 5000.0);
     EXPECT_NEAR(ShownAngle(text), 0.0, 0.05);
@@ -66,7 +66,7 @@ TEST_F(CircularTextWindowTest, ZoomingAndUndoRedoLeaveTheTextWhereItWas) {
     Retype(Panel().m_angle, QStringLiteral("-37"));
     ASSERT_EQ(Text()->m_angle, -37.0); // the field takes a minus sign
     const CCirText& before = *Text();
-    const int x = before.m_x, y = before.m_y;
+    const int x = before.X(), y = before.Y();
     const double radius = before.m_radius, angle = before.m_angle;
 
     CDiscwrightView& view = *frame->View();
@@ -79,8 +79,8 @@ TEST_F(CircularTextWindowTest, ZoomingAndUndoRedoLeaveTheTextWhereItWas) {
         Action(CommandId::kZoom100)->trigger();
     }
     ASSERT_EQ(view.Zoom(), 1.0f);
-    EXPECT_EQ(Text()->m_x, x);
-    EXPECT_EQ(Text()->m_y, y);
+    EXPECT_EQ(Text()->X(), x);
+    EXPECT_EQ(Text()->Y(), y);
     EXPECT_EQ(Text()->m_radius, radius);
     EXPECT_EQ(Text()->m_angle, angle);
 
@@ -88,8 +88,8 @@ TEST_F(CircularTextWindowTest, ZoomingAndUndoRedoLeaveTheTextWhereItWas) {
         Action(CommandId::kUndo)->trigger();
         Action(CommandId::kRedo)->trigger();
     }
-    EXPECT_EQ(Text()->m_x, x);
-    EXPECT_EQ(Text()->m_y, y);
+    EXPECT_EQ(Text()->X(), x);
+    EXPECT_EQ(Text()->Y(), y);
     EXPECT_EQ(Text()->m_radius, radius);
     EXPECT_EQ(Text()->m_angle, angle);
     EXPECT_EQ(Panel().m_angle->text(), QStringLiteral("-37"));

@@ -13,8 +13,8 @@ TEST(ClipboardPicture, AnImageBecomesAPictureOfItsNaturalSize) {
     const std::unique_ptr<CImage> picture = MakePictureFromClipboardImage(image);
     ASSERT_NE(picture, nullptr);
     const UnitConversion units;
-    EXPECT_EQ(picture->m_width, units.PixelsToUnits(5));
-    EXPECT_EQ(picture->m_height, -units.PixelsToUnits(3));
+    EXPECT_EQ(picture->Width(), units.PixelsToUnits(5));
+    EXPECT_EQ(picture->Height(), -units.PixelsToUnits(3));
     EXPECT_FALSE(picture->Image().HasAlpha());
     EXPECT_EQ(picture->Image().Width(), 5);
     EXPECT_EQ(picture->Image().Height(), 3);

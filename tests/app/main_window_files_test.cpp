@@ -32,7 +32,7 @@ namespace {
 std::vector<QRect> Rects(const Face& face) {
     std::vector<QRect> rects;
     for (const auto& object : face.Objects())
-        rects.emplace_back(object->m_x, object->m_y, object->m_width, object->m_height);
+        rects.emplace_back(object->X(), object->Y(), object->Width(), object->Height());
     return rects;
 }
 
@@ -66,14 +66,14 @@ TEST_F(MainWindowTest, SaveAsNewAndOpenRoundTripTheProject) {
     EXPECT_TRUE(prompts.errors.isEmpty());
 
     // Save writes back to the same file.
-    doc->GetFace(kDiscFace).Objects().front()->m_x = 1500;
+    doc->GetFace(kDiscFace).Objects().front()->SetX(1500);
     doc->SetModifiedFlag();
     EXPECT_TRUE(frame->isWindowModified());
     Action(CommandId::kFileSave)->trigger();
     EXPECT_FALSE(doc->IsModified());
     Action(CommandId::kFileNew)->trigger();
     ASSERT_TRUE(frame->Files().OpenPath(path));
-    EXPECT_EQ(doc->GetFace(kDiscFace).Objects().front()->m_x, 1500);
+    EXPECT_EQ(doc->GetFace(kDiscFace).Objects().front()->X(), 1500);
 }
 
 TEST_F(MainWindowTest, AModifiedProjectIsOfferedForSavingFirst) {
@@ -229,15 +229,15 @@ TEST_F(MainWindowTest, DroppingAPictureOnTheViewPlacesItThere) {
     const Face& face = doc->ActiveFace();
     ASSERT_EQ(face.Objects().size(), 1u);
     const CBaseObject& picture = *face.Objects().back();
-    EXPECT_EQ(QPoint(picture.m_x, picture.m_y), corner);
-    EXPECT_GT(picture.m_width, 0);
+    EXPECT_EQ(QPoint(picture.X(), picture.Y()), corner);
+    EXPECT_GT(picture.Width(), 0);
     ASSERT_EQ(face.Selection().size(), 1u);
     EXPECT_EQ(face.Selection().front(), &picture);
     EXPECT_EQ(doc->UndoCount(), steps + 1);
     EXPECT_TRUE(doc->IsModified());
     // The size the picture took when placed shows in the property bar.
     const PositionFields& fields = *frame->PropertyBar()->m_picturePanel->m_position;
-    EXPECT_EQ(fields.m_w->text(), MillimetreNumber(picture.m_width) + QStringLiteral(" mm"));
+    EXPECT_EQ(fields.m_w->text(), MillimetreNumber(picture.Width()) + QStringLiteral(" mm"));
 
     // A photo larger than the face is fitted inside it.
     QImage photo(1600, 1200, QImage::Format_RGB32);
@@ -246,19 +246,19 @@ TEST_F(MainWindowTest, DroppingAPictureOnTheViewPlacesItThere) {
     ASSERT_TRUE(photo.save(big));
     ASSERT_TRUE(frame->Drops().DropFile(big, true, at));
     const CBaseObject& fitted = *face.Objects().back();
-    EXPECT_EQ(fitted.m_width, face.m_width);
-    EXPECT_NEAR(-fitted.m_height, face.m_width * 3 / 4, 1);
-    EXPECT_EQ(fitted.m_x, 0);
+    EXPECT_EQ(fitted.Width(), face.Width());
+    EXPECT_NEAR(-fitted.Height(), face.Width() * 3 / 4, 1);
+    EXPECT_EQ(fitted.X(), 0);
 }
 
 TEST_F(MainWindowTest, UndoAndRedoStepThroughAnEdit) {
-    CDiscwrightView& view = *frame->View();
     frame->Router().UpdateActions();
     EXPECT_FALSE(Action(CommandId::kUndo)->isEnabled());
     EXPECT_FALSE(Action(CommandId::kRedo)->isEnabled());
 
     AddRectangle(1000, -1000, 2000, 2000);
-    view.RecordChange();
+    doc->CheckPoint();
+    doc->SetModifiedFlag(true);
     frame->Router().UpdateActions();
     ASSERT_TRUE(Action(CommandId::kUndo)->isEnabled());
     Action(CommandId::kUndo)->trigger();

@@ -200,7 +200,7 @@ TEST_F(MainWindowTest, CommandsAreEnabledByTheSelection) {
     EXPECT_FALSE(Action(CommandId::kRemoveBackgroundImage)->isEnabled());
 
     // The lock item: checked for one locked object; several show unchecked.
-    first->m_locked = 1;
+    first->SetLocked(1);
     Select({first});
     frame->Router().UpdateActions();
     EXPECT_TRUE(Action(CommandId::kLockUnlockObject)->isEnabled());
@@ -211,9 +211,9 @@ TEST_F(MainWindowTest, CommandsAreEnabledByTheSelection) {
     EXPECT_FALSE(Action(CommandId::kLockUnlockObject)->isChecked());
 
     // A triggered align runs on the selection.
-    first->m_locked = 0;
+    first->SetLocked(0);
     Action(CommandId::kAlignLeft)->trigger();
-    EXPECT_EQ(second->m_x, 1000);
+    EXPECT_EQ(second->X(), 1000);
 }
 
 TEST_F(MainWindowTest, EachCommandHasOneRowInOneModulesTable) {
@@ -238,7 +238,7 @@ TEST_F(MainWindowTest, EachCommandHasOneRowInOneModulesTable) {
     EXPECT_TRUE(Action(CommandId::kLockUnlockObject)->isEnabled());
     EXPECT_FALSE(Action(CommandId::kLockUnlockObject)->isChecked());
     Action(CommandId::kLockUnlockObject)->trigger();
-    EXPECT_EQ(shape->m_locked, 1);
+    EXPECT_EQ(shape->Locked(), 1);
     EXPECT_TRUE(Action(CommandId::kLockUnlockObject)->isChecked());
 }
 
@@ -438,7 +438,7 @@ TEST_F(MainWindowTest, TheContextMenuRunsTheSameCommands) {
     EXPECT_EQ(alignTop->text(), QStringLiteral("Align Top"));
     EXPECT_TRUE(alignTop->isEnabled());
     alignTop->trigger();
-    EXPECT_EQ(first->m_y, -3000);
+    EXPECT_EQ(first->Y(), -3000);
     menu->hide();
 
     // With nothing selected the same items are greyed.
@@ -483,15 +483,15 @@ TEST_F(MainWindowTest, UndoInAPropertyFieldReachesTheProject) {
     x->selectAll();
     QTest::keyClicks(x, QStringLiteral("30"));
     QTest::keyClick(x, Qt::Key_Z, Qt::ControlModifier); // the field's own typing
-    EXPECT_EQ(shape->m_x, 1000);
+    EXPECT_EQ(shape->X(), 1000);
     QTest::keyClicks(x, QStringLiteral("30"));
     QTest::keyClick(x, Qt::Key_Return);
-    ASSERT_EQ(shape->m_x, 3000);
+    ASSERT_EQ(shape->X(), 3000);
 
     QTest::keyClick(x, Qt::Key_Z, Qt::ControlModifier);
     shape = dynamic_cast<CShape*>(doc->ActiveFace().Objects().back().get());
     ASSERT_NE(shape, nullptr);
-    EXPECT_EQ(shape->m_x, 1000);
+    EXPECT_EQ(shape->X(), 1000);
 
     // A field the bar does not write again after the edit behaves the same.
     Select({shape});
@@ -500,9 +500,9 @@ TEST_F(MainWindowTest, UndoInAPropertyFieldReachesTheProject) {
     lineWidth->selectAll();
     QTest::keyClicks(lineWidth, QStringLiteral("6"));
     QTest::keyClick(lineWidth, Qt::Key_Return);
-    ASSERT_EQ(shape->m_lineWidth, 6);
+    ASSERT_EQ(shape->LineWidth(), 6);
     QTest::keyClick(lineWidth, Qt::Key_Z, Qt::ControlModifier);
     shape = dynamic_cast<CShape*>(doc->ActiveFace().Objects().back().get());
     ASSERT_NE(shape, nullptr);
-    EXPECT_EQ(shape->m_lineWidth, 1);
+    EXPECT_EQ(shape->LineWidth(), 1);
 }

@@ -27,17 +27,17 @@ TEST(PictureEditing, RotationsTurnThePictureAndItsSizeUnlessBackground) {
     for (PictureEffect effect : {PictureEffect::kRotateLeft, PictureEffect::kRotateRight}) {
         auto picture = Picture(4000, 3000);
         picture->RunEffect(effect);
-        EXPECT_EQ(picture->m_width, 3000);
-        EXPECT_EQ(picture->m_height, -4000);
+        EXPECT_EQ(picture->Width(), 3000);
+        EXPECT_EQ(picture->Height(), -4000);
         EXPECT_EQ(picture->Image().Width(), 2);
         EXPECT_EQ(picture->Image().Height(), 4);
         EXPECT_TRUE(picture->EncodedRecord().isEmpty());
 
         auto background = Picture(4000, 3000);
-        background->m_isBackground = 1;
+        background->SetIsBackground(1);
         background->RunEffect(effect);
-        EXPECT_EQ(background->m_width, 4000);
-        EXPECT_EQ(background->m_height, -3000);
+        EXPECT_EQ(background->Width(), 4000);
+        EXPECT_EQ(background->Height(), -3000);
         EXPECT_EQ(background->Image().Width(), 2);
     }
 }

@@ -62,8 +62,8 @@ protected:
         doc.OnNewDocument();
         auto image = std::make_unique<CImage>(0, 0);
         ASSERT_TRUE(image->LoadFile(picture));
-        image->m_width = 3000;
-        image->m_height = -3000;
+        image->SetWidth(3000);
+        image->SetHeight(-3000);
         doc.AddObject(std::move(image));
         for (int i = 0; i < 2000; ++i)
             doc.Album().tracks.push_back({QStringLiteral("artist %1").arg(i),

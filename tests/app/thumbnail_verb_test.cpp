@@ -34,7 +34,7 @@ protected:
     void SetUp() override {
         CDiscwrightDoc doc(program.DefaultStocks());
         doc.OnNewDocument();
-        front = QSize(doc.GetFace(kFrontFace).m_width, doc.GetFace(kFrontFace).m_height);
+        front = QSize(doc.GetFace(kFrontFace).Width(), doc.GetFace(kFrontFace).Height());
         QString error;
         ASSERT_TRUE(doc.OnSaveDocument(empty, &error)) << error.toStdString();
         ASSERT_TRUE(doc.OnSaveDocument(withPhoto, &error)) << error.toStdString();

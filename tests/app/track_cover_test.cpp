@@ -42,8 +42,8 @@ TEST_F(MainWindowTest, ChosenCoverAndTracksAreOneUndoStep) {
     // The front face has a picture of its own, so the cover is not preselected.
     auto old = std::make_unique<CImage>(0, 0);
     ASSERT_TRUE(old->LoadFileBytes(PictureFile(Qt::blue, "PNG")));
-    old->m_width = doc->GetFace(kFrontFace).m_width;
-    old->m_height = -doc->GetFace(kFrontFace).m_height;
+    old->SetWidth(doc->GetFace(kFrontFace).Width());
+    old->SetHeight(-doc->GetFace(kFrontFace).Height());
     doc->SetFaceBackground(kFrontFace, std::move(old));
     doc->CheckPoint();
     const AlbumData before = doc->Album();

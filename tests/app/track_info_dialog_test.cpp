@@ -296,8 +296,8 @@ TEST_F(TrackDialogTest, OkPutsTheChosenCoverOnTheFrontFace) {
         }
         ASSERT_NE(background, nullptr);
         EXPECT_EQ(background->Image().Width(), 40);
-        EXPECT_EQ(background->m_width, m_doc.GetFace(kFrontFace).m_width);
-        EXPECT_EQ(background->m_height, -m_doc.GetFace(kFrontFace).m_height);
+        EXPECT_EQ(background->Width(), m_doc.GetFace(kFrontFace).Width());
+        EXPECT_EQ(background->Height(), -m_doc.GetFace(kFrontFace).Height());
         EXPECT_EQ(m_doc.Album().title, u"Brainz Album");
     }
 }

@@ -26,7 +26,7 @@ TEST(Document, NewProjectDefaults) {
         EXPECT_TRUE(face.Objects().empty());
         EXPECT_TRUE(face.Selection().empty());
         EXPECT_EQ(face.Background(), nullptr);
-        EXPECT_EQ(face.m_backgroundColour, 0xFFFFFFu);
+        EXPECT_EQ(face.BackgroundColour(), 0xFFFFFFu);
     }
     EXPECT_EQ(doc.Album(), AlbumData::Defaults());
     EXPECT_EQ(doc.Album().title, QStringLiteral("unknown title"));
@@ -38,11 +38,11 @@ TEST(Document, NewProjectDefaults) {
     EXPECT_FALSE(doc.IsModified());
 
     // Faces take their stock's label size; front and inside share one stock.
-    EXPECT_EQ(doc.GetFace(kDiscFace).m_width, 12000);
-    EXPECT_EQ(doc.GetFace(kBackFace).m_width, 15100);
-    EXPECT_EQ(doc.GetFace(kBackFace).m_height, 11800);
-    EXPECT_EQ(doc.GetFace(kFrontFace).m_width, doc.GetFace(kInsideFace).m_width);
-    EXPECT_EQ(doc.GetFace(kFrontFace).m_height, doc.GetFace(kInsideFace).m_height);
+    EXPECT_EQ(doc.GetFace(kDiscFace).Width(), 12000);
+    EXPECT_EQ(doc.GetFace(kBackFace).Width(), 15100);
+    EXPECT_EQ(doc.GetFace(kBackFace).Height(), 11800);
+    EXPECT_EQ(doc.GetFace(kFrontFace).Width(), doc.GetFace(kInsideFace).Width());
+    EXPECT_EQ(doc.GetFace(kFrontFace).Height(), doc.GetFace(kInsideFace).Height());
     EXPECT_EQ(&doc.StockOfFace(kInsideFace), &doc.FrontStock());
     EXPECT_EQ(doc.DiscStock().kind, QStringLiteral("cd disc"));
     EXPECT_EQ(doc.FrontStock().kind, QStringLiteral("cd jewel front"));
@@ -60,7 +60,7 @@ TEST(Document, MissingStocksGiveUnknownAndZeroSizes) {
                                         QStringLiteral("/nonexistent/c.ini")});
     EXPECT_EQ(doc.DiscStock().name, QStringLiteral("unknown"));
     EXPECT_EQ(doc.DiscStock().path, QString());
-    EXPECT_EQ(doc.GetFace(kDiscFace).m_width, 0);
+    EXPECT_EQ(doc.GetFace(kDiscFace).Width(), 0);
 }
 
 TEST(Document, NewKeepsStocksActiveFaceAndGrid) {
@@ -85,7 +85,7 @@ TEST(Document, SwitchingFacesKeepsEverySelectionAndNotifies) {
     CDiscwrightDoc doc(PrintChoices(program));
     QSignalSpy spy(&doc, &CDiscwrightDoc::ActiveFaceChanged);
     auto object = std::make_unique<CBaseObject>();
-    object->m_selected = 1;
+    object->SetSelected(1);
     CBaseObject* raw = object.get();
     doc.AddObject(std::move(object));
     doc.ActiveFace().RebuildSelection();

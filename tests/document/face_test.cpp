@@ -10,8 +10,8 @@ namespace {
 template <typename T = CBaseObject>
 T* Add(Face& face, bool selected = false, bool fromLayout = false) {
     auto object = std::make_unique<T>();
-    object->m_selected = selected ? 1 : 0;
-    object->m_fromLayout = fromLayout ? 1 : 0;
+    object->SetSelected(selected ? 1 : 0);
+    object->SetFromLayout(fromLayout ? 1 : 0);
     T* raw = object.get();
     face.AppendObject(std::move(object));
     return raw;
@@ -28,8 +28,8 @@ TEST(Face, SetBackgroundTakesThePictureOutOfTheListsOnce) {
 
     face.SetBackground(picture);
     EXPECT_EQ(face.Background(), picture);
-    EXPECT_EQ(picture->m_isBackground, 1);
-    EXPECT_EQ(picture->m_selected, 0);
+    EXPECT_EQ(picture->IsBackground(), 1);
+    EXPECT_EQ(picture->Selected(), 0);
     ASSERT_EQ(face.Objects().size(), 1u);
     EXPECT_EQ(face.Objects().front().get(), below);
     EXPECT_EQ(face.Selection(), std::vector<CBaseObject*>{below});
@@ -101,7 +101,7 @@ void ExpectConsistent(const Face& face) {
     for (const auto& o : face.Objects()) {
         const bool listed =
             std::find(selection.begin(), selection.end(), o.get()) != selection.end();
-        EXPECT_EQ(o->m_selected != 0, listed);
+        EXPECT_EQ(o->Selected() != 0, listed);
         EXPECT_EQ(face.IsSelected(o.get()), listed);
     }
 }
@@ -136,7 +136,7 @@ TEST_P(FaceSelection, FlagsAndListAgree) {
         expected.push_back(objects[i]);
     EXPECT_EQ(face.Selection(), expected);
     EXPECT_EQ(observer.selectionChanges, c.expectedSignals);
-    EXPECT_EQ(stranger.m_selected, 0);
+    EXPECT_EQ(stranger.Selected(), 0);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -186,7 +186,7 @@ INSTANTIATE_TEST_SUITE_P(
                                         f.Select(a);
                                         f.Select(b);
                                         std::unique_ptr<CBaseObject> taken = f.TakeObject(a);
-                                        EXPECT_EQ(taken->m_selected, 0);
+                                        EXPECT_EQ(taken->Selected(), 0);
                                     },
                                     {1},
                                     3},

@@ -49,12 +49,12 @@ TEST(LayoutFile, HandWrittenLayoutReadsAndWritesBackTheSameBytes) {
     ASSERT_EQ(objects.size(), 2u);
     const auto& first = dynamic_cast<const CShape&>(*objects[0]);
     const auto& second = dynamic_cast<const CShape&>(*objects[1]);
-    EXPECT_EQ(first.m_x, 1000);
-    EXPECT_EQ(first.m_height, -1500);
-    EXPECT_EQ(first.m_selected, 1);
-    EXPECT_EQ(first.m_fillColour, 0x0000FFu);
-    EXPECT_EQ(second.m_kind, CShape::kEllipse);
-    EXPECT_EQ(second.m_fromLayout, 1);
+    EXPECT_EQ(first.X(), 1000);
+    EXPECT_EQ(first.Height(), -1500);
+    EXPECT_EQ(first.Selected(), 1);
+    EXPECT_EQ(first.FillColour(), 0x0000FFu);
+    EXPECT_EQ(second.Kind(), CShape::kEllipse);
+    EXPECT_EQ(second.FromLayout(), 1);
 
     Face face;
     for (auto& object : objects)

@@ -35,8 +35,8 @@ std::unique_ptr<CShape> Shape(int x, int y, int w, int h) {
 // A picture whose record is already encoded, as a decoded picture keeps it.
 std::unique_ptr<CImage> Picture(const QByteArray& encoded) {
     auto picture = std::make_unique<CImage>();
-    picture->m_width = 12000;
-    picture->m_height = -12000;
+    picture->SetWidth(12000);
+    picture->SetHeight(-12000);
     PictureTestAccess::SetRecord(*picture, encoded);
     return picture;
 }
@@ -58,14 +58,14 @@ TEST(ProjectFile, EmptyProjectExactBytes) {
 TEST(ProjectFile, ShapesAndTextOnTheDiscExactBytes) {
     ProjectContent c = EmptyContent();
     auto first = Shape(1000, -1000, 3000, -2000);
-    first->m_selected = 1;
+    first->SetSelected(1);
     auto second =
         std::make_unique<CShape>(5000, -5000, 7000, -7000, CShape::kEllipse, 0x0000FF, 0x00FF00);
-    second->m_lineWidth = 3;
+    second->SetLineWidth(3);
     auto text = std::make_unique<CText>(1000, -8000, 5000, -9000, 0, QStringLiteral("<albumtitle>"),
                                         UnitConversion{});
-    text->m_selected = 1;
-    text->m_alignment = CText::kCentre;
+    text->SetSelected(1);
+    text->SetAlignment(CText::kCentre);
     c.faces[kDiscFace].objects.push_back(std::move(first));
     c.faces[kDiscFace].objects.push_back(std::move(second));
     c.faces[kDiscFace].objects.push_back(std::move(text));
@@ -81,8 +81,8 @@ TEST(ProjectFile, ShapesAndTextOnTheDiscExactBytes) {
     ASSERT_TRUE(ReadProjectBytes(expected, read, &error)) << error.toStdString();
     ASSERT_EQ(read.faces[kDiscFace].objects.size(), 3u);
     const auto& t = dynamic_cast<const CText&>(*read.faces[kDiscFace].objects[2]);
-    EXPECT_EQ(t.m_text, QStringLiteral("<albumtitle>"));
-    EXPECT_EQ(t.m_font.lfHeight, 265);
+    EXPECT_EQ(t.Text(), QStringLiteral("<albumtitle>"));
+    EXPECT_EQ(t.Font().lfHeight, 265);
     EXPECT_EQ(read.stockPaths[2], QStringLiteral("/nonexistent/back.ini"));
     EXPECT_EQ(Bytes(read), expected);
 }
@@ -103,7 +103,7 @@ TEST(ProjectFile, ObjectListsOf65535OrMore) {
         QString error;
         ASSERT_TRUE(ReadProjectBytes(bytes, read, &error)) << error.toStdString();
         ASSERT_EQ(read.faces[kFrontFace].objects.size(), count);
-        EXPECT_EQ(read.faces[kFrontFace].objects.back()->m_x, int(count - 1));
+        EXPECT_EQ(read.faces[kFrontFace].objects.back()->X(), int(count - 1));
         EXPECT_EQ(Bytes(read), bytes);
     }
 }
@@ -154,9 +154,9 @@ TEST(ProjectFile, SaveAndOpenKeepSelectionAlbumAndColours) {
         doc.AddObject(Shape(0, 0, 100, -100));
         doc.AddObject(Shape(200, 0, 100, -100));
         doc.AddObject(Shape(400, 0, 100, -100));
-        doc.ActiveFace().Objects()[1]->m_selected = 1;
+        doc.ActiveFace().Objects()[1]->SetSelected(1);
         doc.ActiveFace().RebuildSelection();
-        doc.GetFace(kBackFace).m_backgroundColour = 0x123456;
+        doc.GetFace(kBackFace).SetBackgroundColour(0x123456);
         doc.Album().tracks.push_back(
             {QStringLiteral("A"), QStringLiteral("T"), QStringLiteral("1:00")});
         doc.Album().year = QStringLiteral("1999");
@@ -167,18 +167,18 @@ TEST(ProjectFile, SaveAndOpenKeepSelectionAlbumAndColours) {
     }
     // A document whose stocks could not be read takes sizes from the file's stocks.
     CDiscwrightDoc doc(DocumentSettings{});
-    EXPECT_EQ(doc.GetFace(kDiscFace).m_width, 0);
+    EXPECT_EQ(doc.GetFace(kDiscFace).Width(), 0);
     QString error;
     ASSERT_TRUE(doc.OnOpenDocument(path, &error)) << error.toStdString();
     const Face& front = doc.GetFace(kFrontFace);
     ASSERT_EQ(front.Objects().size(), 3u);
     ASSERT_EQ(front.Selection().size(), 1u);
     EXPECT_EQ(front.Selection()[0], front.Objects()[1].get());
-    EXPECT_EQ(doc.GetFace(kBackFace).m_backgroundColour, 0x123456u);
+    EXPECT_EQ(doc.GetFace(kBackFace).BackgroundColour(), 0x123456u);
     EXPECT_EQ(doc.Album().tracks.size(), 1u);
     EXPECT_EQ(doc.Album().year, QStringLiteral("1999"));
-    EXPECT_EQ(doc.GetFace(kDiscFace).m_width, 12000);
-    EXPECT_EQ(doc.GetFace(kBackFace).m_width, 15100);
+    EXPECT_EQ(doc.GetFace(kDiscFace).Width(), 12000);
+    EXPECT_EQ(doc.GetFace(kBackFace).Width(), 15100);
     EXPECT_EQ(doc.DiscStock().path, program.DefaultStocks().discStockPath);
     EXPECT_EQ(doc.UndoCount(), 1);
 }
@@ -272,15 +272,15 @@ TEST(ProjectFile, LayoutArchiveHoldsOneObjectList) {
     objects.push_back(std::make_unique<CCirText>(QPoint(6000, -6000), 5000.0, 0.0, 0,
                                                  QStringLiteral("round"), 1, 0, UnitConversion{},
                                                  1.0f));
-    objects.back()->m_fromLayout = 1;
+    objects.back()->SetFromLayout(1);
     const QByteArray bytes = LayoutBytes(objects);
     EXPECT_TRUE(bytes.startsWith(QByteArray::fromHex("0200ffff00000600") + "CShape"));
     ObjectList read;
     QString error;
     ASSERT_TRUE(ReadLayoutBytes(bytes, read, &error)) << error.toStdString();
     ASSERT_EQ(read.size(), 2u);
-    EXPECT_EQ(read[1]->m_fromLayout, 1);
-    EXPECT_EQ(dynamic_cast<CCirText&>(*read[1]).m_text, QStringLiteral("round"));
+    EXPECT_EQ(read[1]->FromLayout(), 1);
+    EXPECT_EQ(dynamic_cast<CCirText&>(*read[1]).Text(), QStringLiteral("round"));
     EXPECT_EQ(LayoutBytes(read), bytes);
 }
 
@@ -377,7 +377,7 @@ TEST(ProjectFile, TextsOfEveryScriptRoundTrip) {
         EXPECT_EQ(read.album.tracks[i].title, texts[i]);
     }
     EXPECT_EQ(read.album.title, c.album.title);
-    EXPECT_EQ(dynamic_cast<CText&>(*read.faces[kDiscFace].objects[0]).m_text, texts[6]);
-    EXPECT_EQ(dynamic_cast<CCirText&>(*read.faces[kDiscFace].objects[1]).m_text, texts[4]);
+    EXPECT_EQ(dynamic_cast<CText&>(*read.faces[kDiscFace].objects[0]).Text(), texts[6]);
+    EXPECT_EQ(dynamic_cast<CCirText&>(*read.faces[kDiscFace].objects[1]).Text(), texts[4]);
     EXPECT_EQ(ProjectBytes(read), bytes);
 }

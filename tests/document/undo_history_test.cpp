@@ -24,14 +24,14 @@ protected:
     std::vector<int> Xs(int faceId = kDiscFace) const {
         std::vector<int> xs;
         for (const auto& o : doc.GetFace(faceId).Objects())
-            xs.push_back(o->m_x);
+            xs.push_back(o->X());
         return xs;
     }
 
     static std::unique_ptr<CImage> Picture(const char* encoded) {
         auto picture = std::make_unique<CImage>();
-        picture->m_width = 100;
-        picture->m_height = -100;
+        picture->SetWidth(100);
+        picture->SetHeight(-100);
         PictureTestAccess::SetRecord(*picture, encoded);
         return picture;
     }
@@ -93,9 +93,9 @@ TEST_F(UndoTest, NewEditEmptiesRedo) {
 TEST_F(UndoTest, RestoresSelectionColoursTracksAndAlbum) {
     CShape* a = AddShape(1);
     AddShape(2);
-    a->m_selected = 1;
+    a->SetSelected(1);
     doc.GetFace(kDiscFace).RebuildSelection();
-    doc.GetFace(kInsideFace).m_backgroundColour = 0x00FF00;
+    doc.GetFace(kInsideFace).SetBackgroundColour(0x00FF00);
     doc.Album().tracks.push_back(
         {QStringLiteral("A"), QStringLiteral("T"), QStringLiteral("2:00")});
     doc.Album().title = QStringLiteral("Album");
@@ -104,9 +104,9 @@ TEST_F(UndoTest, RestoresSelectionColoursTracksAndAlbum) {
 
     // Another edit changes all of it.
     for (const auto& o : doc.GetFace(kDiscFace).Objects())
-        o->m_selected = 1;
+        o->SetSelected(1);
     doc.GetFace(kDiscFace).RebuildSelection();
-    doc.GetFace(kInsideFace).m_backgroundColour = 0xFF0000;
+    doc.GetFace(kInsideFace).SetBackgroundColour(0xFF0000);
     doc.Album() = AlbumData::Defaults();
     doc.CheckPoint();
 
@@ -114,12 +114,12 @@ TEST_F(UndoTest, RestoresSelectionColoursTracksAndAlbum) {
     const Face& disc = doc.GetFace(kDiscFace);
     ASSERT_EQ(disc.Selection().size(), 1u);
     EXPECT_EQ(disc.Selection()[0], disc.Objects()[0].get());
-    EXPECT_EQ(doc.GetFace(kInsideFace).m_backgroundColour, 0x00FF00u);
+    EXPECT_EQ(doc.GetFace(kInsideFace).BackgroundColour(), 0x00FF00u);
     EXPECT_EQ(doc.Album(), album);
 
     ASSERT_TRUE(doc.Undo());
     EXPECT_TRUE(doc.GetFace(kDiscFace).Selection().empty());
-    EXPECT_EQ(doc.GetFace(kInsideFace).m_backgroundColour, 0xFFFFFFu);
+    EXPECT_EQ(doc.GetFace(kInsideFace).BackgroundColour(), 0xFFFFFFu);
     EXPECT_EQ(doc.Album(), AlbumData::Defaults());
 }
 
@@ -139,7 +139,7 @@ TEST_F(UndoTest, BackgroundsComeBackWithUndoAndRedo) {
     ASSERT_TRUE(doc.Undo());
     ASSERT_NE(front.Background(), nullptr);
     EXPECT_EQ(front.Background()->EncodedRecord(), QByteArray("first"));
-    EXPECT_EQ(front.Background()->m_isBackground, 1);
+    EXPECT_EQ(front.Background()->IsBackground(), 1);
     ASSERT_TRUE(doc.Undo());
     EXPECT_EQ(front.Background(), nullptr);
 

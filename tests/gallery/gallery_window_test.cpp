@@ -114,8 +114,8 @@ TEST_F(GalleryWindowTest, OneClickOnABackgroundCoversTheFace) {
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, ItemCentre(list, 0));
     const CImage* background = ActiveFace().Background();
     ASSERT_NE(background, nullptr);
-    EXPECT_EQ(QRect(background->m_x, background->m_y, background->m_width, background->m_height),
-              QRect(0, 0, ActiveFace().m_width, -ActiveFace().m_height));
+    EXPECT_EQ(QRect(background->X(), background->Y(), background->Width(), background->Height()),
+              QRect(0, 0, ActiveFace().Width(), -ActiveFace().Height()));
     EXPECT_TRUE(doc->CanUndo());
 
     // From the keyboard: Enter on the current background.
@@ -155,9 +155,9 @@ TEST_F(GalleryWindowTest, DraggedStampLandsUnderThePointerOfAScrolledView) {
     QTest::mouseRelease(from, Qt::LeftButton, {}, over);
     ASSERT_EQ(ActiveFace().Objects().size(), 1u);
     const CBaseObject& stamp = *ActiveFace().Objects().front();
-    EXPECT_EQ(QPoint(stamp.m_x, stamp.m_y), expected);
-    EXPECT_GT(stamp.m_width, 0);
-    EXPECT_TRUE(stamp.m_selected);
+    EXPECT_EQ(QPoint(stamp.X(), stamp.Y()), expected);
+    EXPECT_GT(stamp.Width(), 0);
+    EXPECT_TRUE(stamp.Selected());
     EXPECT_TRUE(doc->CanUndo());
 }
 
@@ -188,14 +188,14 @@ TEST_F(GalleryWindowTest, VectorStampsAreCutToTheFace) {
         const CBaseObject* stamp = face.Objects().back().get();
         ASSERT_NE(dynamic_cast<const CVectorImage*>(stamp), nullptr);
         if (c.wide)
-            EXPECT_EQ(stamp->m_width, face.m_width);
+            EXPECT_EQ(stamp->Width(), face.Width());
         else
-            EXPECT_LT(stamp->m_width, face.m_width);
+            EXPECT_LT(stamp->Width(), face.Width());
         if (c.high)
-            EXPECT_EQ(stamp->m_height, -face.m_height);
+            EXPECT_EQ(stamp->Height(), -face.Height());
         else
-            EXPECT_GT(stamp->m_height, -face.m_height);
-        EXPECT_EQ(QPoint(stamp->m_x, stamp->m_y), c.wide && c.high ? QPoint(0, 0) : corner);
+            EXPECT_GT(stamp->Height(), -face.Height());
+        EXPECT_EQ(QPoint(stamp->X(), stamp->Y()), c.wide && c.high ? QPoint(0, 0) : corner);
     }
     // Not a picture: nothing is added.
     const size_t before = face.Objects().size();
@@ -257,7 +257,7 @@ TEST_F(GalleryWindowTest, ImageBrowserSetsBackgroundsInsertsPicturesAndHides) {
     ASSERT_EQ(ActiveFace().Objects().size(), 1u);
     const CBaseObject& picture = *ActiveFace().Objects().front();
     const QPoint margin = frame->View()->Margin();
-    EXPECT_EQ(QPoint(picture.m_x, picture.m_y),
+    EXPECT_EQ(QPoint(picture.X(), picture.Y()),
               frame->View()->Context().canvas.DeviceToLogical(margin + QPoint(0, 20)));
 
     // Closing only hides; opening again shows the same folder's pictures.

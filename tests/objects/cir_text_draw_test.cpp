@@ -43,7 +43,7 @@ TEST(CirTextDraw, ALargerFontGrowsAboutTheMiddleOfTheBox) {
     PaintObject(text, AtZoom(1.0f));
     const QPointF before = Middle(text);
     const int widthBefore = text.m_textWidth;
-    text.m_font.lfHeight *= 2;
+    text.Font().lfHeight *= 2;
     PaintObject(text, AtZoom(1.0f));
     EXPECT_GT(text.m_textWidth, widthBefore);
     EXPECT_NEAR(Middle(text).x(), before.x(), 2);
@@ -70,7 +70,7 @@ TEST(CirTextDraw, InverseLaysTheCharactersInReverse) {
     // are on the left; turned over they move to the right.
     CCirText normal = NewCircularText(QStringLiteral("WWW............"));
     CCirText inverse = NewCircularText(QStringLiteral("WWW............"));
-    inverse.m_inverse = 1;
+    inverse.SetInverse(1);
     const int split = UnitConversion{}.UnitsToPixels(6000);
     const auto [nl, nr] = InkSides(PaintObject(normal, AtZoom(1.0f)), split);
     const auto [il, ir] = InkSides(PaintObject(inverse, AtZoom(1.0f)), split);
@@ -80,7 +80,7 @@ TEST(CirTextDraw, InverseLaysTheCharactersInReverse) {
 
 TEST(CirTextDraw, StraightModeDrawsOneTurnedLine) {
     CCirText text = NewCircularText(QStringLiteral("straight line"));
-    text.m_circular = 0;
+    text.SetCircular(0);
     text.PlaceOnCircle(5000, 90, 1.0f);
     const QImage image = PaintObject(text, AtZoom(1.0f));
     // Left of the centre the line runs upward: a tall, narrow band.
@@ -101,12 +101,12 @@ TEST(CirTextTrack, SpanShrinksAsTheRadiusGrows) {
     text.m_textWidth = 3000;
     text.m_textHeight = 400;
     // The box middle 5000 units above the centre.
-    text.m_x = 6000 - 1500;
-    text.m_y = -6000 + 5000 + 200;
+    text.SetX(6000 - 1500);
+    text.SetY(-6000 + 5000 + 200);
     text.TrackPosition(1.0f);
     EXPECT_NEAR(text.m_span, 3000 * 180 / (5000 * 3.1415926), 1e-6);
     EXPECT_NEAR(text.m_span, 34.4, 0.05);
-    text.m_y += 5000;
+    text.SetY(text.Y() + 5000);
     text.TrackPosition(1.0f);
     EXPECT_LT(text.m_span, 20);
 }
@@ -115,16 +115,16 @@ TEST(CirTextTrack, MovesOfLessThanAUnitAndADegreeChangeNothing) {
     CCirText text = NewCircularText();
     PaintObject(text, AtZoom(1.0f));
     const double radius = text.m_radius, angle = text.m_angle;
-    text.m_x += 40; // about half a degree along the circle
-    text.m_y += 1;  // half a unit further out at zoom 0.5
+    text.SetX(text.X() + 40); // about half a degree along the circle
+    text.SetY(text.Y() + 1);  // half a unit further out at zoom 0.5
     text.TrackPosition(0.5f);
     EXPECT_EQ(text.m_radius, radius);
     EXPECT_EQ(text.m_angle, angle);
-    text.m_y += 2; // now 1.5 scaled units
+    text.SetY(text.Y() + 2); // now 1.5 scaled units
     text.TrackPosition(0.5f);
     EXPECT_GT(text.m_radius, radius + 2);
     EXPECT_EQ(text.m_angle, angle);
-    text.m_x -= 200; // a move of about 2 degrees
+    text.SetX(text.X() - 200); // a move of about 2 degrees
     text.TrackPosition(1.0f);
     EXPECT_GT(text.m_angle, angle + 1);
 }
@@ -147,8 +147,8 @@ namespace {
 // The angle at which the middle of the text box sits, from x and y and the
 // extent of the last paint.
 double BoxAngle(const CCirText& t) {
-    const double dx = t.m_x + t.m_textWidth / 2.0 / t.m_paintZoom - t.m_centreX;
-    const double dy = t.m_y - t.m_textHeight / 2.0 / t.m_paintZoom - t.m_centreY;
+    const double dx = t.X() + t.m_textWidth / 2.0 / t.m_paintZoom - t.m_centreX;
+    const double dy = t.Y() - t.m_textHeight / 2.0 / t.m_paintZoom - t.m_centreY;
     return -std::atan2(dx, dy) * kRadiansToDegrees;
 }
 
@@ -158,15 +158,19 @@ struct Where {
     bool operator==(const Where&) const = default;
 };
 Where WhereIs(const CCirText& t) {
-    return {t.m_x, t.m_y, t.m_radius, t.m_angle};
+    return {t.X(), t.Y(), t.m_radius, t.m_angle};
 }
 } // namespace
 
 TEST(CirTextDraw, ZoomingInAndOutLeavesTheTextWhereItWas) {
     for (const int inverse : {0, 1}) {
         CCirText text = NewCircularText(QStringLiteral("Side A <albumtitle>"));
-        text.m_inverse = inverse;
-        text.m_font.lfHeight = 529; // 20 pixels
+        text.SetInverse(inverse);
+        {
+            LOGFONTA font = text.Font();
+            font.lfHeight = 529; // 20 pixels
+            text.SetFont(font);
+        }
         text.PlaceOnCircle(4321, -33, 1.0f);
         PaintObject(text, AtZoom(1.0f));
         const Where before = WhereIs(text);
@@ -187,7 +191,11 @@ TEST(CirTextDraw, ARecordTakenBeforeThePaintLaysOutFromItsAngle) {
                                                 QStringLiteral("your text here"), 1, 0,
                                                 UnitConversion{}, 1.0f));
     PaintObject(*text, AtZoom(1.0f));
-    text->m_font.lfHeight = 529;
+    {
+        LOGFONTA font = text->Font();
+        font.lfHeight = 529;
+        text->SetFont(font);
+    }
     text->SetCircle(text->m_radius, text->m_angle, 1.0f);
     for (int step = 0; step < 3; ++step) {
         QByteArray record;
@@ -211,7 +219,7 @@ TEST(CirTextTrack, AMoveIsTakenIntoRadiusAndAngleBeforeItIsRecorded) {
     // holds the new angle, and reading it back puts the text where it was dragged.
     CCirText text = NewCircularText();
     PaintObject(text, AtZoom(1.0f));
-    text.m_x -= 900; // about 10 degrees to the left, at the top of the circle
+    text.SetX(text.X() - 900); // about 10 degrees to the left, at the top of the circle
     QByteArray record;
     {
         Archive out(&record);
@@ -225,11 +233,11 @@ TEST(CirTextTrack, AMoveIsTakenIntoRadiusAndAngleBeforeItIsRecorded) {
     PaintObject(loaded, AtZoom(1.0f));
     EXPECT_EQ(loaded.m_angle, dragged.angle);
     EXPECT_EQ(loaded.m_radius, dragged.radius);
-    EXPECT_NEAR(loaded.m_x, dragged.x, 1);
-    EXPECT_NEAR(loaded.m_y, dragged.y, 1);
+    EXPECT_NEAR(loaded.X(), dragged.x, 1);
+    EXPECT_NEAR(loaded.Y(), dragged.y, 1);
     // The angle is compared the short way round: 180 and -179.9 are close.
     text.SetCircle(5000, 180, 1.0f);
-    text.m_x += 1;
+    text.SetX(text.X() + 1);
     text.TrackPosition(1.0f);
     EXPECT_EQ(text.m_angle, 180.0);
 }

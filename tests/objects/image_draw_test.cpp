@@ -22,15 +22,15 @@ TEST(PictureDraw, NaturalSizeIsOnePixelPerPixelAndDrawingNeverSetsIt) {
     CImage unknown(254, -254);
     unknown.SetImage(SolidImage(40, 30, 0xFF0000));
     const QImage blank = PaintObject(unknown, AtZoom(1.0f), {100, 100});
-    EXPECT_EQ(unknown.m_width, -1);
-    EXPECT_EQ(unknown.m_height, -1);
+    EXPECT_EQ(unknown.Width(), -1);
+    EXPECT_EQ(unknown.Height(), -1);
     EXPECT_EQ(Ink(blank, blank.rect()), 0);
 
     auto picture = Picture(SolidImage(40, 30, 0xFF0000), 254, -254); // at (10, 10) px
     const QImage painted = PaintObject(*picture, AtZoom(1.0f), {100, 100});
     const UnitConversion units;
-    EXPECT_EQ(picture->m_width, units.PixelsToUnits(40));
-    EXPECT_EQ(picture->m_height, -units.PixelsToUnits(30));
+    EXPECT_EQ(picture->Width(), units.PixelsToUnits(40));
+    EXPECT_EQ(picture->Height(), -units.PixelsToUnits(30));
     EXPECT_EQ(Ink(painted, painted.rect()), 40 * 30);
     EXPECT_EQ(Ink(painted, QRect(10, 10, 40, 30)), 40 * 30);
     EXPECT_EQ(Pixel(painted, 10, 10), 0xFF0000u);

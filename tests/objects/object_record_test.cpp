@@ -32,8 +32,8 @@ template <typename T> std::unique_ptr<T> ReadBack(const QByteArray& bytes) {
 const char* kBaseHex = "e803000030f8ffffb80b000060f0ffff010000000200000003000000";
 
 void SetBase(CBaseObject& o) {
-    o.m_x = 1000, o.m_y = -2000, o.m_width = 3000, o.m_height = -4000;
-    o.m_selected = 1, o.m_fromLayout = 3, o.m_locked = 2;
+    o.SetRect(1000, -2000, 3000, -4000);
+    o.SetSelected(1), o.SetFromLayout(3), o.SetLocked(2);
 }
 
 const UnitConversion kScreen; // 96 pixels per inch
@@ -45,55 +45,63 @@ TEST(ObjectRecords, BaseRecordStoresLockedBeforeFromLayout) {
     SetBase(o);
     EXPECT_EQ(Record(o).toHex(), QByteArray(kBaseHex));
     const auto back = ReadBack<CBaseObject>(Hex(kBaseHex));
-    EXPECT_EQ(back->m_locked, 2);
-    EXPECT_EQ(back->m_fromLayout, 3);
-    EXPECT_EQ(back->m_height, -4000);
+    EXPECT_EQ(back->Locked(), 2);
+    EXPECT_EQ(back->FromLayout(), 3);
+    EXPECT_EQ(back->Height(), -4000);
 }
 
 TEST(ObjectRecords, Shape) {
     CShape made(100, -200, 1100, -900, CShape::kRoundRect, 0xC0C0C0, 0);
-    EXPECT_EQ(made.m_width, 1000);
-    EXPECT_EQ(made.m_height, -700);
-    EXPECT_EQ(made.m_lineWidth, 1);
-    EXPECT_EQ(made.m_radiusX, 500);
-    EXPECT_EQ(made.m_radiusY, -500);
+    EXPECT_EQ(made.Width(), 1000);
+    EXPECT_EQ(made.Height(), -700);
+    EXPECT_EQ(made.LineWidth(), 1);
+    EXPECT_EQ(made.RadiusX(), 500);
+    EXPECT_EQ(made.RadiusY(), -500);
     const CShape loaded;
-    EXPECT_EQ(loaded.m_fillColour, 0xFFFFFFu);
-    EXPECT_EQ(loaded.m_lineColour, 0xFFFFFFu);
-    EXPECT_EQ(loaded.m_kind, 0);
+    EXPECT_EQ(loaded.FillColour(), 0xFFFFFFu);
+    EXPECT_EQ(loaded.LineColour(), 0xFFFFFFu);
+    EXPECT_EQ(loaded.Kind(), 0);
 
     CShape s;
     SetBase(s);
-    s.m_fillColour = 0x00112233, s.m_lineColour = 0x00445566, s.m_kind = CShape::kDiamond;
-    s.m_lineWidth = 4, s.m_radiusX = 300, s.m_radiusY = -200;
+    s.SetFillColour(0x00112233), s.SetLineColour(0x00445566), s.SetKind(CShape::kDiamond);
+    s.SetLineWidth(4), s.SetRadii(300, -200);
     const QByteArray expected = Hex(kBaseHex) + Hex("33221100665544000300040000002c01000038ffffff");
     EXPECT_EQ(Record(s).toHex(), expected.toHex());
     EXPECT_EQ(expected.size(), 28 + 22); // the kind takes 2 bytes
     const auto back = ReadBack<CShape>(expected);
-    EXPECT_EQ(back->m_kind, CShape::kDiamond);
-    EXPECT_EQ(back->m_radiusY, -200);
+    EXPECT_EQ(back->Kind(), CShape::kDiamond);
+    EXPECT_EQ(back->RadiusY(), -200);
     EXPECT_EQ(Record(*back), expected);
 }
 
 TEST(ObjectRecords, Text) {
     const CText made(0, 0, 4000, -1000, 0, QStringLiteral("your text here"), kScreen);
-    EXPECT_EQ(made.m_font.FaceName(), QStringLiteral("Arial"));
-    EXPECT_EQ(made.m_font.lfHeight, 265); // 10 pixels at 96 per inch, rounded
-    EXPECT_EQ(made.m_font.lfCharSet, 1);
-    EXPECT_EQ(made.m_font.lfWeight, 400);
-    EXPECT_EQ(made.m_rotation, 0);
-    EXPECT_EQ(made.m_alignment, 0);
-    EXPECT_EQ(made.m_selected, 0);
+    EXPECT_EQ(made.Font().FaceName(), QStringLiteral("Arial"));
+    EXPECT_EQ(made.Font().lfHeight, 265); // 10 pixels at 96 per inch, rounded
+    EXPECT_EQ(made.Font().lfCharSet, 1);
+    EXPECT_EQ(made.Font().lfWeight, 400);
+    EXPECT_EQ(made.Rotation(), 0);
+    EXPECT_EQ(made.Alignment(), 0);
+    EXPECT_EQ(made.Selected(), 0);
 
     CText t;
     SetBase(t);
-    t.m_textColour = 0x0000FF;
-    t.m_text = QStringLiteral("Hi");
-    t.m_rotation = 90;
-    t.m_alignment = CText::kCentre;
-    t.m_font = DefaultTextFont(-300);
-    t.m_font.lfItalic = 1;
-    t.m_font.lfPitchAndFamily = 0x22;
+    t.SetTextColour(0x0000FF);
+    t.SetText(QStringLiteral("Hi"));
+    t.SetRotation(90);
+    t.SetAlignment(CText::kCentre);
+    t.SetFont(DefaultTextFont(-300));
+    {
+        LOGFONTA font = t.Font();
+        font.lfItalic = 1;
+        t.SetFont(font);
+    }
+    {
+        LOGFONTA font = t.Font();
+        font.lfPitchAndFamily = 0x22;
+        t.SetFont(font);
+    }
     const QByteArray font = Hex("d4feffff"
                                 "00000000"
                                 "00000000"
@@ -112,22 +120,22 @@ TEST(ObjectRecords, Text) {
     EXPECT_EQ(font.size(), LOGFONTA::kRecordSize);
     EXPECT_EQ(Record(t).toHex(), expected.toHex());
     const auto back = ReadBack<CText>(expected);
-    EXPECT_EQ(back->m_text, QStringLiteral("Hi"));
-    EXPECT_EQ(back->m_rotation, 90);
-    EXPECT_EQ(back->m_alignment, 1);
-    EXPECT_EQ(back->m_font, t.m_font);
+    EXPECT_EQ(back->Text(), QStringLiteral("Hi"));
+    EXPECT_EQ(back->Rotation(), 90);
+    EXPECT_EQ(back->Alignment(), 1);
+    EXPECT_EQ(back->Font(), t.Font());
 }
 
 TEST(ObjectRecords, CircularText) {
     CCirText c;
     SetBase(c);
-    c.m_text = QStringLiteral("ab");
-    c.m_circular = 1;
-    c.m_inverse = 0;
-    c.m_textColour = 0x00FF00;
+    c.SetText(QStringLiteral("ab"));
+    c.SetCircular(1);
+    c.SetInverse(0);
+    c.SetTextColour(0x00FF00);
     c.m_centreX = 6000, c.m_centreY = -6000;
     c.m_radius = 5000.0, c.m_angle = -90.0;
-    c.m_font = DefaultTextFont(423);
+    c.SetFont(DefaultTextFont(423));
     const QByteArray expected = Hex(kBaseHex) +
                                 Hex("026162"
                                     "01000000"
@@ -143,25 +151,25 @@ TEST(ObjectRecords, CircularText) {
     EXPECT_EQ(back->m_radius, 5000.0);
     EXPECT_EQ(back->m_angle, -90.0);
     EXPECT_EQ(back->m_centreY, -6000);
-    EXPECT_EQ(back->m_font.lfHeight, 423);
+    EXPECT_EQ(back->Font().lfHeight, 423);
 }
 
 TEST(ObjectRecords, NewCircularTextSitsOnItsCircle) {
     // A new text on a 120 mm square face: centred, its middle 50 mm above the centre.
     const CCirText c(QPoint(6000, -6000), 5000.0, 0.0, 0, QStringLiteral("your text here"), 1, 0,
                      kScreen, 1.0f);
-    EXPECT_EQ(c.m_font.lfHeight, 423); // 16 pixels at 96 per inch
+    EXPECT_EQ(c.Font().lfHeight, 423); // 16 pixels at 96 per inch
     EXPECT_EQ(c.m_textWidth, 423);
     // The corner is truncated, so the middle lands within a unit.
-    EXPECT_NEAR(c.m_x + c.m_textWidth / 2, 6000, 1);
-    EXPECT_NEAR(c.m_y - c.m_textHeight / 2, -1000, 1);
+    EXPECT_NEAR(c.X() + c.m_textWidth / 2, 6000, 1);
+    EXPECT_NEAR(c.Y() - c.m_textHeight / 2, -1000, 1);
     EXPECT_EQ(c.m_angle, 0.0);
 
     // Angles are stored rounded up; 90 degrees puts the text left of the centre.
     const CCirText left(QPoint(6000, -6000), 5000.0, 89.2, 0, QStringLiteral("x"), 1, 0, kScreen,
                         1.0f);
     EXPECT_EQ(left.m_angle, 90.0);
-    EXPECT_LT(left.m_x, 6000 - 4000);
+    EXPECT_LT(left.X(), 6000 - 4000);
 }
 
 TEST(ObjectRecords, ResizeHandles) {
@@ -192,7 +200,7 @@ TEST(ObjectRecords, ResizeHandles) {
 
     // Circular text has no handles, even on its corner.
     CCirText c;
-    c.m_width = 1000, c.m_height = -500;
+    c.SetWidth(1000), c.SetHeight(-500);
     EXPECT_EQ(c.HitTestHandle({0, 0}, 1.0f, fourPerMm), -1);
 }
 

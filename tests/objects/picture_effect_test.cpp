@@ -26,12 +26,12 @@ TEST(PictureEffectJob, ThePictureChangesOnlyWhenTheResultIsTaken) {
     ASSERT_TRUE(job.Complete());
     EXPECT_EQ(&picture->Image(), before);
     EXPECT_EQ(picture->Image().Width(), 8);
-    EXPECT_EQ(picture->m_width, 4000);
+    EXPECT_EQ(picture->Width(), 4000);
 
     ASSERT_TRUE(picture->TakeEffect(job));
     EXPECT_EQ(picture->Image().Width(), 6);
-    EXPECT_EQ(picture->m_width, 3000);
-    EXPECT_EQ(picture->m_height, -4000);
+    EXPECT_EQ(picture->Width(), 3000);
+    EXPECT_EQ(picture->Height(), -4000);
     // A result is taken once.
     EXPECT_FALSE(picture->TakeEffect(job));
     EXPECT_EQ(picture->Image().Width(), 6);
@@ -109,10 +109,10 @@ TEST(PictureLoading, NewPicturesLargerThanTheFaceAreFittedInsideIt) {
         SCOPED_TRACE(c.what);
         CImage picture(0, 0, c.width, -c.depth);
         PlaceNewPicture(picture, c.at, 12000, 12000);
-        EXPECT_EQ(picture.m_x, c.x);
-        EXPECT_EQ(picture.m_y, c.y);
-        EXPECT_EQ(picture.m_width, c.expectedWidth);
-        EXPECT_EQ(picture.m_height, -c.expectedDepth);
+        EXPECT_EQ(picture.X(), c.x);
+        EXPECT_EQ(picture.Y(), c.y);
+        EXPECT_EQ(picture.Width(), c.expectedWidth);
+        EXPECT_EQ(picture.Height(), -c.expectedDepth);
     }
 }
 
@@ -122,14 +122,14 @@ TEST(PictureLoading, ClickedPicturesGetTheirNaturalSizeWhenLoaded) {
     ASSERT_NE(picture, nullptr);
     const auto& image = static_cast<const CImage&>(*picture);
     const UnitConversion units;
-    EXPECT_EQ(picture->m_width, units.PixelsToUnits(image.Image().Width()));
-    EXPECT_EQ(picture->m_height, -units.PixelsToUnits(image.Image().Height()));
+    EXPECT_EQ(picture->Width(), units.PixelsToUnits(image.Image().Width()));
+    EXPECT_EQ(picture->Height(), -units.PixelsToUnits(image.Image().Height()));
 
     // A stored picture of unknown size gets its natural size when read.
     CImage unknown(0, 0);
     unknown.SetImage(SolidImage(4, 3, 0x808080));
     const std::unique_ptr<CImage> read = ReadRecord(StoredRecord(unknown));
     ASSERT_NE(read, nullptr);
-    EXPECT_EQ(read->m_width, units.PixelsToUnits(4));
-    EXPECT_EQ(read->m_height, -units.PixelsToUnits(3));
+    EXPECT_EQ(read->Width(), units.PixelsToUnits(4));
+    EXPECT_EQ(read->Height(), -units.PixelsToUnits(3));
 }

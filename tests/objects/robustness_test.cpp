@@ -48,30 +48,37 @@ TEST(DrawingRobustness, AbsurdFieldsNeitherCrashNorHang) {
     for (const auto& e : extremes) {
         for (int kind = -1; kind <= 4; ++kind) {
             CShape shape(0, 0, 1, -1, kind, 0x123456, 0x654321);
-            shape.m_x = e[0];
-            shape.m_y = e[1];
-            shape.m_width = e[2];
-            shape.m_height = e[3];
-            shape.m_lineWidth = INT_MAX;
-            shape.m_radiusX = INT_MIN;
-            shape.m_radiusY = INT_MAX;
+            shape.SetX(e[0]);
+            shape.SetY(e[1]);
+            shape.SetWidth(e[2]);
+            shape.SetHeight(e[3]);
+            shape.SetLineWidth(INT_MAX);
+            shape.SetRadii(INT_MIN, INT_MAX);
             Exercise(shape);
         }
         CText text(0, 0, 1, -1, 0, QString(100000, QLatin1Char('w')), UnitConversion{});
-        text.m_x = e[0];
-        text.m_y = e[1];
-        text.m_width = e[2];
-        text.m_height = e[3];
-        text.m_font.lfHeight = e[2];
-        text.m_rotation = e[1];
-        text.m_alignment = e[3];
+        text.SetX(e[0]);
+        text.SetY(e[1]);
+        text.SetWidth(e[2]);
+        text.SetHeight(e[3]);
+        {
+            LOGFONTA font = text.Font();
+            font.lfHeight = e[2];
+            text.SetFont(font);
+        }
+        text.SetRotation(e[1]);
+        text.SetAlignment(e[3]);
         Exercise(text);
 
         CCirText cir({e[0], e[1]}, 0.0, 1e300, 0, QStringLiteral("abc"), 1, 1, UnitConversion{},
                      1.0f);
-        cir.m_font.lfHeight = e[3];
+        {
+            LOGFONTA font = cir.Font();
+            font.lfHeight = e[3];
+            cir.SetFont(font);
+        }
         Exercise(cir);
-        cir.m_circular = 0;
+        cir.SetCircular(0);
         Exercise(cir);
     }
     CCirText longText({3000, -3000}, 2000.0, 45.0, 0, QString(5000, QLatin1Char('x')), 1, 1,

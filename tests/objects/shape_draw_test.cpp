@@ -17,7 +17,7 @@ int Px(int units) {
 TEST(ShapeDraw, LineWidthZeroLeavesNoOutlineOfAnotherColour) {
     for (int kind : {CShape::kRectangle, CShape::kRoundRect, CShape::kEllipse, CShape::kDiamond}) {
         CShape shape(1000, -1000, 5000, -4000, kind, kFillRed, 0x000000);
-        shape.m_lineWidth = 0;
+        shape.SetLineWidth(0);
         const QImage image = PaintObject(shape, AtZoom(1.0f));
         for (int y = 0; y < image.height(); ++y)
             for (int x = 0; x < image.width(); ++x) {

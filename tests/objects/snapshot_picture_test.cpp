@@ -32,12 +32,12 @@ TEST(PictureSnapshot, UndoAndRedoReuseThePixelsWithoutDecoding) {
     const uint8_t* dibPixels = AddPicture(doc, "bmp_8.bmp", 500)->Image().Bits();
     doc.AddObject(std::make_unique<CShape>(0, 0, 100, -100, 0, 0xFF, 0));
     doc.ResetHistory();
-    doc.GetFace(kDiscFace).Objects()[2]->m_x = 700;
+    doc.GetFace(kDiscFace).Objects()[2]->SetX(700);
     doc.CheckPoint();
 
     const int decodes = PicturePixelCache::DecodeCount();
     ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(doc.GetFace(kDiscFace).Objects()[2]->m_x, 0);
+    EXPECT_EQ(doc.GetFace(kDiscFace).Objects()[2]->X(), 0);
     ASSERT_TRUE(doc.Redo());
     ASSERT_TRUE(doc.Undo());
     EXPECT_EQ(PicturePixelCache::DecodeCount(), decodes);

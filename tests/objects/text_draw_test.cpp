@@ -25,7 +25,7 @@ TEST(TextDraw, WrapsAtTheWidthAndPaintsPastTheBottom) {
     EXPECT_GT(Ink(image, QRect(Px(1000), Px(1500) + 25, Px(3000), 80)), 30);
     EXPECT_EQ(Ink(image, QRect(Px(4000) + 2, 0, 200, 500)), 0);
     EXPECT_EQ(Ink(image, QRect(0, 0, Px(1000) - 1, 500)), 0);
-    EXPECT_EQ(text.m_text, QStringLiteral("wrap these words inside a narrow box please"));
+    EXPECT_EQ(text.Text(), QStringLiteral("wrap these words inside a narrow box please"));
 }
 
 TEST(TextDraw, GlyphsGrowWithTheZoom) {
@@ -54,7 +54,7 @@ TEST(TextDraw, PlaceholdersArePaintedButNeverStored) {
     TestText literal(QStringLiteral("Blue Train"), 0, 0, 8000, -2000);
     const QImage painted = PaintObject(withPlaceholder, context);
     EXPECT_EQ(painted, PaintObject(literal, AtZoom(1.0f)));
-    EXPECT_EQ(withPlaceholder.m_text, QStringLiteral("<albumtitle>"));
+    EXPECT_EQ(withPlaceholder.Text(), QStringLiteral("<albumtitle>"));
 }
 
 TEST(TextDraw, AmpersandAndAlignment) {
@@ -62,12 +62,12 @@ TEST(TextDraw, AmpersandAndAlignment) {
     TestText plain(QStringLiteral("A&B"), 0, 0, 8000, -2000);
     EXPECT_EQ(PaintObject(amp, AtZoom(1.0f)), PaintObject(plain, AtZoom(1.0f)));
     TestText right(QStringLiteral("x"), 0, 0, 8000, -2000);
-    right.m_alignment = CText::kRight;
+    right.SetAlignment(CText::kRight);
     const QImage image = PaintObject(right, AtZoom(1.0f));
     EXPECT_EQ(Ink(image, QRect(0, 0, Px(7000), 100)), 0);
     EXPECT_GT(Ink(image, QRect(Px(7000), 0, Px(1000), 100)), 0);
     TestText centre(QStringLiteral("x"), 0, 0, 8000, -2000);
-    centre.m_alignment = CText::kCentre;
+    centre.SetAlignment(CText::kCentre);
     const QImage centred = PaintObject(centre, AtZoom(1.0f));
     EXPECT_GT(Ink(centred, QRect(Px(3500), 0, Px(1000), 100)), 0);
     EXPECT_EQ(Ink(centred, QRect(0, 0, Px(3000), 100)), 0);
@@ -75,19 +75,23 @@ TEST(TextDraw, AmpersandAndAlignment) {
 
 TEST(TextDraw, AFontThatCannotBeMadeFallsBackToArial) {
     TestText text(QStringLiteral("fallback"), 0, 0, 8000, -2000);
-    text.m_font.lfFaceName.fill('x'); // no terminator
-    text.m_font.lfWeight = 700;
+    text.Font().lfFaceName.fill('x'); // no terminator
+    {
+        LOGFONTA font = text.Font();
+        font.lfWeight = 700;
+        text.SetFont(font);
+    }
     const QImage image = PaintObject(text, AtZoom(2.0f));
     EXPECT_GT(Ink(image, image.rect()), 20);
-    EXPECT_EQ(text.m_font.FaceName(), QStringLiteral("Arial"));
-    EXPECT_EQ(text.m_font.lfHeight, 500); // its own height is kept
-    EXPECT_EQ(text.m_font.lfWeight, 400);
-    EXPECT_EQ(text.m_font.lfCharSet, 1);
+    EXPECT_EQ(text.Font().FaceName(), QStringLiteral("Arial"));
+    EXPECT_EQ(text.Font().lfHeight, 500); // its own height is kept
+    EXPECT_EQ(text.Font().lfWeight, 400);
+    EXPECT_EQ(text.Font().lfCharSet, 1);
 }
 
 TEST(TextDraw, RotatedTextIsPaintedTurned) {
     TestText text(QStringLiteral("turned text"), 2000, -1000, 5000, -9000);
-    text.m_rotation = 90;
+    text.SetRotation(90);
     const QImage image = PaintObject(text, AtZoom(1.0f));
     // Turned about the box centre, the line runs upward: taller than wide.
     QRect inked;

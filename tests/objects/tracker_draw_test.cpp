@@ -88,6 +88,6 @@ TEST(TrackerDraw, CircularTextDrawsItsBandAndALineToTheCentre) {
     // Not even on the corners of its rectangle.
     const UnitConversion units;
     for (QPoint corner :
-         {QPoint(text.m_x, text.m_y), QPoint(text.m_x + text.m_width, text.m_y + text.m_height)})
+         {QPoint(text.X(), text.Y()), QPoint(text.X() + text.Width(), text.Y() + text.Height())})
         EXPECT_EQ(text.HitTestHandle(units.LogicalToDevice(corner), 1.0f, units), -1);
 }

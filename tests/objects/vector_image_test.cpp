@@ -55,10 +55,10 @@ TEST(VectorImage, NaturalSizeFromThePlaceableHeaderReplacesTheDraggedRectangle) 
         CVectorImage v(c.dragged.left, c.dragged.top, c.dragged.right, c.dragged.bottom);
         QString error;
         ASSERT_TRUE(v.LoadMetafile(WriteFile(dir, "p.wmf", c.file), {}, &error)) << c.name;
-        EXPECT_EQ(v.m_width, c.width) << c.name;
-        EXPECT_EQ(v.m_height, c.height) << c.name;
-        EXPECT_EQ(v.m_x, 1000) << c.name;
-        EXPECT_EQ(v.m_keepAspectRatio, 1) << c.name;
+        EXPECT_EQ(v.Width(), c.width) << c.name;
+        EXPECT_EQ(v.Height(), c.height) << c.name;
+        EXPECT_EQ(v.X(), 1000) << c.name;
+        EXPECT_EQ(v.KeepAspectRatio(), 1) << c.name;
     }
 }
 
@@ -68,8 +68,8 @@ TEST(VectorImage, EnhancedMetafileTakesItsFrameAsNaturalSize) {
                                          QStringLiteral("/metafiles/chart_gnuplot.emf"));
     ASSERT_TRUE(v.LoadMetafileBytes(emf));
     const EmfHeader h = ParseEmfHeader(emf);
-    EXPECT_NEAR(v.m_width, h.frame.Width() + 1, 30);
-    EXPECT_NEAR(-v.m_height, h.frame.Height() + 1, 30);
+    EXPECT_NEAR(v.Width(), h.frame.Width() + 1, 30);
+    EXPECT_NEAR(-v.Height(), h.frame.Height() + 1, 30);
     EXPECT_FALSE(v.Placeable().Present());
 }
 
@@ -91,13 +91,13 @@ TEST(VectorImage, RecordKeepsPlaceableHeaderAndMetafileByteForByte) {
     EXPECT_EQ(record.mid(56), v.Metafile());
 
     CVectorImage back;
-    back.m_keepAspectRatio = 0;
+    back.SetKeepAspectRatio(0);
     Archive in(record, ObjectClasses());
     back.Serialize(in);
     EXPECT_TRUE(in.AtEnd());
     EXPECT_EQ(back.Metafile(), v.Metafile());
     EXPECT_EQ(back.Placeable().bytes, v.Placeable().bytes);
-    EXPECT_EQ(back.m_keepAspectRatio, 1); // read from any archive: keep aspect
+    EXPECT_EQ(back.KeepAspectRatio(), 1); // read from any archive: keep aspect
     QByteArray again;
     {
         Archive ar(&again);

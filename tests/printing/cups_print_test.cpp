@@ -20,7 +20,7 @@ protected:
         if (!server.Start(&why))
             GTEST_SKIP() << why.toStdString();
         auto doc = MakePrintDocument(program);
-        doc->GetFace(kDiscFace).m_backgroundColour = 0; // black discs
+        doc->GetFace(kDiscFace).SetBackgroundColour(0); // black discs
         QString error;
         ASSERT_TRUE(doc->OnSaveDocument(project, &error)) << error.toStdString();
     }

@@ -71,8 +71,8 @@ protected:
         auto picture = std::make_unique<CImage>();
         ASSERT_TRUE(picture->LoadFile(Fixture(file)));
         Face& face = doc->GetFace(kDiscFace);
-        picture->m_width = face.m_width;
-        picture->m_height = -face.m_height;
+        picture->SetWidth(face.Width());
+        picture->SetHeight(-face.Height());
         face.SetBackground(std::move(picture));
     }
 

@@ -40,7 +40,7 @@ protected:
 };
 
 TEST_F(PrintGeometry, PageIsTheStocksPaper) {
-    doc->GetFace(kDiscFace).m_backgroundColour = 0;
+    doc->GetFace(kDiscFace).SetBackgroundColour(0);
     const QImage sheet = Print({StockKind::Disc});
     // 210 x 297 mm at 300 dpi; PDF page sizes are whole points (0.35 mm).
     EXPECT_NEAR(PixelsToMm(sheet.width()), 210.0, 0.36);
@@ -66,7 +66,7 @@ TEST_F(PrintGeometry, DiscFollowsOffsetsAndExpansion) {
         {"shrunk 4 mm across", {0, 0, -4, 0, 0, 0}, 105.0, 80.0, 116.0, 120.0},
         {"offset and expansion", {-3, 2, 4, -2, 0, 0}, 108.0, 82.0, 124.0, 118.0},
     };
-    doc->GetFace(kDiscFace).m_backgroundColour = 0;
+    doc->GetFace(kDiscFace).SetBackgroundColour(0);
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         const QImage sheet = Print({StockKind::Disc}, c.settings);
@@ -94,8 +94,8 @@ TEST_F(PrintGeometry, DiscFollowsOffsetsAndExpansion) {
 }
 
 TEST_F(PrintGeometry, FrontAndInsideCoversLandOnTheirLabels) {
-    doc->GetFace(kFrontFace).m_backgroundColour = 0;         // black
-    doc->GetFace(kInsideFace).m_backgroundColour = 0x0000FF; // red
+    doc->GetFace(kFrontFace).SetBackgroundColour(0);         // black
+    doc->GetFace(kInsideFace).SetBackgroundColour(0x0000FF); // red
     const QImage sheet = Print({StockKind::Front});
     const PixelBlob front = FindBlob(sheet, QRectF(0, 0, 210, 297), IsDark);
     const PixelBlob inside = FindBlob(sheet, QRectF(0, 0, 210, 297), IsRed);
@@ -109,7 +109,7 @@ TEST_F(PrintGeometry, FrontAndInsideCoversLandOnTheirLabels) {
 }
 
 TEST_F(PrintGeometry, OnlyChosenLabelsArePrinted) {
-    doc->GetFace(kDiscFace).m_backgroundColour = 0;
+    doc->GetFace(kDiscFace).SetBackgroundColour(0);
     doc->DiscStock().labels[0].selected = 0;
     const QImage sheet = Print({StockKind::Disc});
     EXPECT_EQ(FindBlob(sheet, QRectF(0, 0, 210, 148), IsDark).count, 0);

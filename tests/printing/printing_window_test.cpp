@@ -78,8 +78,8 @@ TEST_F(PrintingWindow, ChangeLabelStockResizesFacesAndBackgroundsInOneUndoStep) 
     CRasterImage pixels;
     pixels.Allocate(4, 4, 24, 0);
     picture->SetImage(pixels);
-    picture->m_width = doc->GetFace(kFrontFace).m_width;
-    picture->m_height = -doc->GetFace(kFrontFace).m_height;
+    picture->SetWidth(doc->GetFace(kFrontFace).Width());
+    picture->SetHeight(-doc->GetFace(kFrontFace).Height());
     doc->GetFace(kFrontFace).SetBackground(std::move(picture));
     doc->CheckPoint();
     doc->SetModifiedFlag(false);
@@ -90,12 +90,12 @@ TEST_F(PrintingWindow, ChangeLabelStockResizesFacesAndBackgroundsInOneUndoStep) 
                                        Stock("back/Avery 8435B.ini"));
     LabelStock neato(kFrontKind);
     ReadLabelStock(neato, Stock("front inside/Neato 69143.ini"));
-    EXPECT_EQ(doc->GetFace(kDiscFace).m_width, 11748);
-    EXPECT_EQ(doc->GetFace(kFrontFace).m_width, neato.labelWidth);
-    EXPECT_EQ(doc->GetFace(kInsideFace).m_height, neato.labelHeight);
+    EXPECT_EQ(doc->GetFace(kDiscFace).Width(), 11748);
+    EXPECT_EQ(doc->GetFace(kFrontFace).Width(), neato.labelWidth);
+    EXPECT_EQ(doc->GetFace(kInsideFace).Height(), neato.labelHeight);
     const CImage* background = doc->GetFace(kFrontFace).Background();
-    EXPECT_EQ(background->m_width, neato.labelWidth);
-    EXPECT_EQ(background->m_height, -neato.labelHeight);
+    EXPECT_EQ(background->Width(), neato.labelWidth);
+    EXPECT_EQ(background->Height(), -neato.labelHeight);
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(doc->UndoCount(), undoCount + 1);
     EXPECT_EQ(settings->m_discStockPath, Stock("disc/Avery 8676.ini"));
@@ -103,10 +103,10 @@ TEST_F(PrintingWindow, ChangeLabelStockResizesFacesAndBackgroundsInOneUndoStep) 
 
     frame->Router().Run(CommandId::kUndo);
     EXPECT_EQ(doc->DiscStock().path, Stock("disc/plain paper(A4).ini"));
-    EXPECT_EQ(doc->GetFace(kDiscFace).m_width, 12000);
-    EXPECT_EQ(doc->GetFace(kFrontFace).m_width, 12000);
-    EXPECT_EQ(doc->GetFace(kFrontFace).Background()->m_width, 12000);
-    EXPECT_EQ(doc->GetFace(kFrontFace).Background()->m_height, -12000);
+    EXPECT_EQ(doc->GetFace(kDiscFace).Width(), 12000);
+    EXPECT_EQ(doc->GetFace(kFrontFace).Width(), 12000);
+    EXPECT_EQ(doc->GetFace(kFrontFace).Background()->Width(), 12000);
+    EXPECT_EQ(doc->GetFace(kFrontFace).Background()->Height(), -12000);
     EXPECT_TRUE(frame->FaceInformation().startsWith(QStringLiteral("Plain Paper (A4)")));
 }
 

@@ -16,10 +16,10 @@ class PicturePanelTest : public PropertyBarTest {
 protected:
     CImage* NewPicture() {
         auto picture = std::make_unique<CImage>();
-        picture->m_x = 500;
-        picture->m_y = -500;
-        picture->m_width = 100;
-        picture->m_height = -80;
+        picture->SetX(500);
+        picture->SetY(-500);
+        picture->SetWidth(100);
+        picture->SetHeight(-80);
         PictureTestAccess::SetRecord(*picture, "stand-in record"); // what undo snapshots write
         return Add(std::move(picture));
     }
@@ -50,23 +50,22 @@ TEST_F(PicturePanelTest, KeepAspectRatioMovesTheOtherSideInProportion) {
     // 100 × 80 units: W 1.5 mm makes H 1.2 mm.
     Retype(panel().m_position->m_w, "1.5");
     EXPECT_EQ(panel().m_position->m_h->text(), "1.20 mm");
-    EXPECT_EQ(picture->m_width, 150);
-    EXPECT_EQ(picture->m_height, -120);
+    EXPECT_EQ(picture->Width(), 150);
+    EXPECT_EQ(picture->Height(), -120);
     EXPECT_EQ(NewUndoSteps(), 1);
 
     Retype(panel().m_position->m_h, "1");
     EXPECT_EQ(panel().m_position->m_w->text(), "1.25 mm");
-    EXPECT_EQ(picture->m_width, 125);
-    EXPECT_EQ(picture->m_height, -100);
+    EXPECT_EQ(picture->Width(), 125);
+    EXPECT_EQ(picture->Height(), -100);
     EXPECT_EQ(NewUndoSteps(), 1);
 
     panel().m_keepAspect->click();
     EXPECT_EQ(editing.m_options.keepAspectRatio, 0);
     EXPECT_EQ(NewUndoSteps(), 1);
     Retype(panel().m_position->m_w, "3");
-    EXPECT_EQ(picture->m_width, 300);
-    EXPECT_EQ(picture->m_height, -100);
-    EXPECT_EQ(picture->m_savedWidth, 300);
+    EXPECT_EQ(picture->Width(), 300);
+    EXPECT_EQ(picture->Height(), -100);
     EXPECT_EQ(NewUndoSteps(), 1);
 }
 
@@ -124,15 +123,15 @@ TEST_F(PicturePanelTest, EffectsRunAwayFromTheWindowAndTakeOneUndoStep) {
     // The turn reaches the object and the fields, in one step.
     ASSERT_TRUE(runAndWait(PictureEffect::kRotateLeft));
     EXPECT_EQ(picture->Image().Width(), 2);
-    EXPECT_EQ(picture->m_width, 80);
-    EXPECT_EQ(picture->m_height, -100);
+    EXPECT_EQ(picture->Width(), 80);
+    EXPECT_EQ(picture->Height(), -100);
     EXPECT_EQ(panel().m_position->m_w->text(), "0.80 mm");
     EXPECT_EQ(NewUndoSteps(), 1);
     EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 
     ASSERT_TRUE(runAndWait(PictureEffect::kGrayscale));
     EXPECT_EQ(picture->Image().BitCount(), 8);
-    EXPECT_EQ(picture->m_width, 80);
+    EXPECT_EQ(picture->Width(), 80);
     EXPECT_EQ(NewUndoSteps(), 1);
 
     // A background picture keeps the face's size.
@@ -140,7 +139,7 @@ TEST_F(PicturePanelTest, EffectsRunAwayFromTheWindowAndTakeOneUndoStep) {
     bar.ShowProperties(picture);
     ASSERT_TRUE(runAndWait(PictureEffect::kRotateRight));
     EXPECT_EQ(picture->Image().Width(), 4);
-    EXPECT_EQ(picture->m_width, 80);
+    EXPECT_EQ(picture->Width(), 80);
 }
 
 TEST_F(PicturePanelTest, CancelledEffectsAndDeletedPicturesAreLeftAlone) {

@@ -12,19 +12,18 @@
 
 #include <memory>
 
-// The view as the property bar sees it: every recorded change is a real
-// checkpoint of the document.
+// The view as the property bar sees it: it counts the edits the document
+// tells of, each drawing the face again and repainting, as the view does.
 class FakeHost : public EditingHost {
 public:
-    explicit FakeHost(CDiscwrightDoc& doc) : m_doc(doc) {}
-    CDiscwrightDoc& Document() override { return m_doc; }
-    void RefreshFaceCanvas() override { ++m_refreshes; }
-    void Repaint() override { ++m_repaints; }
-    void RecordChange() override {
-        ++m_changes;
-        m_doc.CheckPoint();
-        m_doc.SetModifiedFlag();
+    explicit FakeHost(CDiscwrightDoc& doc) : m_doc(doc) {
+        QObject::connect(&m_doc, &CDiscwrightDoc::Edited, [this](const EditFootprint&) {
+            ++m_changes;
+            ++m_refreshes;
+            ++m_repaints;
+        });
     }
+    CDiscwrightDoc& Document() override { return m_doc; }
     CBaseObject* PropertyObject() const override { return nullptr; }
     void ShowInPropertyBar(CBaseObject*) override {}
     void RefreshPropertyValues() override {}

@@ -25,14 +25,14 @@ namespace {
 
 std::unique_ptr<CText> NewText(const QString& text) {
     auto object = std::make_unique<CText>(100, -200, 1100, -700, 0x0000FF, text, UnitConversion{});
-    object->m_alignment = CText::kCentre;
+    object->SetAlignment(CText::kCentre);
     return object;
 }
 
 std::unique_ptr<CShape> NewShape() {
     auto shape =
         std::make_unique<CShape>(300, -400, 2300, -1400, CShape::kEllipse, 0x00FF00, 0xFF0000);
-    shape->m_lineWidth = 3;
+    shape->SetLineWidth(3);
     return shape;
 }
 
@@ -46,12 +46,12 @@ TEST_F(PropertyBarTest, EachKindShowsItsValuesInItsPanel) {
     bar.ShowProperties(text);
     EXPECT_EQ(bar.CurrentPanel(), bar.m_textPanel);
     // Showing is not selecting: the face alone keeps the selection.
-    EXPECT_EQ(text->m_selected, 0);
+    EXPECT_EQ(text->Selected(), 0);
     EXPECT_FALSE(bar.m_emptyPanel->isVisibleTo(&bar));
     const PositionFields& pos = *bar.m_textPanel->m_position;
     // Millimetres with two decimals; the object stores hundredths.
-    EXPECT_EQ(pos.m_x->text(), "1.00 mm");
-    EXPECT_EQ(pos.m_y->text(), "2.00 mm");
+    EXPECT_EQ(pos.X()->text(), "1.00 mm");
+    EXPECT_EQ(pos.Y()->text(), "2.00 mm");
     EXPECT_EQ(pos.m_w->text(), "10.00 mm");
     EXPECT_EQ(pos.m_h->text(), "5.00 mm");
     EXPECT_EQ(bar.m_textPanel->m_controls->m_text->text(), "Hello");
@@ -63,8 +63,16 @@ TEST_F(PropertyBarTest, EachKindShowsItsValuesInItsPanel) {
 
     // A second text goes into the panel already shown.
     CText* other = Add(NewText(QStringLiteral("World")));
-    other->m_font.lfHeight = UnitConversion{}.PixelsToUnits(13); // not in the size list
-    other->m_font.SetFaceName(QStringLiteral("No Such Face"));   // not installed
+    {
+        LOGFONTA font = other->Font();
+        font.lfHeight = UnitConversion{}.PixelsToUnits(13); // not in the size list
+        other->SetFont(font);
+    }
+    {
+        LOGFONTA font = other->Font();
+        font.SetFaceName(QStringLiteral("No Such Face"));   // not installed
+        other->SetFont(font);
+    }
     bar.ShowProperties(other);
     EXPECT_EQ(bar.CurrentPanel(), bar.m_textPanel);
     EXPECT_EQ(bar.m_textPanel->m_controls->m_text->text(), "World");
@@ -75,7 +83,11 @@ TEST_F(PropertyBarTest, EachKindShowsItsValuesInItsPanel) {
 
     // A face fontconfig draws with a metric-compatible one shows both names,
     // with that face selected.
-    other->m_font.SetFaceName(QStringLiteral("Arial"));
+    {
+        LOGFONTA font = other->Font();
+        font.SetFaceName(QStringLiteral("Arial"));
+        other->SetFont(font);
+    }
     const QString compatible = FontFaceList::MetricCompatibleFace(QStringLiteral("Arial"));
     bar.ShowProperties(other);
     if (!compatible.isEmpty()) {
@@ -126,21 +138,21 @@ TEST_F(PropertyBarTest, EditsReachTheObjectInOneUndoStep) {
     const UnitConversion units;
     const Case cases[] = {
         {"text X", [](CPropertyBar& b) { Retype(b.m_textPanel->m_position->m_x, "2.5"); },
-         [](const CText& t, const CShape&) { return t.m_x == 250; }},
+         [](const CText& t, const CShape&) { return t.X() == 250; }},
         {"text H", [](CPropertyBar& b) { Retype(b.m_textPanel->m_position->m_h, "9"); },
-         [](const CText& t, const CShape&) { return t.m_height == -900; }},
+         [](const CText& t, const CShape&) { return t.Height() == -900; }},
         {"typing",
          [](CPropertyBar& b) { QTest::keyClicks(b.m_textPanel->m_controls->m_text, "!"); },
-         [](const CText& t, const CShape&) { return t.m_text == "Hello!"; }},
+         [](const CText& t, const CShape&) { return t.Text() == "Hello!"; }},
         {"bold", [](CPropertyBar& b) { b.m_textPanel->m_controls->m_bold->click(); },
-         [](const CText& t, const CShape&) { return t.m_font.lfWeight == 700; }},
+         [](const CText& t, const CShape&) { return t.Font().lfWeight == 700; }},
         {"underline", [](CPropertyBar& b) { b.m_textPanel->m_controls->m_underline->click(); },
-         [](const CText& t, const CShape&) { return t.m_font.lfUnderline == 1; }},
+         [](const CText& t, const CShape&) { return t.Font().lfUnderline == 1; }},
         {"align right", [](CPropertyBar& b) { b.m_textPanel->m_alignRight->click(); },
-         [](const CText& t, const CShape&) { return t.m_alignment == CText::kRight; }},
+         [](const CText& t, const CShape&) { return t.Alignment() == CText::kRight; }},
         {"text colour",
          [](CPropertyBar& b) { b.m_textPanel->m_controls->m_colour->PickColour(QColor(1, 2, 3)); },
-         [](const CText& t, const CShape&) { return t.m_textColour == 0x030201; }},
+         [](const CText& t, const CShape&) { return t.TextColour() == 0x030201; }},
         {"font size",
          [](CPropertyBar& b) {
              QComboBox* size = b.m_textPanel->m_controls->m_size;
@@ -148,26 +160,26 @@ TEST_F(PropertyBarTest, EditsReachTheObjectInOneUndoStep) {
              emit size->activated(size->currentIndex());
          },
          [units](const CText& t, const CShape&) {
-             return t.m_font.lfHeight == units.PixelsToUnits(24);
+             return t.Font().lfHeight == units.PixelsToUnits(24);
          }},
         {"border width", [](CPropertyBar& b) { Retype(b.m_shapePanel->m_lineWidth, "7"); },
-         [](const CText&, const CShape& s) { return s.m_lineWidth == 7; }},
+         [](const CText&, const CShape& s) { return s.LineWidth() == 7; }},
         {"shape Y", [](CPropertyBar& b) { Retype(b.m_shapePanel->m_position->m_y, "0,5"); },
-         [](const CText&, const CShape& s) { return s.m_y == -50; }},
+         [](const CText&, const CShape& s) { return s.Y() == -50; }},
         {"shape kind",
          [](CPropertyBar& b) {
              b.m_shapePanel->m_kind->setCurrentIndex(CShape::kDiamond);
              emit b.m_shapePanel->m_kind->activated(CShape::kDiamond);
          },
-         [](const CText&, const CShape& s) { return s.m_kind == CShape::kDiamond; }},
+         [](const CText&, const CShape& s) { return s.Kind() == CShape::kDiamond; }},
         {"fill colour",
          [](CPropertyBar& b) { b.m_shapePanel->m_fill->PickColour(QColor(0x10, 0x20, 0x30)); },
          [](const CText&, const CShape& s) {
-             return s.m_fillColour == 0x302010 && s.m_lineColour == 0xFF0000;
+             return s.FillColour() == 0x302010 && s.LineColour() == 0xFF0000;
          }},
         {"border colour",
          [](CPropertyBar& b) { b.m_shapePanel->m_line->PickColour(QColor(0x40, 0x50, 0x60)); },
-         [](const CText&, const CShape& s) { return s.m_lineColour == 0x605040; }},
+         [](const CText&, const CShape& s) { return s.LineColour() == 0x605040; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -195,7 +207,7 @@ TEST_F(PropertyBarTest, LeavingAnUnchangedFieldTakesNoUndoStep) {
     emit bar.m_shapePanel->m_position->m_x->editingFinished();
     emit bar.m_shapePanel->m_lineWidth->editingFinished();
     EXPECT_EQ(NewUndoSteps(), 0);
-    EXPECT_EQ(shape->m_x, 300);
+    EXPECT_EQ(shape->X(), 300);
 }
 
 TEST_F(PropertyBarTest, HiddenPanelDoesNotApply) {
@@ -205,15 +217,15 @@ TEST_F(PropertyBarTest, HiddenPanelDoesNotApply) {
     bar.ShowProperties(Add(NewText(QStringLiteral("t"))));
     NewUndoSteps();
     Retype(x, "9.99");
-    EXPECT_EQ(shape->m_x, 300);
+    EXPECT_EQ(shape->X(), 300);
     EXPECT_EQ(NewUndoSteps(), 0);
 }
 
 TEST_F(PropertyBarTest, RefreshValuesShowsTheMovedObject) {
     CShape* shape = Add(NewShape());
     bar.ShowProperties(shape);
-    shape->m_x = 4000;
-    shape->m_y = -1234;
+    shape->SetX(4000);
+    shape->SetY(-1234);
     bar.RefreshValues();
     EXPECT_EQ(bar.m_shapePanel->m_position->m_x->text(), "40.00 mm");
     EXPECT_EQ(bar.m_shapePanel->m_position->m_y->text(), "12.34 mm");
@@ -241,7 +253,7 @@ TEST_F(PropertyBarTest, ATypedSizeShowsAgainInMillimetres) {
     CText* text = Add(NewText(QStringLiteral("Hello")));
     bar.ShowProperties(text);
     Retype(bar.m_textPanel->m_position->m_w, "12,5");
-    EXPECT_EQ(text->m_width, 1250);
+    EXPECT_EQ(text->Width(), 1250);
     EXPECT_EQ(bar.m_textPanel->m_position->m_w->text(), QStringLiteral("12.50 mm"));
 }
 

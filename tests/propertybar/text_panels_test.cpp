@@ -63,7 +63,7 @@ TEST_F(TextPanelsTest, TrackMenuReplacesTheWholeText) {
     ASSERT_NE(action, nullptr);
     EXPECT_EQ(action->text(), "<artist01> <title01>");
     action->trigger();
-    EXPECT_EQ(text->m_text, "<artist01>  <title01>");
+    EXPECT_EQ(text->Text(), "<artist01>  <title01>");
     EXPECT_EQ(controls.m_text->text(), "<artist01>  <title01>");
     EXPECT_EQ(NewUndoSteps(), 1);
 
@@ -71,7 +71,7 @@ TEST_F(TextPanelsTest, TrackMenuReplacesTheWholeText) {
     bar.ShowProperties(cir);
     NewUndoSteps();
     TrackAction(*bar.m_cirTextPanel->m_controls, 32835)->trigger();
-    EXPECT_EQ(cir->m_text, "<albumtime>");
+    EXPECT_EQ(cir->Text(), "<albumtime>");
     EXPECT_EQ(NewUndoSteps(), 1);
 }
 
@@ -81,13 +81,13 @@ TEST_F(TextPanelsTest, EditTextDialogReplacesTheText) {
     NewUndoSteps();
     AnswerEditText(QStringLiteral("first line\nsecond line"));
     bar.m_textPanel->m_controls->m_editText->click();
-    EXPECT_EQ(text->m_text, "first line\nsecond line");
+    EXPECT_EQ(text->Text(), "first line\nsecond line");
     EXPECT_EQ(NewUndoSteps(), 1);
 
     // An emptied dialog changes nothing.
     AnswerEditText(QString());
     bar.m_textPanel->m_controls->m_editText->click();
-    EXPECT_EQ(text->m_text, "first line\nsecond line");
+    EXPECT_EQ(text->Text(), "first line\nsecond line");
     EXPECT_EQ(NewUndoSteps(), 0);
 }
 
@@ -97,7 +97,7 @@ TEST_F(TextPanelsTest, EmptiedTextFieldEmptiesOnlyStraightText) {
     QLineEdit* field = bar.m_textPanel->m_controls->m_text;
     field->selectAll();
     QTest::keyClick(field, Qt::Key_Delete);
-    EXPECT_EQ(text->m_text, "");
+    EXPECT_EQ(text->Text(), "");
 
     CCirText* cir = NewCirText();
     bar.ShowProperties(cir);
@@ -107,31 +107,31 @@ TEST_F(TextPanelsTest, EmptiedTextFieldEmptiesOnlyStraightText) {
     for (int i = 0; i < 5; ++i)
         QTest::keyClick(field, Qt::Key_Backspace);
     EXPECT_EQ(field->text(), "");
-    EXPECT_EQ(cir->m_text, "R");
+    EXPECT_EQ(cir->Text(), "R");
     EXPECT_EQ(NewUndoSteps(), 4); // "Roun" ... "R"; the empty text is not applied
     // Nor does a later edit of the panel empty it.
     bar.m_cirTextPanel->m_inverse->click();
-    EXPECT_EQ(cir->m_text, "R");
-    EXPECT_EQ(cir->m_inverse, 1);
+    EXPECT_EQ(cir->Text(), "R");
+    EXPECT_EQ(cir->Inverse(), 1);
 }
 
 TEST_F(TextPanelsTest, AngleAndRadiusPlaceTheTextOnItsCircle) {
     CCirText* cir = NewCirText();
     bar.ShowProperties(cir);
     NewUndoSteps();
-    const double middleX = cir->m_x + cir->m_textWidth * 0.5;
+    const double middleX = cir->X() + cir->m_textWidth * 0.5;
     EXPECT_NEAR(middleX, 6000, 1);
 
     Retype(bar.m_cirTextPanel->m_angle, "90");
     EXPECT_EQ(cir->m_angle, 90);
     EXPECT_EQ(NewUndoSteps(), 1);
     // At 90 degrees the middle of the text sits left of the centre.
-    EXPECT_NEAR(cir->m_x + cir->m_textWidth * 0.5, 6000 - 5000, 1);
+    EXPECT_NEAR(cir->X() + cir->m_textWidth * 0.5, 6000 - 5000, 1);
 
     Retype(bar.m_cirTextPanel->m_radius, "3000");
     EXPECT_EQ(cir->m_radius, 3000);
     EXPECT_EQ(cir->m_angle, 90);
-    EXPECT_NEAR(cir->m_x + cir->m_textWidth * 0.5, 6000 - 3000, 1);
+    EXPECT_NEAR(cir->X() + cir->m_textWidth * 0.5, 6000 - 3000, 1);
     EXPECT_EQ(NewUndoSteps(), 1);
 }
 
@@ -141,7 +141,7 @@ TEST_F(TextPanelsTest, CircularTextRefreshTakesWhereTheTextWasMoved) {
     host.m_zoom = 2.0f;
     // Dragged 30 mm to the left: the box's middle is 3000 left of and 5000
     // above the centre.
-    cir->m_x -= 3000;
+    cir->SetX(cir->X() - 3000);
     bar.RefreshValues();
     EXPECT_NEAR(cir->m_radius, std::sqrt(3000.0 * 3000 + 5000.0 * 5000), 1);
     EXPECT_NEAR(cir->m_angle, std::atan2(3000.0, 5000.0) * kRadiansToDegrees, 0.02);
@@ -173,9 +173,9 @@ TEST_F(TextPanelsTest, CircularTextStyleButtons) {
     NewUndoSteps();
     bar.m_cirTextPanel->m_controls->m_italic->click();
     bar.m_cirTextPanel->m_circular->click();
-    EXPECT_EQ(cir->m_font.lfItalic, 1);
-    EXPECT_EQ(cir->m_circular, 0);
+    EXPECT_EQ(cir->Font().lfItalic, 1);
+    EXPECT_EQ(cir->Circular(), 0);
     bar.m_cirTextPanel->m_controls->m_colour->PickColour(QColor(0xAA, 0xBB, 0xCC));
-    EXPECT_EQ(cir->m_textColour, 0xCCBBAAu);
+    EXPECT_EQ(cir->TextColour(), 0xCCBBAAu);
     EXPECT_EQ(NewUndoSteps(), 3);
 }

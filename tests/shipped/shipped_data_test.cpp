@@ -50,8 +50,8 @@ TEST(ShippedData, EveryStampLoadsAsAVectorPictureAndDrawsSomething) {
         CVectorImage stamp;
         QString error;
         ASSERT_TRUE(stamp.LoadMetafile(stamps[i], {}, &error)) << error.toStdString();
-        EXPECT_GT(stamp.m_width, 0);
-        EXPECT_NE(stamp.m_height, 0);
+        EXPECT_GT(stamp.Width(), 0);
+        EXPECT_NE(stamp.Height(), 0);
 
         QImage image(100, 100, QImage::Format_RGB32);
         image.fill(Qt::white);

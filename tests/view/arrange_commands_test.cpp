@@ -23,7 +23,7 @@ std::ostream& operator<<(std::ostream& os, const Rect& r) {
 }
 
 Rect RectOf(const CBaseObject* o) {
-    return {o->m_x, o->m_y, o->m_width, o->m_height};
+    return {o->X(), o->Y(), o->Width(), o->Height()};
 }
 
 CBaseObject* AddShape(FakeEditingHost& host, Rect r) {
@@ -36,11 +36,11 @@ CBaseObject* AddShape(FakeEditingHost& host, Rect r) {
 
 CBaseObject* AddCircularText(FakeEditingHost& host) {
     auto text = std::make_unique<CCirText>();
-    text->m_x = 777;
-    text->m_y = -888;
-    text->m_width = 99;
-    text->m_height = -11;
-    text->m_text = QStringLiteral("round");
+    text->SetX(777);
+    text->SetY(-888);
+    text->SetWidth(99);
+    text->SetHeight(-11);
+    text->SetText(QStringLiteral("round"));
     CBaseObject* added = text.get();
     host.Document().AddObject(std::move(text));
     return added;
@@ -206,14 +206,14 @@ TEST(Arrange, OnlyCircularTextsSelectedIsLeftAloneWithoutAStep) {
     FakeEditingHost host;
     CBaseObject* first = AddCircularText(host);
     CBaseObject* second = AddCircularText(host);
-    second->m_x = 5;
+    second->SetX(5);
     SelectAll(host, {first, second});
     const int undoBefore = host.Document().UndoCount();
     for (CommandId id : {CommandId::kAlignLeft, CommandId::kMakeSameSize,
                          CommandId::kCenterHorizontal, CommandId::kCenterVertical})
         EXPECT_FALSE(RunArrangeCommand(host, id, host.Prompts())) << id;
-    EXPECT_EQ(first->m_x, 777);
-    EXPECT_EQ(second->m_x, 5);
+    EXPECT_EQ(first->X(), 777);
+    EXPECT_EQ(second->X(), 5);
     EXPECT_EQ(host.Document().UndoCount(), undoBefore);
     EXPECT_FALSE(host.Document().IsModified());
 }
@@ -327,7 +327,7 @@ TEST(Arrange, LockStateAndToggle) {
     EXPECT_EQ(LockMenuState(host), LockState::kUnlocked);
     const int undoBefore = host.Document().UndoCount();
     ASSERT_TRUE(RunArrangeCommand(host, CommandId::kLockUnlockObject, host.Prompts()));
-    EXPECT_EQ(a->m_locked, 1);
+    EXPECT_EQ(a->Locked(), 1);
     EXPECT_EQ(LockMenuState(host), LockState::kLocked);
     EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);
     EXPECT_TRUE(host.Document().IsModified());
@@ -336,8 +336,8 @@ TEST(Arrange, LockStateAndToggle) {
     SelectAll(host, {a, b});
     EXPECT_EQ(LockMenuState(host), LockState::kMixed);
     ASSERT_TRUE(ToggleLock(host));
-    EXPECT_EQ(a->m_locked, 0);
-    EXPECT_EQ(b->m_locked, 1);
+    EXPECT_EQ(a->Locked(), 0);
+    EXPECT_EQ(b->Locked(), 1);
     EXPECT_EQ(host.Document().UndoCount(), undoBefore + 2);
 }
 

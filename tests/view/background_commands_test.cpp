@@ -16,10 +16,10 @@ namespace {
 // written into undo snapshots.
 std::unique_ptr<CImage> MakePicture() {
     auto picture = std::make_unique<CImage>();
-    picture->m_x = 300;
-    picture->m_y = -400;
-    picture->m_width = 1000;
-    picture->m_height = -800;
+    picture->SetX(300);
+    picture->SetY(-400);
+    picture->SetWidth(1000);
+    picture->SetHeight(-800);
     PictureTestAccess::SetRecord(*picture, QByteArray(16, '\x5A'));
     return picture;
 }
@@ -56,15 +56,15 @@ TEST(Background, SelectedPictureBecomesTheBackgroundOverTheWholeFace) {
 
     const Face& face = host.ActiveFace();
     ASSERT_EQ(face.Background(), picture);
-    EXPECT_EQ(picture->m_isBackground, 1);
-    EXPECT_EQ(picture->m_selected, 0);
-    EXPECT_EQ(picture->m_x, 0);
-    EXPECT_EQ(picture->m_y, 0);
-    EXPECT_EQ(picture->m_width, face.m_width);
-    EXPECT_EQ(picture->m_height, -face.m_height);
+    EXPECT_EQ(picture->IsBackground(), 1);
+    EXPECT_EQ(picture->Selected(), 0);
+    EXPECT_EQ(picture->X(), 0);
+    EXPECT_EQ(picture->Y(), 0);
+    EXPECT_EQ(picture->Width(), face.Width());
+    EXPECT_EQ(picture->Height(), -face.Height());
     ASSERT_EQ(face.Objects().size(), 1u);
     EXPECT_EQ(face.Objects().front().get(), shape);
-    EXPECT_EQ(shape->m_selected, 0);
+    EXPECT_EQ(shape->Selected(), 0);
     EXPECT_TRUE(face.Selection().empty());
     EXPECT_EQ(host.PropertyObject(), nullptr);
     EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);
@@ -107,8 +107,8 @@ TEST(Background, ColourFromTheDialogStartingOnTheFacesColour) {
     ASSERT_TRUE(RunArrangeCommand(host, CommandId::kSetBackgroundColor, host.Prompts()));
 
     EXPECT_EQ(host.colourDialogInitial, QColor(Qt::white));
-    EXPECT_EQ(host.ActiveFace().m_backgroundColour, 0x563412u); // 0x00BBGGRR
-    EXPECT_EQ(host.Document().GetFace(kDiscFace).m_backgroundColour, 0xFFFFFFu);
+    EXPECT_EQ(host.ActiveFace().BackgroundColour(), 0x563412u); // 0x00BBGGRR
+    EXPECT_EQ(host.Document().GetFace(kDiscFace).BackgroundColour(), 0xFFFFFFu);
     EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);
     EXPECT_TRUE(host.Document().IsModified());
     EXPECT_EQ(host.canvasRefreshes, 1);
@@ -119,7 +119,7 @@ TEST(Background, ColourFromTheDialogStartingOnTheFacesColour) {
     EXPECT_EQ(host.colourDialogInitial, QColor(0x12, 0x34, 0x56));
 
     ASSERT_TRUE(host.Document().Undo());
-    EXPECT_EQ(host.ActiveFace().m_backgroundColour, 0xFFFFFFu);
+    EXPECT_EQ(host.ActiveFace().BackgroundColour(), 0xFFFFFFu);
 }
 
 TEST(Background, CancelledColourDialogChangesNothing) {
@@ -127,7 +127,7 @@ TEST(Background, CancelledColourDialogChangesNothing) {
     host.colourAnswer.reset();
     const int undoBefore = host.Document().UndoCount();
     EXPECT_FALSE(SetBackgroundColour(host, host.Prompts()));
-    EXPECT_EQ(host.ActiveFace().m_backgroundColour, 0xFFFFFFu);
+    EXPECT_EQ(host.ActiveFace().BackgroundColour(), 0xFFFFFFu);
     EXPECT_EQ(host.Document().UndoCount(), undoBefore);
     EXPECT_FALSE(host.Document().IsModified());
     EXPECT_EQ(host.repaints, 0);
@@ -155,13 +155,13 @@ TEST(Background, FromFileReplacesTheBackgroundOrSaysTheFormatIsInvalid) {
     const Face& face = host.ActiveFace();
     ASSERT_NE(face.Background(), nullptr);
     EXPECT_TRUE(face.Background()->Image().HasAlpha());
-    EXPECT_EQ(face.Background()->m_isBackground, 1);
-    EXPECT_EQ(face.Background()->m_x, 0);
-    EXPECT_EQ(face.Background()->m_y, 0);
-    EXPECT_EQ(face.Background()->m_width, face.m_width);
-    EXPECT_EQ(face.Background()->m_height, -face.m_height);
+    EXPECT_EQ(face.Background()->IsBackground(), 1);
+    EXPECT_EQ(face.Background()->X(), 0);
+    EXPECT_EQ(face.Background()->Y(), 0);
+    EXPECT_EQ(face.Background()->Width(), face.Width());
+    EXPECT_EQ(face.Background()->Height(), -face.Height());
     EXPECT_TRUE(face.Selection().empty());
-    EXPECT_EQ(shape->m_selected, 0);
+    EXPECT_EQ(shape->Selected(), 0);
     EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);
     EXPECT_TRUE(host.Document().IsModified());
     EXPECT_TRUE(host.messages.isEmpty());

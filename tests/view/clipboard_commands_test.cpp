@@ -27,10 +27,10 @@ QByteArray RecordOf(CBaseObject* object) {
 
 // The object's record as it would be if it were not selected.
 QByteArray UnselectedRecordOf(CBaseObject* object) {
-    const int selected = object->m_selected;
-    object->m_selected = 0;
+    const int selected = object->Selected();
+    object->SetSelected(0);
     QByteArray bytes = RecordOf(object);
-    object->m_selected = selected;
+    object->SetSelected(selected);
     return bytes;
 }
 
@@ -104,7 +104,7 @@ TEST_F(ClipboardTest, CopyThenPasteLaysOneSelectedCopyExactlyOverTheOriginals) {
     CShape* a = AddShape(host, 1000, -1000);
     CText* b = AddText(host);
     CShape* c = AddShape(host, 4000, -3000);
-    c->m_locked = 1;
+    c->SetLocked(1);
     // As a rubber band leaves it: topmost first.
     SelectObject(host, c);
     SelectObject(host, b);
@@ -130,8 +130,7 @@ TEST_F(ClipboardTest, CopyThenPasteLaysOneSelectedCopyExactlyOverTheOriginals) {
     EXPECT_EQ(face.Selection(), std::vector<CBaseObject*>{selected});
     EXPECT_EQ(host.PropertyObject(), selected);
     for (const auto& object : face.Objects())
-        EXPECT_EQ(object->m_selected, object.get() == selected ? 1 : 0);
-    EXPECT_EQ(selected->m_savedX, selected->m_x);
+        EXPECT_EQ(object->Selected(), object.get() == selected ? 1 : 0);
     EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);
     EXPECT_TRUE(host.Document().IsModified());
     EXPECT_EQ(host.canvasRefreshes, 1);
@@ -170,15 +169,15 @@ TEST_F(ClipboardTest, CutCopiesAndDeletesInOneStepAndPasteOnAnotherFaceBringsItB
 }
 
 bool Inside(const CBaseObject& o, const LogicalRect& area) {
-    return o.m_x >= area.left && o.m_x + o.m_width <= area.right && o.m_y <= area.top &&
-           o.m_y + o.m_height >= area.bottom;
+    return o.X() >= area.left && o.X() + o.Width() <= area.right && o.Y() <= area.top &&
+           o.Y() + o.Height() >= area.bottom;
 }
 
 // Every corner of the object on the disc of diameter `width`.
 bool OnTheDisc(const CBaseObject& o, int width) {
     const double r = width / 2.0;
-    for (int x : {o.m_x, o.m_x + o.m_width})
-        for (int y : {o.m_y, o.m_y + o.m_height})
+    for (int x : {o.X(), o.X() + o.Width()})
+        for (int y : {o.Y(), o.Y() + o.Height()})
             if (std::hypot(x - r, y + r) > r)
                 return false;
     return true;
@@ -197,15 +196,15 @@ TEST_F(ClipboardTest, TextBecomesATextBoxInsideTheVisiblePartOfTheFace) {
     ASSERT_EQ(disc.Objects().size(), 2u);
     auto* text = dynamic_cast<CText*>(disc.Objects().back().get());
     ASSERT_NE(text, nullptr);
-    EXPECT_EQ(text->m_text, QStringLiteral("Track list"));
-    EXPECT_EQ(text->m_textColour, 0u);
+    EXPECT_EQ(text->Text(), QStringLiteral("Track list"));
+    EXPECT_EQ(text->TextColour(), 0u);
     // 200 × 48 pixels at 96 per inch, on the round disc (its top-left
     // corner is off the disc).
-    EXPECT_EQ(text->m_width, 5292);
-    EXPECT_EQ(text->m_height, -1270);
-    EXPECT_TRUE(OnTheDisc(*text, disc.m_width));
+    EXPECT_EQ(text->Width(), 5292);
+    EXPECT_EQ(text->Height(), -1270);
+    EXPECT_TRUE(OnTheDisc(*text, disc.Width()));
     EXPECT_EQ(disc.Selection(), std::vector<CBaseObject*>{text});
-    EXPECT_EQ(earlier->m_selected, 0);
+    EXPECT_EQ(earlier->Selected(), 0);
     EXPECT_EQ(host.PropertyObject(), text);
     EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);
     EXPECT_TRUE(host.Document().IsModified());
@@ -231,7 +230,7 @@ TEST_F(ClipboardTest, OwnFormatComesBeforeTextAndDamagedDataIsPassedOver) {
     ASSERT_TRUE(Paste(host, host.Prompts()));
     auto* text = dynamic_cast<CText*>(host.ActiveFace().Objects().back().get());
     ASSERT_NE(text, nullptr);
-    EXPECT_EQ(text->m_text, QStringLiteral("plain"));
+    EXPECT_EQ(text->Text(), QStringLiteral("plain"));
     EXPECT_EQ(host.ActiveFace().Objects().size(), 3u);
     EXPECT_TRUE(host.messages.isEmpty());
 }
@@ -276,8 +275,8 @@ TEST_F(ClipboardTest, ImageBecomesAPictureFittedInsideTheVisiblePartOfTheFace) {
     const auto factory = [&](const QImage& from) {
         given = from.size();
         auto picture = std::make_unique<CImage>();
-        picture->m_width = width;
-        picture->m_height = -depth;
+        picture->SetWidth(width);
+        picture->SetHeight(-depth);
         PictureTestAccess::SetRecord(*picture, QByteArray(4, '\x01'));
         return picture;
     };
@@ -292,9 +291,9 @@ TEST_F(ClipboardTest, ImageBecomesAPictureFittedInsideTheVisiblePartOfTheFace) {
     CBaseObject* picture = face.Objects().front().get();
     EXPECT_NE(dynamic_cast<CImage*>(picture), nullptr);
     // Centred on the face at its own size.
-    EXPECT_EQ(picture->m_x, face.m_width / 2 - 150);
-    EXPECT_EQ(picture->m_y, -face.m_height / 2 + 75);
-    EXPECT_EQ(picture->m_width, 300);
+    EXPECT_EQ(picture->X(), face.Width() / 2 - 150);
+    EXPECT_EQ(picture->Y(), -face.Height() / 2 + 75);
+    EXPECT_EQ(picture->Width(), 300);
     EXPECT_EQ(face.Selection(), std::vector<CBaseObject*>{picture});
     EXPECT_EQ(host.Document().UndoCount(), undoBefore + 1);
 
@@ -306,8 +305,8 @@ TEST_F(ClipboardTest, ImageBecomesAPictureFittedInsideTheVisiblePartOfTheFace) {
     ASSERT_TRUE(Paste(host, host.Prompts(), factory));
     const CBaseObject& big = *face.Objects().back();
     EXPECT_TRUE(Inside(big, seen));
-    EXPECT_NEAR(double(big.m_width) / -big.m_height, 2.0, 0.01);
-    EXPECT_GT(big.m_width, 9000);
+    EXPECT_NEAR(double(big.Width()) / -big.Height(), 2.0, 0.01);
+    EXPECT_GT(big.Width(), 9000);
 }
 
 } // namespace

@@ -5,14 +5,14 @@
 namespace {
 
 ObjectRect RectNow(const CBaseObject* o) {
-    return {o->m_x, o->m_y, o->m_width, o->m_height};
+    return {o->X(), o->Y(), o->Width(), o->Height()};
 }
 
 TEST_F(EditingTest, DragMovesTheSelectionButNotLockedObjects) {
     CShape* a = AddShape(2000, -2000, 2000, -2000);
     CShape* b = AddShape(6000, -2000, 1000, -1000);
     CShape* locked = AddShape(2000, -6000, 1000, -1000);
-    locked->m_locked = 1;
+    locked->SetLocked(1);
     Select({a, b, locked});
     Settle();
     // 96 pixels right and 48 down: about 2540 units right and 1270 down.
@@ -49,8 +49,8 @@ TEST_F(EditingTest, PressGoesByWhatIsUnderItNotByAnOldHover) {
     KeyClick(Qt::Key_Tab); // b alone is selected now; the mouse has not moved
     Drag({96, 96}, {120, 96});
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{a});
-    EXPECT_GT(a->m_x, 2000);
-    EXPECT_EQ(b->m_x, 6000);
+    EXPECT_GT(a->X(), 2000);
+    EXPECT_EQ(b->X(), 6000);
 }
 
 TEST_F(EditingTest, MovingSnapsToTheGridTowardZero) {
@@ -60,8 +60,8 @@ TEST_F(EditingTest, MovingSnapsToTheGridTowardZero) {
     Settle();
     // 47 pixels are about 1244 units: x 1244 -> 1000, y -1244 -> -1000.
     HoverAndDrag({96, 96}, {143, 143});
-    EXPECT_EQ(a->m_x, 1000);
-    EXPECT_EQ(a->m_y, -1000);
+    EXPECT_EQ(a->X(), 1000);
+    EXPECT_EQ(a->Y(), -1000);
 }
 
 TEST_F(EditingTest, LeftHandleStopsTwoUnitsShortOfTheRightEdge) {
@@ -76,13 +76,13 @@ TEST_F(EditingTest, LeftHandleStopsTwoUnitsShortOfTheRightEdge) {
     ASSERT_EQ(view.DragMode(), 7);
     Press({38, my});
     DragTo({78, my});
-    EXPECT_EQ(a->m_width, 2);
+    EXPECT_EQ(a->Width(), 2);
     DragTo({79, my});
     DragTo({300, my});
     Release({300, my});
-    EXPECT_EQ(a->m_width, 2);
-    EXPECT_EQ(a->m_x + a->m_width, 1000 + step + 2);
-    EXPECT_EQ(a->m_height, -1000);
+    EXPECT_EQ(a->Width(), 2);
+    EXPECT_EQ(a->X() + a->Width(), 1000 + step + 2);
+    EXPECT_EQ(a->Height(), -1000);
     EXPECT_EQ(doc.UndoCount(), 2);
 }
 
@@ -117,12 +117,12 @@ TEST_F(EditingTest, CornerHandleSetsTheRadiiInsideTheTopRightQuarter) {
     ASSERT_EQ(view.DragMode(), 8);
     Press({170, 57});
     DragTo({113, 76}); // left of the middle: x stops at the middle
-    EXPECT_EQ(round->m_radiusX, 2000);
-    EXPECT_EQ(round->m_radiusY, -Units(76) + 1000);
+    EXPECT_EQ(round->RadiusX(), 2000);
+    EXPECT_EQ(round->RadiusY(), -Units(76) + 1000);
     DragTo({400, 10}); // beyond the corner
     Release({400, 10});
-    EXPECT_EQ(round->m_radiusX, 1);
-    EXPECT_EQ(round->m_radiusY, -1);
+    EXPECT_EQ(round->RadiusX(), 1);
+    EXPECT_EQ(round->RadiusY(), -1);
     EXPECT_EQ(RectNow(round), (ObjectRect{1000, -1000, 4000, -3000}));
     EXPECT_EQ(doc.UndoCount(), 2);
 }
@@ -153,14 +153,15 @@ TEST_F(EditingTest, ObjectsDeletedDuringADragAreLeftAlone) {
     DragTo({140, 96});
     Release({140, 96});
     ASSERT_EQ(ActiveFace().Objects().size(), 1u);
-    EXPECT_EQ(ActiveFace().Objects()[0]->m_x, 2000);
+    EXPECT_EQ(ActiveFace().Objects()[0]->X(), 2000);
 }
 
 TEST_F(EditingTest, UndoDeletingTheResizedObjectTakesItFromTheTool) {
     Settle();
     CShape* a = AddShape(2000, -2000, 2000, -2000);
     Select({a});
-    view.RecordChange(); // the step that created it
+    doc.CheckPoint(); // the step that created it
+    doc.SetModifiedFlag(true);
     Hover({76, 76});
     ASSERT_EQ(view.DragMode(), 0);
     Press({76, 76});

@@ -65,7 +65,7 @@ struct EditingTest : ::testing::Test {
     }
     void Select(std::initializer_list<CBaseObject*> objects) {
         for (CBaseObject* o : objects)
-            o->m_selected = 1;
+            o->SetSelected(1);
         ActiveFace().RebuildSelection();
     }
     std::vector<CBaseObject*> Selection() { return ActiveFace().Selection(); }

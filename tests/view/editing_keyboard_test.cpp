@@ -23,7 +23,7 @@ TEST_P(ArrowTest, HeldArrowMovesEachPressAndRecordsOneStep) {
     const ArrowCase c = GetParam();
     CShape* a = AddShape(3000, -3000, 1000, -1000);
     CShape* locked = AddShape(6000, -3000, 1000, -1000);
-    locked->m_locked = 1;
+    locked->SetLocked(1);
     Select({a, locked});
     Settle();
     for (int i = 0; i < 3; ++i) {
@@ -33,13 +33,13 @@ TEST_P(ArrowTest, HeldArrowMovesEachPressAndRecordsOneStep) {
     }
     EXPECT_EQ(doc.UndoCount(), 1);
     Key(QEvent::KeyRelease, c.key, c.modifiers);
-    EXPECT_EQ(a->m_x, 3000 + 3 * c.move.x());
-    EXPECT_EQ(a->m_y, -3000 + 3 * c.move.y());
-    EXPECT_EQ(locked->m_x, 6000);
-    EXPECT_EQ(locked->m_y, -3000);
+    EXPECT_EQ(a->X(), 3000 + 3 * c.move.x());
+    EXPECT_EQ(a->Y(), -3000 + 3 * c.move.y());
+    EXPECT_EQ(locked->X(), 6000);
+    EXPECT_EQ(locked->Y(), -3000);
     EXPECT_EQ(doc.UndoCount(), 2);
     ASSERT_TRUE(doc.Undo());
-    EXPECT_EQ(ActiveFace().Objects()[0]->m_x, 3000);
+    EXPECT_EQ(ActiveFace().Objects()[0]->X(), 3000);
 }
 
 // One screen pixel at zoom 1 is 26 units (96 pixels per inch).
@@ -54,12 +54,12 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(EditingTest, ArrowsWithoutAMovableSelectionRecordNothing) {
     CShape* locked = AddShape(3000, -3000, 1000, -1000);
-    locked->m_locked = 1;
+    locked->SetLocked(1);
     Settle();
     KeyClick(Qt::Key_Left, Qt::ControlModifier); // nothing selected
     Select({locked});
     KeyClick(Qt::Key_Left, Qt::ControlModifier);
-    EXPECT_EQ(locked->m_x, 3000);
+    EXPECT_EQ(locked->X(), 3000);
     EXPECT_EQ(doc.UndoCount(), 1);
 }
 

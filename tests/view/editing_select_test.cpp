@@ -29,7 +29,7 @@ TEST_F(SelectTest, ClickSelectsOneAndShiftClickAddsToIt) {
     EXPECT_EQ(PropertyBarObject(), right);
     Click({130, 50});
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{middle});
-    EXPECT_EQ(left->m_selected + right->m_selected, 0);
+    EXPECT_EQ(left->Selected() + right->Selected(), 0);
     EXPECT_EQ(doc.UndoCount(), 1); // selecting is no change of the project
 }
 
@@ -37,7 +37,7 @@ TEST_F(SelectTest, ClickOnEmptyFaceClearsAndShowsTheBackground) {
     Select({left, middle});
     Click({300, 300});
     EXPECT_TRUE(Selection().empty());
-    EXPECT_EQ(left->m_selected, 0);
+    EXPECT_EQ(left->Selected(), 0);
     EXPECT_EQ(PropertyBarObject(), nullptr); // the face has no background picture
 }
 
@@ -79,7 +79,7 @@ TEST_F(SelectTest, TabWalksUpAndWrapsToTheBottom) {
     KeyClick(Qt::Key_Tab);
     KeyClick(Qt::Key_Tab);
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{left});
-    EXPECT_EQ(right->m_selected, 0);
+    EXPECT_EQ(right->Selected(), 0);
     EXPECT_TRUE(view.OnCommand(CommandId::kSelectNext));
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{middle});
 }

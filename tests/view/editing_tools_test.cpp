@@ -40,22 +40,22 @@ TEST_P(CreationTest, DragCreatesOneSelectedObjectAndReturnsToSelect) {
     Drag({140, 100}, {40, 40});
     ASSERT_EQ(ActiveFace().Objects().size(), 2u);
     CBaseObject* created = ActiveFace().Objects().back().get();
-    EXPECT_EQ((ObjectRect{created->m_x, created->m_y, created->m_width, created->m_height}),
+    EXPECT_EQ((ObjectRect{created->X(), created->Y(), created->Width(), created->Height()}),
               (ObjectRect{1058, -1058, 3704 - 1058, -2646 + 1058}));
     if (c.kind >= 0) {
         auto* shape = dynamic_cast<CShape*>(created);
         ASSERT_NE(shape, nullptr);
-        EXPECT_EQ(shape->m_kind, c.kind);
-        EXPECT_EQ(shape->m_fillColour, 0xC0C0C0u);
-        EXPECT_EQ(shape->m_lineColour, 0u);
+        EXPECT_EQ(shape->Kind(), c.kind);
+        EXPECT_EQ(shape->FillColour(), 0xC0C0C0u);
+        EXPECT_EQ(shape->LineColour(), 0u);
     } else {
         auto* text = dynamic_cast<CText*>(created);
         ASSERT_NE(text, nullptr);
-        EXPECT_EQ(text->m_text, QStringLiteral("your text here"));
-        EXPECT_EQ(text->m_textColour, 0u);
+        EXPECT_EQ(text->Text(), QStringLiteral("your text here"));
+        EXPECT_EQ(text->TextColour(), 0u);
     }
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{created});
-    EXPECT_EQ(old->m_selected, 0);
+    EXPECT_EQ(old->Selected(), 0);
     EXPECT_EQ(PropertyBarObject(), created);
     EXPECT_EQ(view.Tool(), ToolMode::kSelect);
     EXPECT_EQ(toolChanges.count(), 2);
@@ -107,7 +107,7 @@ TEST_F(EditingTest, CreationDividesByTheZoomAndFollowsTheScrolling) {
     Release({281, 201});
     ASSERT_EQ(ActiveFace().Objects().size(), 1u);
     const CBaseObject* created = ActiveFace().Objects()[0].get();
-    EXPECT_EQ((ObjectRect{created->m_x, created->m_y, created->m_width, created->m_height}),
+    EXPECT_EQ((ObjectRect{created->X(), created->Y(), created->Width(), created->Height()}),
               (ObjectRect{1058, -1058, 3704 - 1058, -2646 + 1058}));
     // Clicking inside it selects it through the same mapping.
     Click({200, 150});
@@ -118,7 +118,7 @@ TEST_F(EditingTest, DragAlongOneAxisStillGivesAVisibleObject) {
     view.OnCommand(CommandId::kToolRectangle);
     Drag({40, 40}, {40, 100});
     ASSERT_EQ(ActiveFace().Objects().size(), 1u);
-    EXPECT_GT(ActiveFace().Objects()[0]->m_width, 0);
+    EXPECT_GT(ActiveFace().Objects()[0]->Width(), 0);
 }
 
 TEST_F(EditingTest, ClickWithAShapeToolStillSelectsWhatItHits) {
@@ -165,7 +165,7 @@ TEST_F(EditingTest, PictureToolPlacesAReadablePicture) {
     Click({96, 96});
     ASSERT_EQ(ActiveFace().Objects().size(), 1u);
     CBaseObject* clicked = ActiveFace().Objects()[0].get();
-    EXPECT_EQ(QPoint(clicked->m_x, clicked->m_y), QPoint(2540, -2540));
+    EXPECT_EQ(QPoint(clicked->X(), clicked->Y()), QPoint(2540, -2540));
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{clicked});
     EXPECT_EQ(view.Tool(), ToolMode::kSelect);
     EXPECT_EQ(doc.UndoCount(), 2);
@@ -173,7 +173,7 @@ TEST_F(EditingTest, PictureToolPlacesAReadablePicture) {
     Drag({40, 40}, {140, 100});
     ASSERT_EQ(ActiveFace().Objects().size(), 2u);
     CBaseObject* dragged = ActiveFace().Objects()[1].get();
-    EXPECT_EQ((ObjectRect{dragged->m_x, dragged->m_y, dragged->m_width, dragged->m_height}),
+    EXPECT_EQ((ObjectRect{dragged->X(), dragged->Y(), dragged->Width(), dragged->Height()}),
               (ObjectRect{1058, -1058, 3704 - 1058, -2646 + 1058}));
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{dragged});
     EXPECT_EQ(doc.UndoCount(), 3);
@@ -187,13 +187,13 @@ TEST_F(EditingTest, PictureToolPlacesAReadablePicture) {
     Click({300, 200});
     ASSERT_EQ(ActiveFace().Objects().size(), 3u);
     const CBaseObject& fitted = *ActiveFace().Objects()[2];
-    const int faceWidth = ActiveFace().m_width, faceHeight = ActiveFace().m_height;
-    EXPECT_TRUE(fitted.m_width == faceWidth || -fitted.m_height == faceHeight);
-    EXPECT_NEAR(double(fitted.m_width) / -fitted.m_height, 4.0 / 3.0, 0.01);
-    EXPECT_GE(fitted.m_x, 0);
-    EXPECT_LE(fitted.m_y, 0);
-    EXPECT_LE(fitted.m_x + fitted.m_width, faceWidth);
-    EXPECT_GE(fitted.m_y + fitted.m_height, -faceHeight);
+    const int faceWidth = ActiveFace().Width(), faceHeight = ActiveFace().Height();
+    EXPECT_TRUE(fitted.Width() == faceWidth || -fitted.Height() == faceHeight);
+    EXPECT_NEAR(double(fitted.Width()) / -fitted.Height(), 4.0 / 3.0, 0.01);
+    EXPECT_GE(fitted.X(), 0);
+    EXPECT_LE(fitted.Y(), 0);
+    EXPECT_LE(fitted.X() + fitted.Width(), faceWidth);
+    EXPECT_GE(fitted.Y() + fitted.Height(), -faceHeight);
 }
 
 TEST(ImageFileFilters, AreInDialogOrderWithQtPatterns) {
@@ -215,10 +215,10 @@ TEST_F(EditingTest, CircularTextCommandCentresANewTextOnTheFace) {
     ASSERT_EQ(ActiveFace().Objects().size(), 2u);
     auto* text = dynamic_cast<CCirText*>(ActiveFace().Objects().back().get());
     ASSERT_NE(text, nullptr);
-    EXPECT_EQ(text->m_centreX, ActiveFace().m_width / 2);
-    EXPECT_EQ(text->m_centreY, -ActiveFace().m_height / 2);
+    EXPECT_EQ(text->m_centreX, ActiveFace().Width() / 2);
+    EXPECT_EQ(text->m_centreY, -ActiveFace().Height() / 2);
     EXPECT_EQ(text->m_radius, 5000.0);
-    EXPECT_EQ(text->m_text, QStringLiteral("your text here"));
+    EXPECT_EQ(text->Text(), QStringLiteral("your text here"));
     EXPECT_EQ(Selection(), std::vector<CBaseObject*>{text});
     EXPECT_EQ(PropertyBarObject(), text);
     EXPECT_EQ(view.Tool(), ToolMode::kSelect);
@@ -288,15 +288,15 @@ TEST_F(EditingTest, CommandStatesForMenus) {
     ASSERT_TRUE(view.CommandState(CommandId::kLockUnlockObject, &enabled, &checked, &mixed));
     EXPECT_FALSE(enabled);
     Select({a});
-    a->m_locked = 1;
+    a->SetLocked(1);
     view.CommandState(CommandId::kLockUnlockObject, &enabled, &checked, &mixed);
     EXPECT_TRUE(enabled && checked && !mixed);
     Select({b});
     view.CommandState(CommandId::kLockUnlockObject, &enabled, &checked, &mixed);
     EXPECT_TRUE(enabled && mixed);
     EXPECT_TRUE(view.OnCommand(CommandId::kLockUnlockObject));
-    EXPECT_EQ(a->m_locked, 0);
-    EXPECT_EQ(b->m_locked, 1);
+    EXPECT_EQ(a->Locked(), 0);
+    EXPECT_EQ(b->Locked(), 1);
     EXPECT_FALSE(view.CommandState(CommandId::kCopy, &enabled, &checked));
 }
 

@@ -27,8 +27,8 @@ struct FaceExportTest : ::testing::Test {
     void SetUp() override {
         for (int id = 0; id < kFaceCount; ++id)
             AddEveryKind(doc.GetFace(id));
-        doc.GetFace(kDiscFace).m_backgroundColour = 0x00FF00;
-        doc.GetFace(kBackFace).m_backgroundColour = 0xFFFF00;
+        doc.GetFace(kDiscFace).SetBackgroundColour(0x00FF00);
+        doc.GetFace(kBackFace).SetBackgroundColour(0xFFFF00);
     }
 };
 

@@ -20,8 +20,8 @@ constexpr float kZooms[] = {0.4f, 0.6f, 0.8f, 1.0f, 1.2f, 1.4f, 1.6f, 1.8f, 2.0f
 
 TEST(FaceRenderer, DiscCornersAndHoleShowTheDesk) {
     CDiscwrightDoc doc(ShippedStocks());
-    doc.GetFace(kDiscFace).m_backgroundColour = kStoredRed;
-    doc.GetFace(kFrontFace).m_backgroundColour = kStoredRed;
+    doc.GetFace(kDiscFace).SetBackgroundColour(kStoredRed);
+    doc.GetFace(kFrontFace).SetBackgroundColour(kStoredRed);
     for (float zoom : {0.4f, 1.0f, 2.0f}) {
         FaceImageOptions options;
         options.zoom = zoom;
@@ -52,7 +52,7 @@ TEST(FaceRenderer, BackFoldLinesStayEightMillimetresInAtEveryZoom) {
         options.zoom = zoom;
         const QImage image = RenderFaceImage(doc, kBackFace, options);
         const int left = Px(800, zoom);
-        const int right = Px(back.m_width, zoom) - left;
+        const int right = Px(back.Width(), zoom) - left;
         for (int y : {0, image.height() / 2, image.height() - 1}) {
             EXPECT_EQ(At(image, left, y), 0u) << zoom << " y " << y;
             EXPECT_EQ(At(image, right, y), 0u) << zoom << " y " << y;
@@ -111,7 +111,7 @@ TEST(FaceRenderer, EveryObjectKindOnEveryFaceAtEveryZoom) {
                 for (int x = box.left(); x <= box.right(); ++x)
                     textInk += At(image, x, y) != 0xFFFFFF;
             const Face& face = doc.GetFace(id);
-            const QRect arc(Px(face.m_width / 2 - 1500, zoom), Px(face.m_height / 2 - 4600, zoom),
+            const QRect arc(Px(face.Width() / 2 - 1500, zoom), Px(face.Height() / 2 - 4600, zoom),
                             Px(3000, zoom), Px(1200, zoom));
             for (int y = arc.top(); y <= arc.bottom(); ++y)
                 for (int x = arc.left(); x <= arc.right(); ++x)
@@ -120,35 +120,29 @@ TEST(FaceRenderer, EveryObjectKindOnEveryFaceAtEveryZoom) {
             EXPECT_GT(circleInk, 10) << id << " " << zoom;
         }
     }
-    // Drawing saved each object's rectangle for mouse tracking.
-    for (int i = 0; i < 3; ++i) {
-        const CBaseObject& object = *doc.GetFace(kBackFace).Objects()[i];
-        EXPECT_EQ(object.m_savedX, object.m_x);
-        EXPECT_EQ(object.m_savedHeight, object.m_height);
-    }
     const auto* text = dynamic_cast<const CText*>(doc.GetFace(kDiscFace).Objects()[2].get());
-    EXPECT_EQ(text->m_text, QStringLiteral("Side <albumtitle>"));
+    EXPECT_EQ(text->Text(), QStringLiteral("Side <albumtitle>"));
 }
 
 TEST(FaceRenderer, AbsurdFaceSizesAreCapped) {
     CDiscwrightDoc doc(ShippedStocks());
     Face& face = doc.GetFace(kFrontFace);
-    face.m_width = 2'000'000'000;
-    face.m_height = 2'000'000'000;
+    face.SetWidth(2'000'000'000);
+    face.SetHeight(2'000'000'000);
     FaceImageOptions options;
     options.zoom = 2.0f;
     options.grid = true;
     const QImage image = RenderFaceImage(doc, kFrontFace, options);
     EXPECT_LE(image.width(), kMaxFacePixels);
     EXPECT_LE(image.height(), kMaxFacePixels);
-    face.m_width = 0; // a stock that gave no size
+    face.SetWidth(0); // a stock that gave no size
     EXPECT_TRUE(RenderFaceImage(doc, kFrontFace, options).isNull());
 }
 
 TEST(FaceRenderer, FigureEdgesAreSmoothAndRectangleSidesStayCrisp) {
     CDiscwrightDoc doc(ShippedStocks());
     Face& front = doc.GetFace(kFrontFace);
-    front.m_backgroundColour = 0xFFFFFF;
+    front.SetBackgroundColour(0xFFFFFF);
     // A black ellipse and, below it, a black rectangle, both 40 mm wide.
     front.AppendObject(std::make_unique<CShape>(1000, -1000, 5000, -5000, CShape::kEllipse, 0, 0));
     front.AppendObject(
@@ -181,14 +175,14 @@ TEST(FaceRenderer, RegionRefreshAfterAMoveMatchesAWholeRefresh) {
     CDiscwrightDoc doc(ShippedStocks());
     Face& front = doc.GetFace(kFrontFace);
     auto thick = std::make_unique<CShape>(500, -500, 4000, -4000, CShape::kEllipse, 0x00FF00, 0xFF);
-    thick->m_lineWidth = 9;
+    thick->SetLineWidth(9);
     front.AppendObject(std::move(thick));
     front.AppendObject(
         std::make_unique<CShape>(3000, -3000, 7000, -6000, CShape::kDiamond, 0xFF0000, 0));
     auto text = std::make_unique<CText>(2000, -2000, 4000, -2500, 0x000000,
                                         QStringLiteral("Words that run on below their box"),
                                         UnitConversion{});
-    text->m_rotation = 90;
+    text->SetRotation(90);
     front.AppendObject(std::move(text));
     front.AppendObject(
         std::make_unique<CShape>(6000, -1000, 9000, -8000, CShape::kRoundRect, 0xFFFF00, 0));
@@ -199,18 +193,18 @@ TEST(FaceRenderer, RegionRefreshAfterAMoveMatchesAWholeRefresh) {
             QImage canvas;
             RefreshFaceCanvas(canvas, front, context);
             CBaseObject& moved = *front.Objects()[index];
-            const QRect before(moved.m_x, moved.m_y, moved.m_width, moved.m_height);
-            moved.m_x += 1300;
-            moved.m_height -= 700;
-            const QRect after(moved.m_x, moved.m_y, moved.m_width, moved.m_height);
+            const QRect before(moved.X(), moved.Y(), moved.Width(), moved.Height());
+            moved.SetX(moved.X() + 1300);
+            moved.SetHeight(moved.Height() - 700);
+            const QRect after(moved.X(), moved.Y(), moved.Width(), moved.Height());
             RefreshFaceCanvasRegion(canvas, front, context,
                                     ObjectPaintBounds(moved, before, zoom, context.canvas) |
                                         ObjectPaintBounds(moved, after, zoom, context.canvas));
             QImage whole;
             RefreshFaceCanvas(whole, front, context);
             EXPECT_EQ(canvas, whole) << "zoom " << zoom << " object " << index;
-            moved.m_x -= 1300;
-            moved.m_height += 700;
+            moved.SetX(moved.X() - 1300);
+            moved.SetHeight(moved.Height() + 700);
         }
     }
 }

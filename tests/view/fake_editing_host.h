@@ -12,19 +12,21 @@
 #include <optional>
 
 // A document on the shipped label stocks with a stand-in for the editing view
-// that counts what the commands ask of it, and prompts that answer without
-// opening a window.
+// that counts the edits the document tells of (each one draws the face again
+// and repaints, as the view does), and prompts that answer without opening a
+// window.
 class FakeEditingHost : public EditingHost {
 public:
-    FakeEditingHost() : m_doc(m_program.DefaultStocks()) { EXPECT_TRUE(m_doc.OnNewDocument()); }
+    FakeEditingHost() : m_doc(m_program.DefaultStocks()) {
+        EXPECT_TRUE(m_doc.OnNewDocument());
+        QObject::connect(&m_doc, &CDiscwrightDoc::Edited, [this](const EditFootprint&) {
+            ++canvasRefreshes;
+            ++repaints;
+            ++propertyRefreshes;
+        });
+    }
 
     CDiscwrightDoc& Document() override { return m_doc; }
-    void RefreshFaceCanvas() override { ++canvasRefreshes; }
-    void Repaint() override { ++repaints; }
-    void RecordChange() override {
-        EXPECT_TRUE(m_doc.CheckPoint());
-        m_doc.SetModifiedFlag(true);
-    }
     CBaseObject* PropertyObject() const override { return propertyObject; }
     void ShowInPropertyBar(CBaseObject* object) override { propertyObject = object; }
     void RefreshPropertyValues() override { ++propertyRefreshes; }
@@ -40,7 +42,7 @@ public:
     // Records the state a test has built as the current undo step, as the view
     // does after creating objects, and starts counting afresh from a saved project.
     void Settle() {
-        RecordChange();
+        EXPECT_TRUE(m_doc.CheckPoint());
         m_doc.SetModifiedFlag(false);
         canvasRefreshes = repaints = propertyRefreshes = 0;
     }

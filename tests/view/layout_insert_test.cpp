@@ -37,8 +37,8 @@ struct LayoutInsertTest : ::testing::Test {
     std::vector<std::pair<quint32, int>> Stack() const {
         std::vector<std::pair<quint32, int>> out;
         for (const auto& object : doc.GetFace(kFrontFace).Objects())
-            out.emplace_back(dynamic_cast<const CShape&>(*object).m_fillColour,
-                             object->m_fromLayout);
+            out.emplace_back(dynamic_cast<const CShape&>(*object).FillColour(),
+                             object->FromLayout());
         return out;
     }
 };
@@ -60,7 +60,7 @@ TEST_F(LayoutInsertTest, GoesUnderTheUsersObjectsReplacesTheLastInsertionAndUndo
     EXPECT_EQ(Stack(), (Content{{0x0000FF, 1}, {0x00FF00, 1}, {0xAAAAAA, 0}}));
     EXPECT_TRUE(front.Selection().empty());
     for (const auto& object : front.Objects())
-        EXPECT_EQ(object->m_selected, 0);
+        EXPECT_EQ(object->Selected(), 0);
     EXPECT_TRUE(doc.IsModified());
     EXPECT_EQ(doc.UndoCount(), undoBefore + 1);
 

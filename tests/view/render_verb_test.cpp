@@ -15,8 +15,8 @@ QString WriteProject(const TempProgramFolder& program) {
     const int sizes[][2] = {{12000, 12000}, {12000, 12000}, {12000, 12000}, {15100, 11800}};
     for (int id = 0; id < kFaceCount; ++id) {
         Face face;
-        face.m_width = sizes[id][0];
-        face.m_height = sizes[id][1];
+        face.SetWidth(sizes[id][0]);
+        face.SetHeight(sizes[id][1]);
         AddEveryKind(face);
         while (!face.Objects().empty())
             project.faces[id].objects.push_back(face.TakeObject(face.Objects().front().get()));

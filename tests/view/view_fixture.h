@@ -32,9 +32,13 @@ inline void AddEveryKind(Face& face) {
                                                kStoredBlue, 0x000000));
     auto text = std::make_unique<CText>(2000, -3800, 5500, -5000, 0x000000,
                                         QStringLiteral("Side <albumtitle>"), UnitConversion{});
-    text->m_font.lfHeight = 400;
+    {
+        LOGFONTA font = text->Font();
+        font.lfHeight = 400;
+        text->SetFont(font);
+    }
     face.AppendObject(std::move(text));
     face.AppendObject(std::make_unique<CCirText>(
-        QPoint(face.m_width / 2, -face.m_height / 2), 4000.0, 0.0, 0x000000,
+        QPoint(face.Width() / 2, -face.Height() / 2), 4000.0, 0.0, 0x000000,
         QStringLiteral("around the centre"), 1, 0, UnitConversion{}, 1.0f));
 }

@@ -62,10 +62,10 @@ TEST_F(ViewTest, MarginsCentreTheFaceOrKeepTwentyPixels) {
 
 TEST_F(ViewTest, ComposedFrameShowsDeskClipAndSelection) {
     Face& disc = doc.GetFace(kDiscFace);
-    disc.m_backgroundColour = kStoredRed;
+    disc.SetBackgroundColour(kStoredRed);
     AddEveryKind(disc);
     CBaseObject* rectangle = disc.Objects()[0].get();
-    rectangle->m_selected = 1;
+    rectangle->SetSelected(1);
     disc.RebuildSelection();
     view.RefreshFaceCanvas();
     view.ComposeFrame();
@@ -90,7 +90,7 @@ TEST_F(ViewTest, ComposedFrameShowsDeskClipAndSelection) {
 TEST_F(ViewTest, SwitchingFacesKeepsEachSelection) {
     AddEveryKind(doc.GetFace(kDiscFace));
     AddEveryKind(doc.GetFace(kBackFace));
-    doc.GetFace(kDiscFace).Objects()[1]->m_selected = 1;
+    doc.GetFace(kDiscFace).Objects()[1]->SetSelected(1);
     doc.GetFace(kDiscFace).RebuildSelection();
     QSignalSpy shown(&view, &CDiscwrightView::PropertyObjectChanged);
     view.ShowFace(kBackFace);

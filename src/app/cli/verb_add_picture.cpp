@@ -6,6 +6,7 @@
 
 #include "app/app_settings.h"
 #include "document/discwright_doc.h"
+#include "document/picture_insertion.h"
 #include "objects/image.h"
 #include "objects/picture_loading.h"
 #include "platform/file_reading.h"
@@ -68,17 +69,16 @@ int RunAddPicture(const QStringList& args) {
         picture.release();
         std::unique_ptr<CImage> owned(image);
         // A background picture covers its face from the top-left corner.
-        const Face& face = doc.GetFace(faceId);
-        owned->m_x = 0;
-        owned->m_y = 0;
-        owned->m_width = face.m_width;
-        owned->m_height = -face.m_height;
+        auto edit = doc.Edit(faceId);
         doc.SetBackground(std::move(owned));
+        doc.StretchBackground(faceId);
     } else {
-        // A picture larger than the face is fitted inside it.
-        const Face& face = doc.GetFace(faceId);
-        PlaceNewPicture(*picture, QPoint(0, 0), face.m_width, face.m_height);
-        doc.AddObject(std::move(picture));
+        // At the face's top-left corner; a picture larger than the face is
+        // fitted inside it.
+        PicturePlacement placement;
+        placement.at = QPoint(0, 0);
+        placement.select = false;
+        InsertPicture(doc, faceId, std::move(picture), placement);
     }
     if (!doc.OnSaveDocument(output, &error))
         return ReportFailure(error);

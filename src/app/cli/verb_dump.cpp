@@ -72,44 +72,44 @@ QJsonObject PictureJson(CImage& picture) {
 QJsonObject ObjectJson(const CBaseObject& o) {
     QJsonObject j{
         {QStringLiteral("class"), QString::fromLatin1(o.Class().name)},
-        {QStringLiteral("x"), o.m_x},
-        {QStringLiteral("y"), o.m_y},
-        {QStringLiteral("width"), o.m_width},
-        {QStringLiteral("height"), o.m_height},
-        {QStringLiteral("selected"), o.m_selected},
-        {QStringLiteral("locked"), o.m_locked},
-        {QStringLiteral("from_layout"), o.m_fromLayout},
+        {QStringLiteral("x"), o.X()},
+        {QStringLiteral("y"), o.Y()},
+        {QStringLiteral("width"), o.Width()},
+        {QStringLiteral("height"), o.Height()},
+        {QStringLiteral("selected"), o.Selected()},
+        {QStringLiteral("locked"), o.Locked()},
+        {QStringLiteral("from_layout"), o.FromLayout()},
     };
     if (const auto* s = dynamic_cast<const CShape*>(&o)) {
-        j.insert(QStringLiteral("fill_colour"), qint64(s->m_fillColour));
-        j.insert(QStringLiteral("line_colour"), qint64(s->m_lineColour));
-        j.insert(QStringLiteral("kind"), s->m_kind);
-        j.insert(QStringLiteral("line_width"), s->m_lineWidth);
-        j.insert(QStringLiteral("radius_x"), s->m_radiusX);
-        j.insert(QStringLiteral("radius_y"), s->m_radiusY);
+        j.insert(QStringLiteral("fill_colour"), qint64(s->FillColour()));
+        j.insert(QStringLiteral("line_colour"), qint64(s->LineColour()));
+        j.insert(QStringLiteral("kind"), s->Kind());
+        j.insert(QStringLiteral("line_width"), s->LineWidth());
+        j.insert(QStringLiteral("radius_x"), s->RadiusX());
+        j.insert(QStringLiteral("radius_y"), s->RadiusY());
     } else if (const auto* t = dynamic_cast<const CText*>(&o)) {
-        j.insert(QStringLiteral("text_colour"), qint64(t->m_textColour));
-        j.insert(QStringLiteral("text"), t->m_text);
-        j.insert(QStringLiteral("rotation"), t->m_rotation);
-        j.insert(QStringLiteral("alignment"), t->m_alignment);
-        j.insert(QStringLiteral("font"), FontJson(t->m_font));
+        j.insert(QStringLiteral("text_colour"), qint64(t->TextColour()));
+        j.insert(QStringLiteral("text"), t->Text());
+        j.insert(QStringLiteral("rotation"), t->Rotation());
+        j.insert(QStringLiteral("alignment"), t->Alignment());
+        j.insert(QStringLiteral("font"), FontJson(t->Font()));
     } else if (const auto* c = dynamic_cast<const CCirText*>(&o)) {
-        j.insert(QStringLiteral("text"), c->m_text);
-        j.insert(QStringLiteral("circular"), c->m_circular);
-        j.insert(QStringLiteral("inverse"), c->m_inverse);
-        j.insert(QStringLiteral("text_colour"), qint64(c->m_textColour));
+        j.insert(QStringLiteral("text"), c->Text());
+        j.insert(QStringLiteral("circular"), c->Circular());
+        j.insert(QStringLiteral("inverse"), c->Inverse());
+        j.insert(QStringLiteral("text_colour"), qint64(c->TextColour()));
         j.insert(QStringLiteral("centre_x"), c->m_centreX);
         j.insert(QStringLiteral("centre_y"), c->m_centreY);
         j.insert(QStringLiteral("radius"), c->m_radius);
         j.insert(QStringLiteral("angle"), c->m_angle);
-        j.insert(QStringLiteral("font"), FontJson(c->m_font));
+        j.insert(QStringLiteral("font"), FontJson(c->Font()));
     } else if (const auto* p = dynamic_cast<const CImage*>(&o)) {
         j.insert(QStringLiteral("transparency"), p->Transparency());
         j.insert(QStringLiteral("keep_aspect_ratio"), p->KeepAspectRatio());
         // Reading the data block's kind may encode a picture read without its record.
         j.insert(QStringLiteral("image"), PictureJson(const_cast<CImage&>(*p)));
     } else if (const auto* v = dynamic_cast<const CVectorImage*>(&o)) {
-        j.insert(QStringLiteral("keep_aspect_ratio"), v->m_keepAspectRatio);
+        j.insert(QStringLiteral("keep_aspect_ratio"), v->KeepAspectRatio());
         j.insert(QStringLiteral("placeable_header"), v->Placeable().Hex());
         j.insert(QStringLiteral("metafile_size"), qint64(v->Metafile().size()));
         const EmfHeader h = ParseEmfHeader(v->Metafile());

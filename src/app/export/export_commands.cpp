@@ -55,8 +55,9 @@ void RunExportCoverAsImages(QWidget* parent, CDiscwrightView& view) {
                 failures << error;
         }
     }
+    // Drawing at the export's scale laid circular texts out for it: the view
+    // draws its face again at its own.
     view.RefreshFaceCanvas();
-    view.Repaint();
     // A picture that could not be written is said, not passed over.
     if (!failures.isEmpty())
         QMessageBox::warning(
@@ -81,8 +82,9 @@ void RunExportAsLayouts(QWidget* parent, CDiscwrightView& view, ArtGallery* gall
                 QMessageBox::warning(parent, QApplication::applicationName(), error);
         }
     }
+    // Drawing at the export's scale laid circular texts out for it: the view
+    // draws its face again at its own.
     view.RefreshFaceCanvas();
-    view.Repaint();
     if (gallery)
         gallery->List(ArtGallery::kLayoutsTab).Load(LayoutFolders(doc.ActiveFaceId()));
 }

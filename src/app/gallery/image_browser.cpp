@@ -3,11 +3,9 @@
 #include "thumbnail_list.h"
 
 #include "document/discwright_doc.h"
-#include "objects/base_object.h"
-#include "objects/picture_loading.h"
+#include "document/picture_insertion.h"
 #include "view/background_commands.h"
 #include "view/discwright_view.h"
-#include "view/face_selection.h"
 
 #include <QDir>
 #include <QFileSystemModel>
@@ -114,20 +112,14 @@ void ImageBrowser::InsertImages() {
     const QPoint margin = m_view.Margin();
     const QPoint at =
         m_view.Context().canvas.DeviceToLogical(QPoint(margin.x(), margin.y() + kInsertOffsetY));
-    const Face& face = m_view.Document().ActiveFace();
-    bool any = false;
+    CDiscwrightDoc& doc = m_view.Document();
+    PicturePlacement placement;
+    placement.at = at;
+    // Every picture inserted at once is one undo step; the last one stays selected.
+    auto edit = doc.Edit();
     for (const QString& path : m_list->SelectedPaths()) {
-        std::unique_ptr<CBaseObject> picture =
-            LoadPictureFile(path, at.x(), at.y(), at.x(), at.y());
-        if (!picture)
-            continue;
-        PlaceNewPicture(*picture, at, face.m_width, face.m_height);
-        AddSelectedAlone(m_view, std::move(picture));
-        any = true;
-    }
-    if (any) {
-        m_view.RefreshFaceCanvas();
-        m_view.Repaint();
+        if (CBaseObject* picture = InsertPictureFile(doc, edit.FaceId(), path, placement))
+            m_view.ShowInPropertyBar(picture);
     }
 }
 

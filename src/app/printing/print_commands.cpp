@@ -111,29 +111,25 @@ void PrintCommands::ChangeLabelStock() {
 
 void PrintCommands::ApplyLabelStocks(const QString& disc, const QString& front,
                                      const QString& back) {
-    ReadLabelStock(m_doc.DiscStock(), disc);
-    ReadLabelStock(m_doc.FrontStock(), front);
-    ReadLabelStock(m_doc.BackStock(), back);
-    m_doc.ApplyLabelSizes();
-    // Background pictures cover their faces again.
-    for (int id = 0; id < kFaceCount; ++id) {
-        Face& face = m_doc.GetFace(id);
-        if (CImage* picture = face.Background()) {
-            picture->m_x = 0;
-            picture->m_y = 0;
-            picture->m_width = face.m_width;
-            picture->m_height = -face.m_height;
-        }
+    {
+        auto edit = m_doc.Edit();
+        edit.TouchProject();
+        ReadLabelStock(m_doc.DiscStock(), disc);
+        ReadLabelStock(m_doc.FrontStock(), front);
+        ReadLabelStock(m_doc.BackStock(), back);
+        m_doc.ApplyLabelSizes();
+        // Background pictures cover their faces again.
+        for (int id = 0; id < kFaceCount; ++id)
+            m_doc.StretchBackground(id);
+        // The chosen stocks become the defaults of new projects.
+        m_settings.m_discStockPath =
+            m_doc.DiscStock().path.isEmpty() ? m_settings.m_discStockPath : m_doc.DiscStock().path;
+        m_settings.m_frontStockPath = m_doc.FrontStock().path.isEmpty()
+                                          ? m_settings.m_frontStockPath
+                                          : m_doc.FrontStock().path;
+        m_settings.m_backStockPath =
+            m_doc.BackStock().path.isEmpty() ? m_settings.m_backStockPath : m_doc.BackStock().path;
     }
-    // The chosen stocks become the defaults of new projects.
-    m_settings.m_discStockPath =
-        m_doc.DiscStock().path.isEmpty() ? m_settings.m_discStockPath : m_doc.DiscStock().path;
-    m_settings.m_frontStockPath =
-        m_doc.FrontStock().path.isEmpty() ? m_settings.m_frontStockPath : m_doc.FrontStock().path;
-    m_settings.m_backStockPath =
-        m_doc.BackStock().path.isEmpty() ? m_settings.m_backStockPath : m_doc.BackStock().path;
-    m_view.RecordChange();
-    m_view.OnUpdate();
     Q_EMIT LabelStocksChanged();
 }
 

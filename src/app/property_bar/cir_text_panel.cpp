@@ -70,18 +70,27 @@ CCirTextPanel::CCirTextPanel(EditingHost& host, const UnitConversion& units, QWi
     // No measuring on a new size: the next paint measures the text in the new
     // height and keeps the middle of its box on the circle, so the text grows
     // about its place instead of sliding along the circle.
-    m_controls->EditFontOf([this] {
+    m_controls->EditFontOf([this]() -> const LOGFONTA* {
         CCirText* text = CirText();
-        return text != nullptr ? &text->m_font : nullptr;
+        return text != nullptr ? &text->Font() : nullptr;
     });
-    connect(m_controls, &TextControls::FontEdited, this, &CCirTextPanel::ApplyTo);
+    connect(m_controls, &TextControls::FontEdited, this, [this](const LOGFONTA& font) {
+        if (CCirText* text = CirText()) {
+            auto edit = EditObject();
+            text->SetFont(font);
+            ApplyTo();
+        }
+    });
     for (QToolButton* style :
          {m_controls->m_bold, m_controls->m_italic, m_controls->m_underline, m_circular, m_inverse})
         connect(style, &QToolButton::clicked, this, [this] {
             if (CCirText* text = CirText()) {
-                m_controls->ReadStyle(text->m_font);
-                text->m_circular = m_circular->isChecked() ? 1 : 0;
-                text->m_inverse = m_inverse->isChecked() ? 1 : 0;
+                auto edit = EditObject();
+                LOGFONTA font = text->Font();
+                m_controls->ReadStyle(font);
+                text->SetFont(font);
+                text->SetCircular(m_circular->isChecked() ? 1 : 0);
+                text->SetInverse(m_inverse->isChecked() ? 1 : 0);
                 ApplyTo();
             }
         });
@@ -102,11 +111,11 @@ void CCirTextPanel::ShowCircle(const CCirText& text) {
 void CCirTextPanel::Load() {
     const CCirText& text = *CirText();
     ShowCircle(text);
-    m_controls->ShowFont(text.m_font);
-    m_circular->setChecked(text.m_circular != 0);
-    m_inverse->setChecked(text.m_inverse != 0);
-    m_controls->m_text->setText(text.m_text);
-    m_controls->m_colour->SetColour(ColourFromRef(text.m_textColour));
+    m_controls->ShowFont(text.Font());
+    m_circular->setChecked(text.Circular() != 0);
+    m_inverse->setChecked(text.Inverse() != 0);
+    m_controls->m_text->setText(text.Text());
+    m_controls->m_colour->SetColour(ColourFromRef(text.TextColour()));
 }
 
 void CCirTextPanel::RefreshPosition(const LogicalRect&) {
@@ -123,12 +132,13 @@ void CCirTextPanel::ApplyTo() {
     CCirText* text = CirText();
     if (text == nullptr || m_loading > 0)
         return;
+    auto edit = EditObject();
     // An emptied field keeps the object's text: an empty circular text could
     // no longer be seen or picked on the face.
     const QString typed = m_controls->m_text->text();
     if (!typed.isEmpty())
-        text->m_text = typed;
-    text->m_textColour = RefFromColour(m_controls->m_colour->Colour());
+        text->SetText(typed);
+    text->SetTextColour(RefFromColour(m_controls->m_colour->Colour()));
     // The fields show whole numbers; a field the user left as shown keeps the
     // exact value, so changing the colour or the font does not turn the text
     // by a fraction of a degree.
@@ -137,5 +147,4 @@ void CCirTextPanel::ApplyTo() {
                     angle == m_shownAngle ? text->m_angle : angle, m_host.Zoom());
     m_shownAngle = angle;
     m_shownRadius = radius;
-    Commit();
 }

@@ -1,5 +1,6 @@
 #include "object_panel.h"
 
+#include "document/discwright_doc.h"
 #include "view/editing_host.h"
 
 CObjectPanel::CObjectPanel(EditingHost& host, const UnitConversion& units, QWidget* parent)
@@ -15,12 +16,9 @@ void CObjectPanel::LoadFrom(CBaseObject* object) {
     --m_loading;
 }
 
-void CObjectPanel::Render() {
-    m_host.RefreshFaceCanvas();
-    m_host.Repaint();
-}
-
-void CObjectPanel::Commit() {
-    m_host.RecordChange();
-    Render();
+EditScope CObjectPanel::EditObject() {
+    EditScope edit = m_host.Document().Edit();
+    if (m_object != nullptr)
+        edit.Touch(*m_object);
+    return edit;
 }

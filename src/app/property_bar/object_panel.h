@@ -1,5 +1,6 @@
 #pragma once
 
+#include "document/edit_scope.h"
 #include "platform/unit_conversion.h"
 
 #include <QWidget>
@@ -33,10 +34,10 @@ protected:
     // Copies the object's properties into the controls.
     virtual void Load() = 0;
 
-    // Draws the face again and repaints the view.
-    void Render();
-    // One undo step for an edit, then the face drawn again.
-    void Commit();
+    // Starts an edit of the panel's object on the active face, noting where
+    // it lies before the change: the edit's end records the one undo step and
+    // the view draws again what changed.
+    EditScope EditObject();
 
     EditingHost& m_host;
     const UnitConversion& m_units; // the view's face canvas mapping

@@ -2,6 +2,7 @@
 
 #include "picture_effect_runner.h"
 #include "position_fields.h"
+#include "position_size_panel.h"
 
 #include "document/discwright_doc.h"
 #include "imaging/raster_image.h"
@@ -46,8 +47,8 @@ constexpr quint32 kMagenta = 0xFF00FF;
 
 CPicturePanel::CPicturePanel(EditingHost& host, const UnitConversion& units,
                              PictureEditing& editing, QWidget* parent)
-    : CObjectPanel(host, units, parent), m_position(new PositionFields(this)),
-      m_keepAspect(new QCheckBox(tr("Keep Aspect Ratio"), this)),
+    : CObjectPanel(host, units, parent), m_keepAspect(new QCheckBox(tr("Keep Aspect Ratio"), this)),
+      m_frame(new PositionSizePanel(m_keepAspect, this)), m_position(m_frame->Fields()),
       m_alpha(new QCheckBox(tr("Alpha channel"), this)),
       m_transparent(new QCheckBox(tr("Transparent"), this)),
       m_transparentColour(new ColourButton(this)), m_transparency(new QLineEdit(this)),
@@ -56,10 +57,9 @@ CPicturePanel::CPicturePanel(EditingHost& host, const UnitConversion& units,
     m_transparency->hide();
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(4, 2, 4, 2);
-    m_position->AddTo(layout);
-    for (QWidget* w :
-         {static_cast<QWidget*>(m_keepAspect), static_cast<QWidget*>(m_alpha),
-          static_cast<QWidget*>(m_transparent), static_cast<QWidget*>(m_transparentColour)})
+    m_frame->AddTo(layout);
+    for (QWidget* w : {static_cast<QWidget*>(m_alpha), static_cast<QWidget*>(m_transparent),
+                       static_cast<QWidget*>(m_transparentColour)})
         layout->addWidget(w);
     for (int i = 0; i < kPictureEffectCount; ++i) {
         auto* button = new QToolButton(this);
@@ -72,27 +72,28 @@ CPicturePanel::CPicturePanel(EditingHost& host, const UnitConversion& units,
     }
     layout->addStretch(1);
 
-    connect(m_position, &PositionFields::Edited, this, [this](QLineEdit* field) {
+    connect(m_frame, &PositionSizePanel::Edited, this, [this](QLineEdit* field) {
         if (!IsActive() || Image() == nullptr)
             return;
-        if (field == m_position->m_w || field == m_position->m_h) {
-            SizeEdited(field == m_position->m_w);
-            return;
-        }
-        ApplyTo();
-        Commit();
+        auto edit = EditObject();
+        m_frame->WriteTo(edit, *Image(), field);
+        // A size kept in proportion changes nothing else.
+        if (!(m_frame->IsSizeField(field) && m_keepAspect->isChecked()))
+            ApplyOptions();
     });
     connect(m_keepAspect, &QCheckBox::clicked, this, [this] {
         if (Image() != nullptr) {
-            ApplyTo();
-            Commit();
+            auto edit = EditObject();
+            ApplyTo(edit);
         }
     });
     connect(m_alpha, &QCheckBox::clicked, this, [this] {
         if (Image() == nullptr)
             return;
-        ApplyTo();
-        Commit();
+        {
+            auto edit = EditObject();
+            ApplyTo(edit);
+        }
         m_transparent->setEnabled(!m_alpha->isChecked());
         m_transparentColour->setEnabled(!m_alpha->isChecked());
     });
@@ -101,16 +102,16 @@ CPicturePanel::CPicturePanel(EditingHost& host, const UnitConversion& units,
             return;
         m_transparentColour->setEnabled(m_transparent->isChecked());
         // The option and its colour go into one undo step.
+        auto edit = EditObject();
         TakeTransparentColour();
-        ApplyTo();
-        Commit();
+        ApplyTo(edit);
     });
     connect(m_transparentColour, &ColourButton::ColourPicked, this, [this] {
         if (Image() == nullptr)
             return;
+        auto edit = EditObject();
         TakeTransparentColour();
-        ApplyTo();
-        Commit();
+        ApplyTo(edit);
     });
 }
 
@@ -126,9 +127,9 @@ void CPicturePanel::Load() {
     const CImage& image = *Image();
     const PictureOptions options = m_editing.Options(image);
     const bool hasAlpha = m_editing.HasAlphaChannel(image);
-    m_position->Show(image);
+    m_frame->Show(image);
     // A background picture always covers its face.
-    m_position->SetEnabled(!IsBackground());
+    m_frame->SetEnabled(!IsBackground());
     m_keepAspect->setChecked(options.keepAspectRatio != 0);
     m_alpha->setChecked(options.useAlphaChannel);
     m_alpha->setEnabled(hasAlpha);
@@ -144,32 +145,24 @@ void CPicturePanel::RefreshPosition(const LogicalRect& rect) {
     m_position->Show(rect);
 }
 
-void CPicturePanel::ApplyTo() {
+void CPicturePanel::ApplyTo(EditScope& edit) {
     CImage* image = Image();
     if (image == nullptr || m_loading > 0)
         return;
-    m_position->WriteTo(*image);
-    image->SaveRect();
+    m_frame->WriteTo(edit, *image, nullptr);
+    ApplyOptions();
+}
+
+void CPicturePanel::ApplyOptions() {
+    CImage* image = Image();
+    if (image == nullptr || m_loading > 0)
+        return;
     PictureOptions options;
     options.keepAspectRatio = m_keepAspect->isChecked() ? 1 : 0;
     options.transparency = FieldValue(m_transparency);
     options.useAlphaChannel = m_alpha->isChecked();
     options.transparentColourOn = m_transparent->isChecked();
     m_editing.SetOptions(*image, options);
-}
-
-void CPicturePanel::SizeEdited(bool widthEdited) {
-    CImage& image = *Image();
-    if (!m_keepAspect->isChecked()) {
-        ApplyTo();
-        Commit();
-        return;
-    }
-    // The other side follows in proportion to the picture's size before the edit.
-    m_position->KeepProportions(widthEdited, image.m_width, -image.m_height);
-    image.m_width = m_position->W();
-    image.m_height = -m_position->H();
-    Commit();
 }
 
 void CPicturePanel::TakeTransparentColour() {
@@ -189,11 +182,13 @@ void CPicturePanel::RunEffect(PictureEffect effect) {
     m_effectRunner->Start(*image, effect, m_host.DialogParent(),
                           [this](CImage& picture, PictureEffectJob& job) {
                               // The picture turns its own size with its pixels.
+                              const PaintArea before = PaintAreaOf(picture);
                               if (!picture.TakeEffect(job))
                                   return;
+                              auto edit = m_host.Document().Edit();
+                              edit.Touched(picture, before);
                               if (m_object == &picture)
                                   LoadFrom(&picture);
-                              Commit();
                           });
 }
 

@@ -6,7 +6,9 @@
 class CImage;
 class ColourButton;
 class PictureEffectRunner;
+class EditScope;
 class PositionFields;
+class PositionSizePanel;
 class QCheckBox;
 class QLineEdit;
 class QToolButton;
@@ -28,8 +30,9 @@ public:
     // Cancels a running effect, as its progress dialog's Cancel does.
     void CancelEffect();
 
-    PositionFields* m_position;
     QCheckBox* m_keepAspect;
+    PositionSizePanel* m_frame; // position, size and the box above
+    PositionFields* m_position; // the frame's fields
     QCheckBox* m_alpha;
     QCheckBox* m_transparent;
     ColourButton* m_transparentColour;
@@ -42,12 +45,10 @@ protected:
 private:
     CImage* Image() const;
     bool IsBackground() const;
-    // Writes position (also as the saved rectangle), keep aspect ratio,
-    // transparency and the two options, and draws the face again. The caller
-    // takes the undo step.
-    void ApplyTo();
-    // W or H edited: with keep aspect ratio the other changes by the same amount.
-    void SizeEdited(bool widthEdited);
+    // Writes position and size, then the options, within `edit`.
+    void ApplyTo(EditScope& edit);
+    // Writes keep aspect ratio, transparency and the two options.
+    void ApplyOptions();
     // Takes the picker's colour as the transparent colour; magenta stands for
     // the colour of the picture's top-left pixel.
     void TakeTransparentColour();

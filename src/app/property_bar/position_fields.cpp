@@ -1,5 +1,7 @@
 #include "position_fields.h"
 
+#include "document/edit_scope.h"
+
 #include "objects/base_object.h"
 #include "objects/proportional_resize.h"
 
@@ -101,8 +103,8 @@ void PositionFields::AddTo(QHBoxLayout* layout) {
 }
 
 void PositionFields::Show(const CBaseObject& object) {
-    Show(LogicalRect{object.m_x, object.m_y, object.m_x + object.m_width,
-                     object.m_y + object.m_height});
+    Show(LogicalRect{object.X(), object.Y(), object.X() + object.Width(),
+                     object.Y() + object.Height()});
 }
 
 void PositionFields::Show(const LogicalRect& rect) {
@@ -112,11 +114,8 @@ void PositionFields::Show(const LogicalRect& rect) {
     ShowMillimetres(m_h, -(rect.bottom - rect.top));
 }
 
-void PositionFields::WriteTo(CBaseObject& object) const {
-    object.m_x = X();
-    object.m_y = -Y();
-    object.m_width = W();
-    object.m_height = -H();
+void PositionFields::WriteTo(EditScope& edit, CBaseObject& object) const {
+    edit.SetRect(object, X(), -Y(), W(), -H());
 }
 
 void PositionFields::SetEnabled(bool enabled) {

@@ -7,6 +7,7 @@
 #include <functional>
 
 class CBaseObject;
+class EditScope;
 class QHBoxLayout;
 class QLineEdit;
 
@@ -27,8 +28,8 @@ public:
 
     void Show(const CBaseObject& object);
     void Show(const LogicalRect& rect);
-    // Writes the four fields into the object's position and size.
-    void WriteTo(CBaseObject& object) const;
+    // Writes the four fields into the object's position and size, within `edit`.
+    void WriteTo(EditScope& edit, CBaseObject& object) const;
     void SetEnabled(bool enabled);
 
     int X() const;

@@ -117,6 +117,6 @@ void CPropertyBar::RefreshPosition(const LogicalRect& rect) {
 
 void CPropertyBar::RefreshValues() {
     if (m_object != nullptr)
-        RefreshPosition(LogicalRect{m_object->m_x, m_object->m_y, m_object->m_x + m_object->m_width,
-                                    m_object->m_y + m_object->m_height});
+        RefreshPosition(LogicalRect{m_object->X(), m_object->Y(), m_object->X() + m_object->Width(),
+                                    m_object->Y() + m_object->Height()});
 }

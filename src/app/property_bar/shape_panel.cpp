@@ -49,10 +49,10 @@ CShape* CShapePanel::Shape() const {
 void CShapePanel::Load() {
     const CShape& shape = *Shape();
     m_position->Show(shape);
-    ShowValue(m_lineWidth, shape.m_lineWidth);
-    m_fill->SetColour(ColourFromRef(shape.m_fillColour));
-    m_line->SetColour(ColourFromRef(shape.m_lineColour));
-    m_kind->setCurrentIndex(shape.m_kind >= 0 && shape.m_kind < m_kind->count() ? shape.m_kind
+    ShowValue(m_lineWidth, shape.LineWidth());
+    m_fill->SetColour(ColourFromRef(shape.FillColour()));
+    m_line->SetColour(ColourFromRef(shape.LineColour()));
+    m_kind->setCurrentIndex(shape.Kind() >= 0 && shape.Kind() < m_kind->count() ? shape.Kind()
                                                                                 : -1);
 }
 
@@ -64,11 +64,11 @@ void CShapePanel::ApplyTo() {
     CShape* shape = Shape();
     if (shape == nullptr || m_loading > 0)
         return;
-    m_position->WriteTo(*shape);
-    shape->m_lineWidth = FieldValue(m_lineWidth);
+    auto edit = EditObject();
+    m_position->WriteTo(edit, *shape);
+    shape->SetLineWidth(FieldValue(m_lineWidth));
     if (m_kind->currentIndex() >= 0)
-        shape->m_kind = m_kind->currentIndex();
-    shape->m_fillColour = RefFromColour(m_fill->Colour());
-    shape->m_lineColour = RefFromColour(m_line->Colour());
-    Commit();
+        shape->SetKind(m_kind->currentIndex());
+    shape->SetFillColour(RefFromColour(m_fill->Colour()));
+    shape->SetLineColour(RefFromColour(m_line->Colour()));
 }

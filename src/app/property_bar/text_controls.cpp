@@ -100,17 +100,19 @@ void TextControls::ReplaceText(const QString& text) {
     emit TextReplaced(text);
 }
 
-void TextControls::EditFontOf(std::function<LOGFONTA*()> font) {
+void TextControls::EditFontOf(std::function<const LOGFONTA*()> font) {
     connect(m_face, &QComboBox::activated, this, [this, font] {
-        if (LOGFONTA* f = font()) {
-            f->SetFaceName(m_face->currentFont().family());
-            Q_EMIT FontEdited();
+        if (const LOGFONTA* current = font()) {
+            LOGFONTA changed = *current;
+            changed.SetFaceName(m_face->currentFont().family());
+            Q_EMIT FontEdited(changed);
         }
     });
     connect(m_size, &QComboBox::activated, this, [this, font] {
-        if (LOGFONTA* f = font()) {
-            f->lfHeight = ChosenHeight();
-            Q_EMIT FontEdited();
+        if (const LOGFONTA* current = font()) {
+            LOGFONTA changed = *current;
+            changed.lfHeight = ChosenHeight();
+            Q_EMIT FontEdited(changed);
         }
     });
 }

@@ -33,9 +33,10 @@ public:
     // The logical font height for the chosen size entry.
     int ChosenHeight() const;
 
-    // Lets the face and size lists write into the font `font` returns (null:
-    // no object shown); FontEdited follows each change.
-    void EditFontOf(std::function<LOGFONTA*()> font);
+    // Lets the face and size lists change the font `font` returns (null: no
+    // object shown): FontEdited gives the changed font, for the panel to take
+    // into its object.
+    void EditFontOf(std::function<const LOGFONTA*()> font);
 
     // Pops up the Track menu near the cursor.
     void PopUpTrackMenu();
@@ -57,8 +58,8 @@ public:
 signals:
     // A Track menu template or the "Edit Text" dialog replaced the whole text.
     void TextReplaced(const QString& text);
-    // The face or size list changed the font of the shown object.
-    void FontEdited();
+    // The face or size list changed the font of the shown object to `font`.
+    void FontEdited(const LOGFONTA& font);
 
 private:
     void ReplaceText(const QString& text);

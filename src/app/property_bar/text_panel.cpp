@@ -53,21 +53,31 @@ CTextPanel::CTextPanel(EditingHost& host, const UnitConversion& units, QWidget* 
     connect(m_controls, &TextControls::TextReplaced, this, &CTextPanel::ApplyTo);
     connect(m_controls->m_editText, &QToolButton::clicked, this,
             [this] { m_controls->EditText(m_host.DialogParent()); });
-    m_controls->EditFontOf([this] {
+    m_controls->EditFontOf([this]() -> const LOGFONTA* {
         CText* text = Text();
-        return text != nullptr ? &text->m_font : nullptr;
+        return text != nullptr ? &text->Font() : nullptr;
     });
-    connect(m_controls, &TextControls::FontEdited, this, &CTextPanel::ApplyTo);
+    connect(m_controls, &TextControls::FontEdited, this, [this](const LOGFONTA& font) {
+        if (CText* text = Text()) {
+            auto edit = EditObject();
+            text->SetFont(font);
+            ApplyTo();
+        }
+    });
     connect(m_rotation, &QComboBox::activated, this, [this](int index) {
         if (CText* text = Text(); text != nullptr && index >= 0) {
-            text->m_rotation = kRotations[index];
+            auto edit = EditObject();
+            text->SetRotation(kRotations[index]);
             ApplyTo();
         }
     });
     for (QToolButton* style : {m_controls->m_bold, m_controls->m_italic, m_controls->m_underline})
         connect(style, &QToolButton::clicked, this, [this] {
             if (CText* text = Text()) {
-                m_controls->ReadStyle(text->m_font);
+                auto edit = EditObject();
+                LOGFONTA font = text->Font();
+                m_controls->ReadStyle(font);
+                text->SetFont(font);
                 ReadAlignment();
                 ApplyTo();
             }
@@ -79,13 +89,15 @@ CTextPanel::CTextPanel(EditingHost& host, const UnitConversion& units, QWidget* 
             m_alignCentre->setChecked(align == m_alignCentre);
             m_alignRight->setChecked(align == m_alignRight);
             if (Text() != nullptr) {
+                auto edit = EditObject();
                 ReadAlignment();
                 ApplyTo();
             }
         });
     connect(m_controls->m_colour, &ColourButton::ColourPicked, this, [this](const QColor& colour) {
         if (CText* text = Text()) {
-            text->m_textColour = RefFromColour(colour);
+            auto edit = EditObject();
+            text->SetTextColour(RefFromColour(colour));
             ApplyTo();
         }
     });
@@ -98,14 +110,14 @@ CText* CTextPanel::Text() const {
 void CTextPanel::Load() {
     const CText& text = *Text();
     m_position->Show(text);
-    m_controls->ShowFont(text.m_font);
-    m_alignLeft->setChecked(text.m_alignment == CText::kLeft);
-    m_alignCentre->setChecked(text.m_alignment == CText::kCentre);
-    m_alignRight->setChecked(text.m_alignment == CText::kRight);
-    m_controls->m_text->setText(text.m_text);
-    m_controls->m_colour->SetColour(ColourFromRef(text.m_textColour));
+    m_controls->ShowFont(text.Font());
+    m_alignLeft->setChecked(text.Alignment() == CText::kLeft);
+    m_alignCentre->setChecked(text.Alignment() == CText::kCentre);
+    m_alignRight->setChecked(text.Alignment() == CText::kRight);
+    m_controls->m_text->setText(text.Text());
+    m_controls->m_colour->SetColour(ColourFromRef(text.TextColour()));
     int rotation = 0;
-    while (rotation < 4 && kRotations[rotation] != text.m_rotation)
+    while (rotation < 4 && kRotations[rotation] != text.Rotation())
         ++rotation;
     m_rotation->setCurrentIndex(rotation < 4 ? rotation : -1);
 }
@@ -117,20 +129,20 @@ void CTextPanel::RefreshPosition(const LogicalRect& rect) {
 void CTextPanel::ReadAlignment() {
     CText& text = *Text();
     if (m_alignCentre->isChecked())
-        text.m_alignment = CText::kCentre;
+        text.SetAlignment(CText::kCentre);
     else if (m_alignLeft->isChecked())
-        text.m_alignment = CText::kLeft;
+        text.SetAlignment(CText::kLeft);
     else if (m_alignRight->isChecked())
-        text.m_alignment = CText::kRight;
+        text.SetAlignment(CText::kRight);
 }
 
 void CTextPanel::ApplyTo() {
     CText* text = Text();
     if (text == nullptr || m_loading > 0)
         return;
-    m_position->WriteTo(*text);
-    text->m_text = m_controls->m_text->text();
-    Commit();
+    auto edit = EditObject();
+    m_position->WriteTo(edit, *text);
+    text->SetText(m_controls->m_text->text());
 }
 
 void CTextPanel::ApplyIfActive() {

@@ -3,7 +3,9 @@
 #include "object_panel.h"
 
 class CVectorImage;
+class EditScope;
 class PositionFields;
+class PositionSizePanel;
 class QCheckBox;
 class QLabel;
 class QLineEdit;
@@ -17,8 +19,9 @@ public:
 
     void RefreshPosition(const LogicalRect& rect) override;
 
-    PositionFields* m_position;
     QCheckBox* m_keepAspect;
+    PositionSizePanel* m_frame; // position, size and the box above
+    PositionFields* m_position; // the frame's fields
     QLabel* m_note;
 
 protected:
@@ -26,9 +29,7 @@ protected:
 
 private:
     CVectorImage* Picture() const;
-    // Writes the position fields and keep aspect ratio into the picture.
-    void ApplyTo();
-    // W or H edited: with keep aspect ratio the other side follows in
-    // proportion, so the picture keeps its shape.
-    void SizeEdited(bool widthEdited);
+    // Writes position and size (after the field `edited`, see
+    // PositionSizePanel) and keep aspect ratio into the picture within `edit`.
+    void ApplyTo(EditScope& edit, const QLineEdit* edited);
 };

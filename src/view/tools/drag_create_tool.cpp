@@ -40,15 +40,15 @@ void DragCreateTool::MouseReleased(const ToolMouseEvent& event) {
         if (!Clicked(Mapping().FaceUnits(PagePoint(event.client))))
             m_view.Selector().ClickSelect(event);
     } else {
-        std::unique_ptr<CBaseObject> object =
-            CreateObject(Mapping().FaceRect(PagePoint(m_downPoint), PagePoint(event.client)));
-        if (object != nullptr)
-            AddCreated(std::move(object));
+        Create(Mapping().FaceRect(PagePoint(m_downPoint), PagePoint(event.client)));
         m_view.SetTool(ToolMode::kSelect);
     }
     m_view.Selector().Cancel();
-    m_view.RefreshFaceCanvas();
-    m_view.Repaint();
+}
+
+void DragCreateTool::Create(const LogicalRect& rect) {
+    if (std::unique_ptr<CBaseObject> object = CreateObject(rect))
+        AddCreated(std::move(object));
 }
 
 void DragCreateTool::AddCreated(std::unique_ptr<CBaseObject> object) {

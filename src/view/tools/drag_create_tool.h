@@ -25,6 +25,9 @@ protected:
     // The object for the dragged rectangle in face units (top above bottom),
     // or null when nothing is to be added (the tool has told the user why).
     virtual std::unique_ptr<CBaseObject> CreateObject(const LogicalRect& rect) = 0;
+    // Makes and adds the object for the dragged rectangle; by default the
+    // one CreateObject gives, through AddCreated.
+    virtual void Create(const LogicalRect& rect);
     // A click at `facePoint` (face units). True when the tool handled it
     // (the click then selects nothing else); the default does nothing.
     virtual bool Clicked(QPoint facePoint);

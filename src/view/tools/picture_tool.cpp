@@ -1,8 +1,7 @@
 #include "picture_tool.h"
 
 #include "document/discwright_doc.h"
-#include "objects/base_object.h"
-#include "objects/picture_loading.h"
+#include "document/picture_insertion.h"
 #include "tool_prompts.h"
 #include "view/discwright_view.h"
 
@@ -12,15 +11,17 @@ ToolMode PictureTool::Mode() const {
     return ToolMode::kImage;
 }
 
-std::unique_ptr<CBaseObject> PictureTool::LoadChosenPicture(const LogicalRect& r) {
+bool PictureTool::InsertChosenPicture(const PicturePlacement& placement) {
     const ToolPrompts& prompts = m_view.Prompts();
     const QString path =
         prompts.chooseImageFile ? prompts.chooseImageFile(m_view.DialogParent()) : QString();
     if (path.isEmpty())
-        return nullptr;
+        return false;
     QString why;
-    std::unique_ptr<CBaseObject> picture =
-        LoadPictureFile(path, r.left, r.top, r.right, r.bottom, &why);
+    CDiscwrightDoc& doc = m_view.Document();
+    CBaseObject* picture = InsertPictureFile(doc, doc.ActiveFaceId(), path, placement, &why);
+    if (picture != nullptr)
+        m_view.ShowInPropertyBar(picture);
     if (picture == nullptr && prompts.command.showMessage) {
         // A damaged metafile says what is wrong with it below the message.
         QString text = QCoreApplication::translate("PictureTool", "Can not open file %1").arg(path);
@@ -28,22 +29,25 @@ std::unique_ptr<CBaseObject> PictureTool::LoadChosenPicture(const LogicalRect& r
             text += QStringLiteral("\n\n") + why;
         prompts.command.showMessage(m_view.DialogParent(), text);
     }
-    return picture;
+    return picture != nullptr;
 }
 
-std::unique_ptr<CBaseObject> PictureTool::CreateObject(const LogicalRect& rect) {
-    return LoadChosenPicture(rect);
+std::unique_ptr<CBaseObject> PictureTool::CreateObject(const LogicalRect&) {
+    return nullptr; // Create inserts the picture itself
+}
+
+void PictureTool::Create(const LogicalRect& rect) {
+    PicturePlacement placement;
+    placement.rule = PicturePlacement::Rule::kRectangle;
+    placement.area = rect;
+    InsertChosenPicture(placement);
 }
 
 bool PictureTool::Clicked(QPoint p) {
-    // An empty rectangle: the picture takes its natural size, within the face.
-    std::unique_ptr<CBaseObject> picture = LoadChosenPicture({p.x(), p.y(), p.x(), p.y()});
-    const bool placed = picture != nullptr;
-    if (placed) {
-        const Face& face = m_view.Document().ActiveFace();
-        PlaceNewPicture(*picture, p, face.m_width, face.m_height);
-        AddCreated(std::move(picture));
-    }
+    // The picture takes its natural size, within the face.
+    PicturePlacement placement;
+    placement.at = p;
+    const bool placed = InsertChosenPicture(placement);
     m_view.SetTool(ToolMode::kSelect);
     // The new picture stays selected; a click that placed nothing selects as usual.
     return placed;

@@ -6,6 +6,8 @@
 // dragged rectangle, or at its natural size at a click, which also returns
 // the view to the select tool. A file that cannot be read is named in a
 // warning and nothing is added.
+struct PicturePlacement;
+
 class PictureTool : public DragCreateTool {
 public:
     using DragCreateTool::DragCreateTool;
@@ -14,10 +16,11 @@ public:
 
 protected:
     std::unique_ptr<CBaseObject> CreateObject(const LogicalRect& rect) override;
+    void Create(const LogicalRect& rect) override;
     bool Clicked(QPoint facePoint) override;
 
 private:
-    // Asks for a file and loads it over the rectangle; null when the dialog
+    // Asks for a file and inserts it by `placement`; false when the dialog
     // was cancelled or the file could not be read (the user has been told).
-    std::unique_ptr<CBaseObject> LoadChosenPicture(const LogicalRect& rect);
+    bool InsertChosenPicture(const PicturePlacement& placement);
 };

@@ -5,6 +5,7 @@
 #include "platform/scaling.h"
 #include "resources/icons.h"
 #include "view/discwright_view.h"
+#include "view/editing_geometry.h"
 #include "view/selection_ops.h"
 
 #include <algorithm>
@@ -45,7 +46,9 @@ void SelectTool::ToIdle() {
     m_action = Action::kIdle;
     m_handle = -1;
     m_hover = nullptr;
-    m_changed = false;
+    m_start.clear();
+    // A drag that ends here keeps what it did, as one step.
+    m_edit.reset();
 }
 
 void SelectTool::Cancel() {
@@ -56,6 +59,10 @@ void SelectTool::Cancel() {
 }
 
 void SelectTool::ForgetObjects(const std::vector<CBaseObject*>& objects) {
+    // Objects that go take no further part in a move.
+    std::erase_if(m_start, [&objects](const auto& entry) {
+        return std::find(objects.begin(), objects.end(), entry.first) != objects.end();
+    });
     if (m_hover == nullptr || std::find(objects.begin(), objects.end(), m_hover) == objects.end())
         return;
     // A resize of the object ends here; the button's release then does nothing more.
@@ -82,10 +89,11 @@ void SelectTool::MousePressed(const ToolMouseEvent& event) {
     UpdateHover(event.client);
     m_buttonDown = true;
     m_downPoint = event.client;
+    m_start.clear();
     switch (m_action) {
     case Action::kHoverHandle:
         // A drag measures from where the objects are when it starts.
-        m_hover->SaveRect();
+        m_start.emplace_back(m_hover, RectOf(*m_hover));
         m_action = Action::kResizing;
         break;
     case Action::kHoverBody:
@@ -100,9 +108,11 @@ void SelectTool::MousePressed(const ToolMouseEvent& event) {
     }
     if (m_action == Action::kMoving) {
         for (CBaseObject* object : m_view.Document().ActiveFace().Selection())
-            object->SaveRect();
+            m_start.emplace_back(object, RectOf(*object));
     }
-    m_view.Repaint();
+    // The drag is one action from the press to the release.
+    if (m_action == Action::kMoving || m_action == Action::kResizing)
+        m_edit.emplace(m_view.Document().Edit());
 }
 
 void SelectTool::StartRubberBand(QPoint client) {
@@ -138,7 +148,7 @@ void SelectTool::UpdateHover(QPoint client) {
     const QPoint units = map.ZoomedUnits(page);
     // A handle of any selected object wins over the body of another.
     for (const auto& object : m_view.Document().ActiveFace().Objects()) {
-        if (!object->m_selected)
+        if (!object->Selected())
             continue;
         const int handle = object->HitTestHandle(page, map.zoom, map.units);
         if (handle != -1) {
@@ -163,26 +173,22 @@ void SelectTool::UpdateMove(QPoint client) {
     const PixelMapping map = Mapping();
     const QPoint delta = map.ZoomedUnits(client) - map.ZoomedUnits(m_downPoint);
     const int grid = GridSpacing();
+    if (!m_edit)
+        return;
     bool changed = false;
-    for (CBaseObject* object : m_view.Document().ActiveFace().Selection()) {
-        if (object->m_locked)
+    for (const auto& [object, start] : m_start) {
+        if (object->Locked())
             continue;
-        const int x = DraggedCoordinate(object->m_savedX, delta.x(), map.zoom, grid);
-        const int y = DraggedCoordinate(object->m_savedY, delta.y(), map.zoom, grid);
-        changed = changed || x != object->m_x || y != object->m_y;
-        object->m_x = x;
-        object->m_y = y;
+        const int x = DraggedCoordinate(start.x, delta.x(), map.zoom, grid);
+        const int y = DraggedCoordinate(start.y, delta.y(), map.zoom, grid);
+        changed = m_edit->MoveTo(*object, x, y) || changed;
     }
-    if (changed) {
-        m_changed = true;
-        m_view.Document().SetModifiedFlag(true);
-        m_view.RefreshPropertyValues();
-    }
-    m_view.Repaint();
+    if (changed)
+        m_edit->Update();
 }
 
 void SelectTool::UpdateResize(QPoint client) {
-    if (!HoverObjectAlive()) {
+    if (!HoverObjectAlive() || !m_edit || m_start.empty()) {
         // The object went away under the mouse; the rest of the drag does nothing.
         ToIdle();
         return;
@@ -191,23 +197,16 @@ void SelectTool::UpdateResize(QPoint client) {
     const QPoint d = DragDelta(client);
     const bool keepAspect = object.KeepsAspectRatio();
     const ObjectRect before = RectOf(object);
-    const ObjectRect after = ResizedRect(before, SavedRectOf(object), m_handle, d.x(), d.y(),
+    const ObjectRect after = ResizedRect(before, m_start.front().second, m_handle, d.x(), d.y(),
                                          keepAspect, keepAspect ? 0 : GridSpacing());
-    SetRect(object, after);
-    bool changed = after != before;
+    bool changed = m_edit->SetRect(object, after.x, after.y, after.width, after.height);
     auto* shape = dynamic_cast<CShape*>(&object);
     if (m_handle == kCornerRadiusHandle && shape != nullptr) {
         const QPoint radii = CornerRadiiAt(after, Mapping().FaceUnits(PagePoint(client)));
-        changed = changed || radii.x() != shape->m_radiusX || radii.y() != shape->m_radiusY;
-        shape->m_radiusX = radii.x();
-        shape->m_radiusY = radii.y();
+        changed = m_edit->SetCornerRadii(*shape, radii.x(), radii.y()) || changed;
     }
-    if (changed) {
-        m_changed = true;
-        m_view.Document().SetModifiedFlag(true);
-        m_view.RefreshPropertyValues();
-    }
-    m_view.Repaint();
+    if (changed)
+        m_edit->Update();
 }
 
 bool SelectTool::ClickSelect(const ToolMouseEvent& event) {
@@ -224,7 +223,6 @@ void SelectTool::MouseReleased(const ToolMouseEvent& event) {
             RubberBandSelect(m_view, Mapping(), PagePoint(m_downPoint), PagePoint(event.client),
                              Additive(event));
             ToIdle();
-            m_view.Repaint();
             return;
         }
     }
@@ -233,20 +231,13 @@ void SelectTool::MouseReleased(const ToolMouseEvent& event) {
 
 void SelectTool::FinishDrag(const ToolMouseEvent& event) {
     // A move or resize that changed something is one undo step, also when the
-    // mouse came back to where it started.
+    // mouse came back to where it started; the document draws again only
+    // what the objects covered before and cover now.
     const bool dragged = m_action == Action::kMoving || m_action == Action::kResizing;
-    const bool changed = dragged && m_changed;
-    if (changed)
-        m_view.RecordChange();
+    m_edit.reset();
     if (event.client == m_downPoint)
         ClickSelect(event);
     else if (dragged)
         m_view.SetTool(ToolMode::kSelect);
     ToIdle();
-    // After a move or resize only what the objects covered needs drawing again.
-    if (changed)
-        m_view.RefreshMovedSelection();
-    else
-        m_view.RefreshFaceCanvas();
-    m_view.Repaint();
 }

@@ -1,6 +1,13 @@
 #pragma once
 
+#include "document/edit_scope.h"
 #include "editing_tool.h"
+
+#include "objects/proportional_resize.h"
+
+#include <optional>
+#include <utility>
+#include <vector>
 
 class CBaseObject;
 
@@ -13,9 +20,10 @@ class CBaseObject;
 // the press starts resizing that object, over a selected object's body it
 // starts moving the selection; elsewhere the press selects the object under
 // it and moves it, or starts a rubber band on empty face.
-// Moving and resizing work from the rectangles saved when the objects were
-// selected or last drawn; the face canvas is drawn again only at the release,
-// which also records the one undo step of the drag.
+// Moving and resizing work from the rectangles saved when the drag started.
+// A drag is one edit of the document from press to release: the face canvas
+// is drawn again (only where the objects were and are) at the release, which
+// also records the one undo step of the drag.
 class SelectTool : public EditingTool {
 public:
     enum class Action {
@@ -64,5 +72,8 @@ private:
     Action m_action = Action::kIdle;
     int m_handle = -1;
     CBaseObject* m_hover = nullptr;
-    bool m_changed = false; // the drag changed an object
+    std::optional<EditScope> m_edit; // the drag under way
+    // The dragged objects and their rectangles at the press: a move or a
+    // resize measures from these, so it never creeps.
+    std::vector<std::pair<CBaseObject*, ObjectRect>> m_start;
 };

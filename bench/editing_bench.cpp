@@ -51,7 +51,7 @@ void Populate(Face& face) {
         else
             object = std::make_unique<CShape>(x, y, x + w, y - h, i % 4,
                                               static_cast<quint32>(colour(random)), 0);
-        object->m_selected = i < kSelected ? 1 : 0;
+        object->SetSelected(i < kSelected ? 1 : 0);
         face.AppendObject(std::move(object));
     }
     face.RebuildSelection();
@@ -64,7 +64,7 @@ struct Bench {
     QPoint grab; // client point over the first object
 
     explicit Bench(bool photos = false) {
-        doc.GetFace(kFrontFace).m_backgroundColour = 0xE0F0FF;
+        doc.GetFace(kFrontFace).SetBackgroundColour(0xE0F0FF);
         if (photos)
             for (int face = 0; face < 4; ++face) {
                 // Face-sized, under everything else.

@@ -177,8 +177,8 @@ BENCHMARK(BM_SamePrimitivesWithQPainter)->Unit(benchmark::kMillisecond);
 void BM_RepaintCachedVectorPicture(benchmark::State& state) {
     CVectorImage picture(0, 0, 12000, -12000);
     picture.SetEnhancedMetafile(BuildEmf(Primitives()));
-    picture.m_width = 12000;
-    picture.m_height = -12000;
+    picture.SetWidth(12000);
+    picture.SetHeight(-12000);
     QImage canvas(kFace, kFace, QImage::Format_RGB32);
     RenderContext context;
     CDeviceContext dc(canvas, &context);

@@ -75,7 +75,8 @@ BENCHMARK(BM_SnapshotFourPhotos)->Unit(benchmark::kMillisecond);
 // Undo of a shape move, then redo of it, alternately: each a full restore.
 void BM_UndoShapeMoveFourPhotos(benchmark::State& state) {
     CDiscwrightDoc& doc = PhotoDocument();
-    doc.GetFace(kDiscFace).Objects().back()->m_x += 500;
+    doc.GetFace(kDiscFace).Objects().back()->SetX(doc.GetFace(kDiscFace).Objects().back()->X() +
+                                                  500);
     doc.CheckPoint();
     bool undo = true;
     for (auto _ : state) {

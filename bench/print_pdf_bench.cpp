@@ -39,15 +39,15 @@ std::unique_ptr<CDiscwrightDoc> DiscSheet() {
     Face& disc = doc->GetFace(kDiscFace);
     auto photo = std::make_unique<CImage>();
     photo->LoadFile(SyntheticPhotoFile());
-    photo->m_width = disc.m_width;
-    photo->m_height = -disc.m_height;
+    photo->SetWidth(disc.Width());
+    photo->SetHeight(-disc.Height());
     disc.SetBackground(std::move(photo));
     const char* const lines[4] = {"<albumtitle>", "<albumartist>", "Recorded live, 2026",
                                   "Lumvane test sheet"};
     for (int i = 0; i < 4; ++i) {
         auto text = std::make_unique<CText>(2500, -1500 - i * 800, 9500, -2200 - i * 800, 0xFFFFFF,
                                             QString::fromLatin1(lines[i]), UnitConversion{});
-        text->m_font = DefaultTextFont(500);
+        text->SetFont(DefaultTextFont(500));
         disc.AppendObject(std::move(text));
     }
     return doc;

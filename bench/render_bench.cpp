@@ -1,11 +1,16 @@
 // Speed of the editing view's two drawing stages: refreshing the face canvas
 // of a crowded face, and composing one frame with selection frames.
 
+#include "app/property_bar/property_bar.h"
+#include "app/property_bar/shape_panel.h"
 #include "document/discwright_doc.h"
 #include "document/face_renderer.h"
 #include "objects/shape.h"
 #include "objects/text.h"
+#include "toolkit/colour_button.h"
+#include "view/arrange_commands.h"
 #include "view/discwright_view.h"
+#include "view/face_selection.h"
 
 #include <QApplication>
 
@@ -41,7 +46,7 @@ void Populate(Face& face, int selected) {
                                                   static_cast<quint32>(colour(random)), 0);
             object = std::move(shape);
         }
-        object->m_selected = i < selected ? 1 : 0;
+        object->SetSelected(i < selected ? 1 : 0);
         face.AppendObject(std::move(object));
     }
     face.RebuildSelection();
@@ -103,10 +108,10 @@ void BM_RefreshAfterMove(benchmark::State& state) {
     CBaseObject& moved = *face.Objects()[500];
     int step = 500;
     for (auto _ : state) {
-        const QRect before(moved.m_x, moved.m_y, moved.m_width, moved.m_height);
-        moved.m_x += step;
+        const QRect before(moved.X(), moved.Y(), moved.Width(), moved.Height());
+        moved.SetX(moved.X() + step);
         step = -step;
-        const QRect after(moved.m_x, moved.m_y, moved.m_width, moved.m_height);
+        const QRect after(moved.X(), moved.Y(), moved.Width(), moved.Height());
         const QRect dirty = ObjectPaintBounds(moved, before, context.viewZoom, context.canvas) |
                             ObjectPaintBounds(moved, after, context.viewZoom, context.canvas);
         RefreshFaceCanvasRegion(canvas, face, context, dirty);
@@ -114,3 +119,82 @@ void BM_RefreshAfterMove(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_RefreshAfterMove)->Arg(10)->Arg(14)->Arg(20)->Unit(benchmark::kMillisecond);
+
+namespace {
+
+// A view at zoom 2.0 on the crowded front face, its canvas drawn, with shape
+// number 500 selected alone: what the edits below start from.
+struct CrowdedView {
+    CDiscwrightDoc doc{ShippedStocks()};
+    std::unique_ptr<CDiscwrightView> view;
+    CBaseObject* shape = nullptr;
+
+    CrowdedView() {
+        doc.SetActiveFace(kFrontFace);
+        Populate(doc.ActiveFace(), 0);
+        view = std::make_unique<CDiscwrightView>(doc);
+        view->resize(1280, 1024);
+        for (int i = 0; i < 5; ++i)
+            view->OnCommand(CommandId::kZoomIn);
+        view->RecalcLayout();
+        view->RefreshFaceCanvas();
+        shape = doc.ActiveFace().Objects()[500].get();
+        SelectObject(*view, shape);
+        doc.ResetHistory();
+    }
+};
+
+// One change in the property bar (the shape's fill colour) as the user makes
+// it: the edit, its undo step, and drawing again what the shape covers.
+void BM_PropertyBarChange(benchmark::State& state) {
+    CrowdedView crowded;
+    CPropertyBar bar(*crowded.view);
+    bar.ShowProperties(crowded.shape);
+    bool red = true;
+    for (auto _ : state) {
+        bar.m_shapePanel->m_fill->PickColour(red ? QColor(200, 0, 0) : QColor(0, 0, 200));
+        red = !red;
+        benchmark::DoNotOptimize(crowded.view->FaceCanvas().constBits());
+    }
+    state.counters["zoom"] = crowded.view->Zoom();
+}
+BENCHMARK(BM_PropertyBarChange)->Unit(benchmark::kMillisecond);
+
+// One arrange command (centre horizontally, then vertically, alternating).
+void BM_ArrangeCommand(benchmark::State& state) {
+    CrowdedView crowded;
+    bool horizontal = true;
+    for (auto _ : state) {
+        // Moved away first, outside the measurement, so each centring moves it.
+        state.PauseTiming();
+        {
+            auto edit = crowded.doc.Edit();
+            edit.MoveTo(*crowded.shape, 1000, -1000);
+        }
+        state.ResumeTiming();
+        Centre(*crowded.view, horizontal ? CentreAxis::kHorizontal : CentreAxis::kVertical);
+        horizontal = !horizontal;
+        benchmark::DoNotOptimize(crowded.view->FaceCanvas().constBits());
+    }
+}
+BENCHMARK(BM_ArrangeCommand)->Unit(benchmark::kMillisecond);
+
+// Undo of a one-object move: the project read back from the step before, and
+// only what the move covered drawn again.
+void BM_UndoMove(benchmark::State& state) {
+    CrowdedView crowded;
+    for (auto _ : state) {
+        state.PauseTiming();
+        {
+            auto edit = crowded.doc.Edit();
+            CBaseObject& shape = *crowded.doc.ActiveFace().Objects()[500];
+            edit.MoveTo(shape, shape.X() + 500, shape.Y());
+        }
+        state.ResumeTiming();
+        crowded.doc.Undo();
+        benchmark::DoNotOptimize(crowded.view->FaceCanvas().constBits());
+    }
+}
+BENCHMARK(BM_UndoMove)->Unit(benchmark::kMillisecond);
+
+} // namespace

@@ -6,6 +6,7 @@
 
 #include <QCheckBox>
 #include <QHBoxLayout>
+#include <QLineEdit>
 
 PositionSizePanel::PositionSizePanel(QCheckBox* keepAspect, QWidget* parent)
     : QObject(parent), m_position(new PositionFields(parent)), m_keepAspect(keepAspect) {

@@ -14,6 +14,7 @@
 #include <cups/cups.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 
 namespace {
@@ -53,22 +54,27 @@ protected:
     void SetUp() override {
         if (!skipReason.empty())
             GTEST_SKIP() << skipReason;
+        SaveProject(project, "Disc tray 120 mm printable disc.ini");
+    }
+
+    // A project of black discs on a disc-tray stock of the program folder.
+    void SaveProject(const QString& path, const char* stock) {
         DocumentSettings settings = program.DefaultStocks();
-        settings.discStockPath =
-            program.File(QStringLiteral("label stock/disc/Disc tray 120 mm printable disc.ini"));
+        settings.discStockPath = program.File(QStringLiteral("label stock/disc/") + stock);
         CDiscwrightDoc doc(settings);
         doc.OnNewDocument();
         ASSERT_TRUE(IsDiscTrayStock(doc.DiscStock()));
-        doc.GetFace(kDiscFace).m_backgroundColour = 0; // black discs
+        doc.GetFace(kDiscFace).m_backgroundColour = 0;
         QString error;
-        ASSERT_TRUE(doc.OnSaveDocument(project, &error)) << error.toStdString();
+        ASSERT_TRUE(doc.OnSaveDocument(path, &error)) << error.toStdString();
     }
 
-    ProcessResult Print(const QString& queue, const QStringList& more = {}) {
-        return RunLumvane(
-            QStringList{QStringLiteral("print"), project, QStringLiteral("--printer"), queue} +
-                more,
-            program.Path(), 60000);
+    ProcessResult Print(const QString& queue, const QStringList& more = {},
+                        const QString& file = {}) {
+        return RunLumvane(QStringList{QStringLiteral("print"), file.isEmpty() ? project : file,
+                                      QStringLiteral("--printer"), queue} +
+                              more,
+                          program.Path(), 60000);
     }
 
     // Every job of the server, newest last.
@@ -134,10 +140,10 @@ protected:
 
     // The centre of the printed disc in mm from the page's top-left corner,
     // found from its hole: the white inside the black disc.
-    static QPointF DiscCentre(const QString& pdf) {
+    static QPointF DiscCentre(const QString& pdf, double pageMm = kDiscPageMm) {
         const QImage page = RasterisePdfPage(pdf);
-        EXPECT_NEAR(PixelsToMm(page.width()), kDiscPageMm, 0.2);
-        const double c = kDiscPageMm / 2;
+        EXPECT_NEAR(PixelsToMm(page.width()), pageMm, 0.2);
+        const double c = pageMm / 2;
         const PixelBlob hole =
             FindBlob(page, QRectF(c - 15, c - 15, 30, 30), [](QRgb p) { return !IsDark(p); });
         // The hole is clean (no ink in it) and as wide as the stock's.
@@ -146,8 +152,8 @@ protected:
         const double area = PixelsToMm(1) * PixelsToMm(1) * hole.count;
         EXPECT_NEAR(area, 3.1415926 * kHoleMm * kHoleMm / 4, 3.0);
         // The disc around it reaches the page's edges.
-        const PixelBlob disc = FindBlob(page, QRectF(0, 0, kDiscPageMm, kDiscPageMm), IsDark);
-        EXPECT_GT(disc.boundsMm.width(), kDiscPageMm - 1.0);
+        const PixelBlob disc = FindBlob(page, QRectF(0, 0, pageMm, pageMm), IsDark);
+        EXPECT_GT(disc.boundsMm.width(), pageMm - 1.0);
         return {hole.centreX, hole.centreY};
     }
 
@@ -160,7 +166,7 @@ protected:
 
 // Both models: the tray job's options, its document, and the centre.
 TEST_F(DiscTray, PrintsCentredOnTheTrayOfEachModel) {
-    for (const QString queue : {QStringLiteral("r220"), QStringLiteral("ip7200")}) {
+    for (const QString& queue : {QStringLiteral("r220"), QStringLiteral("ip7200")}) {
         SCOPED_TRACE(queue.toStdString());
         const std::vector<int> before = Jobs();
         const ProcessResult run = Print(queue, {QStringLiteral("--kinds"), QStringLiteral("disc")});
@@ -191,6 +197,26 @@ TEST_F(DiscTray, PrintsCentredOnTheTrayOfEachModel) {
             options += std::string(key) + "=" + job[key] + " ";
         RecordProperty(queue.toStdString() + " job options", options);
     }
+}
+
+// The 80 mm stock takes the drivers' small disc page.
+TEST_F(DiscTray, SmallDiscTakesTheSmallDiscPage) {
+    const QString small = dir.filePath(QStringLiteral("small.dwp"));
+    SaveProject(small, "Disc tray 80 mm printable disc.ini");
+    const std::vector<int> before = Jobs();
+    const ProcessResult run =
+        Print(QStringLiteral("ip7200"), {QStringLiteral("--kinds"), QStringLiteral("disc")}, small);
+    ASSERT_EQ(run.exitCode, 0) << run.err.toStdString();
+    const std::vector<int> jobs = NewJobs(before);
+    ASSERT_EQ(jobs.size(), 1u);
+    Attributes job = JobAttributes(jobs[0]);
+    EXPECT_EQ(job["media"], "custom_64.91x64.91mm_64.91x64.91mm");
+    EXPECT_EQ(job["media-source"], "cd");
+    EXPECT_NEAR(PageSizePt(server->JobDocument(jobs[0])).width(), 184.0, 0.5);
+    constexpr double kSmallPageMm = 184.0 * 25.4 / 72.0;
+    const QPointF centre = DiscCentre(server->JobDocument(jobs[0]), kSmallPageMm);
+    EXPECT_NEAR(centre.x(), kSmallPageMm / 2, 0.2);
+    EXPECT_NEAR(centre.y(), kSmallPageMm / 2, 0.2);
 }
 
 // The queue's correction moves the disc by exactly its tenths of a
@@ -271,8 +297,7 @@ TEST_F(DiscTray, RefusedPaperJobIsAFailure) {
     const ProcessResult window = RunLumvane(
         {QStringLiteral("--print-to"), paper, QStringLiteral("closed")}, program.Path(), 60000);
     EXPECT_EQ(window.exitCode, 1);
-    EXPECT_TRUE(window.err.contains("\"closed\" did not take the job"))
-        << window.err.toStdString();
+    EXPECT_TRUE(window.err.contains("\"closed\" did not take the job")) << window.err.toStdString();
     const ProcessResult verb = RunLumvane(
         {QStringLiteral("print"), paper, QStringLiteral("--printer"), QStringLiteral("closed")},
         program.Path(), 60000);

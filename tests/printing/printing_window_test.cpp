@@ -260,7 +260,7 @@ TEST_F(PrintingWindow, CalibrationSheetMarksEveryLabelsCentreAndEdges) {
 TEST_F(PrintingWindow, ChooserTakesTheSingleMatchLeftAfterAKindSwitch) {
     LabelStockDialog* dialog = MakeChooser();
     dialog->KindList()->setCurrentRow(1);
-    QTest::keyClicks(dialog->Filter(), QStringLiteral("avery 8676"));
+    dialog->Filter()->setText(QStringLiteral("avery 8676"));
     EXPECT_EQ(dialog->ChosenPath(1), doc->FrontStock().path); // no front stock matches
     dialog->KindList()->setCurrentRow(0);
     ASSERT_NE(dialog->StockList()->currentItem(), nullptr);
@@ -303,7 +303,7 @@ TEST_F(PrintingWindow, AlignmentFieldsKeepValuesBeyondTheArrows) {
         dialog.ExpandWidth()->setValue(99);
         dialog.ExpandWidth()->stepBy(5);
         EXPECT_EQ(dialog.ExpandWidth()->value(), 100);
-        dialog.ExpandHeight()->lineEdit()->setText(QStringLiteral("300"));
+        dialog.ExpandHeight()->findChild<QLineEdit*>()->setText(QStringLiteral("300"));
         dialog.ExpandHeight()->interpretText();
         dialog.accept();
     }
@@ -360,9 +360,11 @@ TEST_F(PrintingWindow, PrintDialogForTheDiscTray) {
     EXPECT_FALSE(dialog.Copies()->isVisible());
     EXPECT_TRUE(dialog.Preview()->Clickable());
     PrintDialog none(*doc, *settings, nullptr, QStringLiteral("q"), {});
-    for (QPushButton* button : none.findChildren<QPushButton*>())
-        if (button->text() == QStringLiteral("Next"))
+    for (QPushButton* button : none.findChildren<QPushButton*>()) {
+        if (button->text() == QStringLiteral("Next")) {
             EXPECT_FALSE(button->isEnabled()); // no printer here has a tray
+        }
+    }
 }
 
 // A front stock with a single label: the dialog says the inside face is

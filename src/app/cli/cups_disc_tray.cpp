@@ -45,7 +45,11 @@ bool ReadTray(cups_dest_t* dest, QSizeF paperMm, DiscTray* tray) {
         const double w = size.width / 100.0, h = size.length / 100.0;
         if (std::abs(w - h) <= 0.01 && std::abs(w - paperMm.width()) <= kPageTolerance &&
             std::abs(h - paperMm.height()) <= kPageTolerance) {
+            // libcups names a size without margins "..._borderless"; the
+            // server's own name for the page is the one it maps to the driver.
             tray->media = QString::fromUtf8(size.media);
+            if (tray->media.endsWith(u"_borderless"))
+                tray->media.chop(int(sizeof("_borderless") - 1));
             tray->pageMm = QSizeF(w, h);
             page = true;
         }

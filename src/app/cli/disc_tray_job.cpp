@@ -7,6 +7,8 @@
 
 #include <QCoreApplication>
 
+#include <algorithm>
+
 QSizeF DiscTrayPaperMm(const CDiscwrightDoc& doc) {
     const LabelStock& disc = StockOfKind(doc, StockKind::Disc);
     return {disc.paperWidth / 100.0, disc.paperHeight / 100.0};

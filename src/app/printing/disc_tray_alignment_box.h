@@ -3,6 +3,7 @@
 #include "document/print_tray_alignment.h"
 
 #include <QGroupBox>
+#include <QStringList>
 
 class QComboBox;
 class QDoubleSpinBox;

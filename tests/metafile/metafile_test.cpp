@@ -216,6 +216,76 @@ TEST(WindowsMetafileConvert, DamagedRecords) {
     }
 }
 
+// A Windows metafile carrying its enhanced original in escape records of
+// `pieceSize` bytes each, followed by a drawing of its own.
+QByteArray WithEmbeddedOriginal(const QByteArray& emf, int pieceSize, uint16_t checksum,
+                                int dropPiece = -1) {
+    WmfBuilder b;
+    const int count = int((emf.size() + pieceSize - 1) / pieceSize);
+    for (int i = 0; i < count; ++i) {
+        const QByteArray piece = emf.mid(qsizetype(i) * pieceSize, pieceSize);
+        QByteArray params;
+        WmfBuilder::Put16(params, 0x000F); // comment escape
+        WmfBuilder::Put16(params, uint16_t(34 + piece.size()));
+        WmfBuilder::Put32(params, 0x43464D57); // "WMFC"
+        WmfBuilder::Put32(params, 1);
+        WmfBuilder::Put32(params, 0x00010000);
+        WmfBuilder::Put16(params, checksum);
+        WmfBuilder::Put32(params, 0);
+        WmfBuilder::Put32(params, uint32_t(count));
+        WmfBuilder::Put32(params, uint32_t(piece.size()));
+        WmfBuilder::Put32(params, uint32_t(emf.size() - qsizetype(i) * pieceSize - piece.size()));
+        WmfBuilder::Put32(params, uint32_t(emf.size()));
+        params += piece;
+        if (params.size() % 2)
+            params.append('\0');
+        if (i != dropPiece)
+            b.RawRecord(uint32_t(3 + params.size() / 2), 0x0626, params);
+    }
+    b.Record(0x041B, {90, 90, 10, 10}); // RECTANGLE
+    return b.End().Metafile();
+}
+
+TEST(WindowsMetafileRead, TheEmbeddedEnhancedOriginalIsThePicture) {
+    PlaceableHeader placeable;
+    QByteArray original;
+    QString error;
+    ASSERT_TRUE(
+        ReadMetafileFile(WmfBuilder::Placeable(0, 0, 1440, 720, 1440) + Drawing().End().Metafile(),
+                         &placeable, &original, &error));
+    uint16_t xorAll = 0, sum = 0;
+    for (qsizetype i = 0; i + 1 < original.size(); i += 2) {
+        const uint16_t word = uint16_t(uint8_t(original[i]) | uint8_t(original[i + 1]) << 8);
+        xorAll ^= word;
+        sum = uint16_t(sum + word);
+    }
+    const uint16_t good = uint16_t(~xorAll);
+    const struct {
+        const char* name;
+        QByteArray file;
+        bool embedded; // read as the original, else converted from its records
+    } cases[] = {
+        {"in three pieces", WithEmbeddedOriginal(original, int(original.size() / 3) + 4, good),
+         true},
+        {"in one piece, checksum as a sum", WithEmbeddedOriginal(original, 1 << 20, uint16_t(-sum)),
+         true},
+        {"wrong checksum", WithEmbeddedOriginal(original, 64, uint16_t(good ^ 1)), false},
+        {"a piece missing", WithEmbeddedOriginal(original, 64, good, 1), false},
+        {"with a placeable header",
+         WmfBuilder::Placeable(0, 0, 100, 100, 96) + WithEmbeddedOriginal(original, 64, good),
+         false},
+    };
+    for (const auto& c : cases) {
+        QByteArray emf;
+        ASSERT_TRUE(ReadMetafileFile(c.file, &placeable, &emf, &error)) << c.name;
+        EXPECT_EQ(emf == original, c.embedded) << c.name;
+        // The converted picture holds the file's own rectangle.
+        const qsizetype rect = FindRecord(emf, Emr::kRectangle);
+        ASSERT_GE(rect, 0) << c.name;
+        EXPECT_EQ(I32At(emf, rect + 8), c.embedded ? 40 : 10) << c.name;
+    }
+}
+
 TEST(EnhancedMetafileRead, KeepsBytesUpToTheEndRecord) {
     const QByteArray file = WmfBuilder::Placeable(0, 0, 100, 100, 96) + Drawing().End().Metafile();
     PlaceableHeader placeable;

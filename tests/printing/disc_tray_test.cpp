@@ -64,7 +64,7 @@ protected:
         CDiscwrightDoc doc(settings);
         doc.OnNewDocument();
         ASSERT_TRUE(IsDiscTrayStock(doc.DiscStock()));
-        doc.GetFace(kDiscFace).m_backgroundColour = 0;
+        doc.GetFace(kDiscFace).SetBackgroundColour(0);
         QString error;
         ASSERT_TRUE(doc.OnSaveDocument(path, &error)) << error.toStdString();
     }

@@ -3,8 +3,8 @@
 # Fails when a source file includes a header of a layer above its own (see
 # src/README.md): the platform layer includes no core folder, a core folder
 # includes nothing of app/, view/, toolkit/ or resources/ and no Qt Widgets
-# header, and the headless command line (app/cli/ and the settings record)
-# includes no Qt Widgets header and no window code.
+# header, and the headless level (settings/ and app/cli/) includes no Qt
+# Widgets header and no window code.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -21,7 +21,7 @@ endforeach()
 list(APPEND widgets_names QtWidgets)
 
 set(core_folders document objects labelstock imaging tracks)
-set(ui_folders app view toolkit resources)
+set(ui_folders settings app view toolkit resources)
 set(violations "")
 
 # check(<files> <forbidden include prefixes> <forbid widgets> <allowed exceptions>)
@@ -57,11 +57,9 @@ foreach(folder IN LISTS core_folders)
 endforeach()
 check_files("${core_files}" "${ui_folders}" TRUE "")
 
-file(GLOB_RECURSE cli_files "${SOURCE_DIR}/app/cli/*.h" "${SOURCE_DIR}/app/cli/*.cpp")
-list(APPEND cli_files "${SOURCE_DIR}/app/app_settings.h" "${SOURCE_DIR}/app/app_settings.cpp"
-  "${SOURCE_DIR}/app/password_scrambler.h" "${SOURCE_DIR}/app/password_scrambler.cpp")
-check_files("${cli_files}" "app;view;toolkit;resources" TRUE
-  "app/app_settings.h;app/password_scrambler.h")
+file(GLOB_RECURSE cli_files "${SOURCE_DIR}/app/cli/*.h" "${SOURCE_DIR}/app/cli/*.cpp"
+  "${SOURCE_DIR}/settings/*.h" "${SOURCE_DIR}/settings/*.cpp")
+check_files("${cli_files}" "app;view;toolkit;resources" TRUE "")
 
 if(violations)
   list(JOIN violations "\n  " text)

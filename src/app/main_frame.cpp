@@ -1,6 +1,5 @@
 #include "main_frame.h"
 
-#include "app_settings.h"
 #include "document/discwright_doc.h"
 #include "export/export_commands.h"
 #include "gallery/art_gallery.h"
@@ -9,6 +8,7 @@
 #include "platform/ini_document.h"
 #include "printing/print_commands.h"
 #include "property_bar/property_bar.h"
+#include "settings/app_settings.h"
 #include "track_info_dialog.h"
 #include "view/arrange_commands.h"
 #include "view/clipboard_commands.h"

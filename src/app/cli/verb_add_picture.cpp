@@ -4,11 +4,11 @@
 
 #include "verbs.h"
 
-#include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "objects/image.h"
 #include "objects/picture_loading.h"
 #include "platform/file_reading.h"
+#include "settings/app_settings.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

@@ -4,10 +4,10 @@
 
 #include "verbs.h"
 
-#include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/face.h"
 #include "document/face_export.h"
+#include "settings/app_settings.h"
 
 #include <QCommandLineParser>
 #include <QDir>

@@ -4,10 +4,10 @@
 
 #include "verbs.h"
 
-#include "app/app_settings.h"
 #include "cups_queue.h"
 #include "document/discwright_doc.h"
 #include "document/print_pdf.h"
+#include "settings/app_settings.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

@@ -3,10 +3,10 @@
 
 #include "verbs.h"
 
-#include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/face_renderer.h"
 #include "platform/atomic_file.h"
+#include "settings/app_settings.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>

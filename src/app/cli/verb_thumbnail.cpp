@@ -5,12 +5,12 @@
 
 #include "verbs.h"
 
-#include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/face_preview.h"
 #include "platform/atomic_file.h"
 #include "platform/native_path.h"
 #include "platform/sanitizer_build.h"
+#include "settings/app_settings.h"
 
 #include <QBuffer>
 #include <QGuiApplication>

@@ -1,9 +1,9 @@
 #include "verbs.h"
 
-#include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/project_file.h"
 #include "platform/file_reading.h"
+#include "settings/app_settings.h"
 #include "tracks/cddb_lookup.h"
 #include "tracks/cdtext_lookup.h"
 #include "tracks/musicbrainz_lookup.h"

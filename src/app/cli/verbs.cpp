@@ -1,9 +1,9 @@
 #include "verbs.h"
 
-#include "app/app_settings.h"
 #include "document/face.h"
 #include "platform/app_places.h"
 #include "platform/native_path.h"
+#include "settings/app_settings.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>

@@ -1,6 +1,5 @@
 #include "print_commands.h"
 
-#include "app/app_settings.h"
 #include "app/settings/settings_dialog.h"
 #include "app/window/command_router.h"
 #include "calibration_sheet.h"
@@ -9,6 +8,7 @@
 #include "label_stock_dialog.h"
 #include "print_dialog.h"
 #include "printer_output.h"
+#include "settings/app_settings.h"
 #include "view/command_ids.h"
 #include "view/discwright_view.h"
 

@@ -1,9 +1,9 @@
 #include "print_dialog.h"
 
-#include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/print_plan.h"
 #include "label_stock_preview.h"
+#include "settings/app_settings.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

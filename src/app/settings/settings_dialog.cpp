@@ -1,6 +1,6 @@
 #include "settings_dialog.h"
 
-#include "app/app_settings.h"
+#include "settings/app_settings.h"
 #include "toolkit/colour_button.h"
 
 #include <QCheckBox>

@@ -1,5 +1,5 @@
-#include "app/app_settings.h"
-#include "app/password_scrambler.h"
+#include "settings/app_settings.h"
+#include "settings/password_scrambler.h"
 #include "support/test_support.h"
 
 #include <QTemporaryDir>

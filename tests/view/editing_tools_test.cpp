@@ -6,6 +6,7 @@
 #include "objects/text.h"
 #include "resources/icons.h"
 #include "view/command_ids.h"
+#include "view/tools/drag_create_tool.h"
 #include "view/tools/tool_prompts.h"
 
 #include <QContextMenuEvent>

@@ -4,7 +4,9 @@
 # src/README.md): the platform layer includes no core folder, a core folder
 # includes nothing of app/, view/, toolkit/ or resources/ and no Qt Widgets
 # header, and the headless level (settings/ and app/cli/) includes no Qt
-# Widgets header and no window code.
+# Widgets header and no window code. Inside a level: imaging/ includes
+# nothing of objects/, tracks/ and labelstock/ nothing of document/; view/
+# includes nothing of app/, resources/ nothing of view/ or app/.
 
 cmake_minimum_required(VERSION 3.25)
 
@@ -60,6 +62,19 @@ check_files("${core_files}" "${ui_folders}" TRUE "")
 file(GLOB_RECURSE cli_files "${SOURCE_DIR}/app/cli/*.h" "${SOURCE_DIR}/app/cli/*.cpp"
   "${SOURCE_DIR}/settings/*.h" "${SOURCE_DIR}/settings/*.cpp")
 check_files("${cli_files}" "app;view;toolkit;resources" TRUE "")
+
+# The folders of one level that sit below others of it.
+function(check_folder folder forbidden)
+  file(GLOB_RECURSE files "${SOURCE_DIR}/${folder}/*.h" "${SOURCE_DIR}/${folder}/*.cpp")
+  check_files("${files}" "${forbidden}" FALSE "")
+  set(violations "${violations}" PARENT_SCOPE)
+endfunction()
+
+check_folder(imaging "objects")
+check_folder(tracks "document")
+check_folder(labelstock "document")
+check_folder(view "app")
+check_folder(resources "view;app")
 
 if(violations)
   list(JOIN violations "\n  " text)

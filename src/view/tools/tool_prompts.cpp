@@ -1,9 +1,5 @@
 #include "tool_prompts.h"
 
-#include "app/window/start_folders.h"
-#include "document/discwright_doc.h"
-#include "view/discwright_view.h"
-
 #include <QCoreApplication>
 
 QStringList ImageFileFilters() {
@@ -26,11 +22,6 @@ QStringList ImageFileFilters() {
 
 ToolPrompts ToolPrompts::Interactive() {
     ToolPrompts prompts;
-    prompts.chooseImageFile = [](QWidget* parent) {
-        // Starts in the project's folder, else where pictures came from last.
-        auto* view = qobject_cast<CDiscwrightView*>(parent);
-        return ChoosePictureFile(parent, view != nullptr ? view->Document().PathName() : QString());
-    };
     prompts.command = CommandPrompts::Interactive();
     return prompts;
 }

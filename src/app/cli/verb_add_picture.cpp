@@ -8,7 +8,6 @@
 #include "objects/image.h"
 #include "objects/picture_loading.h"
 #include "platform/file_reading.h"
-#include "settings/app_settings.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
@@ -40,10 +39,11 @@ int RunAddPicture(const QStringList& args) {
     if (output.isEmpty())
         output = project;
 
-    CDiscwrightDoc doc(ProgramSettings().ForDocument());
+    const std::unique_ptr<CDiscwrightDoc> opened = OpenVerbProject(project);
+    if (!opened)
+        return 1;
+    CDiscwrightDoc& doc = *opened;
     QString error;
-    if (!doc.OnOpenDocument(project, &error))
-        return ReportFailure(error);
 
     // As the picture tool does for a click at the face's top-left corner.
     const QString fullPath = QFileInfo(picturePath).absoluteFilePath();

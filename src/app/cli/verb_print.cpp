@@ -11,7 +11,6 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include <memory>
 
@@ -47,12 +46,11 @@ bool ApplyKinds(CDiscwrightDoc& doc, const QString& list, QString* error) {
 int PrintProject(const QString& input, const QString& pdfPath, const QString& printer,
                  const std::function<bool(CDiscwrightDoc&, QString*)>& choose) {
     const AppSettings settings = ProgramSettings();
-    CDiscwrightDoc doc(settings.ForDocument());
+    const std::unique_ptr<CDiscwrightDoc> opened = OpenVerbProject(input, settings);
+    if (!opened)
+        return 1;
+    CDiscwrightDoc& doc = *opened;
     QString error;
-    if (!doc.OnOpenDocument(input, &error))
-        return ReportFailure(error);
-    std::unique_ptr<QGuiApplication> gui;
-    EnsureGuiApplication(gui);
     PrepareLabelPositions(doc);
     if (choose && !choose(doc, &error))
         return ReportFailure(error);

@@ -10,10 +10,8 @@
 #include "platform/atomic_file.h"
 #include "platform/native_path.h"
 #include "platform/sanitizer_build.h"
-#include "settings/app_settings.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <csignal>
@@ -74,13 +72,11 @@ void ApplyLimits(const QString& input) {
 }
 
 int Thumbnail(const QString& input, const QString& output, int size) {
-    CDiscwrightDoc doc(ProgramSettings().ForDocument());
+    const std::unique_ptr<CDiscwrightDoc> opened = OpenVerbProject(input);
+    if (!opened)
+        return 1;
+    CDiscwrightDoc& doc = *opened;
     QString error;
-    if (!doc.OnOpenDocument(input, &error))
-        return ReportFailure(error);
-
-    std::unique_ptr<QGuiApplication> gui;
-    EnsureGuiApplication(gui);
 
     int faceId = PreviewFaceOf(doc);
     QImage preview = RenderFacePreview(doc, faceId, size);

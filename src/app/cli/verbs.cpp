@@ -1,5 +1,6 @@
 #include "verbs.h"
 
+#include "document/discwright_doc.h"
 #include "document/face.h"
 #include "platform/app_places.h"
 #include "platform/native_path.h"
@@ -42,6 +43,20 @@ AppSettings ProgramSettings() {
     AppSettings settings(CurrentPlaces());
     settings.LoadSettings();
     return settings;
+}
+
+std::unique_ptr<CDiscwrightDoc> OpenVerbProject(const QString& path) {
+    return OpenVerbProject(path, ProgramSettings());
+}
+
+std::unique_ptr<CDiscwrightDoc> OpenVerbProject(const QString& path, const AppSettings& settings) {
+    auto doc = std::make_unique<CDiscwrightDoc>(settings.ForDocument());
+    QString error;
+    if (!doc->OnOpenDocument(path, &error)) {
+        ReportFailure(error);
+        return nullptr;
+    }
+    return doc;
 }
 
 int FaceArgument(const QString& name) {

@@ -197,17 +197,6 @@ TEST_F(EditingTest, PictureToolPlacesAReadablePicture) {
     EXPECT_GE(fitted.m_y + fitted.m_height, -faceHeight);
 }
 
-TEST(ImageFileFilters, AreInDialogOrderWithQtPatterns) {
-    const QStringList filters = ImageFileFilters();
-    ASSERT_EQ(filters.size(), 13);
-    EXPECT_EQ(filters[0], QStringLiteral("All files (*.*)"));
-    EXPECT_EQ(filters[1], QStringLiteral("Jpeg files (*.jpg *.jpeg)"));
-    EXPECT_EQ(filters[5], QStringLiteral("Mng files (*.mng *.jng)"));
-    EXPECT_EQ(filters[10], QStringLiteral("Wmf files (*.wmf)"));
-    EXPECT_EQ(filters[11], QStringLiteral("Emf files (*.emf)"));
-    EXPECT_EQ(filters[12], QStringLiteral("Svg files (*.svg)"));
-}
-
 TEST_F(EditingTest, CircularTextCommandCentresANewTextOnTheFace) {
     CShape* shape = AddShape(1000, -1000, 1000, -1000);
     Select({shape});

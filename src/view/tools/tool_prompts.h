@@ -3,7 +3,6 @@
 #include "view/command_prompts.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
@@ -22,6 +21,3 @@ struct ToolPrompts {
     // The message boxes; no picture chooser.
     static ToolPrompts Interactive();
 };
-
-// The file-type filters of the picture dialog, the first one the default.
-QStringList ImageFileFilters();

@@ -56,8 +56,9 @@ TEST(VerbsOnSvgText, ReadDrawExportAndPrintAPictureWithText) {
         ASSERT_TRUE(r.finished);
         EXPECT_EQ(r.exitCode, 0) << r.err.constData();
         EXPECT_TRUE(r.err.isEmpty()) << r.err.constData();
-        if (!run.writes.isEmpty())
+        if (!run.writes.isEmpty()) {
             EXPECT_GT(QFileInfo(run.writes).size(), 0);
+        }
     }
 
     // The SVG arrived as a vector picture on the front face.

@@ -205,6 +205,10 @@ int main(int argc, char** argv) {
     settings.backStockPath = stocks + QStringLiteral("back/Plain Paper(A4).ini");
     CDiscwrightDoc doc(settings);
     doc.OnNewDocument();
+    // Twelve sample tracks, so the thumbnails show where the track list goes.
+    for (int i = 1; i <= 12; ++i)
+        doc.Album().tracks.push_back({QString(), QStringLiteral("Track %1").arg(i),
+                                      QStringLiteral("3:%1").arg(i * 4, 2, 10, QLatin1Char('0'))});
 
     void (*const makers[])(Face&, Style, const Theme&) = {MakeDisc, MakeFront, MakeInside,
                                                           MakeBack};

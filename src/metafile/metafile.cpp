@@ -1,13 +1,11 @@
 #include "metafile.h"
 
+#include "emf_records.h"
 #include "metafile_record.h"
-
-#include <uemf.h>
-#include <uemf_safe.h>
+#include "wmf_records.h"
 
 namespace {
 
-constexpr int kWmfHeaderSize = 18;
 constexpr uint32_t kEmfHeaderMinSize = 88; // up to and including szlMillimeters
 
 RecordView View(QByteArrayView data) {
@@ -25,14 +23,14 @@ bool Fail(QString* error, const QString& text) {
 qsizetype WalkToEndRecord(QByteArrayView data, qsizetype start) {
     const qsizetype headerWords =
         qsizetype(uint16_t(data[start + 2] & 0xFF) | uint16_t((data[start + 3] & 0xFF) << 8));
-    qsizetype pos = start + std::max<qsizetype>(headerWords * 2, kWmfHeaderSize);
+    qsizetype pos = start + std::max<qsizetype>(headerWords * 2, Wmf::kHeaderSize);
     while (pos + 6 <= data.size()) {
         const RecordView rec = View(data.sliced(pos));
         const uint64_t size = uint64_t(rec.U32(0)) * 2;
         if (size < 6 || size > uint64_t(data.size() - pos))
             return 0;
         pos += qsizetype(size);
-        if (rec.U16(4) == 0x0000)
+        if (rec.U16(4) == Wmf::kEof)
             return pos - start;
     }
     return 0;
@@ -60,12 +58,12 @@ bool LooksLikeWindowsMetafile(QByteArrayView head) {
     const RecordView v = View(head);
     if (v.Size() >= 4 && v.U32(0) == PlaceableHeader::kKey)
         return true;
-    return v.Size() >= kWmfHeaderSize && (v.U16(0) == 1 || v.U16(0) == 2) && v.U16(2) == 9;
+    return v.Size() >= Wmf::kHeaderSize && (v.U16(0) == 1 || v.U16(0) == 2) && v.U16(2) == 9;
 }
 
 bool LooksLikeEnhancedMetafile(QByteArrayView head) {
     const RecordView v = View(head);
-    return v.Size() >= 44 && v.U32(0) == U_EMR_HEADER && v.U32(40) == U_ENHMETA_SIGNATURE;
+    return v.Size() >= 44 && v.U32(0) == Emr::kHeader && v.U32(40) == Emf::kEnhMetaSignature;
 }
 
 bool ReadWindowsMetafile(QByteArrayView file, WindowsMetafile* out, QString* error) {
@@ -79,7 +77,7 @@ bool ReadWindowsMetafile(QByteArrayView file, WindowsMetafile* out, QString* err
                     out->placeable.bytes.begin());
         start = PlaceableHeader::kFileSize;
     }
-    if (file.size() - start < kWmfHeaderSize)
+    if (file.size() - start < Wmf::kHeaderSize)
         return Fail(error, QStringLiteral("the metafile header is cut short"));
     const RecordView header = View(file.sliced(start));
     const uint16_t type = header.U16(0);
@@ -87,14 +85,14 @@ bool ReadWindowsMetafile(QByteArrayView file, WindowsMetafile* out, QString* err
         return Fail(error, QStringLiteral("not a Windows metafile (header type %1)").arg(type));
     const uint64_t declared = uint64_t(header.U32(6)) * 2;
     qsizetype length = 0;
-    if (declared >= kWmfHeaderSize && declared <= uint64_t(file.size() - start))
+    if (declared >= Wmf::kHeaderSize && declared <= uint64_t(file.size() - start))
         length = qsizetype(declared);
-    else if (declared >= kWmfHeaderSize)
+    else if (declared >= Wmf::kHeaderSize)
         length = WalkToEndRecord(file, start);
     if (length == 0)
         return Fail(
             error,
-            declared < kWmfHeaderSize
+            declared < Wmf::kHeaderSize
                 ? QStringLiteral("the metafile's size field is too small (%1 bytes)").arg(declared)
                 : QStringLiteral("the metafile is cut short: %1 bytes declared, %2 present")
                       .arg(declared)
@@ -135,7 +133,7 @@ bool ReadEnhancedMetafile(QByteArrayView data, QByteArray* out, EmfHeader* heade
                                    .arg(type));
         pos += size;
         ++records;
-        if (type == U_EMR_EOF) {
+        if (type == Emr::kEof) {
             *out = data.first(qsizetype(pos)).toByteArray();
             // The stored header says how many records and bytes there are.
             SetU32(*out, 48, uint32_t(pos));

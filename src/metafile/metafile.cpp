@@ -36,6 +36,20 @@ qsizetype WalkToEndRecord(QByteArrayView data, qsizetype start) {
     return 0;
 }
 
+// Whether `checksum` validates the embedded metafile's bytes. Both readings
+// of the field are accepted: the complement of the XOR of the 16-bit words,
+// as the format describes it, and the value that brings their sum to zero.
+// A damaged or missing piece fails either.
+bool EmbeddedChecksumMatches(QByteArrayView emf, uint16_t checksum) {
+    uint16_t xorAll = 0, sum = 0;
+    for (qsizetype i = 0; i + 1 < emf.size(); i += 2) {
+        const uint16_t word = uint16_t(uint8_t(emf[i]) | uint8_t(emf[i + 1]) << 8);
+        xorAll ^= word;
+        sum = uint16_t(sum + word);
+    }
+    return checksum == uint16_t(~xorAll) || uint16_t(sum + checksum) == 0;
+}
+
 } // namespace
 
 bool PlaceableHeader::Present() const {
@@ -146,6 +160,48 @@ bool ReadEnhancedMetafile(QByteArrayView data, QByteArray* out, EmfHeader* heade
     return Fail(error, QStringLiteral("the enhanced metafile has no end record"));
 }
 
+bool EmbeddedEnhancedMetafile(const WindowsMetafile& wmf, QByteArray* emf) {
+    const RecordView v = View(wmf.bytes);
+    QByteArray data;
+    uint32_t pieces = 0, count = 0, total = 0;
+    uint16_t checksum = 0;
+    uint64_t pos = std::max<uint64_t>(uint64_t(v.U16(2)) * 2, Wmf::kHeaderSize);
+    while (pos + 6 <= v.Size()) {
+        const uint64_t size = uint64_t(v.U32(pos)) * 2;
+        if (size < 6 || size > v.Size() - pos)
+            return false;
+        const RecordView r = v.Sub(pos, size);
+        pos += size;
+        if (r.U16(4) == Wmf::kEof)
+            break;
+        if (r.U16(4) != Wmf::kEscape || r.U16(6) != Wmf::kMfComment ||
+            r.U32(10) != Wmf::kEmfCommentIdentifier || r.U32(14) != Wmf::kEmfCommentType)
+            continue;
+        // Every piece repeats the count, checksum and whole size; its own
+        // size, the bytes still to come and its byte count must add up.
+        const uint32_t pieceSize = r.U32(32), remaining = r.U32(36);
+        if (pieces == 0) {
+            count = r.U32(28);
+            checksum = r.U16(22);
+            total = r.U32(40);
+            if (total == 0 || total > v.Size())
+                return false;
+        }
+        if (r.U32(18) != Wmf::kEmfCommentVersion || r.U32(28) != count || r.U16(22) != checksum ||
+            r.U32(40) != total || r.U16(8) != uint64_t(Wmf::kEmfCommentFixedSize) + pieceSize ||
+            !r.Has(44, pieceSize) || uint64_t(data.size()) + pieceSize + remaining != total)
+            return false;
+        data.append(reinterpret_cast<const char*>(r.At(44)), qsizetype(pieceSize));
+        ++pieces;
+        if (remaining == 0)
+            break;
+    }
+    if (pieces == 0 || pieces != count || uint64_t(data.size()) != total ||
+        !EmbeddedChecksumMatches(data, checksum))
+        return false;
+    return ReadEnhancedMetafile(data, emf, nullptr, nullptr);
+}
+
 bool ReadMetafileFile(QByteArrayView file, PlaceableHeader* placeable, QByteArray* emf,
                       QString* error) {
     if (LooksLikeEnhancedMetafile(file)) {
@@ -155,6 +211,12 @@ bool ReadMetafileFile(QByteArrayView file, PlaceableHeader* placeable, QByteArra
     WindowsMetafile wmf;
     if (!ReadWindowsMetafile(file, &wmf, error))
         return false;
+    // A placeable header gives the picture's frame; without one, the
+    // enhanced original, when the file carries it, is the better picture.
+    if (!wmf.placeable.Present() && EmbeddedEnhancedMetafile(wmf, emf)) {
+        *placeable = {};
+        return true;
+    }
     if (!ConvertWindowsMetafile(wmf, emf, error))
         return false;
     *placeable = wmf.placeable;

@@ -66,6 +66,17 @@ enum Function : uint16_t {
     kEscape = 0x0626,
 };
 
+// An escape record carrying a piece of the enhanced metafile the Windows
+// metafile was made from: escape function, byte count, then the comment
+// (identifier "WMFC", type 1, version 1.0, checksum, flags, count of such
+// records, this piece's size, bytes still to come, the whole size), then
+// the piece.
+constexpr uint16_t kMfComment = 0x000F;
+constexpr uint32_t kEmfCommentIdentifier = 0x43464D57;
+constexpr uint32_t kEmfCommentType = 1;
+constexpr uint32_t kEmfCommentVersion = 0x00010000;
+constexpr uint32_t kEmfCommentFixedSize = 34; // from the identifier to the piece
+
 // The fixed header of a Windows metafile: type, header size in words (9),
 // version, size in words, object count, largest record in words, unused.
 constexpr int kHeaderSize = 18;

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -167,6 +168,37 @@ TEST(WindowsMetafileConvert, WritesHeaderFrameRecordsAndEnd) {
     EXPECT_EQ(again, emf);
 }
 
+TEST(WindowsMetafileConvert, WithoutPlaceableHeaderTheFrameIsTheWindowSetBeforeDrawing) {
+    const auto window = [](WmfBuilder& b, int width, int height) {
+        b.Record(0x020B, {0, 0}).Record(0x020C, {height, width}); // SETWINDOWORG, SETWINDOWEXT
+    };
+    const auto rectangle = [](WmfBuilder& b) { b.Record(0x041B, {90, 90, 10, 10}); };
+    const struct {
+        const char* name;
+        std::function<void(WmfBuilder&)> records;
+    } cases[] = {
+        {"a default window replaced before drawing",
+         [&](WmfBuilder& b) { window(b, 100, 100), window(b, 960, 480), rectangle(b); }},
+        {"a window set again after drawing",
+         [&](WmfBuilder& b) { window(b, 960, 480), rectangle(b), window(b, 100, 100); }},
+        {"a window set only after drawing",
+         [&](WmfBuilder& b) { rectangle(b), window(b, 960, 480); }},
+    };
+    for (const auto& c : cases) {
+        WmfBuilder b;
+        c.records(b);
+        WindowsMetafile wmf;
+        wmf.bytes = b.End().Metafile();
+        QByteArray emf;
+        QString error;
+        ASSERT_TRUE(ConvertWindowsMetafile(wmf, &emf, &error)) << c.name;
+        // 960 by 480 units, one unit a pixel at 96 dots per inch.
+        const EmfHeader h = ParseEmfHeader(emf);
+        EXPECT_EQ(h.frame.right - h.frame.left + 1, 960 * 2540 / 96) << c.name;
+        EXPECT_EQ(h.frame.bottom - h.frame.top + 1, 480 * 2540 / 96) << c.name;
+    }
+}
+
 TEST(WindowsMetafileConvert, DamagedRecords) {
     QByteArray bigDib; // info header claiming 4000 x 4000 x 24 bits, 8 pixel bytes
     for (int v : {40, 4000, 4000})
@@ -213,6 +245,76 @@ TEST(WindowsMetafileConvert, DamagedRecords) {
         const std::vector<uint32_t> types = EmfTypes(emf);
         EXPECT_EQ(std::count(types.begin(), types.end(), c.absentRecord), 0) << c.name;
         EXPECT_EQ(types.back(), uint32_t(Emr::kEof)) << c.name;
+    }
+}
+
+// A Windows metafile carrying its enhanced original in escape records of
+// `pieceSize` bytes each, followed by a drawing of its own.
+QByteArray WithEmbeddedOriginal(const QByteArray& emf, int pieceSize, uint16_t checksum,
+                                int dropPiece = -1) {
+    WmfBuilder b;
+    const int count = int((emf.size() + pieceSize - 1) / pieceSize);
+    for (int i = 0; i < count; ++i) {
+        const QByteArray piece = emf.mid(qsizetype(i) * pieceSize, pieceSize);
+        QByteArray params;
+        WmfBuilder::Put16(params, 0x000F); // comment escape
+        WmfBuilder::Put16(params, uint16_t(34 + piece.size()));
+        WmfBuilder::Put32(params, 0x43464D57); // "WMFC"
+        WmfBuilder::Put32(params, 1);
+        WmfBuilder::Put32(params, 0x00010000);
+        WmfBuilder::Put16(params, checksum);
+        WmfBuilder::Put32(params, 0);
+        WmfBuilder::Put32(params, uint32_t(count));
+        WmfBuilder::Put32(params, uint32_t(piece.size()));
+        WmfBuilder::Put32(params, uint32_t(emf.size() - qsizetype(i) * pieceSize - piece.size()));
+        WmfBuilder::Put32(params, uint32_t(emf.size()));
+        params += piece;
+        if (params.size() % 2)
+            params.append('\0');
+        if (i != dropPiece)
+            b.RawRecord(uint32_t(3 + params.size() / 2), 0x0626, params);
+    }
+    b.Record(0x041B, {90, 90, 10, 10}); // RECTANGLE
+    return b.End().Metafile();
+}
+
+TEST(WindowsMetafileRead, TheEmbeddedEnhancedOriginalIsThePicture) {
+    PlaceableHeader placeable;
+    QByteArray original;
+    QString error;
+    ASSERT_TRUE(
+        ReadMetafileFile(WmfBuilder::Placeable(0, 0, 1440, 720, 1440) + Drawing().End().Metafile(),
+                         &placeable, &original, &error));
+    uint16_t xorAll = 0, sum = 0;
+    for (qsizetype i = 0; i + 1 < original.size(); i += 2) {
+        const uint16_t word = uint16_t(uint8_t(original[i]) | uint8_t(original[i + 1]) << 8);
+        xorAll ^= word;
+        sum = uint16_t(sum + word);
+    }
+    const uint16_t good = uint16_t(~xorAll);
+    const struct {
+        const char* name;
+        QByteArray file;
+        bool embedded; // read as the original, else converted from its records
+    } cases[] = {
+        {"in three pieces", WithEmbeddedOriginal(original, int(original.size() / 3) + 4, good),
+         true},
+        {"in one piece, checksum as a sum", WithEmbeddedOriginal(original, 1 << 20, uint16_t(-sum)),
+         true},
+        {"wrong checksum", WithEmbeddedOriginal(original, 64, uint16_t(good ^ 1)), false},
+        {"a piece missing", WithEmbeddedOriginal(original, 64, good, 1), false},
+        {"with a placeable header",
+         WmfBuilder::Placeable(0, 0, 100, 100, 96) + WithEmbeddedOriginal(original, 64, good),
+         false},
+    };
+    for (const auto& c : cases) {
+        QByteArray emf;
+        ASSERT_TRUE(ReadMetafileFile(c.file, &placeable, &emf, &error)) << c.name;
+        EXPECT_EQ(emf == original, c.embedded) << c.name;
+        // The converted picture holds the file's own rectangle.
+        const qsizetype rect = FindRecord(emf, Emr::kRectangle);
+        ASSERT_GE(rect, 0) << c.name;
+        EXPECT_EQ(I32At(emf, rect + 8), c.embedded ? 40 : 10) << c.name;
     }
 }
 

@@ -2008,40 +2008,8 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
 <context>
     <name>StartFolders</name>
     <message>
-        <source>Jpeg files (*.jpg *.jpeg)</source>
-        <translation>JPEG-Dateien (*.jpg *.jpeg)</translation>
-    </message>
-    <message>
-        <source>Gif files (*.gif)</source>
-        <translation>GIF-Dateien (*.gif)</translation>
-    </message>
-    <message>
-        <source>Bmp Files (*.bmp)</source>
-        <translation>BMP-Dateien (*.bmp)</translation>
-    </message>
-    <message>
-        <source>Png Files (*.png)</source>
-        <translation>PNG-Dateien (*.png)</translation>
-    </message>
-    <message>
-        <source>Tiff files (*.tif *.tiff)</source>
-        <translation>TIFF-Dateien (*.tif *.tiff)</translation>
-    </message>
-    <message>
-        <source>Ico files (*.ico)</source>
-        <translation>ICO-Dateien (*.ico)</translation>
-    </message>
-    <message>
-        <source>Tga files (*.tga)</source>
-        <translation>TGA-Dateien (*.tga)</translation>
-    </message>
-    <message>
-        <source>Pcx files (*.pcx)</source>
-        <translation>PCX-Dateien (*.pcx)</translation>
-    </message>
-    <message>
-        <source>Wmf files (*.wmf)</source>
-        <translation>WMF-Dateien (*.wmf)</translation>
+        <source>%1 files (%2)</source>
+        <translation>%1-Dateien (%2)</translation>
     </message>
     <message>
         <source>All pictures (%1)</source>
@@ -2151,61 +2119,6 @@ Der Eintrag „help“ in %2 nennt die Seite des Handbuchs.</translation>
     <message>
         <source>Object toolbar</source>
         <translation>Objektleiste</translation>
-    </message>
-</context>
-<context>
-    <name>ToolPrompts</name>
-    <message>
-        <source>All files (*.*)</source>
-        <translation>Alle Dateien (*.*)</translation>
-    </message>
-    <message>
-        <source>Jpeg files (*.jpg *.jpeg)</source>
-        <translation>JPEG-Dateien (*.jpg *.jpeg)</translation>
-    </message>
-    <message>
-        <source>Gif files (*.gif *.GIF)</source>
-        <translation>GIF-Dateien (*.gif *.GIF)</translation>
-    </message>
-    <message>
-        <source>Bmp Files (*.bmp *.BMP)</source>
-        <translation>BMP-Dateien (*.bmp *.BMP)</translation>
-    </message>
-    <message>
-        <source>Png Files (*.png)</source>
-        <translation>PNG-Dateien (*.png)</translation>
-    </message>
-    <message>
-        <source>Mng files (*.mng *.jng)</source>
-        <translation>MNG-Dateien (*.mng *.jng)</translation>
-    </message>
-    <message>
-        <source>Tiff files (*.tif *.tiff)</source>
-        <translation>TIFF-Dateien (*.tif *.tiff)</translation>
-    </message>
-    <message>
-        <source>Ico files (*.ico)</source>
-        <translation>ICO-Dateien (*.ico)</translation>
-    </message>
-    <message>
-        <source>Tga files (*.tga)</source>
-        <translation>TGA-Dateien (*.tga)</translation>
-    </message>
-    <message>
-        <source>Pcx files (*.pcx)</source>
-        <translation>PCX-Dateien (*.pcx)</translation>
-    </message>
-    <message>
-        <source>Wmf files (*.wmf)</source>
-        <translation>WMF-Dateien (*.wmf)</translation>
-    </message>
-    <message>
-        <source>Emf files (*.emf)</source>
-        <translation>EMF-Dateien (*.emf)</translation>
-    </message>
-    <message>
-        <source>Svg files (*.svg)</source>
-        <translation>SVG-Dateien (*.svg)</translation>
     </message>
 </context>
 <context>

@@ -1,10 +1,10 @@
 #include "application.h"
 
-#include "app_settings.h"
 #include "document/discwright_doc.h"
 #include "main_frame.h"
 #include "platform/app_places.h"
 #include "resources/icons.h"
+#include "settings/app_settings.h"
 #include "single_instance.h"
 #include "view/discwright_view.h"
 #include "window/auto_saver.h"

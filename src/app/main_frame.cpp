@@ -1,6 +1,5 @@
 #include "main_frame.h"
 
-#include "app_settings.h"
 #include "document/discwright_doc.h"
 #include "export/export_commands.h"
 #include "gallery/art_gallery.h"
@@ -9,6 +8,7 @@
 #include "platform/ini_document.h"
 #include "printing/print_commands.h"
 #include "property_bar/property_bar.h"
+#include "settings/app_settings.h"
 #include "track_info_dialog.h"
 #include "view/arrange_commands.h"
 #include "view/clipboard_commands.h"
@@ -22,6 +22,7 @@
 #include "window/face_tab_bar.h"
 #include "window/file_commands.h"
 #include "window/sizable_bar.h"
+#include "window/start_folders.h"
 #include "window/status_panes.h"
 #include "window/tip_of_the_day.h"
 #include "window/window_menus.h"
@@ -93,6 +94,13 @@ void CMainFrame::BuildCentralArea() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
     m_view = new CDiscwrightView(m_doc, area);
+    // The picture tool asks through the window's picture dialog, which starts
+    // in the project's folder, else where pictures came from last.
+    ToolPrompts prompts = m_view->Prompts();
+    prompts.chooseImageFile = [this](QWidget* parent) {
+        return ChoosePictureFile(parent, m_doc.PathName());
+    };
+    m_view->SetPrompts(std::move(prompts));
     m_tabs = new CFaceTabBar(m_doc, *m_view, area);
     layout->addWidget(m_view, 1);
     layout->addWidget(m_tabs, 0);

@@ -11,15 +11,15 @@ bool ImageCodec::Encode(CRasterImage& image, std::vector<uint8_t>&) const {
 
 namespace {
 
-struct ExtensionEntry {
-    const char* extension;
-    int formatId;
-};
-
-constexpr ExtensionEntry kExtensions[] = {
-    {"bmp", kFormatBmp}, {"gif", kFormatGif}, {"jpg", kFormatJpeg}, {"jpeg", kFormatJpeg},
-    {"png", kFormatPng}, {"ico", kFormatIco}, {"tif", kFormatTiff}, {"tiff", kFormatTiff},
-    {"tga", kFormatTga}, {"pcx", kFormatPcx}, {"wmf", kFormatWmf},  {"emf", kFormatWmf},
+// Windows and enhanced metafiles share the metafile codec (a background
+// picture renders them); as objects they become vector pictures, as SVG does.
+constexpr PictureFileKind kPictureFileKinds[] = {
+    {"JPEG", {"jpg", "jpeg"}, kFormatJpeg}, {"GIF", {"gif", nullptr}, kFormatGif},
+    {"BMP", {"bmp", nullptr}, kFormatBmp},  {"PNG", {"png", nullptr}, kFormatPng},
+    {"TIFF", {"tif", "tiff"}, kFormatTiff}, {"ICO", {"ico", nullptr}, kFormatIco},
+    {"TGA", {"tga", nullptr}, kFormatTga},  {"PCX", {"pcx", nullptr}, kFormatPcx},
+    {"WMF", {"wmf", nullptr}, kFormatWmf},  {"EMF", {"emf", nullptr}, kFormatWmf},
+    {"SVG", {"svg", nullptr}, -1},
 };
 
 const ImageCodec* const* Codecs() {
@@ -53,9 +53,15 @@ int ImageFormatFromExtension(const QString& fileName) {
     if (dot < 0)
         return -1;
     const QString extension = fileName.mid(dot + 1).toLower();
-    for (const auto& entry : kExtensions) {
-        if (extension == QLatin1String(entry.extension))
-            return entry.formatId;
+    for (const PictureFileKind& kind : kPictureFileKinds) {
+        for (const char* own : kind.extensions) {
+            if (own != nullptr && extension == QLatin1String(own))
+                return kind.formatId;
+        }
     }
     return -1;
+}
+
+std::span<const PictureFileKind> PictureFileKinds() {
+    return kPictureFileKinds;
 }

@@ -2,6 +2,7 @@
 
 #include "imaging/byte_reader.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <vector>
@@ -31,6 +32,18 @@ const ImageCodec* FindImageCodec(int formatId);
 int SniffImageFormat(std::span<const uint8_t> head);
 // The format id for a file name's extension (lower-cased), or -1.
 int ImageFormatFromExtension(const QString& fileName);
+
+// One kind of picture file Lumvane reads: its name, its extensions (lower
+// case; the second may be null) and the format id of the codec that decodes
+// it, or -1 for SVG, which only a vector picture reads. The picture dialogs'
+// filters are made from this table, so they offer what the loaders accept.
+struct PictureFileKind {
+    const char* name;
+    std::array<const char*, 2> extensions;
+    int formatId;
+};
+// Every kind, in the order the dialogs list them.
+std::span<const PictureFileKind> PictureFileKinds();
 
 // Codec instances, one per file in codecs/.
 const ImageCodec& BmpCodec();

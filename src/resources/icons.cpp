@@ -2,8 +2,6 @@
 
 #include "svg_cursor.h"
 #include "svg_icon_engine.h"
-#include "view/command_ids.h"
-#include "view/discwright_view.h"
 
 #include <QGuiApplication>
 
@@ -32,81 +30,6 @@ QString CursorPath(const char* name) {
     return QStringLiteral(":/lumvane/cursors/%1.svg").arg(QLatin1String(name));
 }
 
-struct CommandIconSource {
-    CommandId id;
-    const char* file;      // our own drawing, under icons/
-    const char* themeName; // the desktop theme's icon preferred to it, if any
-};
-
-// Standard commands take the desktop's icon when its theme has one, so they
-// match the rest of the desktop; our own drawing stands in otherwise.
-constexpr std::array kCommandIcons{
-    CommandIconSource{CommandId::kFileNew, "document-new", "document-new"},
-    CommandIconSource{CommandId::kFileOpen, "document-open", "document-open"},
-    CommandIconSource{CommandId::kFileSave, "document-save", "document-save"},
-    CommandIconSource{CommandId::kFilePrint, "document-print", "document-print"},
-    CommandIconSource{CommandId::kUndo, "edit-undo", "edit-undo"},
-    CommandIconSource{CommandId::kRedo, "edit-redo", "edit-redo"},
-    CommandIconSource{CommandId::kCut, "edit-cut", "edit-cut"},
-    CommandIconSource{CommandId::kCopy, "edit-copy", "edit-copy"},
-    CommandIconSource{CommandId::kPaste, "edit-paste", "edit-paste"},
-    CommandIconSource{CommandId::kDeleteSelection, "edit-delete", "edit-delete"},
-    CommandIconSource{CommandId::kZoomIn, "zoom-in", "zoom-in"},
-    CommandIconSource{CommandId::kZoomOut, "zoom-out", "zoom-out"},
-    CommandIconSource{CommandId::kZoom100, "zoom-original", "zoom-original"},
-    CommandIconSource{CommandId::kAppAbout, "help-about", "help-about"},
-    CommandIconSource{CommandId::kSettings, "preferences-system", "preferences-system"},
-
-    CommandIconSource{CommandId::kChangeLabelStock, "label-stock", nullptr},
-    CommandIconSource{CommandId::kEditTracksInformation, "tracks-information", nullptr},
-    CommandIconSource{CommandId::kExportAsLayouts, "export-layouts", nullptr},
-    CommandIconSource{CommandId::kExportCoverAsImages, "export-images", nullptr},
-    CommandIconSource{CommandId::kSetAsBackgroundImage, "background-image-set", nullptr},
-    CommandIconSource{CommandId::kRemoveBackgroundImage, "background-image-remove", nullptr},
-    CommandIconSource{CommandId::kSetBackgroundColor, "background-color", nullptr},
-    CommandIconSource{CommandId::kBringToFront, "bring-to-front", nullptr},
-    CommandIconSource{CommandId::kSendToBack, "send-to-back", nullptr},
-    CommandIconSource{CommandId::kMoveToNext, "move-to-next", nullptr},
-    CommandIconSource{CommandId::kMoveToPrevious, "move-to-previous", nullptr},
-    CommandIconSource{CommandId::kSelectNext, "select-next", nullptr},
-    CommandIconSource{CommandId::kLockUnlockObject, "lock", nullptr},
-
-    CommandIconSource{CommandId::kToolSelect, "tool-select", nullptr},
-    CommandIconSource{CommandId::kToolRectangle, "tool-rectangle", nullptr},
-    CommandIconSource{CommandId::kToolRoundRectangle, "tool-round-rectangle", nullptr},
-    CommandIconSource{CommandId::kToolEllipse, "tool-ellipse", nullptr},
-    CommandIconSource{CommandId::kToolDiamond, "tool-diamond", nullptr},
-    CommandIconSource{CommandId::kToolText, "tool-text", nullptr},
-    CommandIconSource{CommandId::kCircularText, "tool-circular-text", nullptr},
-    CommandIconSource{CommandId::kToolImage, "tool-image", nullptr},
-    CommandIconSource{CommandId::kImageBrowser, "image-browser", nullptr},
-
-    CommandIconSource{CommandId::kAlignLeft, "align-left", nullptr},
-    CommandIconSource{CommandId::kAlignRight, "align-right", nullptr},
-    CommandIconSource{CommandId::kAlignTop, "align-top", nullptr},
-    CommandIconSource{CommandId::kAlignBottom, "align-bottom", nullptr},
-    CommandIconSource{CommandId::kCenterVertical, "center-vertical", nullptr},
-    CommandIconSource{CommandId::kCenterHorizontal, "center-horizontal", nullptr},
-    CommandIconSource{CommandId::kMakeSameWidth, "same-width", nullptr},
-    CommandIconSource{CommandId::kMakeSameHeight, "same-height", nullptr},
-    CommandIconSource{CommandId::kMakeSameSize, "same-size", nullptr},
-    CommandIconSource{CommandId::kShowGrid, "grid", nullptr},
-};
-
-QIcon BuildCommandIcon(CommandId id) {
-    for (const CommandIconSource& source : kCommandIcons) {
-        if (source.id != id) {
-            continue;
-        }
-        QIcon own(new SvgIconEngine(IconPath(source.file)));
-        if (source.themeName == nullptr) {
-            return own;
-        }
-        return QIcon::fromTheme(QLatin1String(source.themeName), own);
-    }
-    return {};
-}
-
 struct CursorSource {
     int key;
     const char* file;
@@ -120,19 +43,6 @@ struct CursorSource {
 constexpr QPoint kCrosshairHotSpot(8, 8);
 constexpr QPoint kCentreHotSpot(16, 16);
 constexpr QPoint kRisingDiagonalHotSpot(16, 15);
-
-constexpr std::array kToolCursors{
-    CursorSource{ToolIndex(ToolMode::kRectangle), "cross-rectangle", kCrosshairHotSpot,
-                 Qt::CrossCursor},
-    CursorSource{ToolIndex(ToolMode::kRoundRectangle), "cross-round-rectangle", kCrosshairHotSpot,
-                 Qt::CrossCursor},
-    CursorSource{ToolIndex(ToolMode::kEllipse), "cross-ellipse", kCrosshairHotSpot,
-                 Qt::CrossCursor},
-    CursorSource{ToolIndex(ToolMode::kDiamond), "cross-diamond", kCrosshairHotSpot,
-                 Qt::CrossCursor},
-    CursorSource{ToolIndex(ToolMode::kText), "cross-text", kCrosshairHotSpot, Qt::CrossCursor},
-    CursorSource{ToolIndex(ToolMode::kImage), "cross-picture", kCrosshairHotSpot, Qt::CrossCursor},
-};
 
 // Drag modes 0-7 are the handles clockwise from the top-left corner; opposite
 // handles share a double arrow.
@@ -178,20 +88,30 @@ QCursor StandardCursor(const std::array<CursorSource, N>& sources, int key) {
 
 } // namespace
 
-QIcon CommandIcon(CommandId id) {
+QIcon NamedIcon(const char* name, const char* themeName) {
     EnsureResources();
     // Cheap to make: the theme lookup is cached by Qt and the rendered sizes
     // of our own drawings by the engine, so nothing is kept here.
-    return BuildCommandIcon(id);
+    QIcon own(new SvgIconEngine(IconPath(name)));
+    if (themeName == nullptr) {
+        return own;
+    }
+    return QIcon::fromTheme(QLatin1String(themeName), own);
 }
 
-QCursor ToolCursor(ToolMode tool) {
+QCursor CrosshairCursor(const char* name) {
     if (!HaveGuiApplication()) {
-        return StandardCursor(kToolCursors, ToolIndex(tool));
+        return QCursor(Qt::CrossCursor);
     }
-    static const std::map<int, QCursor> cursors = BuildCursors(kToolCursors);
-    const auto found = cursors.find(ToolIndex(tool));
-    return found != cursors.end() ? found->second : QCursor(Qt::ArrowCursor);
+    EnsureResources();
+    // Made once per picture: a cursor is asked for on every mouse move.
+    static std::map<QString, QCursor> cursors;
+    const QString path = CursorPath(name);
+    auto found = cursors.find(path);
+    if (found == cursors.end()) {
+        found = cursors.emplace(path, SvgCursor(path, kCrosshairHotSpot, Qt::CrossCursor)).first;
+    }
+    return found->second;
 }
 
 QCursor DragModeCursor(int dragMode) {

@@ -33,10 +33,10 @@ namespace {
 void Configure(CCddbClient& client, const CddbSettings& settings) {
     client.SetUserEmail(settings.userEmail);
     client.SetRequestTimeout(settings.requestTimeoutMs);
-    if (settings.useProxy) {
-        client.SetProxy(settings.proxyHost, settings.proxyPort);
-        if (settings.useAuthentication)
-            client.SetProxyAuthentication(settings.proxyUser, settings.proxyPassword);
+    if (settings.proxy.Active()) {
+        client.SetProxy(settings.proxy.host, settings.proxy.port);
+        if (settings.proxy.Authenticates())
+            client.SetProxyAuthentication(settings.proxy.user, settings.proxy.password);
     }
 }
 

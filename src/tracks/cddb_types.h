@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tracks/proxy_settings.h"
+
 #include <QString>
 
 #include <cstdint>
@@ -58,11 +60,6 @@ struct CddbSettings {
     QString server = QStringLiteral("gnudb.gnudb.org");
     int port = 80;
     QString userEmail; // empty: the login and host names identify the user
-    bool useProxy = false;
-    QString proxyHost;
-    int proxyPort = 80;
-    bool useAuthentication = false;
-    QString proxyUser;
-    QString proxyPassword;
+    ProxySettings proxy;
     int requestTimeoutMs = kDefaultCddbTimeoutSeconds * 1000;
 };

@@ -135,12 +135,12 @@ CMusicBrainzClient::Outcome CMusicBrainzClient::Request(const QUrl& url, qsizety
     }
 
     QNetworkAccessManager manager;
-    if (m_settings.useProxy && !m_settings.proxyHost.isEmpty()) {
-        QNetworkProxy proxy(QNetworkProxy::HttpProxy, m_settings.proxyHost,
-                            quint16(m_settings.proxyPort));
-        if (m_settings.useAuthentication) {
-            proxy.setUser(m_settings.proxyUser);
-            proxy.setPassword(m_settings.proxyPassword);
+    if (m_settings.proxy.Active()) {
+        QNetworkProxy proxy(QNetworkProxy::HttpProxy, m_settings.proxy.host,
+                            quint16(m_settings.proxy.port));
+        if (m_settings.proxy.Authenticates()) {
+            proxy.setUser(m_settings.proxy.user);
+            proxy.setPassword(m_settings.proxy.password);
         }
         manager.setProxy(proxy);
     } else {

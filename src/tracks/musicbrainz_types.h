@@ -16,12 +16,7 @@ struct MusicBrainzSettings {
     QString coverArtServer = QStringLiteral("https://coverartarchive.org");
     // "( contact )" in the User-Agent the service asks every client to send.
     QString contact = QStringLiteral("https://lumvane.example.org");
-    bool useProxy = false;
-    QString proxyHost;
-    int proxyPort = 80;
-    bool useAuthentication = false;
-    QString proxyUser;
-    QString proxyPassword;
+    ProxySettings proxy;
     int requestTimeoutMs = kDefaultCddbTimeoutSeconds * 1000; // the whole of one request
 };
 

@@ -1,4 +1,6 @@
+#include "app/window/command_table.h"
 #include "resources/icons.h"
+#include "view/tools/drag_create_tool.h"
 
 #include <QDir>
 #include <QFont>
@@ -174,7 +176,7 @@ TEST(CommandIcons, DifferentCommandsHaveDifferentPictures) {
 }
 
 TEST(CommandIcons, DrawingsAreSixteenPixelSquaresAndCursorsThirtyTwo) {
-    IconOf(0); // loads the resources
+    ApplicationIcon(); // loads the resources
     const struct {
         const char* folder;
         int size;

@@ -390,12 +390,18 @@ TEST_F(MainWindowTest, FileDialogsStartInTheProjectFolderElseTheLastOneElseDocum
     qputenv("HOME", oldHome);
 }
 
-TEST(PictureFileFilters, AllPicturesComeFirst) {
+// Every kind of file the loaders read is offered, metafiles and SVG among
+// them, each on its own and all together first.
+TEST(PictureFileFilters, AllPicturesComeFirstAndEveryReadableKindIsOffered) {
     const QStringList filters = PictureFileFilters();
     ASSERT_GE(filters.size(), 3);
     EXPECT_TRUE(filters.front().startsWith(QStringLiteral("All pictures (*.jpg *.jpeg *.gif")));
-    for (const char* pattern : {"*.bmp", "*.png", "*.tif", "*.tiff", "*.ico", "*.tga", "*.pcx"})
+    for (const char* pattern : {"*.bmp", "*.png", "*.tif", "*.tiff", "*.ico", "*.tga", "*.pcx",
+                                "*.wmf", "*.emf", "*.svg"})
         EXPECT_TRUE(filters.front().contains(QLatin1String(pattern))) << pattern;
+    EXPECT_TRUE(filters.contains(QStringLiteral("JPEG files (*.jpg *.jpeg)")));
+    EXPECT_TRUE(filters.contains(QStringLiteral("EMF files (*.emf)")));
+    EXPECT_TRUE(filters.contains(QStringLiteral("SVG files (*.svg)")));
     EXPECT_EQ(filters.back(), QStringLiteral("All files (*)"));
 }
 

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "app/app_settings.h"
 #include "app/main_frame.h"
 #include "app/window/command_router.h"
 #include "app/window/file_commands.h"
 #include "document/discwright_doc.h"
+#include "settings/app_settings.h"
 #include "support/test_support.h"
 
 #include <QAction>

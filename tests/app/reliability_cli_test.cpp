@@ -2,10 +2,10 @@
 // and file names that are not UTF-8: nothing lost, nothing hangs, and every
 // failure is one line on stderr.
 
-#include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "objects/image.h"
 #include "platform/sanitizer_build.h"
+#include "settings/app_settings.h"
 #include "support/raw_process.h"
 #include "support/small_filesystem.h"
 #include "support/test_support.h"

@@ -1,7 +1,7 @@
-#include "app/app_settings.h"
 #include "app/application.h"
 #include "app/main_frame.h"
 #include "document/discwright_doc.h"
+#include "settings/app_settings.h"
 #include "support/test_support.h"
 
 #include "app/window/file_commands.h"

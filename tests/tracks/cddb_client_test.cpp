@@ -142,17 +142,17 @@ TEST_F(CddbLookupTest, ThroughAProxyWithBasicCredentials) {
     });
     CddbSettings settings;
     settings.server = QStringLiteral("cddb.example.org"); // only the proxy resolves it
-    settings.useProxy = true;
-    settings.proxyHost = QStringLiteral("127.0.0.1");
-    settings.proxyPort = proxy.Port();
-    settings.useAuthentication = true;
-    settings.proxyUser = QStringLiteral("user");
-    settings.proxyPassword = QStringLiteral("secret");
+    settings.proxy.use = true;
+    settings.proxy.host = QStringLiteral("127.0.0.1");
+    settings.proxy.port = proxy.Port();
+    settings.proxy.useAuthentication = true;
+    settings.proxy.user = QStringLiteral("user");
+    settings.proxy.password = QStringLiteral("secret");
     const CddbLookupResult result = RunCddbLookup(settings);
     ASSERT_TRUE(result.ok) << result.message.toStdString();
     EXPECT_EQ(result.album.tracks.size(), 3u);
 
-    settings.useAuthentication = false; // the proxy refuses: the reply is shown
+    settings.proxy.useAuthentication = false; // the proxy refuses: the reply is shown
     const CddbLookupResult refused = RunCddbLookup(settings);
     EXPECT_EQ(refused.message, u"Failed to Query,error:HTTP/1.0 407 Proxy Authentication Required");
 }

@@ -77,9 +77,9 @@ TEST_F(MusicBrainzClientTest, GoesThroughTheProxy) {
     MusicBrainzSettings settings;
     settings.server = QStringLiteral("musicbrainz.invalid");
     settings.port = 80;
-    settings.useProxy = true;
-    settings.proxyHost = QStringLiteral("127.0.0.1");
-    settings.proxyPort = proxy.Port();
+    settings.proxy.use = true;
+    settings.proxy.host = QStringLiteral("127.0.0.1");
+    settings.proxy.port = proxy.Port();
     const MusicBrainzQueryResult result = RunMusicBrainzQuery(settings);
     ASSERT_TRUE(result.ok) << result.message.toStdString();
     ASSERT_EQ(proxy.Requests().size(), 1u);

@@ -6,6 +6,7 @@
 #include "objects/text.h"
 #include "resources/icons.h"
 #include "view/command_ids.h"
+#include "view/tools/drag_create_tool.h"
 #include "view/tools/tool_prompts.h"
 
 #include <QContextMenuEvent>
@@ -194,17 +195,6 @@ TEST_F(EditingTest, PictureToolPlacesAReadablePicture) {
     EXPECT_LE(fitted.Y(), 0);
     EXPECT_LE(fitted.X() + fitted.Width(), faceWidth);
     EXPECT_GE(fitted.Y() + fitted.Height(), -faceHeight);
-}
-
-TEST(ImageFileFilters, AreInDialogOrderWithQtPatterns) {
-    const QStringList filters = ImageFileFilters();
-    ASSERT_EQ(filters.size(), 13);
-    EXPECT_EQ(filters[0], QStringLiteral("All files (*.*)"));
-    EXPECT_EQ(filters[1], QStringLiteral("Jpeg files (*.jpg *.jpeg)"));
-    EXPECT_EQ(filters[5], QStringLiteral("Mng files (*.mng *.jng)"));
-    EXPECT_EQ(filters[10], QStringLiteral("Wmf files (*.wmf)"));
-    EXPECT_EQ(filters[11], QStringLiteral("Emf files (*.emf)"));
-    EXPECT_EQ(filters[12], QStringLiteral("Svg files (*.svg)"));
 }
 
 TEST_F(EditingTest, CircularTextCommandCentresANewTextOnTheFace) {

@@ -1,6 +1,6 @@
-#include "app/app_settings.h"
 #include "app/main_frame.h"
 #include "document/face_renderer.h"
+#include "settings/app_settings.h"
 #include "support/test_support.h"
 #include "view/discwright_view.h"
 #include "view_fixture.h"

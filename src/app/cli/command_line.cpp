@@ -4,6 +4,7 @@
 
 #include "platform/native_path.h"
 
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
@@ -26,6 +27,11 @@ void QuietQtMessages(QtMsgType type, const QMessageLogContext&, const QString& m
 int RunVerb(const Verb& verb, const QStringList& args) {
     if (!qEnvironmentVariableIsSet("LUMVANE_DEBUG"))
         qInstallMessageHandler(QuietQtMessages);
+    // Before the verb starts: reading a picture (an SVG with text) or a
+    // project, drawing and printing all need fonts, which need a GUI
+    // application; QFontDatabase aborts the process without one.
+    std::unique_ptr<QGuiApplication> gui;
+    EnsureGuiApplication(gui);
     try {
         return verb.run(args);
     } catch (const std::bad_alloc&) {

@@ -1,9 +1,9 @@
 #include "disc_tray_job.h"
 
-#include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/print_pdf.h"
 #include "document/print_tray_alignment_sheet.h"
+#include "settings/app_settings.h"
 
 #include <QCoreApplication>
 

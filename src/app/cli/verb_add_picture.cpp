@@ -4,7 +4,6 @@
 
 #include "verbs.h"
 
-#include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/picture_insertion.h"
 #include "objects/image.h"
@@ -41,10 +40,11 @@ int RunAddPicture(const QStringList& args) {
     if (output.isEmpty())
         output = project;
 
-    CDiscwrightDoc doc(ProgramSettings().ForDocument());
+    const std::unique_ptr<CDiscwrightDoc> opened = OpenVerbProject(project);
+    if (!opened)
+        return 1;
+    CDiscwrightDoc& doc = *opened;
     QString error;
-    if (!doc.OnOpenDocument(project, &error))
-        return ReportFailure(error);
 
     // As the picture tool does for a click at the face's top-left corner.
     const QString fullPath = QFileInfo(picturePath).absoluteFilePath();

@@ -4,14 +4,12 @@
 
 #include "verbs.h"
 
-#include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/face.h"
 #include "document/face_export.h"
 
 #include <QCommandLineParser>
 #include <QDir>
-#include <QGuiApplication>
 
 #include <memory>
 #include <vector>
@@ -72,12 +70,11 @@ int RunExportImages(const QStringList& args) {
     if (!QDir(folder).exists())
         return ReportFailure(QStringLiteral("%1: no such folder").arg(folder));
 
-    CDiscwrightDoc doc(ProgramSettings().ForDocument());
+    const std::unique_ptr<CDiscwrightDoc> opened = OpenVerbProject(files.front());
+    if (!opened)
+        return 1;
+    CDiscwrightDoc& doc = *opened;
     QString error;
-    if (!doc.OnOpenDocument(files.front(), &error))
-        return ReportFailure(error);
-    std::unique_ptr<QGuiApplication> gui;
-    EnsureGuiApplication(gui);
 
     // The window's order: back, disc, front, inside.
     int status = 0;

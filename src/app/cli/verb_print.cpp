@@ -4,15 +4,14 @@
 
 #include "verbs.h"
 
-#include "app/app_settings.h"
 #include "cups_queue.h"
 #include "disc_tray_job.h"
 #include "document/discwright_doc.h"
 #include "document/print_pdf.h"
+#include "settings/app_settings.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>
-#include <QGuiApplication>
 
 #include <memory>
 
@@ -48,12 +47,11 @@ bool ApplyKinds(CDiscwrightDoc& doc, const QString& list, QString* error) {
 int PrintProject(const QString& input, const QString& pdfPath, const QString& printer,
                  const std::function<bool(CDiscwrightDoc&, QString*)>& choose, int copies) {
     const AppSettings settings = ProgramSettings();
-    CDiscwrightDoc doc(settings.ForDocument());
+    const std::unique_ptr<CDiscwrightDoc> opened = OpenVerbProject(input, settings);
+    if (!opened)
+        return 1;
+    CDiscwrightDoc& doc = *opened;
     QString error;
-    if (!doc.OnOpenDocument(input, &error))
-        return ReportFailure(error);
-    std::unique_ptr<QGuiApplication> gui;
-    EnsureGuiApplication(gui);
     PrepareLabelPositions(doc);
     if (choose && !choose(doc, &error))
         return ReportFailure(error);

@@ -3,14 +3,12 @@
 
 #include "verbs.h"
 
-#include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/face_renderer.h"
 #include "platform/atomic_file.h"
 
 #include <QBuffer>
 #include <QCommandLineParser>
-#include <QGuiApplication>
 
 #include <memory>
 
@@ -53,13 +51,11 @@ int RunRender(const QStringList& args) {
     if (faceId < 0)
         return 1;
 
-    CDiscwrightDoc doc(ProgramSettings().ForDocument());
+    const std::unique_ptr<CDiscwrightDoc> opened = OpenVerbProject(input);
+    if (!opened)
+        return 1;
+    CDiscwrightDoc& doc = *opened;
     QString error;
-    if (!doc.OnOpenDocument(input, &error))
-        return ReportFailure(error);
-
-    std::unique_ptr<QGuiApplication> gui;
-    EnsureGuiApplication(gui);
 
     FaceImageOptions options;
     options.zoom = zoom;

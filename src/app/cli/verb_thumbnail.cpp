@@ -5,7 +5,6 @@
 
 #include "verbs.h"
 
-#include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/face_preview.h"
 #include "platform/atomic_file.h"
@@ -13,7 +12,6 @@
 #include "platform/sanitizer_build.h"
 
 #include <QBuffer>
-#include <QGuiApplication>
 
 #include <algorithm>
 #include <csignal>
@@ -74,13 +72,11 @@ void ApplyLimits(const QString& input) {
 }
 
 int Thumbnail(const QString& input, const QString& output, int size) {
-    CDiscwrightDoc doc(ProgramSettings().ForDocument());
+    const std::unique_ptr<CDiscwrightDoc> opened = OpenVerbProject(input);
+    if (!opened)
+        return 1;
+    CDiscwrightDoc& doc = *opened;
     QString error;
-    if (!doc.OnOpenDocument(input, &error))
-        return ReportFailure(error);
-
-    std::unique_ptr<QGuiApplication> gui;
-    EnsureGuiApplication(gui);
 
     int faceId = PreviewFaceOf(doc);
     QImage preview = RenderFacePreview(doc, faceId, size);

@@ -1,9 +1,9 @@
 #include "verbs.h"
 
-#include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/project_file.h"
 #include "platform/file_reading.h"
+#include "settings/app_settings.h"
 #include "tracks/cddb_lookup.h"
 #include "tracks/cdtext_lookup.h"
 #include "tracks/musicbrainz_lookup.h"
@@ -310,10 +310,11 @@ int Apply(const QStringList& args) {
             QStringLiteral("tracks apply: use --cd, --import FILES... or --json FILE"));
 
     const AppSettings settings = ProgramSettings();
-    CDiscwrightDoc doc(settings.ForDocument());
+    const std::unique_ptr<CDiscwrightDoc> opened = OpenVerbProject(path, settings);
+    if (!opened)
+        return 1;
+    CDiscwrightDoc& doc = *opened;
     QString error;
-    if (!doc.OnOpenDocument(path, &error))
-        return ReportFailure(error);
     AlbumData album = doc.Album();
     LookupChoice choice;
     if ((parser.isSet(kSourceOption) || parser.isSet(kMatchOption)) && !parser.isSet(cdOption))

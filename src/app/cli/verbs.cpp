@@ -1,9 +1,10 @@
 #include "verbs.h"
 
-#include "app/app_settings.h"
+#include "document/discwright_doc.h"
 #include "document/face.h"
 #include "platform/app_places.h"
 #include "platform/native_path.h"
+#include "settings/app_settings.h"
 
 #include <QCommandLineParser>
 #include <QGuiApplication>
@@ -42,6 +43,20 @@ AppSettings ProgramSettings() {
     AppSettings settings(CurrentPlaces());
     settings.LoadSettings();
     return settings;
+}
+
+std::unique_ptr<CDiscwrightDoc> OpenVerbProject(const QString& path) {
+    return OpenVerbProject(path, ProgramSettings());
+}
+
+std::unique_ptr<CDiscwrightDoc> OpenVerbProject(const QString& path, const AppSettings& settings) {
+    auto doc = std::make_unique<CDiscwrightDoc>(settings.ForDocument());
+    QString error;
+    if (!doc->OnOpenDocument(path, &error)) {
+        ReportFailure(error);
+        return nullptr;
+    }
+    return doc;
 }
 
 int FaceArgument(const QString& name) {

@@ -43,10 +43,17 @@ bool ParseVerbArguments(QCommandLineParser& parser, const QStringList& args, con
 
 // Makes `gui` a GUI application (fonts and painting need one) unless the
 // process has an application already; without a display it draws offscreen.
+// Every verb runs with one (RunCommandLine makes it before the verb starts),
+// since reading a picture or a project may lay out text.
 void EnsureGuiApplication(std::unique_ptr<QGuiApplication>& gui);
 
 // The settings file of the program folder, loaded.
 AppSettings ProgramSettings();
+// The start every verb on a project shares: the project at `path`, opened as
+// a new document of `settings` (by default the settings file's). Null after
+// reporting why it cannot be opened.
+std::unique_ptr<CDiscwrightDoc> OpenVerbProject(const QString& path);
+std::unique_ptr<CDiscwrightDoc> OpenVerbProject(const QString& path, const AppSettings& settings);
 // The face a --face value names (disc, front, inside or back), or -1 after
 // reporting the unknown name.
 int FaceArgument(const QString& name);

@@ -1,10 +1,10 @@
 #include "direct_print.h"
 
-#include "app/app_settings.h"
 #include "app/cli/disc_tray_job.h"
 #include "document/discwright_doc.h"
 #include "platform/app_places.h"
 #include "printer_output.h"
+#include "settings/app_settings.h"
 
 #include <QFileInfo>
 #include <QPrinter>

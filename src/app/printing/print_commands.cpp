@@ -1,6 +1,5 @@
 #include "print_commands.h"
 
-#include "app/app_settings.h"
 #include "app/cli/disc_tray_job.h"
 #include "app/settings/settings_dialog.h"
 #include "app/window/command_router.h"
@@ -11,6 +10,7 @@
 #include "labelstock/disc_tray_stock.h"
 #include "print_dialog.h"
 #include "printer_output.h"
+#include "settings/app_settings.h"
 #include "view/command_ids.h"
 #include "view/discwright_view.h"
 

@@ -1,10 +1,10 @@
 #include "print_dialog.h"
 
-#include "app/app_settings.h"
 #include "document/discwright_doc.h"
 #include "document/print_job.h"
 #include "label_stock_preview.h"
 #include "labelstock/disc_tray_stock.h"
+#include "settings/app_settings.h"
 
 #include <QCheckBox>
 #include <QComboBox>

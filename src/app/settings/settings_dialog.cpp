@@ -1,8 +1,8 @@
 #include "settings_dialog.h"
 
 #include "alignment_spin_box.h"
-#include "app/app_settings.h"
 #include "app/printing/disc_tray_alignment_box.h"
+#include "settings/app_settings.h"
 #include "toolkit/colour_button.h"
 
 #include <QCheckBox>

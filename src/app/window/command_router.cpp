@@ -1,7 +1,6 @@
 #include "command_router.h"
 
 #include "command_table.h"
-#include "resources/icons.h"
 
 #include <QAction>
 #include <QMenu>

@@ -1,5 +1,7 @@
 #include "start_folders.h"
 
+#include "imaging/image_codec.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
@@ -40,22 +42,19 @@ void RememberDialogFolder(DialogKind kind, const QString& chosenFile) {
 }
 
 QStringList PictureFileFilters() {
-    const QStringList formats = {
-        QCoreApplication::translate("StartFolders", "Jpeg files (*.jpg *.jpeg)"),
-        QCoreApplication::translate("StartFolders", "Gif files (*.gif)"),
-        QCoreApplication::translate("StartFolders", "Bmp Files (*.bmp)"),
-        QCoreApplication::translate("StartFolders", "Png Files (*.png)"),
-        QCoreApplication::translate("StartFolders", "Tiff files (*.tif *.tiff)"),
-        QCoreApplication::translate("StartFolders", "Ico files (*.ico)"),
-        QCoreApplication::translate("StartFolders", "Tga files (*.tga)"),
-        QCoreApplication::translate("StartFolders", "Pcx files (*.pcx)"),
-        QCoreApplication::translate("StartFolders", "Wmf files (*.wmf)"),
-    };
-    // Every pattern of the formats above, in their order.
+    // One filter per kind of file the picture loaders read, and every
+    // pattern of them, in their order, for "All pictures".
+    QStringList formats;
     QStringList patterns;
-    for (const QString& filter : formats) {
-        const qsizetype open = filter.indexOf(u'(');
-        patterns += filter.mid(open + 1, filter.size() - open - 2).split(u' ');
+    for (const PictureFileKind& kind : PictureFileKinds()) {
+        QStringList own;
+        for (const char* extension : kind.extensions) {
+            if (extension != nullptr)
+                own << QStringLiteral("*.") + QLatin1String(extension);
+        }
+        formats << QCoreApplication::translate("StartFolders", "%1 files (%2)")
+                       .arg(QLatin1String(kind.name), own.join(u' '));
+        patterns += own;
     }
     QStringList filters;
     filters << QCoreApplication::translate("StartFolders", "All pictures (%1)")

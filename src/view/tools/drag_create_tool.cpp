@@ -6,6 +6,27 @@
 #include "view/discwright_view.h"
 #include "view/face_selection.h"
 
+QCursor ToolCursor(ToolMode tool) {
+    switch (tool) {
+    case ToolMode::kRectangle:
+        return CrosshairCursor("cross-rectangle");
+    case ToolMode::kRoundRectangle:
+        return CrosshairCursor("cross-round-rectangle");
+    case ToolMode::kEllipse:
+        return CrosshairCursor("cross-ellipse");
+    case ToolMode::kDiamond:
+        return CrosshairCursor("cross-diamond");
+    case ToolMode::kText:
+        return CrosshairCursor("cross-text");
+    case ToolMode::kImage:
+        return CrosshairCursor("cross-picture");
+    case ToolMode::kSelect:
+    case ToolMode::kCircularText:
+        break;
+    }
+    return QCursor(Qt::ArrowCursor);
+}
+
 void DragCreateTool::MousePressed(const ToolMouseEvent& event) {
     m_buttonDown = true;
     m_downPoint = event.client;

@@ -6,6 +6,9 @@
 
 class CBaseObject;
 
+// The crosshair cursor of a drawing tool; the arrow for the others.
+QCursor ToolCursor(ToolMode tool);
+
 // A tool that creates an object from a dragged rectangle. Pressing starts a
 // rubber band, moving stretches it, and releasing elsewhere creates the
 // object over the rectangle, selects it alone, records one undo step and

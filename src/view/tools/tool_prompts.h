@@ -3,7 +3,6 @@
 #include "view/command_prompts.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <functional>
 
@@ -13,13 +12,12 @@ class QWidget;
 // place and the warnings. The view holds one set; tests give it answers
 // that open no window.
 struct ToolPrompts {
-    // The picture file chosen, or an empty string when the user cancels.
+    // The picture file chosen, or an empty string when the user cancels. The
+    // window hands the view its file chooser (the dialogs and the folders they
+    // remember are the window's); without one the picture tool places nothing.
     std::function<QString(QWidget* parent)> chooseImageFile;
     CommandPrompts command;
 
-    // The "Import Image Files" dialog and message boxes.
+    // The message boxes; no picture chooser.
     static ToolPrompts Interactive();
 };
-
-// The file-type filters of the picture dialog, the first one the default.
-QStringList ImageFileFilters();

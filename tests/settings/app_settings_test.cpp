@@ -1,5 +1,5 @@
-#include "app/app_settings.h"
-#include "app/password_scrambler.h"
+#include "settings/app_settings.h"
+#include "settings/password_scrambler.h"
 #include "support/test_support.h"
 
 #include <QTemporaryDir>
@@ -161,18 +161,18 @@ TEST(AppSettings, WindowsPasswordsAndTheCddbSettings) {
     EXPECT_EQ(cddb.server, QStringLiteral("cddb.example"));
     EXPECT_EQ(cddb.port, 8880);
     EXPECT_EQ(cddb.userEmail, QStringLiteral("me@example.org")); // trimmed
-    EXPECT_TRUE(cddb.useProxy);
-    EXPECT_EQ(cddb.proxyHost, QStringLiteral("proxy"));
-    EXPECT_EQ(cddb.proxyPort, 3128);
-    EXPECT_TRUE(cddb.useAuthentication);
-    EXPECT_EQ(cddb.proxyUser, QStringLiteral("jo"));
-    EXPECT_EQ(cddb.proxyPassword, QStringLiteral(u"päss€"));
+    EXPECT_TRUE(cddb.proxy.use);
+    EXPECT_EQ(cddb.proxy.host, QStringLiteral("proxy"));
+    EXPECT_EQ(cddb.proxy.port, 3128);
+    EXPECT_TRUE(cddb.proxy.useAuthentication);
+    EXPECT_EQ(cddb.proxy.user, QStringLiteral("jo"));
+    EXPECT_EQ(cddb.proxy.password, QStringLiteral(u"päss€"));
 
     // MusicBrainz goes through the same proxy.
     const MusicBrainzSettings mb = settings.ForMusicBrainz();
     EXPECT_EQ(mb.server, u"mb.example");
     EXPECT_EQ(mb.port, 5000);
-    EXPECT_TRUE(mb.useProxy && mb.useAuthentication);
-    EXPECT_EQ(mb.proxyHost, u"proxy");
-    EXPECT_EQ(mb.proxyPassword, QStringLiteral(u"päss€"));
+    EXPECT_TRUE(mb.proxy.Authenticates());
+    EXPECT_EQ(mb.proxy.host, u"proxy");
+    EXPECT_EQ(mb.proxy.password, QStringLiteral(u"päss€"));
 }

@@ -94,17 +94,23 @@ void AppSettings::LoadSettings() {
     m_printBorder = ini.ReadInt(kDefault, u"printborder", m_printBorder);
 }
 
+ProxySettings AppSettings::ForProxy() const {
+    ProxySettings proxy;
+    proxy.use = m_useProxy != 0;
+    proxy.host = m_proxyAddress;
+    proxy.port = m_proxyPort;
+    proxy.useAuthentication = m_useProxyAuthentication != 0;
+    proxy.user = m_proxyUserName;
+    proxy.password = m_proxyPassword;
+    return proxy;
+}
+
 CddbSettings AppSettings::ForCddb() const {
     CddbSettings cddb;
     cddb.server = m_cddbServer;
     cddb.port = m_cddbPort;
     cddb.userEmail = m_user.trimmed();
-    cddb.useProxy = m_useProxy != 0;
-    cddb.proxyHost = m_proxyAddress;
-    cddb.proxyPort = m_proxyPort;
-    cddb.useAuthentication = m_useProxyAuthentication != 0;
-    cddb.proxyUser = m_proxyUserName;
-    cddb.proxyPassword = m_proxyPassword;
+    cddb.proxy = ForProxy();
     cddb.requestTimeoutMs = m_cddbTimeout * 1000;
     return cddb;
 }
@@ -122,12 +128,7 @@ MusicBrainzSettings AppSettings::ForMusicBrainz() const {
             .trimmed();
     if (!homepage.isEmpty())
         mb.contact = homepage;
-    mb.useProxy = m_useProxy != 0;
-    mb.proxyHost = m_proxyAddress;
-    mb.proxyPort = m_proxyPort;
-    mb.useAuthentication = m_useProxyAuthentication != 0;
-    mb.proxyUser = m_proxyUserName;
-    mb.proxyPassword = m_proxyPassword;
+    mb.proxy = ForProxy();
     mb.requestTimeoutMs = m_cddbTimeout * 1000;
     return mb;
 }

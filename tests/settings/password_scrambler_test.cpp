@@ -1,4 +1,4 @@
-#include "app/password_scrambler.h"
+#include "settings/password_scrambler.h"
 
 #include <gtest/gtest.h>
 

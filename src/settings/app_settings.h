@@ -6,6 +6,7 @@
 #include "platform/ini_document.h"
 #include "tracks/cddb_types.h"
 #include "tracks/musicbrainz_types.h"
+#include "tracks/proxy_settings.h"
 
 #include <QString>
 
@@ -29,6 +30,8 @@ struct AppSettings {
     DocumentSettings ForDocument() const;
     // The printer alignment and the look of borders a print job uses.
     PrintSettings ForPrinting() const;
+    // The proxy both lookups go through.
+    ProxySettings ForProxy() const;
     // What a CDDB lookup needs: server, proxy and the request's time limit.
     CddbSettings ForCddb() const;
     // What a MusicBrainz lookup needs: server, cover server, contact for the

@@ -60,3 +60,17 @@ void PlaceNewPicture(CBaseObject& picture, QPoint at, int faceWidth, int faceHei
     picture.m_x = std::clamp(at.x() - newWidth / 2, 0, std::max(0, faceWidth - newWidth));
     picture.m_y = std::clamp(at.y() + newDepth / 2, std::min(0, newDepth - faceHeight), 0);
 }
+
+void KeepNewPictureInFace(CBaseObject& picture, int faceWidth, int faceHeight) {
+    const int width = picture.m_width;
+    const int depth = -picture.m_height;
+    if (width <= 0 || depth <= 0 || faceWidth <= 0 || faceHeight <= 0 ||
+        (width <= faceWidth && depth <= faceHeight))
+        return;
+    FitPicture(picture, faceWidth, faceHeight);
+    const int newWidth = picture.m_width;
+    const int newDepth = -picture.m_height;
+    // y runs 0 .. -height on a face.
+    picture.m_x = std::clamp(picture.m_x, 0, std::max(0, faceWidth - newWidth));
+    picture.m_y = std::clamp(picture.m_y, std::min(0, newDepth - faceHeight), 0);
+}

@@ -27,3 +27,9 @@ void FitPicture(CBaseObject& picture, int maxWidth, int maxDepth);
 // it, centred on `at` as far as the face allows. A picture whose size is not
 // known yet only moves to `at`.
 void PlaceNewPicture(CBaseObject& picture, QPoint at, int faceWidth, int faceHeight);
+
+// Keeps a picture that has just taken its natural size inside a face
+// `faceWidth` × `faceHeight` units large: a picture larger than the face is
+// scaled down, keeping its proportions, to fit inside it, and moved as little
+// as needed to lie on it; one that fits stays as it is.
+void KeepNewPictureInFace(CBaseObject& picture, int faceWidth, int faceHeight);

@@ -3,6 +3,7 @@
 #include "document/discwright_doc.h"
 #include "objects/base_object.h"
 #include "objects/picture_loading.h"
+#include "objects/vector_image.h"
 #include "tool_prompts.h"
 #include "view/discwright_view.h"
 
@@ -32,7 +33,14 @@ std::unique_ptr<CBaseObject> PictureTool::LoadChosenPicture(const LogicalRect& r
 }
 
 std::unique_ptr<CBaseObject> PictureTool::CreateObject(const LogicalRect& rect) {
-    return LoadChosenPicture(rect);
+    std::unique_ptr<CBaseObject> picture = LoadChosenPicture(rect);
+    // A vector picture takes its natural size whatever box was dragged: one
+    // larger than the face is fitted into it, as a clicked picture is.
+    if (dynamic_cast<CVectorImage*>(picture.get()) != nullptr) {
+        const Face& face = m_view.Document().ActiveFace();
+        KeepNewPictureInFace(*picture, face.m_width, face.m_height);
+    }
+    return picture;
 }
 
 bool PictureTool::Clicked(QPoint p) {

@@ -3,12 +3,12 @@
 // repainting an unchanged picture from its cached image, and importing a
 // 5 MB Windows metafile.
 
+#include "metafile/emf_player.h"
+#include "metafile/emf_writer.h"
+#include "metafile/metafile.h"
+#include "metafile/metafile_record.h"
 #include "objects/vector_image.h"
 #include "platform/device_context.h"
-#include "platform/emf_player.h"
-#include "platform/emf_writer.h"
-#include "platform/metafile.h"
-#include "platform/metafile_record.h"
 
 #include <uemf.h>
 

@@ -1,7 +1,9 @@
 # cmake -DSOURCE_DIR=src -DWIDGETS_DIR=<QtWidgets include dir> -P CheckLayers.cmake
 #
 # Fails when a source file includes a header of a layer above its own (see
-# src/README.md): the platform layer includes no core folder, a core folder
+# src/README.md): the platform layer includes no metafile and no core folder,
+# the metafile room (built into the platform library, on top of platform/)
+# includes no core folder, a core folder
 # includes nothing of app/, view/, toolkit/ or resources/ and no Qt Widgets
 # header, and the headless command line (app/cli/ and the settings record)
 # includes no Qt Widgets header and no window code.
@@ -48,7 +50,10 @@ function(check_files files forbidden forbid_widgets allowed)
 endfunction()
 
 file(GLOB_RECURSE platform_files "${SOURCE_DIR}/platform/*.h" "${SOURCE_DIR}/platform/*.cpp")
-check_files("${platform_files}" "${core_folders};${ui_folders}" TRUE "")
+check_files("${platform_files}" "metafile;${core_folders};${ui_folders}" TRUE "")
+
+file(GLOB_RECURSE metafile_files "${SOURCE_DIR}/metafile/*.h" "${SOURCE_DIR}/metafile/*.cpp")
+check_files("${metafile_files}" "${core_folders};${ui_folders}" TRUE "")
 
 set(core_files "")
 foreach(folder IN LISTS core_folders)

@@ -1,4 +1,4 @@
-#include "platform/emf_player.h"
+#include "metafile/emf_player.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -1,5 +1,5 @@
-#include "platform/emf_player.h"
-#include "platform/metafile.h"
+#include "metafile/emf_player.h"
+#include "metafile/metafile.h"
 
 #include <QGuiApplication>
 #include <QImage>

@@ -8,6 +8,7 @@
 #
 # Installing asks apt only for packages that are not there yet, so a second
 # run is quiet. Build trees: build/ (normal) and build-asan/ (sanitizers).
+# `test` ends with the minutes each step took.
 set -euo pipefail
 
 cd "$(dirname "$0")/.."
@@ -41,14 +42,39 @@ install_missing() {
     "${missing[@]}" >/dev/null
 }
 
-configure_and_build() { # build-dir cmake-args...
+# ccache makes a rebuild after a small change, or in a second checkout, cheap.
+# Paths inside the checkout are hashed relative to it and the build folder is
+# left out of the hash (it only names the debug information's folder), so a
+# fresh clone elsewhere finds what an earlier one compiled; the sloppiness lets
+# ccache cache compiles that use a precompiled header.
+export CCACHE_BASEDIR="$root" CCACHE_NOHASHDIR=1
+export CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+
+configure() { # build-dir cmake-args...
   local dir=$1
   shift
-  # ccache makes a rebuild after a small change, or in a second checkout, cheap.
   local launcher=()
   command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
   cmake -S "$root" -B "$dir" -G Ninja "${launcher[@]}" "$@" >/dev/null
-  cmake --build "$dir" -j "$jobs"
+}
+
+configure_and_build() { # build-dir cmake-args...
+  configure "$@"
+  cmake --build "$1" -j "$jobs"
+}
+
+# step NAME COMMAND...: runs COMMAND and notes its wall time for the summary.
+steps=()
+step() {
+  local name=$1 start=$SECONDS
+  shift
+  "$@"
+  steps+=("$(printf '%-22s %5d s' "$name" $((SECONDS - start)))")
+}
+summary() {
+  echo "Time by step ($(nproc 2>/dev/null || echo ?) cores):"
+  printf '  %s\n' "${steps[@]}"
+  printf '  %-22s %5d s\n' total "$SECONDS"
 }
 
 # Every tracked C++ file must be as clang-format leaves it.
@@ -62,24 +88,39 @@ run_tests() { # build-dir
   ctest --test-dir "$1" -j "$jobs" --output-on-failure --timeout 300
 }
 
+fuzz_one() { # fuzzer seconds scratch
+  local fuzzer=$1 seconds=$2 scratch=$3
+  local name=${fuzzer##*/fuzz_}
+  mkdir -p "$scratch/$name"
+  # New inputs go to the scratch folder; the committed corpus is only read.
+  "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
+    "$scratch/$name" "$root/fuzz/corpus/$name" 2>"$scratch/$name.log" \
+    || { echo "Fuzzing $name failed:"; tail -n 40 "$scratch/$name.log"; return 1; }
+  # The speed shows whether the target explores or grinds through pixels.
+  local runs speed
+  runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$scratch/$name.log")
+  speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$scratch/$name.log")
+  echo "Fuzzed $name for ${seconds}s: ${runs:-?} runs, ${speed:-?} per second"
+}
+
+# Each fuzzer is single-threaded: one per core at a time gives every target
+# its full time in a fraction of the wall time.
 fuzz_smoke() { # build-dir seconds
-  local dir=$1 seconds=$2 scratch
+  local dir=$1 seconds=$2 scratch fuzzer failed=0
   scratch=$(mktemp -d)
+  local running=()
   for fuzzer in "$dir"/fuzz/fuzz_*; do
     [ -f "$fuzzer" ] && [ -x "$fuzzer" ] || continue
-    local name=${fuzzer##*/fuzz_}
-    mkdir -p "$scratch/$name"
-    # New inputs go to the scratch folder; the committed corpus is only read.
-    "$fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
-      "$scratch/$name" "$root/fuzz/corpus/$name" 2>"$scratch/$name.log" \
-      || { tail -n 40 "$scratch/$name.log"; return 1; }
-    # The speed shows whether the target explores or grinds through pixels.
-    local runs speed
-    runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$scratch/$name.log")
-    speed=$(sed -n 's/^stat::average_exec_per_sec: *//p' "$scratch/$name.log")
-    echo "Fuzzed $name for ${seconds}s: ${runs:-?} runs, ${speed:-?} per second"
+    if [ ${#running[@]} -ge "$jobs" ]; then
+      wait "${running[0]}" || failed=1
+      running=("${running[@]:1}")
+    fi
+    fuzz_one "$fuzzer" "$seconds" "$scratch" &
+    running+=($!)
   done
+  for pid in "${running[@]}"; do wait "$pid" || failed=1; done
   rm -rf "$scratch"
+  return "$failed"
 }
 
 case "${1:-}" in
@@ -90,20 +131,24 @@ case "${1:-}" in
     exec build/bin/lumvane "$@"
     ;;
   test)
-    install_missing
-    check_format
-    configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMVANE_WERROR=ON
-    run_tests build
-    # Warnings are errors in the g++ build; the sanitizer build only reports them.
-    configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_COMPILER=clang++ \
+    # The minutes by step, also after a failed step.
+    trap summary EXIT
+    step install install_missing
+    step format check_format
+    step build configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DLUMVANE_WERROR=ON
+    step tests run_tests build
+    # Warnings are errors in the g++ build; the sanitizer build only reports
+    # them. Line tables are all the sanitizers' reports need of debug data.
+    step "sanitizer build" configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug \
+      -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS_DEBUG=-gline-tables-only \
       -DLUMVANE_SANITIZE=ON -DLUMVANE_FUZZ=ON -DLUMVANE_BENCH=OFF
     # One set of sanitizer options for the tests and the fuzz run alike, so
     # both ignore the same system-library allocations.
     export ASAN_OPTIONS=detect_leaks=1:abort_on_error=1
     export LSAN_OPTIONS=suppressions="$root/scripts/lsan.supp":print_suppressions=0
     export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
-    run_tests build-asan
-    fuzz_smoke build-asan "${LUMVANE_FUZZ_SECONDS:-30}"
+    step "sanitizer tests" run_tests build-asan
+    step fuzz fuzz_smoke build-asan "${LUMVANE_FUZZ_SECONDS:-30}"
     ;;
   *)
     sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'

@@ -29,7 +29,7 @@ int main(int argc, char** argv) {
     InstallTranslations(QLocale::system());
     CDiscwrightApp app;
     app.SetCatchTerminationSignals(true);
-    if (!app.InitInstance(commandLine.fileToOpen))
+    if (!app.InitInstance(commandLine.fileToOpen, commandLine.newProject))
         return app.ExitStatus(); // another instance shows the window, or does not answer
     return QApplication::exec();
 }

@@ -1,7 +1,7 @@
 // Draws Lumvane's gallery stamps and writes each as an enhanced metafile
 // through our own recorder, so the stamps are vector pictures that stay
 // sharp at any size. Usage: make_stamps OUTPUT_FOLDER
-#include "platform/emf_recorder.h"
+#include "metafile/emf_recorder.h"
 
 #include <QDir>
 #include <QFile>

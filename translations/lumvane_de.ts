@@ -21,6 +21,10 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
         <source>Technical Support</source>
         <translation>Technischer Support</translation>
     </message>
+    <message>
+        <source>Licence: GNU General Public License, version 3 or later</source>
+        <translation>Lizenz: GNU General Public License, Version 3 oder später</translation>
+    </message>
 </context>
 <context>
     <name>ArtGallery</name>

@@ -32,9 +32,13 @@ bool InstallTranslations(const QLocale& locale) {
         QCoreApplication::removeTranslator(old);
         delete old;
     }
+    // English plural forms ("1 track" for "%n track(s)") under every language:
+    // installed first, so that a language's own catalogue comes before them.
+    Install(QLocale(QLocale::English), QStringLiteral("lumvane"), QStringLiteral(":/i18n"));
     // The C locale asks for no translation, whatever LANGUAGE lists (as
-    // gettext has it). Otherwise the locale's UI languages are tried in turn.
-    if (locale.language() == QLocale::C)
+    // gettext has it); English has its plurals already. Otherwise the
+    // locale's UI languages are tried in turn.
+    if (locale.language() == QLocale::C || locale.language() == QLocale::English)
         return false;
     // Without a Lumvane translation Qt's own would only make a mixed window.
     if (!Install(locale, QStringLiteral("lumvane"), QStringLiteral(":/i18n")))

@@ -33,11 +33,13 @@ CDiscwrightApp::~CDiscwrightApp() {
         m_autoSaver->Close();
 }
 
-bool CDiscwrightApp::InitInstance(const QString& fileArgument) {
+bool CDiscwrightApp::InitInstance(const QString& fileArgument, bool newProject) {
     const QString file =
         fileArgument.isEmpty() ? QString() : QFileInfo(fileArgument).absoluteFilePath();
     m_instance = std::make_unique<SingleInstance>(m_settings->m_settingsFile.Path());
-    switch (m_instance->Begin(file)) {
+    const QString request =
+        newProject ? QString::fromLatin1(SingleInstance::kNewProjectRequest) : file;
+    switch (m_instance->Begin(request)) {
     case SingleInstance::Start::kPrimary:
         break;
     case SingleInstance::Start::kHandedOver:
@@ -88,8 +90,9 @@ bool CDiscwrightApp::InitInstance(const QString& fileArgument) {
     OfferTipOfTheDay();
 
     // Another start hands over a file: the window comes to the front at once
-    // and opens the file as File > Open would, asking first to save a modified
-    // project, once no dialog or nested event loop is running.
+    // and opens the file as File > Open would (or starts a new project as
+    // File > New would), asking first to save a modified project, once no
+    // dialog or nested event loop is running.
     m_instance->SetFreeCheck(&IsWindowFree);
     QObject::connect(m_instance.get(), &SingleInstance::RaiseRequested, m_frame.get(), [this] {
         // The tip of the day would hold the file back; the user asked for the file.
@@ -100,7 +103,9 @@ bool CDiscwrightApp::InitInstance(const QString& fileArgument) {
     QObject::connect(m_instance.get(), &SingleInstance::ActivationRequested, m_frame.get(),
                      [this](const QString& path) {
                          m_frame->BringToFront();
-                         if (!path.isEmpty())
+                         if (path == QLatin1String(SingleInstance::kNewProjectRequest))
+                             m_frame->Files().New();
+                         else if (!path.isEmpty())
                              m_frame->Files().OpenPath(path);
                      });
     return true;

@@ -25,8 +25,9 @@ public:
     // Returns false when the program should end at once with ExitStatus():
     // 0 when another instance runs and took `fileArgument`, 1 when another
     // runs but does not answer (said on stderr and, with a screen, in a
-    // message box). An empty `fileArgument` starts a new project.
-    bool InitInstance(const QString& fileArgument);
+    // message box). An empty `fileArgument` starts a new project; so does
+    // `newProject`, which asks a running instance for a new project too.
+    bool InitInstance(const QString& fileArgument, bool newProject = false);
     // Whether SIGTERM, SIGHUP and SIGINT save unsaved work for the next start
     // (see AutoSaver); the program sets it, tests running the window in their
     // own process keep their signals. Takes effect in InitInstance.

@@ -15,7 +15,8 @@ class QTimer;
 // socket for its whole life; the kernel drops the lock when the process ends,
 // however it ends, so there is never a stale claim and two processes starting
 // at the same moment cannot both win. A later process connects to the socket,
-// sends its file argument as one line and waits for "OK": the first answers as
+// sends its request as one line (an absolute file path, nothing to just come
+// to the front, or kNewProjectRequest) and waits for "OK": the first answers as
 // soon as the request is queued, even while a modal prompt is open, and opens
 // the file later, when its window is free (`SetFreeCheck`). A first process
 // that does not answer in time (stopped, hung) leaves the later one to report
@@ -43,13 +44,15 @@ public:
     void SetFreeCheck(std::function<bool()> isFree) { m_isFree = std::move(isFree); }
 
     static constexpr int kAnswerTimeoutMs = 5000;
+    // The request for a new project; no absolute path looks like it.
+    static constexpr char kNewProjectRequest[] = ":new";
 
 Q_SIGNALS:
     // A later start asked this instance to come to the front at once, while
     // its request waits (the window may be busy).
     void RaiseRequested();
-    // A later start asked this instance to open `fileToOpen` (may be empty),
-    // emitted from the event loop when the window is free.
+    // A later start asked this instance to open `fileToOpen` (may be empty,
+    // or kNewProjectRequest), emitted from the event loop when the window is free.
     void ActivationRequested(const QString& fileToOpen);
 
 private:

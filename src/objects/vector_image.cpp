@@ -1,6 +1,6 @@
 #include "vector_image.h"
 
-#include "platform/emf_recorder.h"
+#include "metafile/emf_recorder.h"
 
 #include <QFile>
 

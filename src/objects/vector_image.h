@@ -2,7 +2,7 @@
 
 #include "base_object.h"
 
-#include "platform/metafile.h"
+#include "metafile/metafile.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -1,8 +1,8 @@
 // Painting and hit testing of vector pictures.
 #include "vector_image.h"
 
+#include "metafile/emf_player.h"
 #include "platform/device_context.h"
-#include "platform/emf_player.h"
 #include "platform/region.h"
 
 #include <cstdlib>

@@ -11,11 +11,29 @@
 #include <algorithm>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
 
 const QString kSection = QStringLiteral("Recovery");
+
+// Unsaved work is private: a recovery file is readable by its owner only.
+// An empty file with that mode goes first, and the atomic write keeps the
+// mode of the file it replaces, so the bytes never sit in a file others could
+// read (a file an older version left readable is narrowed too).
+bool MakePrivateFile(const QString& path, QString* error) {
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0600);
+    if (fd < 0 || ::fchmod(fd, 0600) != 0) {
+        *error = QStringLiteral("%1: cannot write: %2").arg(path, qt_error_string(errno));
+        if (fd >= 0)
+            ::close(fd);
+        return false;
+    }
+    ::close(fd);
+    return true;
+}
 
 } // namespace
 
@@ -68,12 +86,14 @@ bool RecoveryStore::Write(const QByteArray& project, const QString& projectPath,
         *error = QStringLiteral("%1: cannot be locked").arg(PathOf(m_ownId, ".lock"));
         return false;
     }
-    if (!WriteFileAtomically(PathOf(m_ownId, ".dwp"), project, error))
+    const QString data = PathOf(m_ownId, ".dwp");
+    if (!MakePrivateFile(data, error) || !WriteFileAtomically(data, project, error))
         return false;
     IniDocument info;
     info.WriteString(kSection, u"Project", projectPath);
     info.WriteString(kSection, u"Saved", savedAt.toUTC().toString(Qt::ISODate));
-    return info.Save(PathOf(m_ownId, ".ini"), error);
+    const QString description = PathOf(m_ownId, ".ini");
+    return MakePrivateFile(description, error) && info.Save(description, error);
 }
 
 void RecoveryStore::RemoveOwn() {

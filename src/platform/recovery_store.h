@@ -38,8 +38,9 @@ public:
     const QString& OwnId() const { return m_ownId; }
 
     // Writes this window's recovery: the project bytes first, then the file
-    // that describes them, each through a temporary file. Creates the folder
-    // and takes this window's lock on first use. False with `error` set.
+    // that describes them, each through a temporary file and readable by the
+    // owner only (0600). Creates the folder and takes this window's lock on
+    // first use. False with `error` set.
     bool Write(const QByteArray& project, const QString& projectPath, const QDateTime& savedAt,
                QString* error);
     // Removes this window's recovery files (its work was saved or dropped);

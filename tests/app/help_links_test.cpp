@@ -154,6 +154,13 @@ TEST_F(HelpLinksTest, AboutBoxShowsTitleAndOpensItsLinks) {
     emit box.HomePageLink()->linkActivated(QStringLiteral("#"));
     EXPECT_EQ(recorder.urls,
               QList<QUrl>({QUrl("mailto:desk@home.example"), QUrl("https://home.example")}));
+
+    // The licence, named, with its text one click away.
+    EXPECT_TRUE(
+        box.LicenceLink()->text().contains("GNU General Public License, version 3 or later"));
+    EXPECT_EQ(box.LicenceLink()->toolTip(), "https://www.gnu.org/licenses/gpl-3.0.html");
+    emit box.LicenceLink()->linkActivated(QStringLiteral("#"));
+    EXPECT_EQ(recorder.urls.value(2), QUrl("https://www.gnu.org/licenses/gpl-3.0.html"));
 }
 
 } // namespace

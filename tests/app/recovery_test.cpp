@@ -20,6 +20,7 @@
 
 #include <csignal>
 #include <functional>
+#include <sys/stat.h>
 
 namespace {
 
@@ -95,6 +96,30 @@ TEST(RecoveryStore, SavedWorkAndCleanEndsLeaveNothingAndHalfARecoveryIsKept) {
     EXPECT_TRUE(store.ClaimOrphans().empty());
     EXPECT_EQ(RecoveryFiles(dir.path()), (QStringList{QStringLiteral("autosave-3-4.ini"),
                                                       QStringLiteral("autosave-3-4.lock")}));
+}
+
+// Unsaved work may be private: its recovery files are the owner's alone, also
+// where an older version left them readable, and under a permissive umask.
+TEST(RecoveryStore, RecoveryFilesAreReadableByTheirOwnerOnly) {
+    QTemporaryDir dir;
+    RecoveryStore store(dir.path());
+    const QString data = dir.filePath(store.OwnId() + QStringLiteral(".dwp"));
+    const QString info = dir.filePath(store.OwnId() + QStringLiteral(".ini"));
+    WriteTextFile(data, "old");
+    QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup |
+                                    QFile::ReadOther);
+    const mode_t oldMask = ::umask(0);
+    QString error;
+    const bool written = store.Write("secret", QString(), QDateTime::currentDateTime(), &error);
+    ::umask(oldMask);
+    ASSERT_TRUE(written) << error.toStdString();
+    for (const QString& path :
+         {data, info, dir.filePath(store.OwnId() + QStringLiteral(".lock"))}) {
+        struct stat st {};
+        ASSERT_EQ(::stat(QFile::encodeName(path).constData(), &st), 0) << path.toStdString();
+        EXPECT_EQ(st.st_mode & 0777, 0600u) << path.toStdString();
+    }
+    EXPECT_EQ(ReadWholeFile(data), "secret");
 }
 
 TEST(RecoveryOffer, TheQuestionNamesTheProjectAndTheTime) {

@@ -55,10 +55,14 @@ TEST(CommandLine, VersionAndHelpNeedNoDisplay) {
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_TRUE(process.readAllStandardOutput().contains("Usage: lumvane [FILE.dwp]"));
 
-    process.start(QStringLiteral(LUMVANE_EXECUTABLE), {QStringLiteral("--bogus")});
-    ASSERT_TRUE(process.waitForFinished(10000));
-    EXPECT_EQ(process.exitCode(), 2);
-    EXPECT_TRUE(process.readAllStandardError().contains("--bogus"));
+    for (const QStringList& args :
+         {QStringList{QStringLiteral("--bogus")},
+          QStringList{QStringLiteral("--new"), QStringLiteral("--bogus")}}) {
+        process.start(QStringLiteral(LUMVANE_EXECUTABLE), args);
+        ASSERT_TRUE(process.waitForFinished(10000));
+        EXPECT_EQ(process.exitCode(), 2);
+        EXPECT_TRUE(process.readAllStandardError().contains("--bogus"));
+    }
 }
 
 TEST_F(StartupTest, FirstStartWritesSettingsAndCloseStoresThePlacement) {
@@ -180,6 +184,30 @@ TEST_F(StartupTest, AHandOverWaitsForTheSaveQuestionAndSurvivesItsCancel) {
     const ProcessResult discarded = RunSecondStart({project}, m_program.Path());
     EXPECT_EQ(discarded.exitCode, 0) << discarded.err.toStdString();
     ASSERT_TRUE(WaitFor([&] { return app.Document().PathName() == project; }));
+    EXPECT_FALSE(app.Document().IsModified());
+}
+
+// The desktop's "New Project" action: the running window starts a new project
+// as File > New does, after the question about the modified one.
+TEST_F(StartupTest, ANewProjectHandedOverAsksToSaveAndStartsEmpty) {
+    CDiscwrightApp app;
+    ASSERT_TRUE(app.InitInstance(QString()));
+    const QString project = m_program.File(QStringLiteral("open.dwp"));
+    ASSERT_TRUE(app.Document().OnSaveDocument(project, nullptr));
+    app.Document().SetModifiedFlag(true);
+    int asked = 0;
+    FilePrompts prompts = FilePrompts::Interactive();
+    prompts.askToSave = [&](QWidget*, const QString&) {
+        ++asked;
+        return SaveAnswer::kDiscard;
+    };
+    app.MainFrame().Files().SetPrompts(prompts);
+
+    const ProcessResult second = RunSecondStart({QStringLiteral("--new")}, m_program.Path());
+    EXPECT_TRUE(second.finished);
+    EXPECT_EQ(second.exitCode, 0) << second.err.toStdString();
+    ASSERT_TRUE(WaitFor([&] { return app.Document().PathName().isEmpty(); }));
+    EXPECT_EQ(asked, 1);
     EXPECT_FALSE(app.Document().IsModified());
 }
 

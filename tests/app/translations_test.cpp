@@ -201,6 +201,56 @@ TEST(TranslationCatalogue, EveryTextOfTheSourcesHasAFinishedGermanTranslation) {
     EXPECT_GT(live, 200);
 }
 
+// The English catalogue holds the plural forms of every text with a count, so
+// a new "%n thing(s)" fails here rather than reading "(s)" to English users.
+TEST(TranslationCatalogue, EveryCountedTextHasItsEnglishPluralForms) {
+    QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QString copy = dir.filePath(QStringLiteral("lumvane_en.ts"));
+    ASSERT_TRUE(QFile::copy(QStringLiteral(LUMVANE_TS_PLURALS_FILE), copy));
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(LUMVANE_LUPDATE),
+                  {QStringLiteral("-silent"), QStringLiteral("-pluralonly"),
+                   QStringLiteral("-locations"), QStringLiteral("none"),
+                   QStringLiteral("@" LUMVANE_TR_SOURCES_LIST), QStringLiteral("-ts"), copy});
+    ASSERT_TRUE(lupdate.waitForFinished(120000));
+    ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
+
+    int live = 0;
+    for (const CatalogueEntry& entry : ReadCatalogue(copy)) {
+        if (entry.type == u"vanished" || entry.type == u"obsolete")
+            continue;
+        ++live;
+        const std::string where =
+            entry.context.toStdString() + ": \"" + entry.source.toStdString() + "\"";
+        EXPECT_TRUE(entry.type.isEmpty()) << "no finished English plurals for " << where;
+        ASSERT_EQ(entry.translations.size(), 2) << where;
+        for (const QString& form : entry.translations)
+            EXPECT_EQ(Tokens(form), Tokens(entry.source)) << where;
+        EXPECT_NE(entry.translations[0], entry.translations[1]) << where;
+    }
+    EXPECT_GE(live, 3);
+}
+
+// Counts read as English under the C locale and under a language Lumvane has
+// no catalogue for; a language's own catalogue still has the last word.
+TEST(Translator, CountsReadAsEnglishWhereNoLanguageTakesOver) {
+    auto tracks = [](int n) {
+        return QCoreApplication::translate("CTrackInfoDialog", "%n track(s) from music files.",
+                                           nullptr, n);
+    };
+    for (const QLocale& locale : {QLocale::c(), QLocale(QLocale::French, QLocale::France),
+                                  QLocale(QLocale::English, QLocale::UnitedStates)}) {
+        InstallTranslations(locale);
+        EXPECT_EQ(tracks(1), "1 track from music files.") << locale.name().toStdString();
+        EXPECT_EQ(tracks(2), "2 tracks from music files.") << locale.name().toStdString();
+    }
+    InstallTranslations(QLocale(QLocale::German));
+    EXPECT_EQ(tracks(2), "2 Titel aus Musikdateien.");
+    InstallTranslations(QLocale::system());
+}
+
 // Installing for another locale replaces the translation before it; a locale
 // Lumvane has no translation for gets English throughout, not English menus
 // beside the standard buttons in the other language.

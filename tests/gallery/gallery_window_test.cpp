@@ -7,10 +7,10 @@
 #include "app/gallery/thumbnail_list.h"
 #include "app/main_window_fixture.h"
 #include "document/layout_file.h"
+#include "metafile/emf_recorder.h"
 #include "objects/image.h"
 #include "objects/shape.h"
 #include "objects/vector_image.h"
-#include "platform/emf_recorder.h"
 #include "view/discwright_view.h"
 
 #include <QApplication>

@@ -2,14 +2,14 @@
 // tool's vector-first rule.
 #include "draw_support.h"
 
+#include "metafile/metafile.h"
 #include "objects/image.h"
 #include "objects/object_archive.h"
 #include "objects/picture_loading.h"
 #include "objects/vector_image.h"
-#include "platform/metafile.h"
 #include "support/test_support.h"
 
-#include "platform/metafile_builder.h"
+#include "metafile/metafile_builder.h"
 
 #include <QTemporaryDir>
 

@@ -1,9 +1,9 @@
 // What Lumvane ships in its program folder: every gallery stamp is a vector
 // picture that draws, every background a full-size picture, and the manual's
 // pages reach every page, style sheet and screenshot they name.
+#include "metafile/emf_player.h"
 #include "objects/image.h"
 #include "objects/vector_image.h"
-#include "platform/emf_player.h"
 #include "platform/ini_document.h"
 
 #include <QDir>

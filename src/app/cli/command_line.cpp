@@ -40,10 +40,12 @@ int RunVerb(const Verb& verb, const QStringList& args) {
 QString UsageText() {
     QString text =
         QStringLiteral("Usage: lumvane [FILE.dwp]\n"
+                       "       lumvane --new\n"
                        "       lumvane --help | --version\n"
                        "       lumvane --print FILE.dwp | --print-to FILE.dwp PRINTER\n"
                        "       lumvane VERB ARGUMENTS...\n\n"
-                       "Without a verb, opens the window on a new project or on FILE.dwp.\n\n"
+                       "Without a verb, opens the window on a new project or on FILE.dwp;\n"
+                       "with Lumvane already running, its window does so.\n\n"
                        "Verbs (run without a display):\n");
     for (const Verb& verb : Verbs())
         text += QStringLiteral("  lumvane %1\n      %2\n").arg(verb.usage, verb.summary);
@@ -63,6 +65,10 @@ CommandLine RunCommandLine(const QStringList& args) {
     if (first == u"--version") {
         Print(stdout, QStringLiteral("Lumvane %1\n").arg(QStringLiteral(LUMVANE_VERSION)));
         result.headlessResult = 0;
+        return result;
+    }
+    if (first == u"--new" && args.size() == 1) {
+        result.newProject = true;
         return result;
     }
     if (first == u"--print" || first == u"--print-to") {

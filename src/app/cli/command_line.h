@@ -13,6 +13,9 @@ struct CommandLine {
     std::optional<int> headlessResult;
     // The project to open in the window; empty for a new project.
     QString fileToOpen;
+    // --new: a new project, in the window that already runs if there is one
+    // (the desktop's "New Project" action).
+    bool newProject = false;
     // --print FILE / --print-to FILE PRINTER: print the project without a
     // window and exit; an empty printer is the default one.
     bool printDirectly = false;

@@ -5,13 +5,13 @@
 
 #include "document/project_file.h"
 #include "imaging/raster_image.h"
+#include "metafile/metafile.h"
 #include "objects/cir_text.h"
 #include "objects/image.h"
 #include "objects/shape.h"
 #include "objects/text.h"
 #include "objects/vector_image.h"
 #include "platform/archive_file.h"
-#include "platform/metafile.h"
 
 #include <QCommandLineParser>
 #include <QFileInfo>

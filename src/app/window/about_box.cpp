@@ -50,6 +50,9 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     m_support =
         MakeLink(tr("Technical Support"), SupportLinks::Value(QStringLiteral("mailto")), this);
     m_support->setObjectName(QStringLiteral("SupportLink"));
+    m_licence = MakeLink(tr("Licence: GNU General Public License, version 3 or later"),
+                         QLatin1String(kLicenceUrl), this);
+    m_licence->setObjectName(QStringLiteral("LicenceLink"));
 
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -57,6 +60,7 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     auto* text = new QVBoxLayout;
     text->addWidget(m_title);
     text->addWidget(version);
+    text->addWidget(m_licence);
     text->addSpacing(8);
     text->addWidget(m_homePage);
     text->addWidget(m_support);

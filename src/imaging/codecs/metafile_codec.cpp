@@ -3,8 +3,8 @@
 #include "imaging/image_codec.h"
 #include "imaging/raster_image.h"
 
-#include "platform/emf_player.h"
-#include "platform/metafile.h"
+#include "metafile/emf_player.h"
+#include "metafile/metafile.h"
 
 #include <QImage>
 #include <QPainter>

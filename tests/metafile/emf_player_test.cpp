@@ -2,10 +2,10 @@
 // by other programs, on small pictures built here, and on hostile records.
 #include "metafile_builder.h"
 
-#include "platform/emf_player.h"
-#include "platform/emf_recorder.h"
-#include "platform/emf_writer.h"
-#include "platform/metafile.h"
+#include "metafile/emf_player.h"
+#include "metafile/emf_recorder.h"
+#include "metafile/emf_writer.h"
+#include "metafile/metafile.h"
 
 #include <uemf.h>
 

@@ -16,8 +16,23 @@
 #include <QString>
 #include <QTransform>
 
+#include <array>
+#include <cmath>
+#include <initializer_list>
 #include <optional>
 #include <vector>
+
+// A COLORREF (0x00BBGGRR) as a colour.
+inline QColor EmfColour(uint32_t ref) {
+    return QColor(int(ref & 0xFF), int((ref >> 8) & 0xFF), int((ref >> 16) & 0xFF));
+}
+
+inline bool AllFinite(std::initializer_list<float> values) {
+    for (float v : values)
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
 
 struct EmfPen {
     bool null = false;
@@ -78,8 +93,25 @@ public:
     EmfPlayer(QPainter& painter, QByteArrayView emf, const QRectF& target);
     EmfPlayReport Play();
 
+    // A record handler of one family; false when it refuses the record.
+    using Handler = bool (EmfPlayer::*)(uint32_t type, const RecordView& r);
+    static constexpr size_t kHandlerSlots = 123; // record types 1 to 122
+
 private:
     bool Record(uint32_t type, const RecordView& r);
+    static const std::array<Handler, kHandlerSlots>& Handlers();
+
+    // Record families (emf_player_records.cpp, emf_player_figures.cpp,
+    // emf_player_objects.cpp).
+    bool IgnoredRecord(uint32_t type, const RecordView& r);
+    bool MappingRecord(uint32_t type, const RecordView& r);
+    bool StateRecord(uint32_t type, const RecordView& r);
+    bool ObjectRecord(uint32_t type, const RecordView& r);
+    bool FigureRecord(uint32_t type, const RecordView& r);
+    bool PathRecord(uint32_t type, const RecordView& r);
+    bool ClipRecord(uint32_t type, const RecordView& r);
+    bool TextRecord(uint32_t type, const RecordView& r);
+    bool BitmapRecord(uint32_t type, const RecordView& r);
 
     // Mapping.
     QTransform Page() const;

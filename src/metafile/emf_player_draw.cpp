@@ -1,6 +1,6 @@
 // Text and bitmaps of the enhanced metafile player.
 #include "emf_player_internal.h"
-#include "legacy_text.h"
+#include "platform/legacy_text.h"
 
 #include <uemf.h>
 

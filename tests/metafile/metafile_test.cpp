@@ -2,7 +2,7 @@
 // on hand-built bytes.
 #include "metafile_builder.h"
 
-#include "platform/metafile.h"
+#include "metafile/metafile.h"
 
 #include <uemf.h>
 #include <uemf_safe.h>

@@ -1,59 +1,114 @@
-// The record dispatch of the enhanced metafile player: one case per record
-// kind it draws or applies; false for the kinds it skips.
+// The record dispatch of the enhanced metafile player: a table from record
+// type to the handler of its family (mapping, device state, objects,
+// figures, paths, clipping, text, bitmaps). A handler returns false for a
+// record it refuses; types without a handler are skipped.
 #include "emf_player_internal.h"
 
 #include <uemf.h>
 
 #include <QPainterPathStroker>
 
+#include <array>
 #include <cmath>
 
 namespace {
 
-QColor Colour(uint32_t ref) {
-    return QColor(int(ref & 0xFF), int((ref >> 8) & 0xFF), int((ref >> 16) & 0xFF));
-}
-
 // Replaces the world transform (libUEMF names only the first three modes).
 constexpr uint32_t kMwtSet = 4;
 
-bool Finite(std::initializer_list<float> values) {
-    for (float v : values)
-        if (!std::isfinite(v))
-            return false;
-    return true;
-}
+struct Family {
+    EmfPlayer::Handler handler;
+    std::initializer_list<uint32_t> types;
+};
+
+static_assert(U_EMR_MAX < EmfPlayer::kHandlerSlots);
 
 } // namespace
 
+const std::array<EmfPlayer::Handler, EmfPlayer::kHandlerSlots>& EmfPlayer::Handlers() {
+    static const auto table = [] {
+        const Family families[] = {
+            {&EmfPlayer::IgnoredRecord,
+             {U_EMR_HEADER, U_EMR_COMMENT, U_EMR_SETSTRETCHBLTMODE, U_EMR_SETMAPPERFLAGS,
+              U_EMR_SETBRUSHORGEX, U_EMR_SETICMMODE, U_EMR_SETLAYOUT, U_EMR_REALIZEPALETTE,
+              U_EMR_FLATTENPATH}},
+            {&EmfPlayer::MappingRecord,
+             {U_EMR_SETWINDOWEXTEX, U_EMR_SETVIEWPORTEXTEX, U_EMR_SETWINDOWORGEX,
+              U_EMR_SETVIEWPORTORGEX, U_EMR_SCALEVIEWPORTEXTEX, U_EMR_SCALEWINDOWEXTEX,
+              U_EMR_SETMAPMODE, U_EMR_SETWORLDTRANSFORM, U_EMR_MODIFYWORLDTRANSFORM}},
+            {&EmfPlayer::StateRecord,
+             {U_EMR_SETBKMODE, U_EMR_SETPOLYFILLMODE, U_EMR_SETROP2, U_EMR_SETTEXTALIGN,
+              U_EMR_SETTEXTCOLOR, U_EMR_SETBKCOLOR, U_EMR_SETARCDIRECTION, U_EMR_SETMITERLIMIT,
+              U_EMR_SAVEDC, U_EMR_RESTOREDC}},
+            {&EmfPlayer::ObjectRecord,
+             {U_EMR_SELECTOBJECT, U_EMR_SELECTPALETTE, U_EMR_DELETEOBJECT, U_EMR_CREATEPEN,
+              U_EMR_EXTCREATEPEN, U_EMR_CREATEBRUSHINDIRECT, U_EMR_CREATEDIBPATTERNBRUSHPT,
+              U_EMR_CREATEMONOBRUSH, U_EMR_EXTCREATEFONTINDIRECTW, U_EMR_CREATEPALETTE}},
+            {&EmfPlayer::FigureRecord,
+             {U_EMR_POLYBEZIER,
+              U_EMR_POLYGON,
+              U_EMR_POLYLINE,
+              U_EMR_POLYBEZIERTO,
+              U_EMR_POLYLINETO,
+              U_EMR_POLYBEZIER16,
+              U_EMR_POLYGON16,
+              U_EMR_POLYLINE16,
+              U_EMR_POLYBEZIERTO16,
+              U_EMR_POLYLINETO16,
+              U_EMR_POLYPOLYLINE,
+              U_EMR_POLYPOLYGON,
+              U_EMR_POLYPOLYLINE16,
+              U_EMR_POLYPOLYGON16,
+              U_EMR_POLYDRAW,
+              U_EMR_POLYDRAW16,
+              U_EMR_MOVETOEX,
+              U_EMR_LINETO,
+              U_EMR_RECTANGLE,
+              U_EMR_ELLIPSE,
+              U_EMR_ROUNDRECT,
+              U_EMR_ARC,
+              U_EMR_ARCTO,
+              U_EMR_CHORD,
+              U_EMR_PIE,
+              U_EMR_ANGLEARC,
+              U_EMR_SETPIXELV}},
+            {&EmfPlayer::PathRecord,
+             {U_EMR_BEGINPATH, U_EMR_ENDPATH, U_EMR_ABORTPATH, U_EMR_CLOSEFIGURE, U_EMR_WIDENPATH,
+              U_EMR_FILLPATH, U_EMR_STROKEANDFILLPATH, U_EMR_STROKEPATH, U_EMR_SELECTCLIPPATH}},
+            {&EmfPlayer::ClipRecord,
+             {U_EMR_INTERSECTCLIPRECT, U_EMR_EXCLUDECLIPRECT, U_EMR_OFFSETCLIPRGN,
+              U_EMR_EXTSELECTCLIPRGN, U_EMR_FILLRGN, U_EMR_PAINTRGN, U_EMR_INVERTRGN,
+              U_EMR_FRAMERGN}},
+            {&EmfPlayer::TextRecord, {U_EMR_EXTTEXTOUTA, U_EMR_EXTTEXTOUTW}},
+            {&EmfPlayer::BitmapRecord,
+             {U_EMR_BITBLT, U_EMR_STRETCHBLT, U_EMR_STRETCHDIBITS, U_EMR_SETDIBITSTODEVICE,
+              U_EMR_ALPHABLEND, U_EMR_TRANSPARENTBLT}},
+        };
+        std::array<Handler, kHandlerSlots> t{};
+        for (const Family& f : families)
+            for (uint32_t type : f.types)
+                t[type] = f.handler;
+        return t;
+    }();
+    return table;
+}
+
 bool EmfPlayer::Record(uint32_t type, const RecordView& r) {
+    // Flood fills, gradient fills, mask and parallelogram blits, colour
+    // spaces, escapes and OpenGL records have no handler and are not drawn.
+    const auto& table = Handlers();
+    if (type >= table.size() || !table[type])
+        return false;
+    return (this->*table[type])(type, r);
+}
+
+bool EmfPlayer::IgnoredRecord(uint32_t, const RecordView&) {
+    return true; // nothing to change on our devices
+}
+
+// Window, viewport, mapping mode and world transform.
+bool EmfPlayer::MappingRecord(uint32_t type, const RecordView& r) {
     switch (type) {
-    case U_EMR_HEADER:
-    case U_EMR_COMMENT:
-        return true;
-    case U_EMR_POLYBEZIER:
-    case U_EMR_POLYGON:
-    case U_EMR_POLYLINE:
-    case U_EMR_POLYBEZIERTO:
-    case U_EMR_POLYLINETO:
-    case U_EMR_POLYBEZIER16:
-    case U_EMR_POLYGON16:
-    case U_EMR_POLYLINE16:
-    case U_EMR_POLYBEZIERTO16:
-    case U_EMR_POLYLINETO16:
-        Poly(r, type);
-        return true;
-    case U_EMR_POLYPOLYLINE:
-    case U_EMR_POLYPOLYGON:
-    case U_EMR_POLYPOLYLINE16:
-    case U_EMR_POLYPOLYGON16:
-        PolyPoly(r, type == U_EMR_POLYPOLYGON || type == U_EMR_POLYPOLYGON16,
-                 type >= U_EMR_POLYPOLYLINE16);
-        return true;
-    case U_EMR_POLYDRAW:
-    case U_EMR_POLYDRAW16:
-        PolyDraw(r, type == U_EMR_POLYDRAW16);
-        return true;
     case U_EMR_SETWINDOWEXTEX:
     case U_EMR_SETVIEWPORTEXTEX:
         if (m_s.mapMode != U_MM_ISOTROPIC && m_s.mapMode != U_MM_ANISOTROPIC)
@@ -82,6 +137,32 @@ bool EmfPlayer::Record(uint32_t type, const RecordView& r) {
     case U_EMR_SETMAPMODE:
         SetMapMode(r.U32(8));
         return true;
+    case U_EMR_SETWORLDTRANSFORM:
+    case U_EMR_MODIFYWORLDTRANSFORM: {
+        const float m11 = r.F32(8), m12 = r.F32(12), m21 = r.F32(16), m22 = r.F32(20),
+                    dx = r.F32(24), dy = r.F32(28);
+        if (!AllFinite({m11, m12, m21, m22, dx, dy}))
+            return false;
+        const QTransform x(m11, m12, m21, m22, dx, dy);
+        const uint32_t mode = type == U_EMR_SETWORLDTRANSFORM ? kMwtSet : r.U32(32);
+        if (mode == U_MWT_IDENTITY)
+            m_s.world = QTransform();
+        else if (mode == U_MWT_LEFTMULTIPLY)
+            m_s.world = x * m_s.world;
+        else if (mode == U_MWT_RIGHTMULTIPLY)
+            m_s.world = m_s.world * x;
+        else if (mode == kMwtSet)
+            m_s.world = x;
+        return true;
+    }
+    default:
+        return false;
+    }
+}
+
+// Colours, modes of drawing, and the save stack of the device context.
+bool EmfPlayer::StateRecord(uint32_t type, const RecordView& r) {
+    switch (type) {
     case U_EMR_SETBKMODE:
         m_s.bkOpaque = r.U32(8) == U_OPAQUE;
         return true;
@@ -95,31 +176,16 @@ bool EmfPlayer::Record(uint32_t type, const RecordView& r) {
         m_s.textAlign = r.U32(8);
         return true;
     case U_EMR_SETTEXTCOLOR:
-        m_s.textColour = Colour(r.U32(8));
+        m_s.textColour = EmfColour(r.U32(8));
         return true;
     case U_EMR_SETBKCOLOR:
-        m_s.bkColour = Colour(r.U32(8));
+        m_s.bkColour = EmfColour(r.U32(8));
         return true;
     case U_EMR_SETARCDIRECTION:
         m_s.clockwise = r.U32(8) == U_AD_CLOCKWISE;
         return true;
     case U_EMR_SETMITERLIMIT:
         m_s.miterLimit = std::clamp<double>(r.U32(8), 1, 100);
-        return true;
-    case U_EMR_SETSTRETCHBLTMODE:
-    case U_EMR_SETMAPPERFLAGS:
-    case U_EMR_SETBRUSHORGEX:
-    case U_EMR_SETICMMODE:
-    case U_EMR_SETLAYOUT:
-    case U_EMR_REALIZEPALETTE:
-        return true; // nothing to change on our devices
-    case U_EMR_MOVETOEX:
-        m_s.current = QPointF(r.I32(8), r.I32(12));
-        if (m_inPath)
-            m_path.moveTo(Full().map(m_s.current));
-        return true;
-    case U_EMR_LINETO:
-        LineToDevice(QPointF(r.I32(8), r.I32(12)));
         return true;
     case U_EMR_SAVEDC:
         if (m_saved.size() < 4096)
@@ -136,101 +202,14 @@ bool EmfPlayer::Record(uint32_t type, const RecordView& r) {
         m_clipDirty = true;
         return true;
     }
-    case U_EMR_SETWORLDTRANSFORM:
-    case U_EMR_MODIFYWORLDTRANSFORM: {
-        const float m11 = r.F32(8), m12 = r.F32(12), m21 = r.F32(16), m22 = r.F32(20),
-                    dx = r.F32(24), dy = r.F32(28);
-        if (!Finite({m11, m12, m21, m22, dx, dy}))
-            return false;
-        const QTransform x(m11, m12, m21, m22, dx, dy);
-        const uint32_t mode = type == U_EMR_SETWORLDTRANSFORM ? kMwtSet : r.U32(32);
-        if (mode == U_MWT_IDENTITY)
-            m_s.world = QTransform();
-        else if (mode == U_MWT_LEFTMULTIPLY)
-            m_s.world = x * m_s.world;
-        else if (mode == U_MWT_RIGHTMULTIPLY)
-            m_s.world = m_s.world * x;
-        else if (mode == kMwtSet)
-            m_s.world = x;
-        return true;
+    default:
+        return false;
     }
-    case U_EMR_SELECTOBJECT:
-        SelectObject(r.U32(8));
-        return true;
-    case U_EMR_SELECTPALETTE:
-        SelectObject(r.U32(8));
-        return true;
-    case U_EMR_DELETEOBJECT:
-        if (ValidIndex(r.U32(8)))
-            m_objects[r.U32(8)] = EmfObject();
-        return true;
-    case U_EMR_CREATEPEN:
-        CreatePen(r, false);
-        return true;
-    case U_EMR_EXTCREATEPEN:
-        CreatePen(r, true);
-        return true;
-    case U_EMR_CREATEBRUSHINDIRECT:
-        CreateBrush(r);
-        return true;
-    case U_EMR_CREATEDIBPATTERNBRUSHPT:
-    case U_EMR_CREATEMONOBRUSH:
-        CreatePatternBrush(r);
-        return true;
-    case U_EMR_EXTCREATEFONTINDIRECTW:
-        CreateFont(r);
-        return true;
-    case U_EMR_CREATEPALETTE:
-        CreatePalette(r);
-        return true;
-    case U_EMR_RECTANGLE:
-    case U_EMR_ELLIPSE: {
-        QPainterPath p;
-        const QRectF box =
-            QRectF(QPointF(r.I32(8), r.I32(12)), QPointF(r.I32(16), r.I32(20))).normalized();
-        if (type == U_EMR_RECTANGLE)
-            p.addRect(box);
-        else
-            p.addEllipse(box);
-        Figure(p, true, true);
-        return true;
-    }
-    case U_EMR_ROUNDRECT: {
-        QPainterPath p;
-        p.addRoundedRect(
-            QRectF(QPointF(r.I32(8), r.I32(12)), QPointF(r.I32(16), r.I32(20))).normalized(),
-            std::abs(r.I32(24)) / 2.0, std::abs(r.I32(28)) / 2.0);
-        Figure(p, true, true);
-        return true;
-    }
-    case U_EMR_ARC:
-    case U_EMR_ARCTO:
-    case U_EMR_CHORD:
-    case U_EMR_PIE:
-        ArcFigure(r, type);
-        return true;
-    case U_EMR_ANGLEARC: {
-        const QPointF c(r.I32(8), r.I32(12));
-        const double radius = r.U32(16);
-        const float start = r.F32(20), sweep = r.F32(24);
-        if (!Finite({start, sweep}))
-            return false;
-        const QRectF box(c.x() - radius, c.y() - radius, 2 * radius, 2 * radius);
-        QPainterPath p(m_s.current);
-        QPainterPath arc;
-        arc.arcMoveTo(box, start);
-        p.lineTo(arc.currentPosition());
-        p.arcTo(box, start, sweep);
-        m_s.current = p.currentPosition();
-        Figure(p, false, true);
-        return true;
-    }
-    case U_EMR_SETPIXELV: {
-        const QPointF d = Full().map(QPointF(r.I32(8), r.I32(12)));
-        ApplyClip();
-        m_painter.fillRect(QRectF(std::floor(d.x()), std::floor(d.y()), 1, 1), Colour(r.U32(16)));
-        return true;
-    }
+}
+
+// The path being built between BeginPath and EndPath, and its use.
+bool EmfPlayer::PathRecord(uint32_t type, const RecordView& r) {
+    switch (type) {
     case U_EMR_BEGINPATH:
         m_inPath = true;
         m_path = QPainterPath();
@@ -244,8 +223,6 @@ bool EmfPlayer::Record(uint32_t type, const RecordView& r) {
         return true;
     case U_EMR_CLOSEFIGURE:
         m_path.closeSubpath();
-        return true;
-    case U_EMR_FLATTENPATH:
         return true;
     case U_EMR_WIDENPATH: {
         QPainterPathStroker stroker;
@@ -274,6 +251,14 @@ bool EmfPlayer::Record(uint32_t type, const RecordView& r) {
         m_path = QPainterPath();
         m_inPath = false;
         return true;
+    default:
+        return false;
+    }
+}
+
+// The clip, and the region records that fill or frame a region.
+bool EmfPlayer::ClipRecord(uint32_t type, const RecordView& r) {
+    switch (type) {
     case U_EMR_INTERSECTCLIPRECT:
         CombineClip(DeviceRect(r.I32(8), r.I32(12), r.I32(16), r.I32(20)), U_RGN_AND);
         return true;
@@ -333,21 +318,17 @@ bool EmfPlayer::Record(uint32_t type, const RecordView& r) {
         }
         return true;
     }
-    case U_EMR_EXTTEXTOUTA:
-    case U_EMR_EXTTEXTOUTW:
-        Text(r, type == U_EMR_EXTTEXTOUTW);
-        return true;
-    case U_EMR_BITBLT:
-    case U_EMR_STRETCHBLT:
-    case U_EMR_STRETCHDIBITS:
-    case U_EMR_SETDIBITSTODEVICE:
-    case U_EMR_ALPHABLEND:
-    case U_EMR_TRANSPARENTBLT:
-        Blit(r, type);
-        return true;
     default:
-        // Flood fills, gradient fills, mask and parallelogram blits, colour
-        // spaces, escapes and OpenGL records are not drawn.
         return false;
     }
+}
+
+bool EmfPlayer::TextRecord(uint32_t type, const RecordView& r) {
+    Text(r, type == U_EMR_EXTTEXTOUTW);
+    return true;
+}
+
+bool EmfPlayer::BitmapRecord(uint32_t type, const RecordView& r) {
+    Blit(r, type);
+    return true;
 }

@@ -5,10 +5,10 @@
 #include "imaging/image_codec.h"
 #include "imaging/jpeg_frame.h"
 #include "imaging/raster_image.h"
-#include "platform/emf_player.h"
-#include "platform/emf_recorder.h"
+#include "metafile/emf_player.h"
+#include "metafile/emf_recorder.h"
+#include "metafile/metafile.h"
 #include "platform/file_reading.h"
-#include "platform/metafile.h"
 
 #include <QFile>
 #include <QPainter>

@@ -4,13 +4,12 @@
 // 5 MB Windows metafile.
 
 #include "metafile/emf_player.h"
+#include "metafile/emf_records.h"
 #include "metafile/emf_writer.h"
 #include "metafile/metafile.h"
 #include "metafile/metafile_record.h"
 #include "objects/vector_image.h"
 #include "platform/device_context.h"
-
-#include <uemf.h>
 
 #include <QGuiApplication>
 #include <QImage>
@@ -64,44 +63,45 @@ QByteArray Dib8x8() {
 
 QByteArray BuildEmf(const std::vector<Primitive>& prims) {
     EmfWriter w;
-    w.OneU32(U_EMR_SETMAPMODE, U_MM_ANISOTROPIC);
-    w.TwoI32(U_EMR_SETWINDOWEXTEX, 10000, 10000);
-    w.TwoI32(U_EMR_SETVIEWPORTEXTEX, 960, 960);
+    w.OneU32(Emr::kSetMapMode, Emf::kMmAnisotropic);
+    w.TwoI32(Emr::kSetWindowExtEx, 10000, 10000);
+    w.TwoI32(Emr::kSetViewportExtEx, 960, 960);
     w.Font(1, -200, 0, 0, 0, 400, 0, 0, 0, 0, 0, QStringLiteral("Liberation Sans"));
-    w.OneU32(U_EMR_SELECTOBJECT, 1);
-    w.OneU32(U_EMR_SETBKMODE, U_TRANSPARENT);
+    w.OneU32(Emr::kSelectObject, 1);
+    w.OneU32(Emr::kSetBkMode, Emf::kTransparent);
     const QByteArray dib = Dib8x8();
     for (size_t i = 0; i < prims.size(); ++i) {
         const Primitive& p = prims[i];
         switch (p.kind) {
         case Primitive::Line:
-            w.Begin(U_EMR_CREATEPEN);
+            w.Begin(Emr::kCreatePen);
             w.PutU32(2);
-            w.PutU32(U_PS_SOLID);
+            w.PutU32(Emf::kPsSolid);
             w.PutI32(20);
             w.PutI32(0);
             w.PutU32(p.colour);
             w.End();
-            w.OneU32(U_EMR_SELECTOBJECT, 2);
-            w.TwoI32(U_EMR_MOVETOEX, p.points[0].x(), p.points[0].y());
-            w.TwoI32(U_EMR_LINETO, p.points[1].x(), p.points[1].y());
+            w.OneU32(Emr::kSelectObject, 2);
+            w.TwoI32(Emr::kMoveToEx, p.points[0].x(), p.points[0].y());
+            w.TwoI32(Emr::kLineTo, p.points[1].x(), p.points[1].y());
             break;
         case Primitive::Polygon:
-            w.Begin(U_EMR_CREATEBRUSHINDIRECT);
+            w.Begin(Emr::kCreateBrushIndirect);
             w.PutU32(3);
-            w.PutU32(U_BS_SOLID);
+            w.PutU32(Emf::kBsSolid);
             w.PutU32(p.colour);
             w.PutU32(0);
             w.End();
-            w.OneU32(U_EMR_SELECTOBJECT, 3);
-            w.Poly(U_EMR_POLYGON, U_EMR_POLYGON16, p.points);
+            w.OneU32(Emr::kSelectObject, 3);
+            w.Poly(Emr::kPolygon, Emr::kPolygon16, p.points);
             break;
         case Primitive::Text:
-            w.OneU32(U_EMR_SETTEXTCOLOR, p.colour);
+            w.OneU32(Emr::kSetTextColor, p.colour);
             w.TextW(p.points[0], QStringLiteral("Track 12"), 0, {}, {});
             break;
         case Primitive::Bitmap:
-            w.StretchDib(p.points[0].x(), p.points[0].y(), 160, 160, 0, 0, 8, 8, 0, U_SRCCOPY, dib);
+            w.StretchDib(p.points[0].x(), p.points[0].y(), 160, 160, 0, 0, 8, 8, 0, Emf::kSrcCopy,
+                         dib);
             break;
         }
     }

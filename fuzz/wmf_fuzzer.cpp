@@ -22,14 +22,20 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     return 0;
 }
 
-// A .wmf file from anywhere: reading and conversion end in an enhanced
-// metafile or an error, never trusting a size; what converts must read back
-// as an enhanced metafile and play into a small image.
+// A .wmf file from anywhere: reading, the embedded original and conversion
+// end in an enhanced metafile or an error, never trusting a size; what
+// converts must read back as an enhanced metafile and play into a small image.
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArrayView bytes(reinterpret_cast<const char*>(data), qsizetype(size));
     WindowsMetafile wmf;
     if (!ReadWindowsMetafile(bytes, &wmf, nullptr))
         return 0;
+    // An enhanced original carried in escape records must be whole and sound.
+    QByteArray embedded, embeddedAgain;
+    if (EmbeddedEnhancedMetafile(wmf, &embedded) &&
+        (!ReadEnhancedMetafile(embedded, &embeddedAgain, nullptr, nullptr) ||
+         embeddedAgain != embedded))
+        __builtin_trap();
     QByteArray emf;
     if (!ConvertWindowsMetafile(wmf, &emf, nullptr))
         return 0;

@@ -18,7 +18,7 @@ jobs=$(nproc 2>/dev/null || echo 2)
 packages=(
   cmake ninja-build g++ pkg-config clang libclang-rt-14-dev clang-format ccache
   qt6-base-dev qt6-svg-dev libgl-dev libjpeg62-turbo-dev libpng-dev libtiff-dev zlib1g-dev
-  libcdio-dev libtag1-dev libuemf-dev fonts-liberation2
+  libcdio-dev libtag1-dev fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
   libcups2-dev cups cups-client poppler-utils ghostscript
   libexif-dev libimage-exiftool-perl libturbojpeg0-dev libjpeg-turbo-progs librsvg2-bin

@@ -1,10 +1,9 @@
 #include "emf_player.h"
 
 #include "emf_player_internal.h"
+#include "emf_record_check.h"
+#include "emf_records.h"
 #include "platform/device_context.h"
-
-#include <uemf.h>
-#include <uemf_safe.h>
 
 #include <cmath>
 
@@ -68,11 +67,10 @@ EmfPlayReport EmfPlayer::Play() {
             break; // the rest of the data cannot be walked
         const RecordView rec = m_data.Sub(pos, size);
         pos += size;
-        if (type == U_EMR_EOF)
+        if (type == Emr::kEof)
             break;
-        // libUEMF's check of the record's own counts and offsets first.
-        const bool safe = type < U_EMR_MIN || type > U_EMR_MAX ||
-                          U_emf_record_safe(reinterpret_cast<const char*>(rec.Data())) != 0;
+        // The record's own sizes, counts and offsets are checked first.
+        const bool safe = CheckEmfRecord(rec);
         if (safe && Record(type, rec))
             ++report.played;
         else
@@ -95,28 +93,28 @@ QTransform EmfPlayer::Page() const {
 }
 
 void EmfPlayer::SetMapMode(uint32_t mode) {
-    if (mode < U_MM_TEXT || mode > U_MM_ANISOTROPIC)
+    if (mode < Emf::kMmText || mode > Emf::kMmAnisotropic)
         return;
     m_s.mapMode = mode;
     // Units per millimetre of the fixed modes; y grows upward in them.
     double perMm = 0;
     switch (mode) {
-    case U_MM_LOMETRIC:
+    case Emf::kMmLoMetric:
         perMm = 10;
         break;
-    case U_MM_HIMETRIC:
+    case Emf::kMmHiMetric:
         perMm = 100;
         break;
-    case U_MM_LOENGLISH:
+    case Emf::kMmLoEnglish:
         perMm = 100 / 25.4;
         break;
-    case U_MM_HIENGLISH:
+    case Emf::kMmHiEnglish:
         perMm = 1000 / 25.4;
         break;
-    case U_MM_TWIPS:
+    case Emf::kMmTwips:
         perMm = 1440 / 25.4;
         break;
-    case U_MM_TEXT:
+    case Emf::kMmText:
         m_s.windowExt = m_s.viewportExt = {1, 1};
         return;
     default:
@@ -128,7 +126,7 @@ void EmfPlayer::SetMapMode(uint32_t mode) {
 }
 
 void EmfPlayer::FixExtents() {
-    if (m_s.mapMode != U_MM_ISOTROPIC || m_s.windowExt.x() == 0 || m_s.windowExt.y() == 0)
+    if (m_s.mapMode != Emf::kMmIsotropic || m_s.windowExt.x() == 0 || m_s.windowExt.y() == 0)
         return;
     // Equal scales on both axes: the smaller one wins, signs are kept.
     const double sx = std::abs(m_s.viewportExt.x() / m_s.windowExt.x());
@@ -154,16 +152,16 @@ QPainterPath EmfPlayer::DeviceRect(int32_t l, int32_t t, int32_t r, int32_t b) c
 void EmfPlayer::CombineClip(const QPainterPath& device, uint32_t mode) {
     const QPainterPath current = m_s.clip ? *m_s.clip : m_targetClip;
     switch (mode) {
-    case U_RGN_AND:
+    case Emf::kRgnAnd:
         m_s.clip = current.intersected(device);
         break;
-    case U_RGN_OR:
+    case Emf::kRgnOr:
         m_s.clip = current.united(device);
         break;
-    case U_RGN_XOR:
+    case Emf::kRgnXor:
         m_s.clip = current.united(device).subtracted(current.intersected(device));
         break;
-    case U_RGN_DIFF:
+    case Emf::kRgnDiff:
         m_s.clip = current.subtracted(device);
         break;
     default:

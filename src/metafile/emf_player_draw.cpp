@@ -1,8 +1,7 @@
 // Text and bitmaps of the enhanced metafile player.
 #include "emf_player_internal.h"
+#include "emf_records.h"
 #include "platform/legacy_text.h"
-
-#include <uemf.h>
 
 #include <QFontMetricsF>
 #include <QStringDecoder>
@@ -89,13 +88,13 @@ void EmfPlayer::Text(const RecordView& r, bool wide) {
     } else {
         text = DecodeAnsi(QByteArrayView(reinterpret_cast<const char*>(r.At(offString)), count));
     }
-    const uint64_t dxStep = (options & U_ETO_PDY) ? 8 : 4;
+    const uint64_t dxStep = (options & Emf::kEtoPdy) ? 8 : 4;
     const bool haveDx = offDx != 0 && r.Has(offDx, count, dxStep) && uint32_t(text.size()) == count;
     const QTransform full = Full();
     const QRectF rect =
         QRectF(QPointF(r.I32(56), r.I32(60)), QPointF(r.I32(64), r.I32(68))).normalized();
     ApplyClip();
-    if ((options & U_ETO_OPAQUE) && !rect.isEmpty()) {
+    if ((options & Emf::kEtoOpaque) && !rect.isEmpty()) {
         m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         QPainterPath box;
         box.addRect(rect);
@@ -103,7 +102,7 @@ void EmfPlayer::Text(const RecordView& r, bool wide) {
     }
     if (text.isEmpty())
         return;
-    const bool updateCp = (m_s.textAlign & U_TA_UPDATECP) != 0;
+    const bool updateCp = (m_s.textAlign & Emf::kTaUpdateCp) != 0;
     const QPointF reference = updateCp ? m_s.current : QPointF(r.I32(36), r.I32(40));
     const QPointF origin = full.map(reference);
     const QPointF ux = full.map(QPointF(1, 0)) - full.map(QPointF(0, 0));
@@ -147,24 +146,24 @@ void EmfPlayer::Text(const RecordView& r, bool wide) {
         total = fm.horizontalAdvance(text);
     }
     double x0 = 0;
-    switch (m_s.textAlign & U_TA_CENTER) {
-    case U_TA_RIGHT:
+    switch (m_s.textAlign & Emf::kTaCenter) {
+    case Emf::kTaRight:
         x0 = -total;
         break;
-    case U_TA_CENTER:
+    case Emf::kTaCenter:
         x0 = -total / 2;
         break;
     default:
         break;
     }
     double baseline = fm.ascent(); // top alignment
-    if ((m_s.textAlign & U_TA_BASELINE) == U_TA_BASELINE)
+    if ((m_s.textAlign & Emf::kTaBaseline) == Emf::kTaBaseline)
         baseline = 0;
-    else if (m_s.textAlign & U_TA_BOTTOM)
+    else if (m_s.textAlign & Emf::kTaBottom)
         baseline = -fm.descent();
 
     m_painter.save();
-    if (options & U_ETO_CLIPPED) {
+    if (options & Emf::kEtoClipped) {
         QPainterPath box;
         box.addRect(rect);
         m_painter.setClipPath(full.map(box), Qt::IntersectClip);
@@ -176,7 +175,7 @@ void EmfPlayer::Text(const RecordView& r, bool wide) {
     t.scale(s, s);
     m_painter.setTransform(t);
     m_painter.setFont(font);
-    if (m_s.bkOpaque && !(options & U_ETO_OPAQUE))
+    if (m_s.bkOpaque && !(options & Emf::kEtoOpaque))
         m_painter.fillRect(QRectF(x0, baseline - fm.ascent(), total, fm.height()), m_s.bkColour);
     m_painter.setPen(m_s.textColour);
     if (haveDx) {
@@ -221,12 +220,12 @@ QImage EmfPlayer::Dib(const RecordView& r, uint32_t offBmi, uint32_t cbBmi, uint
     if (width <= 0 || height <= 0 || width > kMaxSide || height > kMaxSide ||
         width * height > kMaxPixels)
         return {};
-    if (compression == U_BI_JPEG || compression == U_BI_PNG) {
+    if (compression == Emf::kBiJpeg || compression == Emf::kBiPng) {
         QImage image = QImage::fromData(
             QByteArrayView(reinterpret_cast<const char*>(bits.Data()), bits.Size()));
         return image.width() <= kMaxSide && image.height() <= kMaxSide ? image : QImage();
     }
-    if (compression != U_BI_RGB && compression != U_BI_BITFIELDS)
+    if (compression != Emf::kBiRgb && compression != Emf::kBiBitfields)
         return {}; // run-length encoded bitmaps are not drawn
     const uint64_t stride = ((uint64_t(width) * bitCount + 31) / 32) * 4;
     if (bitCount == 0 || stride * uint64_t(height) > bits.Size())
@@ -237,7 +236,7 @@ QImage EmfPlayer::Dib(const RecordView& r, uint32_t offBmi, uint32_t cbBmi, uint
     if (bitCount == 32)
         masks[0] = 0xFF0000, masks[1] = 0xFF00, masks[2] = 0xFF;
     uint64_t at = headerSize;
-    if (compression == U_BI_BITFIELDS) {
+    if (compression == Emf::kBiBitfields) {
         // The masks follow a 40-byte header, or are its fields 40..51.
         if (!bmi.Has(40, 3, 4))
             return {};
@@ -248,14 +247,14 @@ QImage EmfPlayer::Dib(const RecordView& r, uint32_t offBmi, uint32_t cbBmi, uint
     }
     if (bitCount <= 8) {
         const uint64_t n = used ? std::min<uint64_t>(used, 256) : (uint64_t(1) << bitCount);
-        const uint64_t entry = usage == U_DIB_PAL_COLORS ? 2 : (headerSize == 12 ? 3 : 4);
+        const uint64_t entry = usage == Emf::kDibPalColors ? 2 : (headerSize == 12 ? 3 : 4);
         for (uint64_t i = 0; i < n; ++i) {
             const uint64_t e = at + i * entry;
             if (!bmi.Has(e, entry)) {
                 colours.push_back(qRgb(0, 0, 0));
                 continue;
             }
-            if (usage == U_DIB_PAL_COLORS) {
+            if (usage == Emf::kDibPalColors) {
                 const uint16_t index = bmi.U16(e);
                 colours.push_back(index < m_s.palette.size() ? m_s.palette[index] : qRgb(0, 0, 0));
             } else {
@@ -310,16 +309,16 @@ void EmfPlayer::DrawImage(const QImage& image, const QRectF& logicalDest, QRectF
                           uint32_t rop, bool alpha) {
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     switch (rop) {
-    case U_SRCPAINT:
+    case Emf::kSrcPaint:
         mode = QPainter::RasterOp_SourceOrDestination;
         break;
-    case U_SRCAND:
+    case Emf::kSrcAnd:
         mode = QPainter::RasterOp_SourceAndDestination;
         break;
-    case U_SRCINVERT:
+    case Emf::kSrcInvert:
         mode = QPainter::RasterOp_SourceXorDestination;
         break;
-    case U_NOTSRCCOPY:
+    case Emf::kNotSrcCopy:
         mode = QPainter::RasterOp_NotSource;
         break;
     default:
@@ -343,19 +342,19 @@ void EmfPlayer::PatternBlit(const QRectF& logical, uint32_t rop) {
     const QPainterPath device = Full().map(p);
     ApplyClip();
     switch (rop) {
-    case U_BLACKNESS:
+    case Emf::kBlackness:
         m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         m_painter.fillPath(device, Qt::black);
         break;
-    case U_WHITENESS:
+    case Emf::kWhiteness:
         m_painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         m_painter.fillPath(device, Qt::white);
         break;
-    case U_DSTINVERT:
+    case Emf::kDstInvert:
         m_painter.setCompositionMode(QPainter::RasterOp_NotDestination);
         m_painter.fillPath(device, Qt::black);
         break;
-    case U_PATINVERT:
+    case Emf::kPatInvert:
         if (!m_s.brush.null) {
             m_painter.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
             m_painter.fillPath(device, m_s.brush.colour);
@@ -370,17 +369,17 @@ void EmfPlayer::PatternBlit(const QRectF& logical, uint32_t rop) {
 
 void EmfPlayer::Blit(const RecordView& r, uint32_t type) {
     QRectF dest, source;
-    uint32_t rop = U_SRCCOPY, offBmi, cbBmi, offBits, cbBits, usage;
+    uint32_t rop = Emf::kSrcCopy, offBmi, cbBmi, offBits, cbBits, usage;
     bool alpha = false;
     switch (type) {
-    case U_EMR_STRETCHDIBITS: // dest 24, src 32..44, bitmap 48..64, rop 68, cxDest 72
+    case Emr::kStretchDiBits: // dest 24, src 32..44, bitmap 48..64, rop 68, cxDest 72
         dest = QRectF(r.I32(24), r.I32(28), r.I32(72), r.I32(76));
         source = QRectF(r.I32(32), r.I32(36), r.I32(40), r.I32(44));
         offBmi = r.U32(48), cbBmi = r.U32(52), offBits = r.U32(56), cbBits = r.U32(60);
         usage = r.U32(64);
         rop = r.U32(68);
         break;
-    case U_EMR_SETDIBITSTODEVICE:
+    case Emr::kSetDiBitsToDevice:
         source = QRectF(r.I32(32), r.I32(36), r.I32(40), r.I32(44));
         dest = QRectF(r.I32(24), r.I32(28), source.width(), source.height());
         offBmi = r.U32(48), cbBmi = r.U32(52), offBits = r.U32(56), cbBits = r.U32(60);
@@ -391,18 +390,18 @@ void EmfPlayer::Blit(const RecordView& r, uint32_t type) {
         rop = r.U32(40);
         offBmi = r.U32(84), cbBmi = r.U32(88), offBits = r.U32(92), cbBits = r.U32(96);
         usage = r.U32(80);
-        if (type == U_EMR_BITBLT)
+        if (type == Emr::kBitBlt)
             source = QRectF(r.I32(44), r.I32(48), dest.width(), dest.height());
         else
             source = QRectF(r.I32(44), r.I32(48), r.I32(100), r.I32(104));
-        if (type == U_EMR_ALPHABLEND) {
-            alpha = (r.U8(43) & U_AC_SRC_ALPHA) != 0;
-            rop = U_SRCCOPY;
-        } else if (type == U_EMR_TRANSPARENTBLT) {
-            rop = U_SRCCOPY;
+        if (type == Emr::kAlphaBlend) {
+            alpha = (r.U8(43) & Emf::kAcSrcAlpha) != 0;
+            rop = Emf::kSrcCopy;
+        } else if (type == Emr::kTransparentBlt) {
+            rop = Emf::kSrcCopy;
         }
         if (cbBmi == 0) {
-            if (type == U_EMR_BITBLT || type == U_EMR_STRETCHBLT)
+            if (type == Emr::kBitBlt || type == Emr::kStretchBlt)
                 PatternBlit(dest, rop);
             return;
         }
@@ -413,7 +412,7 @@ void EmfPlayer::Blit(const RecordView& r, uint32_t type) {
     QImage image = Dib(r, offBmi, cbBmi, offBits, cbBits, usage);
     if (image.isNull())
         return;
-    if (type == U_EMR_TRANSPARENTBLT) { // one colour left out
+    if (type == Emr::kTransparentBlt) { // one colour left out
         const QRgb key = qRgb(r.U8(108), r.U8(109), r.U8(110));
         image = image.convertToFormat(QImage::Format_ARGB32);
         for (int y = 0; y < image.height(); ++y) {
@@ -425,11 +424,11 @@ void EmfPlayer::Blit(const RecordView& r, uint32_t type) {
         alpha = true;
     }
     // Alpha-blended pixels come premultiplied.
-    if (type == U_EMR_ALPHABLEND && alpha && image.format() == QImage::Format_ARGB32)
+    if (type == Emr::kAlphaBlend && alpha && image.format() == QImage::Format_ARGB32)
         image.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
     // Source rectangles count rows from the bottom of a bottom-up bitmap;
     // the decoded image is top-down.
-    if ((type == U_EMR_STRETCHDIBITS || type == U_EMR_SETDIBITSTODEVICE) && r.I32(offBmi + 8) > 0)
+    if ((type == Emr::kStretchDiBits || type == Emr::kSetDiBitsToDevice) && r.I32(offBmi + 8) > 0)
         source.moveTop(image.height() - source.top() - source.height());
     if (source.width() <= 0 || source.height() <= 0)
         source = image.rect();

@@ -1,8 +1,7 @@
 // Figures of the enhanced metafile player: lines, polygons, curves, arcs,
 // and how a figure is filled and outlined on the device.
 #include "emf_player_internal.h"
-
-#include <uemf.h>
+#include "emf_records.h"
 
 #include <cmath>
 
@@ -17,19 +16,19 @@ void EmfPlayer::ApplyComposition(bool forFill) {
     (void)forFill;
     QPainter::CompositionMode mode = QPainter::CompositionMode_SourceOver;
     switch (m_s.rop2) {
-    case U_R2_NOT:
+    case Emf::kR2Not:
         mode = QPainter::RasterOp_NotDestination;
         break;
-    case U_R2_XORPEN:
+    case Emf::kR2XorPen:
         mode = QPainter::RasterOp_SourceXorDestination;
         break;
-    case U_R2_MASKPEN:
+    case Emf::kR2MaskPen:
         mode = QPainter::RasterOp_SourceAndDestination;
         break;
-    case U_R2_MERGEPEN:
+    case Emf::kR2MergePen:
         mode = QPainter::RasterOp_SourceOrDestination;
         break;
-    case U_R2_NOTCOPYPEN:
+    case Emf::kR2NotCopyPen:
         mode = QPainter::RasterOp_NotSource;
         break;
     default:
@@ -41,14 +40,14 @@ void EmfPlayer::ApplyComposition(bool forFill) {
 }
 
 void EmfPlayer::FillDevicePath(const QPainterPath& device, const EmfBrush& brush) {
-    if (brush.null || m_s.rop2 == U_R2_NOP)
+    if (brush.null || m_s.rop2 == Emf::kR2Nop)
         return;
     ApplyClip();
     ApplyComposition(true);
     QColor colour = brush.colour;
-    if (m_s.rop2 == U_R2_BLACK)
+    if (m_s.rop2 == Emf::kR2Black)
         colour = Qt::black;
-    else if (m_s.rop2 == U_R2_WHITE)
+    else if (m_s.rop2 == Emf::kR2White)
         colour = Qt::white;
     if (brush.style != Qt::SolidPattern && brush.pattern.isNull() && m_s.bkOpaque)
         m_painter.fillPath(device, m_s.bkColour); // behind the hatch lines
@@ -60,14 +59,14 @@ void EmfPlayer::FillDevicePath(const QPainterPath& device, const EmfBrush& brush
 
 void EmfPlayer::StrokeDevicePath(const QPainterPath& device) {
     const EmfPen& p = m_s.pen;
-    if (p.null || m_s.rop2 == U_R2_NOP)
+    if (p.null || m_s.rop2 == Emf::kR2Nop)
         return;
     ApplyClip();
     ApplyComposition(false);
     QColor colour = p.colour;
-    if (m_s.rop2 == U_R2_BLACK)
+    if (m_s.rop2 == Emf::kR2Black)
         colour = Qt::black;
-    else if (m_s.rop2 == U_R2_WHITE)
+    else if (m_s.rop2 == Emf::kR2White)
         colour = Qt::white;
     const double width = p.cosmetic ? 1.0 : std::max(1.0, p.width * DeviceScale());
     QPen pen(QBrush(colour), width, p.style, p.cap, p.join);
@@ -121,13 +120,13 @@ void EmfPlayer::LineToDevice(QPointF logical) {
 }
 
 void EmfPlayer::Poly(const RecordView& r, uint32_t type) {
-    const bool small = type >= U_EMR_POLYBEZIER16;
+    const bool small = type >= Emr::kPolyBezier16;
     std::vector<QPointF> pts;
     if (!ReadPoints(r, 28, r.U32(24), small, &pts) || pts.empty())
         return;
-    const uint32_t base = small ? type - U_EMR_POLYBEZIER16 + U_EMR_POLYBEZIER : type;
-    const bool to = base == U_EMR_POLYBEZIERTO || base == U_EMR_POLYLINETO;
-    const bool bezier = base == U_EMR_POLYBEZIER || base == U_EMR_POLYBEZIERTO;
+    const uint32_t base = small ? type - Emr::kPolyBezier16 + Emr::kPolyBezier : type;
+    const bool to = base == Emr::kPolyBezierTo || base == Emr::kPolylineTo;
+    const bool bezier = base == Emr::kPolyBezier || base == Emr::kPolyBezierTo;
     QPainterPath path;
     size_t i = 0;
     if (to) {
@@ -166,9 +165,9 @@ void EmfPlayer::Poly(const RecordView& r, uint32_t type) {
             return;
         }
     }
-    if (base == U_EMR_POLYGON)
+    if (base == Emr::kPolygon)
         path.closeSubpath();
-    Figure(path, base == U_EMR_POLYGON, true);
+    Figure(path, base == Emr::kPolygon, true);
 }
 
 void EmfPlayer::PolyPoly(const RecordView& r, bool polygon, bool small) {
@@ -207,15 +206,15 @@ void EmfPlayer::PolyDraw(const RecordView& r, bool small) {
     QPainterPath path(m_s.current);
     for (uint32_t i = 0; i < count; ++i) {
         const uint8_t t = r.U8(typesAt + i);
-        if ((t & 0x06) == U_PT_MOVETO) {
+        if ((t & 0x06) == Emf::kPtMoveTo) {
             path.moveTo(pts[i]);
-        } else if ((t & 0x06) == U_PT_LINETO) {
+        } else if ((t & 0x06) == Emf::kPtLineTo) {
             path.lineTo(pts[i]);
-        } else if ((t & 0x06) == U_PT_BEZIERTO && i + 2 < count) {
+        } else if ((t & 0x06) == Emf::kPtBezierTo && i + 2 < count) {
             path.cubicTo(pts[i], pts[i + 1], pts[i + 2]);
             i += 2;
         }
-        if (t & U_PT_CLOSEFIGURE)
+        if (t & Emf::kPtCloseFigure)
             path.closeSubpath();
     }
     m_s.current = path.currentPosition();
@@ -267,10 +266,10 @@ void EmfPlayer::ArcFigure(const RecordView& r, uint32_t type) {
     QPointF last;
     QPainterPath path = ArcPath(box.normalized(), start, end, true, &last);
     switch (type) {
-    case U_EMR_ARC:
+    case Emr::kArc:
         Figure(path, false, true);
         break;
-    case U_EMR_ARCTO: {
+    case Emr::kArcTo: {
         QPainterPath to(m_s.current);
         to.lineTo(path.elementAt(0));
         to.connectPath(path);
@@ -278,7 +277,7 @@ void EmfPlayer::ArcFigure(const RecordView& r, uint32_t type) {
         Figure(to, false, true);
         break;
     }
-    case U_EMR_CHORD:
+    case Emr::kChord:
         path.closeSubpath();
         Figure(path, true, true);
         break;
@@ -296,50 +295,50 @@ void EmfPlayer::ArcFigure(const RecordView& r, uint32_t type) {
 // Lines, polygons, curves, boxes, arcs and pixels.
 bool EmfPlayer::FigureRecord(uint32_t type, const RecordView& r) {
     switch (type) {
-    case U_EMR_POLYBEZIER:
-    case U_EMR_POLYGON:
-    case U_EMR_POLYLINE:
-    case U_EMR_POLYBEZIERTO:
-    case U_EMR_POLYLINETO:
-    case U_EMR_POLYBEZIER16:
-    case U_EMR_POLYGON16:
-    case U_EMR_POLYLINE16:
-    case U_EMR_POLYBEZIERTO16:
-    case U_EMR_POLYLINETO16:
+    case Emr::kPolyBezier:
+    case Emr::kPolygon:
+    case Emr::kPolyline:
+    case Emr::kPolyBezierTo:
+    case Emr::kPolylineTo:
+    case Emr::kPolyBezier16:
+    case Emr::kPolygon16:
+    case Emr::kPolyline16:
+    case Emr::kPolyBezierTo16:
+    case Emr::kPolylineTo16:
         Poly(r, type);
         return true;
-    case U_EMR_POLYPOLYLINE:
-    case U_EMR_POLYPOLYGON:
-    case U_EMR_POLYPOLYLINE16:
-    case U_EMR_POLYPOLYGON16:
-        PolyPoly(r, type == U_EMR_POLYPOLYGON || type == U_EMR_POLYPOLYGON16,
-                 type >= U_EMR_POLYPOLYLINE16);
+    case Emr::kPolyPolyline:
+    case Emr::kPolyPolygon:
+    case Emr::kPolyPolyline16:
+    case Emr::kPolyPolygon16:
+        PolyPoly(r, type == Emr::kPolyPolygon || type == Emr::kPolyPolygon16,
+                 type >= Emr::kPolyPolyline16);
         return true;
-    case U_EMR_POLYDRAW:
-    case U_EMR_POLYDRAW16:
-        PolyDraw(r, type == U_EMR_POLYDRAW16);
+    case Emr::kPolyDraw:
+    case Emr::kPolyDraw16:
+        PolyDraw(r, type == Emr::kPolyDraw16);
         return true;
-    case U_EMR_MOVETOEX:
+    case Emr::kMoveToEx:
         m_s.current = QPointF(r.I32(8), r.I32(12));
         if (m_inPath)
             m_path.moveTo(Full().map(m_s.current));
         return true;
-    case U_EMR_LINETO:
+    case Emr::kLineTo:
         LineToDevice(QPointF(r.I32(8), r.I32(12)));
         return true;
-    case U_EMR_RECTANGLE:
-    case U_EMR_ELLIPSE: {
+    case Emr::kRectangle:
+    case Emr::kEllipse: {
         QPainterPath p;
         const QRectF box =
             QRectF(QPointF(r.I32(8), r.I32(12)), QPointF(r.I32(16), r.I32(20))).normalized();
-        if (type == U_EMR_RECTANGLE)
+        if (type == Emr::kRectangle)
             p.addRect(box);
         else
             p.addEllipse(box);
         Figure(p, true, true);
         return true;
     }
-    case U_EMR_ROUNDRECT: {
+    case Emr::kRoundRect: {
         QPainterPath p;
         p.addRoundedRect(
             QRectF(QPointF(r.I32(8), r.I32(12)), QPointF(r.I32(16), r.I32(20))).normalized(),
@@ -347,13 +346,13 @@ bool EmfPlayer::FigureRecord(uint32_t type, const RecordView& r) {
         Figure(p, true, true);
         return true;
     }
-    case U_EMR_ARC:
-    case U_EMR_ARCTO:
-    case U_EMR_CHORD:
-    case U_EMR_PIE:
+    case Emr::kArc:
+    case Emr::kArcTo:
+    case Emr::kChord:
+    case Emr::kPie:
         ArcFigure(r, type);
         return true;
-    case U_EMR_ANGLEARC: {
+    case Emr::kAngleArc: {
         const QPointF c(r.I32(8), r.I32(12));
         const double radius = r.U32(16);
         const float start = r.F32(20), sweep = r.F32(24);
@@ -369,7 +368,7 @@ bool EmfPlayer::FigureRecord(uint32_t type, const RecordView& r) {
         Figure(p, false, true);
         return true;
     }
-    case U_EMR_SETPIXELV: {
+    case Emr::kSetPixelV: {
         const QPointF d = Full().map(QPointF(r.I32(8), r.I32(12)));
         ApplyClip();
         m_painter.fillRect(QRectF(std::floor(d.x()), std::floor(d.y()), 1, 1),

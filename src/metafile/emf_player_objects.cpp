@@ -1,8 +1,7 @@
 // The object table of the enhanced metafile player: pens, brushes, fonts
 // and palettes, created, selected and deleted by handle or by stock id.
 #include "emf_player_internal.h"
-
-#include <uemf.h>
+#include "emf_records.h"
 
 #include <cmath>
 
@@ -10,15 +9,15 @@ namespace {
 
 Qt::BrushStyle Hatch(uint32_t hatch) {
     switch (hatch) {
-    case U_HS_HORIZONTAL:
+    case Emf::kHsHorizontal:
         return Qt::HorPattern;
-    case U_HS_VERTICAL:
+    case Emf::kHsVertical:
         return Qt::VerPattern;
-    case U_HS_FDIAGONAL:
+    case Emf::kHsFDiagonal:
         return Qt::FDiagPattern;
-    case U_HS_BDIAGONAL:
+    case Emf::kHsBDiagonal:
         return Qt::BDiagPattern;
-    case U_HS_CROSS:
+    case Emf::kHsCross:
         return Qt::CrossPattern;
     default:
         return Qt::DiagCrossPattern;
@@ -36,36 +35,36 @@ EmfObject& EmfPlayer::NewObject(uint32_t index) {
 }
 
 void EmfPlayer::SelectObject(uint32_t index) {
-    if (index & U_STOCK_OBJECT) {
+    if (index & Emf::kStockObject) {
         switch (index) {
-        case U_WHITE_BRUSH:
-        case U_LTGRAY_BRUSH:
-        case U_GRAY_BRUSH:
-        case U_DKGRAY_BRUSH:
-        case U_BLACK_BRUSH: {
+        case Emf::kWhiteBrush:
+        case Emf::kLtGrayBrush:
+        case Emf::kGrayBrush:
+        case Emf::kDkGrayBrush:
+        case Emf::kBlackBrush: {
             static const int kGrey[] = {255, 192, 128, 64, 0};
-            const int g = kGrey[index - U_WHITE_BRUSH];
+            const int g = kGrey[index - Emf::kWhiteBrush];
             m_s.brush = EmfBrush{false, QColor(g, g, g), Qt::SolidPattern, {}};
             break;
         }
-        case U_NULL_BRUSH:
+        case Emf::kNullBrush:
             m_s.brush = EmfBrush{true, Qt::white, Qt::SolidPattern, {}};
             break;
-        case U_WHITE_PEN:
-        case U_BLACK_PEN:
+        case Emf::kWhitePen:
+        case Emf::kBlackPen:
             m_s.pen = EmfPen();
-            m_s.pen.colour = index == U_WHITE_PEN ? Qt::white : Qt::black;
+            m_s.pen.colour = index == Emf::kWhitePen ? Qt::white : Qt::black;
             break;
-        case U_NULL_PEN:
+        case Emf::kNullPen:
             m_s.pen = EmfPen();
             m_s.pen.null = true;
             break;
-        case U_DEFAULT_PALETTE:
+        case Emf::kDefaultPalette:
             m_s.palette.clear();
             break;
         default:
-            if (index >= U_OEM_FIXED_FONT && index <= U_DEFAULT_GUI_FONT &&
-                index != U_DEFAULT_PALETTE)
+            if (index >= Emf::kOemFixedFont && index <= Emf::kDefaultGuiFont &&
+                index != Emf::kDefaultPalette)
                 m_s.font = EmfFont();
             break;
         }
@@ -102,49 +101,49 @@ void EmfPlayer::CreatePen(const RecordView& r, bool extended) {
     const uint32_t style = extended ? r.U32(28) : r.U32(12);
     const int32_t width = extended ? int32_t(r.U32(32)) : r.I32(16);
     p.colour = EmfColour(extended ? r.U32(40) : r.U32(24));
-    const bool geometric = (style & U_PS_TYPE_MASK) == U_PS_GEOMETRIC;
+    const bool geometric = (style & Emf::kPsTypeMask) == Emf::kPsGeometric;
     p.width = std::abs(width);
     // A pen is one pixel wide when it is cosmetic or thinner than a unit.
     p.cosmetic = extended ? !geometric : width <= 1;
-    if (extended && r.U32(36) == U_BS_NULL)
+    if (extended && r.U32(36) == Emf::kBsNull)
         p.null = true;
-    switch (style & U_PS_STYLE_MASK) {
-    case U_PS_DASH:
+    switch (style & Emf::kPsStyleMask) {
+    case Emf::kPsDash:
         p.style = Qt::DashLine;
         break;
-    case U_PS_DOT:
-    case U_PS_ALTERNATE:
+    case Emf::kPsDot:
+    case Emf::kPsAlternate:
         p.style = Qt::DotLine;
         break;
-    case U_PS_DASHDOT:
+    case Emf::kPsDashDot:
         p.style = Qt::DashDotLine;
         break;
-    case U_PS_DASHDOTDOT:
+    case Emf::kPsDashDotDot:
         p.style = Qt::DashDotDotLine;
         break;
-    case U_PS_NULL:
+    case Emf::kPsNull:
         p.null = true;
         break;
     default:
         p.style = Qt::SolidLine;
         break;
     }
-    switch (style & U_PS_ENDCAP_MASK) {
-    case U_PS_ENDCAP_SQUARE:
+    switch (style & Emf::kPsEndcapMask) {
+    case Emf::kPsEndcapSquare:
         p.cap = Qt::SquareCap;
         break;
-    case U_PS_ENDCAP_FLAT:
+    case Emf::kPsEndcapFlat:
         p.cap = Qt::FlatCap;
         break;
     default:
         p.cap = Qt::RoundCap;
         break;
     }
-    switch (style & U_PS_JOIN_MASK) {
-    case U_PS_JOIN_BEVEL:
+    switch (style & Emf::kPsJoinMask) {
+    case Emf::kPsJoinBevel:
         p.join = Qt::BevelJoin;
         break;
-    case U_PS_JOIN_MITER:
+    case Emf::kPsJoinMiter:
         p.join = Qt::MiterJoin;
         break;
     default:
@@ -161,8 +160,8 @@ void EmfPlayer::CreateBrush(const RecordView& r) {
     o.kind = EmfObject::Kind::Brush;
     const uint32_t style = r.U32(12);
     o.brush.colour = EmfColour(r.U32(16));
-    o.brush.null = style == U_BS_NULL;
-    if (style == U_BS_HATCHED)
+    o.brush.null = style == Emf::kBsNull;
+    if (style == Emf::kBsHatched)
         o.brush.style = Hatch(r.U32(20));
 }
 
@@ -219,33 +218,33 @@ void EmfPlayer::CreatePalette(const RecordView& r) {
 // Creating, selecting and deleting objects.
 bool EmfPlayer::ObjectRecord(uint32_t type, const RecordView& r) {
     switch (type) {
-    case U_EMR_SELECTOBJECT:
+    case Emr::kSelectObject:
         SelectObject(r.U32(8));
         return true;
-    case U_EMR_SELECTPALETTE:
+    case Emr::kSelectPalette:
         SelectObject(r.U32(8));
         return true;
-    case U_EMR_DELETEOBJECT:
+    case Emr::kDeleteObject:
         if (ValidIndex(r.U32(8)))
             m_objects[r.U32(8)] = EmfObject();
         return true;
-    case U_EMR_CREATEPEN:
+    case Emr::kCreatePen:
         CreatePen(r, false);
         return true;
-    case U_EMR_EXTCREATEPEN:
+    case Emr::kExtCreatePen:
         CreatePen(r, true);
         return true;
-    case U_EMR_CREATEBRUSHINDIRECT:
+    case Emr::kCreateBrushIndirect:
         CreateBrush(r);
         return true;
-    case U_EMR_CREATEDIBPATTERNBRUSHPT:
-    case U_EMR_CREATEMONOBRUSH:
+    case Emr::kCreateDibPatternBrushPt:
+    case Emr::kCreateMonoBrush:
         CreatePatternBrush(r);
         return true;
-    case U_EMR_EXTCREATEFONTINDIRECTW:
+    case Emr::kExtCreateFontIndirectW:
         CreateFont(r);
         return true;
-    case U_EMR_CREATEPALETTE:
+    case Emr::kCreatePalette:
         CreatePalette(r);
         return true;
     default:

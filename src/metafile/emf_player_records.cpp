@@ -3,8 +3,7 @@
 // figures, paths, clipping, text, bitmaps). A handler returns false for a
 // record it refuses; types without a handler are skipped.
 #include "emf_player_internal.h"
-
-#include <uemf.h>
+#include "emf_records.h"
 
 #include <QPainterPathStroker>
 
@@ -13,15 +12,12 @@
 
 namespace {
 
-// Replaces the world transform (libUEMF names only the first three modes).
-constexpr uint32_t kMwtSet = 4;
-
 struct Family {
     EmfPlayer::Handler handler;
     std::initializer_list<uint32_t> types;
 };
 
-static_assert(U_EMR_MAX < EmfPlayer::kHandlerSlots);
+static_assert(Emr::kLast < EmfPlayer::kHandlerSlots);
 
 } // namespace
 
@@ -29,60 +25,60 @@ const std::array<EmfPlayer::Handler, EmfPlayer::kHandlerSlots>& EmfPlayer::Handl
     static const auto table = [] {
         const Family families[] = {
             {&EmfPlayer::IgnoredRecord,
-             {U_EMR_HEADER, U_EMR_COMMENT, U_EMR_SETSTRETCHBLTMODE, U_EMR_SETMAPPERFLAGS,
-              U_EMR_SETBRUSHORGEX, U_EMR_SETICMMODE, U_EMR_SETLAYOUT, U_EMR_REALIZEPALETTE,
-              U_EMR_FLATTENPATH}},
+             {Emr::kHeader, Emr::kComment, Emr::kSetStretchBltMode, Emr::kSetMapperFlags,
+              Emr::kSetBrushOrgEx, Emr::kSetIcmMode, Emr::kSetLayout, Emr::kRealizePalette,
+              Emr::kFlattenPath}},
             {&EmfPlayer::MappingRecord,
-             {U_EMR_SETWINDOWEXTEX, U_EMR_SETVIEWPORTEXTEX, U_EMR_SETWINDOWORGEX,
-              U_EMR_SETVIEWPORTORGEX, U_EMR_SCALEVIEWPORTEXTEX, U_EMR_SCALEWINDOWEXTEX,
-              U_EMR_SETMAPMODE, U_EMR_SETWORLDTRANSFORM, U_EMR_MODIFYWORLDTRANSFORM}},
+             {Emr::kSetWindowExtEx, Emr::kSetViewportExtEx, Emr::kSetWindowOrgEx,
+              Emr::kSetViewportOrgEx, Emr::kScaleViewportExtEx, Emr::kScaleWindowExtEx,
+              Emr::kSetMapMode, Emr::kSetWorldTransform, Emr::kModifyWorldTransform}},
             {&EmfPlayer::StateRecord,
-             {U_EMR_SETBKMODE, U_EMR_SETPOLYFILLMODE, U_EMR_SETROP2, U_EMR_SETTEXTALIGN,
-              U_EMR_SETTEXTCOLOR, U_EMR_SETBKCOLOR, U_EMR_SETARCDIRECTION, U_EMR_SETMITERLIMIT,
-              U_EMR_SAVEDC, U_EMR_RESTOREDC}},
+             {Emr::kSetBkMode, Emr::kSetPolyFillMode, Emr::kSetRop2, Emr::kSetTextAlign,
+              Emr::kSetTextColor, Emr::kSetBkColor, Emr::kSetArcDirection, Emr::kSetMiterLimit,
+              Emr::kSaveDc, Emr::kRestoreDc}},
             {&EmfPlayer::ObjectRecord,
-             {U_EMR_SELECTOBJECT, U_EMR_SELECTPALETTE, U_EMR_DELETEOBJECT, U_EMR_CREATEPEN,
-              U_EMR_EXTCREATEPEN, U_EMR_CREATEBRUSHINDIRECT, U_EMR_CREATEDIBPATTERNBRUSHPT,
-              U_EMR_CREATEMONOBRUSH, U_EMR_EXTCREATEFONTINDIRECTW, U_EMR_CREATEPALETTE}},
+             {Emr::kSelectObject, Emr::kSelectPalette, Emr::kDeleteObject, Emr::kCreatePen,
+              Emr::kExtCreatePen, Emr::kCreateBrushIndirect, Emr::kCreateDibPatternBrushPt,
+              Emr::kCreateMonoBrush, Emr::kExtCreateFontIndirectW, Emr::kCreatePalette}},
             {&EmfPlayer::FigureRecord,
-             {U_EMR_POLYBEZIER,
-              U_EMR_POLYGON,
-              U_EMR_POLYLINE,
-              U_EMR_POLYBEZIERTO,
-              U_EMR_POLYLINETO,
-              U_EMR_POLYBEZIER16,
-              U_EMR_POLYGON16,
-              U_EMR_POLYLINE16,
-              U_EMR_POLYBEZIERTO16,
-              U_EMR_POLYLINETO16,
-              U_EMR_POLYPOLYLINE,
-              U_EMR_POLYPOLYGON,
-              U_EMR_POLYPOLYLINE16,
-              U_EMR_POLYPOLYGON16,
-              U_EMR_POLYDRAW,
-              U_EMR_POLYDRAW16,
-              U_EMR_MOVETOEX,
-              U_EMR_LINETO,
-              U_EMR_RECTANGLE,
-              U_EMR_ELLIPSE,
-              U_EMR_ROUNDRECT,
-              U_EMR_ARC,
-              U_EMR_ARCTO,
-              U_EMR_CHORD,
-              U_EMR_PIE,
-              U_EMR_ANGLEARC,
-              U_EMR_SETPIXELV}},
+             {Emr::kPolyBezier,
+              Emr::kPolygon,
+              Emr::kPolyline,
+              Emr::kPolyBezierTo,
+              Emr::kPolylineTo,
+              Emr::kPolyBezier16,
+              Emr::kPolygon16,
+              Emr::kPolyline16,
+              Emr::kPolyBezierTo16,
+              Emr::kPolylineTo16,
+              Emr::kPolyPolyline,
+              Emr::kPolyPolygon,
+              Emr::kPolyPolyline16,
+              Emr::kPolyPolygon16,
+              Emr::kPolyDraw,
+              Emr::kPolyDraw16,
+              Emr::kMoveToEx,
+              Emr::kLineTo,
+              Emr::kRectangle,
+              Emr::kEllipse,
+              Emr::kRoundRect,
+              Emr::kArc,
+              Emr::kArcTo,
+              Emr::kChord,
+              Emr::kPie,
+              Emr::kAngleArc,
+              Emr::kSetPixelV}},
             {&EmfPlayer::PathRecord,
-             {U_EMR_BEGINPATH, U_EMR_ENDPATH, U_EMR_ABORTPATH, U_EMR_CLOSEFIGURE, U_EMR_WIDENPATH,
-              U_EMR_FILLPATH, U_EMR_STROKEANDFILLPATH, U_EMR_STROKEPATH, U_EMR_SELECTCLIPPATH}},
+             {Emr::kBeginPath, Emr::kEndPath, Emr::kAbortPath, Emr::kCloseFigure, Emr::kWidenPath,
+              Emr::kFillPath, Emr::kStrokeAndFillPath, Emr::kStrokePath, Emr::kSelectClipPath}},
             {&EmfPlayer::ClipRecord,
-             {U_EMR_INTERSECTCLIPRECT, U_EMR_EXCLUDECLIPRECT, U_EMR_OFFSETCLIPRGN,
-              U_EMR_EXTSELECTCLIPRGN, U_EMR_FILLRGN, U_EMR_PAINTRGN, U_EMR_INVERTRGN,
-              U_EMR_FRAMERGN}},
-            {&EmfPlayer::TextRecord, {U_EMR_EXTTEXTOUTA, U_EMR_EXTTEXTOUTW}},
+             {Emr::kIntersectClipRect, Emr::kExcludeClipRect, Emr::kOffsetClipRgn,
+              Emr::kExtSelectClipRgn, Emr::kFillRgn, Emr::kPaintRgn, Emr::kInvertRgn,
+              Emr::kFrameRgn}},
+            {&EmfPlayer::TextRecord, {Emr::kExtTextOutA, Emr::kExtTextOutW}},
             {&EmfPlayer::BitmapRecord,
-             {U_EMR_BITBLT, U_EMR_STRETCHBLT, U_EMR_STRETCHDIBITS, U_EMR_SETDIBITSTODEVICE,
-              U_EMR_ALPHABLEND, U_EMR_TRANSPARENTBLT}},
+             {Emr::kBitBlt, Emr::kStretchBlt, Emr::kStretchDiBits, Emr::kSetDiBitsToDevice,
+              Emr::kAlphaBlend, Emr::kTransparentBlt}},
         };
         std::array<Handler, kHandlerSlots> t{};
         for (const Family& f : families)
@@ -109,49 +105,49 @@ bool EmfPlayer::IgnoredRecord(uint32_t, const RecordView&) {
 // Window, viewport, mapping mode and world transform.
 bool EmfPlayer::MappingRecord(uint32_t type, const RecordView& r) {
     switch (type) {
-    case U_EMR_SETWINDOWEXTEX:
-    case U_EMR_SETVIEWPORTEXTEX:
-        if (m_s.mapMode != U_MM_ISOTROPIC && m_s.mapMode != U_MM_ANISOTROPIC)
+    case Emr::kSetWindowExtEx:
+    case Emr::kSetViewportExtEx:
+        if (m_s.mapMode != Emf::kMmIsotropic && m_s.mapMode != Emf::kMmAnisotropic)
             return true; // fixed mapping modes ignore extents
         if (r.I32(8) == 0 || r.I32(12) == 0)
             return true;
-        (type == U_EMR_SETWINDOWEXTEX ? m_s.windowExt : m_s.viewportExt) =
+        (type == Emr::kSetWindowExtEx ? m_s.windowExt : m_s.viewportExt) =
             QPointF(r.I32(8), r.I32(12));
         FixExtents();
         return true;
-    case U_EMR_SETWINDOWORGEX:
+    case Emr::kSetWindowOrgEx:
         m_s.windowOrg = QPointF(r.I32(8), r.I32(12));
         return true;
-    case U_EMR_SETVIEWPORTORGEX:
+    case Emr::kSetViewportOrgEx:
         m_s.viewportOrg = QPointF(r.I32(8), r.I32(12));
         return true;
-    case U_EMR_SCALEVIEWPORTEXTEX:
-    case U_EMR_SCALEWINDOWEXTEX: {
+    case Emr::kScaleViewportExtEx:
+    case Emr::kScaleWindowExtEx: {
         if (r.I32(12) == 0 || r.I32(20) == 0)
             return true;
-        QPointF& ext = type == U_EMR_SCALEVIEWPORTEXTEX ? m_s.viewportExt : m_s.windowExt;
+        QPointF& ext = type == Emr::kScaleViewportExtEx ? m_s.viewportExt : m_s.windowExt;
         ext = {ext.x() * r.I32(8) / r.I32(12), ext.y() * r.I32(16) / r.I32(20)};
         FixExtents();
         return true;
     }
-    case U_EMR_SETMAPMODE:
+    case Emr::kSetMapMode:
         SetMapMode(r.U32(8));
         return true;
-    case U_EMR_SETWORLDTRANSFORM:
-    case U_EMR_MODIFYWORLDTRANSFORM: {
+    case Emr::kSetWorldTransform:
+    case Emr::kModifyWorldTransform: {
         const float m11 = r.F32(8), m12 = r.F32(12), m21 = r.F32(16), m22 = r.F32(20),
                     dx = r.F32(24), dy = r.F32(28);
         if (!AllFinite({m11, m12, m21, m22, dx, dy}))
             return false;
         const QTransform x(m11, m12, m21, m22, dx, dy);
-        const uint32_t mode = type == U_EMR_SETWORLDTRANSFORM ? kMwtSet : r.U32(32);
-        if (mode == U_MWT_IDENTITY)
+        const uint32_t mode = type == Emr::kSetWorldTransform ? Emf::kMwtSet : r.U32(32);
+        if (mode == Emf::kMwtIdentity)
             m_s.world = QTransform();
-        else if (mode == U_MWT_LEFTMULTIPLY)
+        else if (mode == Emf::kMwtLeftMultiply)
             m_s.world = x * m_s.world;
-        else if (mode == U_MWT_RIGHTMULTIPLY)
+        else if (mode == Emf::kMwtRightMultiply)
             m_s.world = m_s.world * x;
-        else if (mode == kMwtSet)
+        else if (mode == Emf::kMwtSet)
             m_s.world = x;
         return true;
     }
@@ -163,35 +159,35 @@ bool EmfPlayer::MappingRecord(uint32_t type, const RecordView& r) {
 // Colours, modes of drawing, and the save stack of the device context.
 bool EmfPlayer::StateRecord(uint32_t type, const RecordView& r) {
     switch (type) {
-    case U_EMR_SETBKMODE:
-        m_s.bkOpaque = r.U32(8) == U_OPAQUE;
+    case Emr::kSetBkMode:
+        m_s.bkOpaque = r.U32(8) == Emf::kOpaque;
         return true;
-    case U_EMR_SETPOLYFILLMODE:
-        m_s.fillRule = r.U32(8) == U_WINDING ? Qt::WindingFill : Qt::OddEvenFill;
+    case Emr::kSetPolyFillMode:
+        m_s.fillRule = r.U32(8) == Emf::kWinding ? Qt::WindingFill : Qt::OddEvenFill;
         return true;
-    case U_EMR_SETROP2:
+    case Emr::kSetRop2:
         m_s.rop2 = r.U32(8);
         return true;
-    case U_EMR_SETTEXTALIGN:
+    case Emr::kSetTextAlign:
         m_s.textAlign = r.U32(8);
         return true;
-    case U_EMR_SETTEXTCOLOR:
+    case Emr::kSetTextColor:
         m_s.textColour = EmfColour(r.U32(8));
         return true;
-    case U_EMR_SETBKCOLOR:
+    case Emr::kSetBkColor:
         m_s.bkColour = EmfColour(r.U32(8));
         return true;
-    case U_EMR_SETARCDIRECTION:
-        m_s.clockwise = r.U32(8) == U_AD_CLOCKWISE;
+    case Emr::kSetArcDirection:
+        m_s.clockwise = r.U32(8) == Emf::kAdClockwise;
         return true;
-    case U_EMR_SETMITERLIMIT:
+    case Emr::kSetMiterLimit:
         m_s.miterLimit = std::clamp<double>(r.U32(8), 1, 100);
         return true;
-    case U_EMR_SAVEDC:
+    case Emr::kSaveDc:
         if (m_saved.size() < 4096)
             m_saved.push_back(m_s);
         return true;
-    case U_EMR_RESTOREDC: {
+    case Emr::kRestoreDc: {
         const int32_t n = r.I32(8);
         // Negative: that many levels back; positive: that saved level.
         const int64_t level = n < 0 ? int64_t(m_saved.size()) + n : int64_t(n) - 1;
@@ -210,21 +206,21 @@ bool EmfPlayer::StateRecord(uint32_t type, const RecordView& r) {
 // The path being built between BeginPath and EndPath, and its use.
 bool EmfPlayer::PathRecord(uint32_t type, const RecordView& r) {
     switch (type) {
-    case U_EMR_BEGINPATH:
+    case Emr::kBeginPath:
         m_inPath = true;
         m_path = QPainterPath();
         return true;
-    case U_EMR_ENDPATH:
+    case Emr::kEndPath:
         m_inPath = false;
         return true;
-    case U_EMR_ABORTPATH:
+    case Emr::kAbortPath:
         m_inPath = false;
         m_path = QPainterPath();
         return true;
-    case U_EMR_CLOSEFIGURE:
+    case Emr::kCloseFigure:
         m_path.closeSubpath();
         return true;
-    case U_EMR_WIDENPATH: {
+    case Emr::kWidenPath: {
         QPainterPathStroker stroker;
         stroker.setWidth(m_s.pen.cosmetic ? 1.0 : m_s.pen.width * DeviceScale());
         stroker.setCapStyle(m_s.pen.cap);
@@ -232,20 +228,20 @@ bool EmfPlayer::PathRecord(uint32_t type, const RecordView& r) {
         m_path = stroker.createStroke(m_path);
         return true;
     }
-    case U_EMR_FILLPATH:
-    case U_EMR_STROKEANDFILLPATH:
-    case U_EMR_STROKEPATH: {
+    case Emr::kFillPath:
+    case Emr::kStrokeAndFillPath:
+    case Emr::kStrokePath: {
         m_inPath = false;
-        if (type != U_EMR_STROKEPATH) {
+        if (type != Emr::kStrokePath) {
             m_path.setFillRule(m_s.fillRule);
             FillDevicePath(m_path, m_s.brush);
         }
-        if (type != U_EMR_FILLPATH)
+        if (type != Emr::kFillPath)
             StrokeDevicePath(m_path);
         m_path = QPainterPath();
         return true;
     }
-    case U_EMR_SELECTCLIPPATH:
+    case Emr::kSelectClipPath:
         m_path.setFillRule(m_s.fillRule);
         CombineClip(m_path, r.U32(8));
         m_path = QPainterPath();
@@ -259,13 +255,13 @@ bool EmfPlayer::PathRecord(uint32_t type, const RecordView& r) {
 // The clip, and the region records that fill or frame a region.
 bool EmfPlayer::ClipRecord(uint32_t type, const RecordView& r) {
     switch (type) {
-    case U_EMR_INTERSECTCLIPRECT:
-        CombineClip(DeviceRect(r.I32(8), r.I32(12), r.I32(16), r.I32(20)), U_RGN_AND);
+    case Emr::kIntersectClipRect:
+        CombineClip(DeviceRect(r.I32(8), r.I32(12), r.I32(16), r.I32(20)), Emf::kRgnAnd);
         return true;
-    case U_EMR_EXCLUDECLIPRECT:
-        CombineClip(DeviceRect(r.I32(8), r.I32(12), r.I32(16), r.I32(20)), U_RGN_DIFF);
+    case Emr::kExcludeClipRect:
+        CombineClip(DeviceRect(r.I32(8), r.I32(12), r.I32(16), r.I32(20)), Emf::kRgnDiff);
         return true;
-    case U_EMR_OFFSETCLIPRGN:
+    case Emr::kOffsetClipRgn:
         if (m_s.clip) {
             const QTransform t = Full();
             const QPointF d = t.map(QPointF(r.I32(8), r.I32(12))) - t.map(QPointF(0, 0));
@@ -273,10 +269,10 @@ bool EmfPlayer::ClipRecord(uint32_t type, const RecordView& r) {
             m_clipDirty = true;
         }
         return true;
-    case U_EMR_EXTSELECTCLIPRGN: {
+    case Emr::kExtSelectClipRgn: {
         const uint32_t size = r.U32(8), mode = r.U32(12);
         if (size == 0) { // no region: only a copy, which removes the clip
-            if (mode == U_RGN_COPY) {
+            if (mode == Emf::kRgnCopy) {
                 m_s.clip.reset();
                 m_clipDirty = true;
             }
@@ -288,28 +284,28 @@ bool EmfPlayer::ClipRecord(uint32_t type, const RecordView& r) {
         CombineClip(region, mode);
         return true;
     }
-    case U_EMR_FILLRGN:
-    case U_EMR_PAINTRGN:
-    case U_EMR_INVERTRGN:
-    case U_EMR_FRAMERGN: {
+    case Emr::kFillRgn:
+    case Emr::kPaintRgn:
+    case Emr::kInvertRgn:
+    case Emr::kFrameRgn: {
         QPainterPath region;
-        const uint64_t at = type == U_EMR_FILLRGN ? 32 : type == U_EMR_FRAMERGN ? 40 : 28;
+        const uint64_t at = type == Emr::kFillRgn ? 32 : type == Emr::kFrameRgn ? 40 : 28;
         if (!RegionPath(r, at, r.U32(24), Full(), &region))
             return false;
         EmfBrush brush = m_s.brush;
-        if (type == U_EMR_FILLRGN || type == U_EMR_FRAMERGN) {
+        if (type == Emr::kFillRgn || type == Emr::kFrameRgn) {
             const EmfObject* o = Object(r.U32(28));
-            if (!(r.U32(28) & U_STOCK_OBJECT) && (!o || o->kind != EmfObject::Kind::Brush))
+            if (!(r.U32(28) & Emf::kStockObject) && (!o || o->kind != EmfObject::Kind::Brush))
                 return false;
             if (o)
                 brush = o->brush;
         }
-        if (type == U_EMR_INVERTRGN) {
+        if (type == Emr::kInvertRgn) {
             const uint32_t rop = m_s.rop2;
-            m_s.rop2 = U_R2_NOT;
+            m_s.rop2 = Emf::kR2Not;
             FillDevicePath(region, EmfBrush{});
             m_s.rop2 = rop;
-        } else if (type == U_EMR_FRAMERGN) {
+        } else if (type == Emr::kFrameRgn) {
             QPainterPathStroker stroker;
             stroker.setWidth(std::max(1.0, r.I32(32) * DeviceScale()));
             FillDevicePath(stroker.createStroke(region).intersected(region), brush);
@@ -324,7 +320,7 @@ bool EmfPlayer::ClipRecord(uint32_t type, const RecordView& r) {
 }
 
 bool EmfPlayer::TextRecord(uint32_t type, const RecordView& r) {
-    Text(r, type == U_EMR_EXTTEXTOUTW);
+    Text(r, type == Emr::kExtTextOutW);
     return true;
 }
 

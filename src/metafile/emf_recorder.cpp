@@ -1,9 +1,8 @@
 #include "emf_recorder.h"
 
+#include "emf_records.h"
 #include "emf_writer.h"
 #include "metafile_record.h"
-
-#include <uemf.h>
 
 #include <QPaintEngine>
 #include <QPainter>
@@ -43,12 +42,12 @@ public:
 
     bool begin(QPaintDevice*) override {
         m_writer = std::make_unique<EmfWriter>();
-        m_writer->OneU32(U_EMR_SETMAPMODE, U_MM_ANISOTROPIC);
-        m_writer->TwoI32(U_EMR_SETWINDOWEXTEX, m_size.width() * kSubPixels,
+        m_writer->OneU32(Emr::kSetMapMode, Emf::kMmAnisotropic);
+        m_writer->TwoI32(Emr::kSetWindowExtEx, m_size.width() * kSubPixels,
                          m_size.height() * kSubPixels);
-        m_writer->TwoI32(U_EMR_SETVIEWPORTEXTEX, m_size.width(), m_size.height());
-        m_writer->OneU32(U_EMR_SELECTOBJECT, U_NULL_PEN);
-        m_writer->OneU32(U_EMR_SETPOLYFILLMODE, U_WINDING);
+        m_writer->TwoI32(Emr::kSetViewportExtEx, m_size.width(), m_size.height());
+        m_writer->OneU32(Emr::kSelectObject, Emf::kNullPen);
+        m_writer->OneU32(Emr::kSetPolyFillMode, Emf::kWinding);
         return true;
     }
 
@@ -140,22 +139,22 @@ private:
             return;
         }
         ApplyClip();
-        m_writer->Begin(U_EMR_CREATEBRUSHINDIRECT);
+        m_writer->Begin(Emr::kCreateBrushIndirect);
         m_writer->PutU32(1);
-        m_writer->PutU32(U_BS_SOLID);
+        m_writer->PutU32(Emf::kBsSolid);
         m_writer->PutU32(ColourRef(brush.color()));
         m_writer->PutU32(0);
         m_writer->End();
-        m_writer->OneU32(U_EMR_SELECTOBJECT, 1);
-        m_writer->OneU32(U_EMR_SETPOLYFILLMODE, winding ? U_WINDING : U_ALTERNATE);
-        m_writer->Simple(U_EMR_BEGINPATH);
+        m_writer->OneU32(Emr::kSelectObject, 1);
+        m_writer->OneU32(Emr::kSetPolyFillMode, winding ? Emf::kWinding : Emf::kAlternate);
+        m_writer->Simple(Emr::kBeginPath);
         WritePath(device);
-        m_writer->Simple(U_EMR_ENDPATH);
-        m_writer->Begin(U_EMR_FILLPATH);
+        m_writer->Simple(Emr::kEndPath);
+        m_writer->Begin(Emr::kFillPath);
         m_writer->PutRect(0, 0, -1, -1);
         m_writer->End();
-        m_writer->OneU32(U_EMR_SELECTOBJECT, U_WHITE_BRUSH);
-        m_writer->OneU32(U_EMR_DELETEOBJECT, 1);
+        m_writer->OneU32(Emr::kSelectObject, Emf::kWhiteBrush);
+        m_writer->OneU32(Emr::kDeleteObject, 1);
     }
 
     QPoint Sub(QPointF p) const {
@@ -170,9 +169,9 @@ private:
             if (run.empty())
                 return;
             if (curves)
-                m_writer->Poly(U_EMR_POLYBEZIERTO, U_EMR_POLYBEZIERTO16, run);
+                m_writer->Poly(Emr::kPolyBezierTo, Emr::kPolyBezierTo16, run);
             else
-                m_writer->Poly(U_EMR_POLYLINETO, U_EMR_POLYLINETO16, run);
+                m_writer->Poly(Emr::kPolylineTo, Emr::kPolylineTo16, run);
             run.clear();
         };
         for (int i = 0; i < path.elementCount(); ++i) {
@@ -181,7 +180,7 @@ private:
             case QPainterPath::MoveToElement: {
                 flush();
                 const QPoint p = Sub(e);
-                m_writer->TwoI32(U_EMR_MOVETOEX, p.x(), p.y());
+                m_writer->TwoI32(Emr::kMoveToEx, p.x(), p.y());
                 break;
             }
             case QPainterPath::LineToElement:
@@ -209,17 +208,17 @@ private:
         if (!m_clipDirty)
             return;
         m_clipDirty = false;
-        m_writer->Begin(U_EMR_EXTSELECTCLIPRGN);
+        m_writer->Begin(Emr::kExtSelectClipRgn);
         m_writer->PutU32(0);
-        m_writer->PutU32(U_RGN_COPY);
+        m_writer->PutU32(Emf::kRgnCopy);
         m_writer->End();
         if (!painter() || !painter()->hasClipping())
             return;
         const QPainterPath clip = painter()->transform().map(painter()->clipPath());
-        m_writer->Simple(U_EMR_BEGINPATH);
+        m_writer->Simple(Emr::kBeginPath);
         WritePath(clip);
-        m_writer->Simple(U_EMR_ENDPATH);
-        m_writer->OneU32(U_EMR_SELECTCLIPPATH, U_RGN_COPY);
+        m_writer->Simple(Emr::kEndPath);
+        m_writer->OneU32(Emr::kSelectClipPath, Emf::kRgnCopy);
     }
 
     // Paints `paint` (in device coordinates) into an ARGB bitmap covering
@@ -270,16 +269,16 @@ private:
         const QPoint at = Sub(box.topLeft()),
                      size(box.width() * kSubPixels, box.height() * kSubPixels);
         constexpr uint32_t kFixed = 108;
-        m_writer->Begin(U_EMR_ALPHABLEND);
+        m_writer->Begin(Emr::kAlphaBlend);
         m_writer->PutRect(0, 0, -1, -1);
-        m_writer->PutRect(at.x(), at.y(), size.x(), size.y());         // dest x, y, cx, cy
-        m_writer->PutU32(uint32_t(U_AC_SRC_ALPHA) << 24 | 255u << 16); // blend function
-        m_writer->PutI32(0);                                           // xSrc
-        m_writer->PutI32(0);                                           // ySrc
+        m_writer->PutRect(at.x(), at.y(), size.x(), size.y());           // dest x, y, cx, cy
+        m_writer->PutU32(uint32_t(Emf::kAcSrcAlpha) << 24 | 255u << 16); // blend function
+        m_writer->PutI32(0);                                             // xSrc
+        m_writer->PutI32(0);                                             // ySrc
         for (float f : {1.0f, 0.0f, 0.0f, 1.0f, 0.0f, 0.0f})
             m_writer->PutF32(f);
         m_writer->PutU32(0);                             // crBkColorSrc
-        m_writer->PutU32(U_DIB_RGB_COLORS);              // iUsageSrc
+        m_writer->PutU32(Emf::kDibRgbColors);            // iUsageSrc
         m_writer->PutU32(kFixed);                        // offBmiSrc
         m_writer->PutU32(uint32_t(bmi.size()));          // cbBmiSrc
         m_writer->PutU32(kFixed + uint32_t(bmi.size())); // offBitsSrc

@@ -1,8 +1,7 @@
 #include "emf_writer.h"
 
+#include "emf_records.h"
 #include "metafile_record.h"
-
-#include <uemf.h>
 
 #include <algorithm>
 #include <cstring>
@@ -17,27 +16,27 @@ bool Fits16(QPoint p) {
 
 EmfWriter::EmfWriter(int dpi) : m_dpi(std::max(1, dpi)) {
     // The header: fields completed by Finish().
-    Begin(U_EMR_HEADER);
-    PutRect(0, 0, -1, -1);       // bounds
-    PutRect(0, 0, -1, -1);       // frame
-    PutU32(U_ENHMETA_SIGNATURE); // dSignature
-    PutU32(0x00010000);          // nVersion
-    PutU32(0);                   // nBytes
-    PutU32(0);                   // nRecords
-    PutU16(0);                   // nHandles
-    PutU16(0);                   // sReserved
-    PutU32(0);                   // nDescription
-    PutU32(0);                   // offDescription
-    PutU32(0);                   // nPalEntries
-    PutI32(m_dpi * 10);          // szlDevice: a ten-inch square
-    PutI32(m_dpi * 10);          //
-    PutI32(254);                 // szlMillimeters
-    PutI32(254);                 //
-    PutU32(0);                   // cbPixelFormat
-    PutU32(0);                   // offPixelFormat
-    PutU32(0);                   // bOpenGL
-    PutI32(254000);              // szlMicrometers
-    PutI32(254000);              //
+    Begin(Emr::kHeader);
+    PutRect(0, 0, -1, -1);          // bounds
+    PutRect(0, 0, -1, -1);          // frame
+    PutU32(Emf::kEnhMetaSignature); // dSignature
+    PutU32(0x00010000);             // nVersion
+    PutU32(0);                      // nBytes
+    PutU32(0);                      // nRecords
+    PutU16(0);                      // nHandles
+    PutU16(0);                      // sReserved
+    PutU32(0);                      // nDescription
+    PutU32(0);                      // offDescription
+    PutU32(0);                      // nPalEntries
+    PutI32(m_dpi * 10);             // szlDevice: a ten-inch square
+    PutI32(m_dpi * 10);             //
+    PutI32(254);                    // szlMillimeters
+    PutI32(254);                    //
+    PutU32(0);                      // cbPixelFormat
+    PutU32(0);                      // offPixelFormat
+    PutU32(0);                      // bOpenGL
+    PutI32(254000);                 // szlMicrometers
+    PutI32(254000);                 //
     End();
 }
 
@@ -120,7 +119,7 @@ void EmfWriter::Font(uint32_t handle, int32_t height, int32_t width, int32_t esc
                      int32_t orientation, int32_t weight, uint8_t italic, uint8_t underline,
                      uint8_t strikeOut, uint8_t charSet, uint8_t pitchAndFamily,
                      const QString& face) {
-    Begin(U_EMR_EXTCREATEFONTINDIRECTW);
+    Begin(Emr::kExtCreateFontIndirectW);
     PutU32(handle);
     PutI32(height);
     PutI32(width);
@@ -143,9 +142,9 @@ void EmfWriter::Font(uint32_t handle, int32_t height, int32_t width, int32_t esc
 
 void EmfWriter::TextW(QPoint reference, const QString& text, uint32_t options, const EmfRect& rect,
                       const std::vector<int32_t>& advances) {
-    Begin(U_EMR_EXTTEXTOUTW);
+    Begin(Emr::kExtTextOutW);
     PutRect(0, 0, -1, -1); // bounds
-    PutU32(U_GM_COMPATIBLE);
+    PutU32(Emf::kGmCompatible);
     PutF32(1.0f);
     PutF32(1.0f);
     // EMRTEXT: reference, count, offString, options, rectangle, offDx.
@@ -174,7 +173,7 @@ void EmfWriter::StretchDib(int32_t x, int32_t y, int32_t cx, int32_t cy, int32_t
     uint32_t headerAndColours = 0;
     const uint64_t size = PackedDibSize(reinterpret_cast<const uint8_t*>(dib.data()),
                                         uint64_t(dib.size()), usage, &headerAndColours);
-    Begin(U_EMR_STRETCHDIBITS);
+    Begin(Emr::kStretchDiBits);
     PutRect(0, 0, -1, -1);
     PutI32(x);
     PutI32(y);
@@ -206,7 +205,7 @@ void EmfWriter::Patch(qsizetype offset, int32_t v) {
 }
 
 QByteArray EmfWriter::Finish(const EmfRect& bounds, const EmfRect& frame, uint32_t handles) {
-    Begin(U_EMR_EOF);
+    Begin(Emr::kEof);
     PutU32(0);  // nPalEntries
     PutU32(16); // offPalEntries
     PutU32(20); // nSizeLast

@@ -9,8 +9,8 @@
 #include <cstdint>
 #include <vector>
 
-// Writes an enhanced metafile record by record in the layouts of libUEMF's
-// record structures. The header is written first with placeholders and
+// Writes an enhanced metafile record by record in the published record
+// layouts (record types in emf_records.h). The header is written first with placeholders and
 // completed by Finish() (bounds, frame, byte and record counts, handles).
 // Used by the Windows metafile conversion and the SVG recording.
 class EmfWriter {

@@ -91,7 +91,16 @@ EmfHeader ParseEmfHeader(QByteArrayView emf);
 // a record is damaged.
 bool ConvertWindowsMetafile(const WindowsMetafile& wmf, QByteArray* emf, QString* error);
 
+// The enhanced metafile a Windows metafile carries in its escape records
+// (writers that make a Windows metafile from an enhanced one keep the
+// original that way): its pieces in order, complete, their sizes agreeing,
+// the checksum right and the result a sound enhanced metafile. False when
+// there is none or it is damaged.
+bool EmbeddedEnhancedMetafile(const WindowsMetafile& wmf, QByteArray* emf);
+
 // Reads a .wmf or .emf file's bytes into the enhanced metafile a vector
 // picture keeps, with the placeable header (zeros for an enhanced metafile).
+// A Windows metafile without a placeable header that carries its enhanced
+// original is read as that original.
 bool ReadMetafileFile(QByteArrayView file, PlaceableHeader* placeable, QByteArray* emf,
                       QString* error);

@@ -1,6 +1,5 @@
+#include "emf_records.h"
 #include "wmf_converter.h"
-
-#include <uemf.h>
 
 #include <algorithm>
 #include <unordered_map>
@@ -12,23 +11,29 @@ bool WmfConverter::Record(const RecordView& r, uint16_t function) {
             std::initializer_list<uint16_t> functions;
         } families[] = {
             {&WmfConverter::StateRecord,
-             {kSetBkMode, kSetRop2, kSetPolyFillMode, kSetStretchBltMode, kSetTextAlign,
-              kSetBkColor, kSetTextColor, kSetMapMode, kSetWindowOrg, kSetWindowExt,
-              kOffsetWindowOrg, kScaleWindowExt, kSaveDc, kRestoreDc}},
+             {Wmf::kSetBkMode, Wmf::kSetRop2, Wmf::kSetPolyFillMode, Wmf::kSetStretchBltMode,
+              Wmf::kSetTextAlign, Wmf::kSetBkColor, Wmf::kSetTextColor, Wmf::kSetMapMode,
+              Wmf::kSetWindowOrg, Wmf::kSetWindowExt, Wmf::kOffsetWindowOrg, Wmf::kScaleWindowExt,
+              Wmf::kSaveDc, Wmf::kRestoreDc}},
             {&WmfConverter::ClipRecord,
-             {kExcludeClipRect, kIntersectClipRect, kOffsetClipRgn, kSelectClipRegion}},
+             {Wmf::kExcludeClipRect, Wmf::kIntersectClipRect, Wmf::kOffsetClipRgn,
+              Wmf::kSelectClipRegion}},
             {&WmfConverter::FigureRecord,
-             {kLineTo, kMoveTo, kArc, kPie, kChord, kEllipse, kRectangle, kRoundRect, kSetPixel,
-              kPolygon, kPolyline, kPolyPolygon}},
-            {&WmfConverter::TextRecord, {kTextOut, kExtTextOut}},
+             {Wmf::kLineTo, Wmf::kMoveTo, Wmf::kArc, Wmf::kPie, Wmf::kChord, Wmf::kEllipse,
+              Wmf::kRectangle, Wmf::kRoundRect, Wmf::kSetPixel, Wmf::kPolygon, Wmf::kPolyline,
+              Wmf::kPolyPolygon}},
+            {&WmfConverter::TextRecord, {Wmf::kTextOut, Wmf::kExtTextOut}},
             {&WmfConverter::BitmapRecord,
-             {kPatBlt, kDibBitBlt, kDibStretchBlt, kStretchDib, kSetDibToDev}},
+             {Wmf::kPatBlt, Wmf::kDibBitBlt, Wmf::kDibStretchBlt, Wmf::kStretchDib,
+              Wmf::kSetDibToDev}},
             {&WmfConverter::ObjectRecord,
-             {kSelectObject, kDeleteObject, kCreatePenIndirect, kCreateBrushIndirect,
-              kCreatePatternBrush, kDibCreatePatternBrush, kCreateFontIndirect, kCreatePalette,
-              kSelectPalette, kRealizePalette}},
+             {Wmf::kSelectObject, Wmf::kDeleteObject, Wmf::kCreatePenIndirect,
+              Wmf::kCreateBrushIndirect, Wmf::kCreatePatternBrush, Wmf::kDibCreatePatternBrush,
+              Wmf::kCreateFontIndirect, Wmf::kCreatePalette, Wmf::kSelectPalette,
+              Wmf::kRealizePalette}},
             {&WmfConverter::RegionRecord,
-             {kCreateRegion, kFillRegion, kFrameRegion, kPaintRegion, kInvertRegion}},
+             {Wmf::kCreateRegion, Wmf::kFillRegion, Wmf::kFrameRegion, Wmf::kPaintRegion,
+              Wmf::kInvertRegion}},
         };
         std::unordered_map<uint16_t, Handler> map;
         for (const auto& family : families)
@@ -49,11 +54,11 @@ bool WmfConverter::StateRecord(const RecordView& r, uint16_t function) {
     static constexpr struct {
         uint16_t wmf;
         uint32_t emf;
-    } kModeSetters[] = {{kSetBkMode, U_EMR_SETBKMODE},
-                        {kSetRop2, U_EMR_SETROP2},
-                        {kSetPolyFillMode, U_EMR_SETPOLYFILLMODE},
-                        {kSetStretchBltMode, U_EMR_SETSTRETCHBLTMODE},
-                        {kSetTextAlign, U_EMR_SETTEXTALIGN}};
+    } kModeSetters[] = {{Wmf::kSetBkMode, Emr::kSetBkMode},
+                        {Wmf::kSetRop2, Emr::kSetRop2},
+                        {Wmf::kSetPolyFillMode, Emr::kSetPolyFillMode},
+                        {Wmf::kSetStretchBltMode, Emr::kSetStretchBltMode},
+                        {Wmf::kSetTextAlign, Emr::kSetTextAlign}};
     for (const auto& setter : kModeSetters) {
         if (setter.wmf == function) {
             if (Need(1))
@@ -62,57 +67,57 @@ bool WmfConverter::StateRecord(const RecordView& r, uint16_t function) {
         }
     }
     switch (function) {
-    case kSetBkColor:
+    case Wmf::kSetBkColor:
         if (Need(2))
-            m_out.OneU32(U_EMR_SETBKCOLOR, r.U32(6) & 0xFFFFFF);
+            m_out.OneU32(Emr::kSetBkColor, r.U32(6) & 0xFFFFFF);
         break;
-    case kSetTextColor:
+    case Wmf::kSetTextColor:
         if (Need(2))
-            m_out.OneU32(U_EMR_SETTEXTCOLOR, r.U32(6) & 0xFFFFFF);
+            m_out.OneU32(Emr::kSetTextColor, r.U32(6) & 0xFFFFFF);
         break;
-    case kSetMapMode:
+    case Wmf::kSetMapMode:
         // The picture is scaled into its frame whatever the mode: only the
         // isotropic mode keeps a meaning of its own.
         if (Need(1))
-            m_out.OneU32(U_EMR_SETMAPMODE,
-                         r.U16(6) == U_MM_ISOTROPIC ? U_MM_ISOTROPIC : U_MM_ANISOTROPIC);
+            m_out.OneU32(Emr::kSetMapMode,
+                         r.U16(6) == Emf::kMmIsotropic ? Emf::kMmIsotropic : Emf::kMmAnisotropic);
         break;
-    case kSetWindowOrg:
+    case Wmf::kSetWindowOrg:
         if (!Need(2))
             break;
         m_windowOrg = {P(1), P(0)};
         if (!m_haveWindowOrg)
             m_firstOrg = m_windowOrg;
         m_haveWindowOrg = true;
-        m_out.TwoI32(U_EMR_SETWINDOWORGEX, m_windowOrg.x(), m_windowOrg.y());
+        m_out.TwoI32(Emr::kSetWindowOrgEx, m_windowOrg.x(), m_windowOrg.y());
         break;
-    case kSetWindowExt:
+    case Wmf::kSetWindowExt:
         if (!Need(2))
             break;
         m_windowExt = {P(1), P(0)};
         if (!m_haveWindowExt)
             m_firstExt = m_windowExt;
         m_haveWindowExt = true;
-        m_out.TwoI32(U_EMR_SETWINDOWEXTEX, m_windowExt.x(), m_windowExt.y());
+        m_out.TwoI32(Emr::kSetWindowExtEx, m_windowExt.x(), m_windowExt.y());
         break;
-    case kOffsetWindowOrg:
+    case Wmf::kOffsetWindowOrg:
         if (!Need(2))
             break;
         m_windowOrg += QPoint(P(1), P(0));
-        m_out.TwoI32(U_EMR_SETWINDOWORGEX, m_windowOrg.x(), m_windowOrg.y());
+        m_out.TwoI32(Emr::kSetWindowOrgEx, m_windowOrg.x(), m_windowOrg.y());
         break;
-    case kScaleWindowExt: // yDenom, yNum, xDenom, xNum
+    case Wmf::kScaleWindowExt: // yDenom, yNum, xDenom, xNum
         if (!Need(4) || P(0) == 0 || P(2) == 0)
             break;
         m_windowExt = {m_windowExt.x() * P(3) / P(2), m_windowExt.y() * P(1) / P(0)};
-        m_out.TwoI32(U_EMR_SETWINDOWEXTEX, m_windowExt.x(), m_windowExt.y());
+        m_out.TwoI32(Emr::kSetWindowExtEx, m_windowExt.x(), m_windowExt.y());
         break;
-    case kSaveDc:
-        m_out.Simple(U_EMR_SAVEDC);
+    case Wmf::kSaveDc:
+        m_out.Simple(Emr::kSaveDc);
         break;
-    case kRestoreDc:
+    case Wmf::kRestoreDc:
         if (Need(1))
-            m_out.OneU32(U_EMR_RESTOREDC, uint32_t(int32_t(P(0))));
+            m_out.OneU32(Emr::kRestoreDc, uint32_t(int32_t(P(0))));
         break;
     default:
         break;
@@ -123,20 +128,20 @@ bool WmfConverter::StateRecord(const RecordView& r, uint16_t function) {
 // Clip rectangles and regions.
 bool WmfConverter::ClipRecord(const RecordView& r, uint16_t function) {
     switch (function) {
-    case kExcludeClipRect:
-    case kIntersectClipRect:
+    case Wmf::kExcludeClipRect:
+    case Wmf::kIntersectClipRect:
         if (Need(4)) {
-            m_out.Begin(function == kExcludeClipRect ? U_EMR_EXCLUDECLIPRECT
-                                                     : U_EMR_INTERSECTCLIPRECT);
+            m_out.Begin(function == Wmf::kExcludeClipRect ? Emr::kExcludeClipRect
+                                                          : Emr::kIntersectClipRect);
             m_out.PutRect(P(3), P(2), P(1), P(0));
             m_out.End();
         }
         break;
-    case kOffsetClipRgn:
+    case Wmf::kOffsetClipRgn:
         if (Need(2))
-            m_out.TwoI32(U_EMR_OFFSETCLIPRGN, P(1), P(0));
+            m_out.TwoI32(Emr::kOffsetClipRgn, P(1), P(0));
         break;
-    case kSelectClipRegion:
+    case Wmf::kSelectClipRegion:
         if (Need(1))
             ClipToRegion(r.U16(6));
         break;
@@ -149,17 +154,17 @@ bool WmfConverter::ClipRecord(const RecordView& r, uint16_t function) {
 bool WmfConverter::Run(QByteArray* emf, QString* error) {
     const RecordView wmf(reinterpret_cast<const uint8_t*>(m_wmf.bytes.data()),
                          uint32_t(m_wmf.bytes.size()));
-    const uint64_t headerSize = std::max<uint64_t>(uint64_t(wmf.U16(2)) * 2, 18);
+    const uint64_t headerSize = std::max<uint64_t>(uint64_t(wmf.U16(2)) * 2, Wmf::kHeaderSize);
     // The mapping that puts the window on the frame; the values are filled
     // in at the end, when the window and the drawing's extent are known.
-    m_out.OneU32(U_EMR_SETMAPMODE, U_MM_ANISOTROPIC);
+    m_out.OneU32(Emr::kSetMapMode, Emf::kMmAnisotropic);
     const qsizetype orgAt = m_out.Offset() + 8;
-    m_out.TwoI32(U_EMR_SETWINDOWORGEX, 0, 0);
+    m_out.TwoI32(Emr::kSetWindowOrgEx, 0, 0);
     const qsizetype extAt = m_out.Offset() + 8;
-    m_out.TwoI32(U_EMR_SETWINDOWEXTEX, 1, 1);
-    m_out.TwoI32(U_EMR_SETVIEWPORTORGEX, 0, 0);
+    m_out.TwoI32(Emr::kSetWindowExtEx, 1, 1);
+    m_out.TwoI32(Emr::kSetViewportOrgEx, 0, 0);
     const qsizetype viewportAt = m_out.Offset() + 8;
-    m_out.TwoI32(U_EMR_SETVIEWPORTEXTEX, 1, 1);
+    m_out.TwoI32(Emr::kSetViewportExtEx, 1, 1);
 
     uint64_t pos = headerSize;
     uint32_t index = 0;
@@ -174,7 +179,7 @@ bool WmfConverter::Run(QByteArray* emf, QString* error) {
         }
         const RecordView rec = wmf.Sub(pos, size);
         const uint16_t function = rec.U16(4);
-        if (function == kEof) {
+        if (function == Wmf::kEof) {
             ended = true;
             break;
         }

@@ -1,7 +1,6 @@
 // Figures, text and bitmaps of the Windows metafile conversion.
+#include "emf_records.h"
 #include "wmf_converter.h"
-
-#include <uemf.h>
 
 #include <algorithm>
 
@@ -50,7 +49,7 @@ void WmfConverter::Dib(uint64_t offset, int x, int y, int cx, int cy, int xs, in
 void WmfConverter::PatBlt(int x, int y, int cx, int cy, uint32_t rop) {
     Include(x, y);
     Include(x + cx, y + cy);
-    m_out.Begin(U_EMR_BITBLT);
+    m_out.Begin(Emr::kBitBlt);
     m_out.PutRect(0, 0, -1, -1);
     m_out.PutRect(x, y, cx, cy); // xDest, yDest, cxDest, cyDest
     m_out.PutU32(rop);
@@ -68,9 +67,9 @@ void WmfConverter::Text(int x, int y, QByteArrayView bytes, uint32_t options, co
     Include(x, y);
     // The 8-bit text goes over as it is; the player decodes it with the
     // character set of the font selected when it plays.
-    m_out.Begin(U_EMR_EXTTEXTOUTA);
+    m_out.Begin(Emr::kExtTextOutA);
     m_out.PutRect(0, 0, -1, -1);
-    m_out.PutU32(U_GM_COMPATIBLE);
+    m_out.PutU32(Emf::kGmCompatible);
     m_out.PutF32(1.0f);
     m_out.PutF32(1.0f);
     constexpr uint32_t kOffString = 36 + 40;
@@ -92,27 +91,29 @@ void WmfConverter::Text(int x, int y, QByteArrayView bytes, uint32_t options, co
 // Lines, boxes, arcs, pixels and polygons.
 bool WmfConverter::FigureRecord(const RecordView& r, uint16_t function) {
     switch (function) {
-    case kLineTo:
-    case kMoveTo:
+    case Wmf::kLineTo:
+    case Wmf::kMoveTo:
         if (Need(2)) {
             const QPoint p = Pt(P(1), P(0));
-            m_out.TwoI32(function == kLineTo ? U_EMR_LINETO : U_EMR_MOVETOEX, p.x(), p.y());
+            m_out.TwoI32(function == Wmf::kLineTo ? Emr::kLineTo : Emr::kMoveToEx, p.x(), p.y());
         }
         break;
-    case kArc:
-    case kPie:
-    case kChord:
+    case Wmf::kArc:
+    case Wmf::kPie:
+    case Wmf::kChord:
         if (Need(8))
-            ArcLike(function == kArc ? U_EMR_ARC : function == kPie ? U_EMR_PIE : U_EMR_CHORD);
+            ArcLike(function == Wmf::kArc   ? Emr::kArc
+                    : function == Wmf::kPie ? Emr::kPie
+                                            : Emr::kChord);
         break;
-    case kEllipse:
-    case kRectangle:
+    case Wmf::kEllipse:
+    case Wmf::kRectangle:
         if (Need(4))
-            Box(function == kEllipse ? U_EMR_ELLIPSE : U_EMR_RECTANGLE);
+            Box(function == Wmf::kEllipse ? Emr::kEllipse : Emr::kRectangle);
         break;
-    case kRoundRect: // height, width, bottom, right, top, left
+    case Wmf::kRoundRect: // height, width, bottom, right, top, left
         if (Need(6)) {
-            m_out.Begin(U_EMR_ROUNDRECT);
+            m_out.Begin(Emr::kRoundRect);
             const QPoint a = Pt(P(5), P(4)), b = Pt(P(3), P(2));
             m_out.PutRect(a.x(), a.y(), b.x(), b.y());
             m_out.PutI32(P(1));
@@ -120,23 +121,23 @@ bool WmfConverter::FigureRecord(const RecordView& r, uint16_t function) {
             m_out.End();
         }
         break;
-    case kSetPixel: // colour, y, x
+    case Wmf::kSetPixel: // colour, y, x
         if (Need(4)) {
-            m_out.Begin(U_EMR_SETPIXELV);
+            m_out.Begin(Emr::kSetPixelV);
             m_out.PutPoint(Pt(P(3), P(2)));
             m_out.PutU32(r.U32(6) & 0xFFFFFF);
             m_out.End();
         }
         break;
-    case kPolygon:
-    case kPolyline: {
+    case Wmf::kPolygon:
+    case Wmf::kPolyline: {
         std::vector<QPoint> points;
         if (Need(1) && Points(8, r.U16(6), &points) && !points.empty())
-            m_out.Poly(function == kPolygon ? U_EMR_POLYGON : U_EMR_POLYLINE,
-                       function == kPolygon ? U_EMR_POLYGON16 : U_EMR_POLYLINE16, points);
+            m_out.Poly(function == Wmf::kPolygon ? Emr::kPolygon : Emr::kPolyline,
+                       function == Wmf::kPolygon ? Emr::kPolygon16 : Emr::kPolyline16, points);
         break;
     }
-    case kPolyPolygon: {
+    case Wmf::kPolyPolygon: {
         const uint32_t polys = r.U16(6);
         if (!Need(1) || !r.Has(8, polys, 2))
             break;
@@ -147,7 +148,7 @@ bool WmfConverter::FigureRecord(const RecordView& r, uint16_t function) {
         std::vector<QPoint> points;
         // Counts that add up to more points than the record holds: left out.
         if (polys > 0 && Points(8 + 2 * uint64_t(polys), total, &points))
-            m_out.PolyPoly(U_EMR_POLYPOLYGON, U_EMR_POLYPOLYGON16, counts, points);
+            m_out.PolyPoly(Emr::kPolyPolygon, Emr::kPolyPolygon16, counts, points);
         break;
     }
     default:
@@ -159,7 +160,7 @@ bool WmfConverter::FigureRecord(const RecordView& r, uint16_t function) {
 // TextOut and ExtTextOut.
 bool WmfConverter::TextRecord(const RecordView& r, uint16_t function) {
     switch (function) {
-    case kTextOut: { // count, string (even length), y, x
+    case Wmf::kTextOut: { // count, string (even length), y, x
         const uint32_t count = r.U16(6);
         const uint64_t padded = (uint64_t(count) + 1) & ~uint64_t(1);
         if (!Need(1) || !r.Has(8, padded + 4))
@@ -168,14 +169,14 @@ bool WmfConverter::TextRecord(const RecordView& r, uint16_t function) {
         Text(x, y, QByteArrayView(reinterpret_cast<const char*>(r.At(8)), count), 0, {}, {});
         break;
     }
-    case kExtTextOut: { // y, x, count, options, [rect], string, [dx]
+    case Wmf::kExtTextOut: { // y, x, count, options, [rect], string, [dx]
         if (!Need(4))
             break;
         const int y = P(0), x = P(1);
         const uint32_t count = r.U16(10), options = r.U16(12);
         uint64_t at = 14;
         EmfRect rect;
-        if (options & (U_ETO_OPAQUE | U_ETO_CLIPPED)) {
+        if (options & (Emf::kEtoOpaque | Emf::kEtoClipped)) {
             if (!r.Has(14, 8))
                 break;
             rect = {r.I16(14), r.I16(16), r.I16(18), r.I16(20)};
@@ -201,11 +202,11 @@ bool WmfConverter::TextRecord(const RecordView& r, uint16_t function) {
 // Pattern fills and device-independent bitmaps.
 bool WmfConverter::BitmapRecord(const RecordView& r, uint16_t function) {
     switch (function) {
-    case kPatBlt: // rop, height, width, y, x
+    case Wmf::kPatBlt: // rop, height, width, y, x
         if (Need(6))
             PatBlt(P(5), P(4), P(3), P(2), r.U32(6));
         break;
-    case kDibBitBlt:
+    case Wmf::kDibBitBlt:
         // Without a bitmap (a record of its fixed size) the parameters follow
         // a reserved word and the record fills with the brush:
         // rop, reserved, ySrc, xSrc, height, width, yDest, xDest.
@@ -216,7 +217,7 @@ bool WmfConverter::BitmapRecord(const RecordView& r, uint16_t function) {
             Dib(22, P(7), P(6), P(5), P(4), P(3), P(2), P(5), P(4), 0, r.U32(6));
         }
         break;
-    case kDibStretchBlt:
+    case Wmf::kDibStretchBlt:
         if (r.Size() == (uint32_t(function >> 8) + 3) * 2) {
             if (Need(11))
                 PatBlt(P(10), P(9), P(8), P(7), r.U32(6));
@@ -224,13 +225,13 @@ bool WmfConverter::BitmapRecord(const RecordView& r, uint16_t function) {
             Dib(26, P(9), P(8), P(7), P(6), P(5), P(4), P(3), P(2), 0, r.U32(6));
         }
         break;
-    case kStretchDib: // rop, usage, srcH, srcW, ySrc, xSrc, destH, destW, yDest, xDest, DIB
+    case Wmf::kStretchDib: // rop, usage, srcH, srcW, ySrc, xSrc, destH, destW, yDest, xDest, DIB
         if (Need(11))
             Dib(28, P(10), P(9), P(8), P(7), P(6), P(5), P(4), P(3), r.U16(10), r.U32(6));
         break;
-    case kSetDibToDev: // usage, scans, start, ySrc, xSrc, height, width, yDest, xDest, DIB
+    case Wmf::kSetDibToDev: // usage, scans, start, ySrc, xSrc, height, width, yDest, xDest, DIB
         if (Need(9))
-            Dib(24, P(8), P(7), P(6), P(5), P(4), P(3), P(6), P(5), r.U16(6), U_SRCCOPY);
+            Dib(24, P(8), P(7), P(6), P(5), P(4), P(3), P(6), P(5), r.U16(6), Emf::kSrcCopy);
         break;
     default:
         break;

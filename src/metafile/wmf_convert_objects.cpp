@@ -1,10 +1,9 @@
 // Objects and regions of the Windows metafile conversion: the object
 // table's slots, pens, brushes, fonts, palettes, and regions drawn as
 // rectangles.
+#include "emf_records.h"
 #include "platform/legacy_text.h"
 #include "wmf_converter.h"
-
-#include <uemf.h>
 
 #include <algorithm>
 
@@ -27,9 +26,9 @@ int WmfConverter::NewSlot(Slot::Kind kind) {
 // Device-dependent pattern bitmaps and patterns that cannot be read are
 // shown as a mid-grey fill, the average of a two-colour pattern.
 void WmfConverter::SolidGreyBrush(int slot) {
-    m_out.Begin(U_EMR_CREATEBRUSHINDIRECT);
+    m_out.Begin(Emr::kCreateBrushIndirect);
     m_out.PutU32(uint32_t(slot) + 1);
-    m_out.PutU32(U_BS_SOLID);
+    m_out.PutU32(Emf::kBsSolid);
     m_out.PutU32(0x808080);
     m_out.PutU32(0);
     m_out.End();
@@ -40,43 +39,43 @@ void WmfConverter::Region(int index, uint16_t function, int brush, int width, in
         return;
     // Region operations become rectangles in the region's brush (or, to
     // invert, in the inverting raster operation), with no outline.
-    m_out.OneU32(U_EMR_SAVEDC, 0);
-    m_out.OneU32(U_EMR_SELECTOBJECT, U_NULL_PEN);
-    if (function == kInvertRegion)
-        m_out.OneU32(U_EMR_SETROP2, U_R2_NOT);
+    m_out.OneU32(Emr::kSaveDc, 0);
+    m_out.OneU32(Emr::kSelectObject, Emf::kNullPen);
+    if (function == Wmf::kInvertRegion)
+        m_out.OneU32(Emr::kSetRop2, Emf::kR2Not);
     else if (ValidSlot(brush) && m_slots[size_t(brush)].kind == Slot::Kind::Object)
-        m_out.OneU32(U_EMR_SELECTOBJECT, uint32_t(brush) + 1);
+        m_out.OneU32(Emr::kSelectObject, uint32_t(brush) + 1);
     for (const EmfRect& r : m_slots[size_t(index)].rects) {
-        if (function == kFrameRegion) {
+        if (function == Wmf::kFrameRegion) {
             // Four bands of the given width and height along the edges.
             const EmfRect bands[4] = {{r.left, r.top, r.right + 1, r.top + height + 1},
                                       {r.left, r.bottom - height, r.right + 1, r.bottom + 1},
                                       {r.left, r.top, r.left + width + 1, r.bottom + 1},
                                       {r.right - width, r.top, r.right + 1, r.bottom + 1}};
             for (const EmfRect& b : bands) {
-                m_out.Begin(U_EMR_RECTANGLE);
+                m_out.Begin(Emr::kRectangle);
                 m_out.PutRect(b.left, b.top, b.right, b.bottom);
                 m_out.End();
             }
             continue;
         }
-        m_out.Begin(U_EMR_RECTANGLE);
+        m_out.Begin(Emr::kRectangle);
         m_out.PutRect(r.left, r.top, r.right + 1, r.bottom + 1);
         m_out.End();
     }
-    m_out.OneU32(U_EMR_RESTOREDC, uint32_t(-1));
+    m_out.OneU32(Emr::kRestoreDc, uint32_t(-1));
 }
 
 void WmfConverter::ClipToRegion(int index) {
-    m_out.Begin(U_EMR_EXTSELECTCLIPRGN); // no region data: the whole picture
+    m_out.Begin(Emr::kExtSelectClipRgn); // no region data: the whole picture
     m_out.PutU32(0);
-    m_out.PutU32(U_RGN_COPY);
+    m_out.PutU32(Emf::kRgnCopy);
     m_out.End();
     if (!ValidSlot(index) || m_slots[size_t(index)].kind != Slot::Kind::Region)
         return;
     const auto& rects = m_slots[size_t(index)].rects;
     if (rects.empty()) {
-        m_out.Begin(U_EMR_INTERSECTCLIPRECT);
+        m_out.Begin(Emr::kIntersectClipRect);
         m_out.PutRect(0, 0, 0, 0);
         m_out.End();
         return;
@@ -89,7 +88,7 @@ void WmfConverter::ClipToRegion(int index) {
         u.right = std::max(u.right, r.right);
         u.bottom = std::max(u.bottom, r.bottom);
     }
-    m_out.Begin(U_EMR_INTERSECTCLIPRECT);
+    m_out.Begin(Emr::kIntersectClipRect);
     m_out.PutRect(u.left, u.top, u.right, u.bottom);
     m_out.End();
 }
@@ -97,7 +96,7 @@ void WmfConverter::ClipToRegion(int index) {
 // Selecting, deleting and creating objects.
 bool WmfConverter::ObjectRecord(const RecordView& r, uint16_t function) {
     switch (function) {
-    case kSelectObject: {
+    case Wmf::kSelectObject: {
         if (!Need(1))
             break;
         const int index = r.U16(6);
@@ -106,25 +105,25 @@ bool WmfConverter::ObjectRecord(const RecordView& r, uint16_t function) {
         if (m_slots[size_t(index)].kind == Slot::Kind::Region)
             ClipToRegion(index);
         else
-            m_out.OneU32(U_EMR_SELECTOBJECT, uint32_t(index) + 1);
+            m_out.OneU32(Emr::kSelectObject, uint32_t(index) + 1);
         break;
     }
-    case kDeleteObject: {
+    case Wmf::kDeleteObject: {
         if (!Need(1))
             break;
         const int index = r.U16(6);
         if (!ValidSlot(index) || m_slots[size_t(index)].kind == Slot::Kind::Free)
             break;
         if (m_slots[size_t(index)].kind == Slot::Kind::Object)
-            m_out.OneU32(U_EMR_DELETEOBJECT, uint32_t(index) + 1);
+            m_out.OneU32(Emr::kDeleteObject, uint32_t(index) + 1);
         m_slots[size_t(index)] = {};
         break;
     }
-    case kCreatePenIndirect: { // style, width (x, y), colour
+    case Wmf::kCreatePenIndirect: { // style, width (x, y), colour
         const int slot = NewSlot(Slot::Kind::Object);
         if (slot < 0)
             return false;
-        m_out.Begin(U_EMR_CREATEPEN);
+        m_out.Begin(Emr::kCreatePen);
         m_out.PutU32(uint32_t(slot) + 1);
         m_out.PutU32(r.U16(6));
         m_out.PutI32(r.I16(8));
@@ -133,14 +132,14 @@ bool WmfConverter::ObjectRecord(const RecordView& r, uint16_t function) {
         m_out.End();
         break;
     }
-    case kCreateBrushIndirect: { // style, colour, hatch
+    case Wmf::kCreateBrushIndirect: { // style, colour, hatch
         const int slot = NewSlot(Slot::Kind::Object);
         if (slot < 0)
             return false;
         uint32_t style = r.U16(6);
-        if (style != U_BS_SOLID && style != U_BS_NULL && style != U_BS_HATCHED)
-            style = U_BS_SOLID;
-        m_out.Begin(U_EMR_CREATEBRUSHINDIRECT);
+        if (style != Emf::kBsSolid && style != Emf::kBsNull && style != Emf::kBsHatched)
+            style = Emf::kBsSolid;
+        m_out.Begin(Emr::kCreateBrushIndirect);
         m_out.PutU32(uint32_t(slot) + 1);
         m_out.PutU32(style);
         m_out.PutU32(r.U32(8) & 0xFFFFFF);
@@ -148,14 +147,14 @@ bool WmfConverter::ObjectRecord(const RecordView& r, uint16_t function) {
         m_out.End();
         break;
     }
-    case kCreatePatternBrush: {
+    case Wmf::kCreatePatternBrush: {
         const int slot = NewSlot(Slot::Kind::Object);
         if (slot < 0)
             return false;
         SolidGreyBrush(slot);
         break;
     }
-    case kDibCreatePatternBrush: { // style, usage, DIB
+    case Wmf::kDibCreatePatternBrush: { // style, usage, DIB
         const int slot = NewSlot(Slot::Kind::Object);
         if (slot < 0)
             return false;
@@ -168,7 +167,7 @@ bool WmfConverter::ObjectRecord(const RecordView& r, uint16_t function) {
             break;
         }
         constexpr uint32_t kFixed = 32;
-        m_out.Begin(U_EMR_CREATEDIBPATTERNBRUSHPT);
+        m_out.Begin(Emr::kCreateDibPatternBrushPt);
         m_out.PutU32(uint32_t(slot) + 1);
         m_out.PutU32(usage);
         m_out.PutU32(kFixed);
@@ -182,7 +181,7 @@ bool WmfConverter::ObjectRecord(const RecordView& r, uint16_t function) {
         m_out.End();
         break;
     }
-    case kCreateFontIndirect: {
+    case Wmf::kCreateFontIndirect: {
         const int slot = NewSlot(Slot::Kind::Object);
         if (slot < 0)
             return false;
@@ -193,12 +192,12 @@ bool WmfConverter::ObjectRecord(const RecordView& r, uint16_t function) {
                    r.U8(19), r.U8(23), DecodeWindows1252(face));
         break;
     }
-    case kCreatePalette: { // version, count, entries
+    case Wmf::kCreatePalette: { // version, count, entries
         const int slot = NewSlot(Slot::Kind::Object);
         if (slot < 0)
             return false;
         const uint32_t count = r.Has(10, r.U16(8), 4) ? r.U16(8) : 0;
-        m_out.Begin(U_EMR_CREATEPALETTE);
+        m_out.Begin(Emr::kCreatePalette);
         m_out.PutU32(uint32_t(slot) + 1);
         m_out.PutU16(0x0300);
         m_out.PutU16(count);
@@ -206,12 +205,12 @@ bool WmfConverter::ObjectRecord(const RecordView& r, uint16_t function) {
         m_out.End();
         break;
     }
-    case kSelectPalette:
+    case Wmf::kSelectPalette:
         if (Need(1) && ValidSlot(r.U16(6)) && m_slots[r.U16(6)].kind == Slot::Kind::Object)
-            m_out.OneU32(U_EMR_SELECTPALETTE, uint32_t(r.U16(6)) + 1);
+            m_out.OneU32(Emr::kSelectPalette, uint32_t(r.U16(6)) + 1);
         break;
-    case kRealizePalette:
-        m_out.Simple(U_EMR_REALIZEPALETTE);
+    case Wmf::kRealizePalette:
+        m_out.Simple(Emr::kRealizePalette);
         break;
     default:
         break;
@@ -222,7 +221,7 @@ bool WmfConverter::ObjectRecord(const RecordView& r, uint16_t function) {
 // Creating regions and filling, framing, painting or inverting them.
 bool WmfConverter::RegionRecord(const RecordView& r, uint16_t function) {
     switch (function) {
-    case kCreateRegion: {
+    case Wmf::kCreateRegion: {
         const int slot = NewSlot(Slot::Kind::Region);
         if (slot < 0)
             return false;
@@ -253,16 +252,16 @@ bool WmfConverter::RegionRecord(const RecordView& r, uint16_t function) {
         }
         break;
     }
-    case kFillRegion: // region, brush
+    case Wmf::kFillRegion: // region, brush
         if (Need(2))
-            Region(r.U16(6), kFillRegion, r.U16(8), 0, 0);
+            Region(r.U16(6), Wmf::kFillRegion, r.U16(8), 0, 0);
         break;
-    case kFrameRegion: // region, brush, height, width
+    case Wmf::kFrameRegion: // region, brush, height, width
         if (Need(4))
-            Region(r.U16(6), kFrameRegion, r.U16(8), P(3), P(2));
+            Region(r.U16(6), Wmf::kFrameRegion, r.U16(8), P(3), P(2));
         break;
-    case kPaintRegion:
-    case kInvertRegion:
+    case Wmf::kPaintRegion:
+    case Wmf::kInvertRegion:
         if (Need(1))
             Region(r.U16(6), function, -1, 0, 0); // the brush selected now
         break;

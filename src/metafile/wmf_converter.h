@@ -10,68 +10,12 @@
 #include "emf_writer.h"
 #include "metafile.h"
 #include "metafile_record.h"
+#include "wmf_records.h"
 
 #include <QPoint>
 
 #include <climits>
 #include <vector>
-
-// Windows metafile record functions.
-enum WmfFunction : uint16_t {
-    kEof = 0x0000,
-    kSaveDc = 0x001E,
-    kRealizePalette = 0x0035,
-    kCreatePalette = 0x00F7,
-    kSetBkMode = 0x0102,
-    kSetMapMode = 0x0103,
-    kSetRop2 = 0x0104,
-    kSetPolyFillMode = 0x0106,
-    kSetStretchBltMode = 0x0107,
-    kRestoreDc = 0x0127,
-    kInvertRegion = 0x012A,
-    kPaintRegion = 0x012B,
-    kSelectClipRegion = 0x012C,
-    kSelectObject = 0x012D,
-    kSetTextAlign = 0x012E,
-    kDibCreatePatternBrush = 0x0142,
-    kDeleteObject = 0x01F0,
-    kCreatePatternBrush = 0x01F9,
-    kSetBkColor = 0x0201,
-    kSetTextColor = 0x0209,
-    kSetWindowOrg = 0x020B,
-    kSetWindowExt = 0x020C,
-    kOffsetWindowOrg = 0x020F,
-    kLineTo = 0x0213,
-    kMoveTo = 0x0214,
-    kOffsetClipRgn = 0x0220,
-    kFillRegion = 0x0228,
-    kSelectPalette = 0x0234,
-    kCreatePenIndirect = 0x02FA,
-    kCreateFontIndirect = 0x02FB,
-    kCreateBrushIndirect = 0x02FC,
-    kPolygon = 0x0324,
-    kPolyline = 0x0325,
-    kScaleWindowExt = 0x0410,
-    kEllipse = 0x0418,
-    kRectangle = 0x041B,
-    kSetPixel = 0x041F,
-    kExcludeClipRect = 0x0415,
-    kIntersectClipRect = 0x0416,
-    kFrameRegion = 0x0429,
-    kTextOut = 0x0521,
-    kPolyPolygon = 0x0538,
-    kRoundRect = 0x061C,
-    kPatBlt = 0x061D,
-    kCreateRegion = 0x06FF,
-    kArc = 0x0817,
-    kPie = 0x081A,
-    kChord = 0x0830,
-    kDibBitBlt = 0x0940,
-    kExtTextOut = 0x0A32,
-    kDibStretchBlt = 0x0B41,
-    kSetDibToDev = 0x0D33,
-    kStretchDib = 0x0F43,
-};
 
 struct Slot {
     enum class Kind { Free, Object, Region } kind = Kind::Free;

@@ -1,13 +1,12 @@
 // Playing enhanced metafiles: against reference renderings of metafiles made
 // by other programs, on small pictures built here, and on hostile records.
+#include "metafile/emf_records.h"
 #include "metafile_builder.h"
 
 #include "metafile/emf_player.h"
 #include "metafile/emf_recorder.h"
 #include "metafile/emf_writer.h"
 #include "metafile/metafile.h"
-
-#include <uemf.h>
 
 #include <QFile>
 #include <QImage>
@@ -197,8 +196,8 @@ TEST(EmfRecorder, PlainFillsArePathsAndGradientsArePatches) {
     EXPECT_EQ(header.frame.bottom + 1, 120 * 2540 / 96);
     int fills = 0, patches = 0;
     for (qsizetype pos = 0; pos + 8 <= emf.size(); pos += U32At(emf, pos + 4)) {
-        fills += U32At(emf, pos) == U_EMR_FILLPATH;
-        patches += U32At(emf, pos) == U_EMR_ALPHABLEND;
+        fills += U32At(emf, pos) == Emr::kFillPath;
+        patches += U32At(emf, pos) == Emr::kAlphaBlend;
     }
     EXPECT_GE(fills, 3);   // background, circle and its outline, curve
     EXPECT_EQ(patches, 2); // the gradient and the half-transparent rectangle
@@ -213,18 +212,18 @@ QByteArray Picture(const std::function<void(EmfWriter&)>& body) {
 }
 
 void Brush(EmfWriter& w, uint32_t handle, uint32_t colour) {
-    w.Begin(U_EMR_CREATEBRUSHINDIRECT);
+    w.Begin(Emr::kCreateBrushIndirect);
     w.PutU32(handle);
-    w.PutU32(U_BS_SOLID);
+    w.PutU32(Emf::kBsSolid);
     w.PutU32(colour);
     w.PutU32(0);
     w.End();
-    w.OneU32(U_EMR_SELECTOBJECT, handle);
-    w.OneU32(U_EMR_SELECTOBJECT, U_NULL_PEN);
+    w.OneU32(Emr::kSelectObject, handle);
+    w.OneU32(Emr::kSelectObject, Emf::kNullPen);
 }
 
 void Rect(EmfWriter& w, int l, int t, int r, int b) {
-    w.Begin(U_EMR_RECTANGLE);
+    w.Begin(Emr::kRectangle);
     w.PutRect(l, t, r, b);
     w.End();
 }
@@ -243,24 +242,24 @@ TEST(EmfPlayer, MappingStateAndClipping) {
          red},
         {"anisotropic window onto the viewport",
          [](EmfWriter& w) {
-             w.OneU32(U_EMR_SETMAPMODE, U_MM_ANISOTROPIC);
-             w.TwoI32(U_EMR_SETWINDOWEXTEX, 1000, 1000);
-             w.TwoI32(U_EMR_SETVIEWPORTEXTEX, 100, 100);
+             w.OneU32(Emr::kSetMapMode, Emf::kMmAnisotropic);
+             w.TwoI32(Emr::kSetWindowExtEx, 1000, 1000);
+             w.TwoI32(Emr::kSetViewportExtEx, 100, 100);
              Brush(w, 1, 0xFF), Rect(w, 500, 500, 1000, 1000);
          },
          {150, 150},
          red},
         {"high metric mode: y grows upward",
          [](EmfWriter& w) {
-             w.OneU32(U_EMR_SETMAPMODE, U_MM_HIMETRIC);
-             w.TwoI32(U_EMR_SETVIEWPORTORGEX, 0, 100);
+             w.OneU32(Emr::kSetMapMode, Emf::kMmHiMetric);
+             w.TwoI32(Emr::kSetViewportOrgEx, 0, 100);
              Brush(w, 1, 0xFF), Rect(w, 0, 0, 1000, 1000); // 10 mm up from the bottom
          },
          {20, 190},
          red},
         {"world transform moves the figure",
          [](EmfWriter& w) {
-             w.Begin(U_EMR_SETWORLDTRANSFORM);
+             w.Begin(Emr::kSetWorldTransform);
              for (float f : {1.0f, 0.0f, 0.0f, 1.0f, 50.0f, 0.0f})
                  w.PutF32(f);
              w.End();
@@ -271,16 +270,16 @@ TEST(EmfPlayer, MappingStateAndClipping) {
         {"restored state drops the later brush",
          [](EmfWriter& w) {
              Brush(w, 1, 0xFF);
-             w.Simple(U_EMR_SAVEDC);
+             w.Simple(Emr::kSaveDc);
              Brush(w, 2, 0xFF0000);
-             w.OneU32(U_EMR_RESTOREDC, uint32_t(-1));
+             w.OneU32(Emr::kRestoreDc, uint32_t(-1));
              Rect(w, 0, 0, 100, 100);
          },
          {100, 100},
          red},
         {"excluded clip rectangle stays white",
          [](EmfWriter& w) {
-             w.Begin(U_EMR_EXCLUDECLIPRECT);
+             w.Begin(Emr::kExcludeClipRect);
              w.PutRect(40, 40, 60, 60);
              w.End();
              Brush(w, 1, 0xFF), Rect(w, 0, 0, 100, 100);
@@ -289,20 +288,20 @@ TEST(EmfPlayer, MappingStateAndClipping) {
          white},
         {"path filled through the clip path",
          [](EmfWriter& w) {
-             w.Simple(U_EMR_BEGINPATH);
+             w.Simple(Emr::kBeginPath);
              Rect(w, 0, 0, 50, 100);
-             w.Simple(U_EMR_ENDPATH);
-             w.OneU32(U_EMR_SELECTCLIPPATH, U_RGN_COPY);
+             w.Simple(Emr::kEndPath);
+             w.OneU32(Emr::kSelectClipPath, Emf::kRgnCopy);
              Brush(w, 1, 0xFF0000), Rect(w, 0, 0, 100, 100);
          },
          {150, 100},
          white},
         {"blue inside the clip path",
          [](EmfWriter& w) {
-             w.Simple(U_EMR_BEGINPATH);
+             w.Simple(Emr::kBeginPath);
              Rect(w, 0, 0, 50, 100);
-             w.Simple(U_EMR_ENDPATH);
-             w.OneU32(U_EMR_SELECTCLIPPATH, U_RGN_COPY);
+             w.Simple(Emr::kEndPath);
+             w.OneU32(Emr::kSelectClipPath, Emf::kRgnCopy);
              Brush(w, 1, 0xFF0000), Rect(w, 0, 0, 100, 100);
          },
          {50, 100},
@@ -321,7 +320,7 @@ TEST(EmfPlayer, HostileRecordsAreSkippedAndNothingElseBreaks) {
     } cases[] = {
         {"polygon of 2^31 points",
          [](EmfWriter& w) {
-             w.Begin(U_EMR_POLYGON16);
+             w.Begin(Emr::kPolygon16);
              w.PutRect(0, 0, 10, 10);
              w.PutU32(0x80000000u);
              w.PutU32(0);
@@ -329,7 +328,7 @@ TEST(EmfPlayer, HostileRecordsAreSkippedAndNothingElseBreaks) {
          }},
         {"poly-polygon whose counts exceed the record",
          [](EmfWriter& w) {
-             w.Begin(U_EMR_POLYPOLYGON16);
+             w.Begin(Emr::kPolyPolygon16);
              w.PutRect(0, 0, 10, 10);
              w.PutU32(2);
              w.PutU32(6);
@@ -346,28 +345,29 @@ TEST(EmfPlayer, HostileRecordsAreSkippedAndNothingElseBreaks) {
              WmfBuilder::Put16(dib, 1);
              WmfBuilder::Put16(dib, 24);
              dib.append(QByteArray(24 + 16, '\0'));
-             w.Begin(U_EMR_STRETCHDIBITS);
+             w.Begin(Emr::kStretchDiBits);
              w.PutRect(0, 0, 10, 10);
-             for (int v : {0, 0, 0, 0, 100000, 100000, 80, 40, 120, 16, 0, int(U_SRCCOPY), 10, 10})
+             for (int v :
+                  {0, 0, 0, 0, 100000, 100000, 80, 40, 120, 16, 0, int(Emf::kSrcCopy), 10, 10})
                  w.PutI32(v);
              w.PutBytes(dib);
              w.End();
          }},
         {"object index out of range",
          [](EmfWriter& w) {
-             w.OneU32(U_EMR_SELECTOBJECT, 0x7FFFFFFF);
-             w.OneU32(U_EMR_DELETEOBJECT, 40000);
+             w.OneU32(Emr::kSelectObject, 0x7FFFFFFF);
+             w.OneU32(Emr::kDeleteObject, 40000);
          }},
         {"text whose string lies past the record",
          [](EmfWriter& w) {
-             w.Begin(U_EMR_EXTTEXTOUTW);
+             w.Begin(Emr::kExtTextOutW);
              w.PutRect(0, 0, 10, 10);
              for (uint32_t v : {1u, 0u, 0u, 5u, 5u, 1000000u, 0xFFFFFF00u, 0u, 0u, 0u, 0u, 0u, 0u})
                  w.PutU32(v);
              w.End();
          }},
         {"restore past the bottom of the stack",
-         [](EmfWriter& w) { w.OneU32(U_EMR_RESTOREDC, uint32_t(-1000)); }},
+         [](EmfWriter& w) { w.OneU32(Emr::kRestoreDc, uint32_t(-1000)); }},
     };
     for (const auto& c : cases) {
         EmfPlayReport report;

@@ -4,8 +4,8 @@
 
 #include "metafile/metafile.h"
 
-#include <uemf.h>
-#include <uemf_safe.h>
+#include "metafile/emf_record_check.h"
+#include "metafile/emf_records.h"
 
 #include <gtest/gtest.h>
 
@@ -14,7 +14,7 @@
 namespace {
 
 // The record types of an enhanced metafile, in order; also checks each
-// record with libUEMF's own record checks.
+// record with the record checks the player uses.
 std::vector<uint32_t> EmfTypes(const QByteArray& emf) {
     std::vector<uint32_t> types;
     qsizetype pos = 0;
@@ -24,7 +24,9 @@ std::vector<uint32_t> EmfTypes(const QByteArray& emf) {
         EXPECT_LE(qsizetype(size), emf.size() - pos);
         if (size < 8 || qsizetype(size) > emf.size() - pos)
             break;
-        EXPECT_NE(U_emf_record_safe(emf.constData() + pos), 0) << "record type " << type;
+        EXPECT_TRUE(CheckEmfRecord(
+            RecordView(reinterpret_cast<const uint8_t*>(emf.constData()) + pos, size)))
+            << "record type " << type;
         types.push_back(type);
         pos += size;
     }
@@ -130,8 +132,8 @@ TEST(WindowsMetafileConvert, WritesHeaderFrameRecordsAndEnd) {
 
     const std::vector<uint32_t> types = EmfTypes(emf);
     ASSERT_GE(types.size(), 3u);
-    EXPECT_EQ(types.front(), uint32_t(U_EMR_HEADER));
-    EXPECT_EQ(types.back(), uint32_t(U_EMR_EOF));
+    EXPECT_EQ(types.front(), uint32_t(Emr::kHeader));
+    EXPECT_EQ(types.back(), uint32_t(Emr::kEof));
     const EmfHeader h = ParseEmfHeader(emf);
     // One inch by half an inch: 2540 by 1270 hundredths of a millimetre,
     // 96 by 48 pixels at the reference device's 96 dots per inch.
@@ -144,20 +146,20 @@ TEST(WindowsMetafileConvert, WritesHeaderFrameRecordsAndEnd) {
     EXPECT_EQ(h.handles, 2u); // index 0 and the pen's slot
 
     // The rectangle keeps its corners, turned into left, top, right, bottom.
-    const qsizetype rect = FindRecord(emf, U_EMR_RECTANGLE);
+    const qsizetype rect = FindRecord(emf, Emr::kRectangle);
     ASSERT_GE(rect, 0);
     EXPECT_EQ(I32At(emf, rect + 8), 40);
     EXPECT_EQ(I32At(emf, rect + 12), 20);
     EXPECT_EQ(I32At(emf, rect + 16), 1400);
     EXPECT_EQ(I32At(emf, rect + 20), 700);
     // The pen takes handle 1 (slot 0 + 1) and is selected by it.
-    const qsizetype pen = FindRecord(emf, U_EMR_CREATEPEN);
+    const qsizetype pen = FindRecord(emf, Emr::kCreatePen);
     ASSERT_GE(pen, 0);
     EXPECT_EQ(U32At(emf, pen + 8), 1u);
     EXPECT_EQ(I32At(emf, pen + 16), 10);
     EXPECT_EQ(U32At(emf, pen + 24), 0xFFu);
-    EXPECT_EQ(U32At(emf, FindRecord(emf, U_EMR_SELECTOBJECT) + 8), 1u);
-    EXPECT_GE(FindRecord(emf, U_EMR_POLYGON16), 0);
+    EXPECT_EQ(U32At(emf, FindRecord(emf, Emr::kSelectObject) + 8), 1u);
+    EXPECT_GE(FindRecord(emf, Emr::kPolygon16), 0);
 
     // What the conversion writes reads back as an enhanced metafile.
     QByteArray again;
@@ -188,15 +190,15 @@ TEST(WindowsMetafileConvert, DamagedRecords) {
         {"record running past the end",
          WmfBuilder().RawRecord(500, 0x041B, QByteArray(8, '\0')).End(), false, 0},
         {"object index out of range", WmfBuilder().Record(0x012D, {7}).Record(0x01F0, {300}).End(),
-         true, U_EMR_SELECTOBJECT},
+         true, Emr::kSelectObject},
         {"poly-polygon counts beyond the record",
          WmfBuilder().Record(0x0538, {2, 30000, 30000, 0, 0, 10, 10}).End(), true,
-         U_EMR_POLYPOLYGON16},
+         Emr::kPolyPolygon16},
         {"polygon count beyond the record", WmfBuilder().Record(0x0324, {5000, 1, 2}).End(), true,
-         U_EMR_POLYGON16},
+         Emr::kPolygon16},
         {"bitmap whose header lies about its size",
          WmfBuilder().RawRecord(uint32_t(3 + stretchDib.size() / 2), 0x0F43, stretchDib).End(),
-         true, U_EMR_STRETCHDIBITS},
+         true, Emr::kStretchDiBits},
     };
     for (const auto& c : cases) {
         WindowsMetafile wmf;
@@ -210,7 +212,77 @@ TEST(WindowsMetafileConvert, DamagedRecords) {
         }
         const std::vector<uint32_t> types = EmfTypes(emf);
         EXPECT_EQ(std::count(types.begin(), types.end(), c.absentRecord), 0) << c.name;
-        EXPECT_EQ(types.back(), uint32_t(U_EMR_EOF)) << c.name;
+        EXPECT_EQ(types.back(), uint32_t(Emr::kEof)) << c.name;
+    }
+}
+
+// A Windows metafile carrying its enhanced original in escape records of
+// `pieceSize` bytes each, followed by a drawing of its own.
+QByteArray WithEmbeddedOriginal(const QByteArray& emf, int pieceSize, uint16_t checksum,
+                                int dropPiece = -1) {
+    WmfBuilder b;
+    const int count = int((emf.size() + pieceSize - 1) / pieceSize);
+    for (int i = 0; i < count; ++i) {
+        const QByteArray piece = emf.mid(qsizetype(i) * pieceSize, pieceSize);
+        QByteArray params;
+        WmfBuilder::Put16(params, 0x000F); // comment escape
+        WmfBuilder::Put16(params, uint16_t(34 + piece.size()));
+        WmfBuilder::Put32(params, 0x43464D57); // "WMFC"
+        WmfBuilder::Put32(params, 1);
+        WmfBuilder::Put32(params, 0x00010000);
+        WmfBuilder::Put16(params, checksum);
+        WmfBuilder::Put32(params, 0);
+        WmfBuilder::Put32(params, uint32_t(count));
+        WmfBuilder::Put32(params, uint32_t(piece.size()));
+        WmfBuilder::Put32(params, uint32_t(emf.size() - qsizetype(i) * pieceSize - piece.size()));
+        WmfBuilder::Put32(params, uint32_t(emf.size()));
+        params += piece;
+        if (params.size() % 2)
+            params.append('\0');
+        if (i != dropPiece)
+            b.RawRecord(uint32_t(3 + params.size() / 2), 0x0626, params);
+    }
+    b.Record(0x041B, {90, 90, 10, 10}); // RECTANGLE
+    return b.End().Metafile();
+}
+
+TEST(WindowsMetafileRead, TheEmbeddedEnhancedOriginalIsThePicture) {
+    PlaceableHeader placeable;
+    QByteArray original;
+    QString error;
+    ASSERT_TRUE(
+        ReadMetafileFile(WmfBuilder::Placeable(0, 0, 1440, 720, 1440) + Drawing().End().Metafile(),
+                         &placeable, &original, &error));
+    uint16_t xorAll = 0, sum = 0;
+    for (qsizetype i = 0; i + 1 < original.size(); i += 2) {
+        const uint16_t word = uint16_t(uint8_t(original[i]) | uint8_t(original[i + 1]) << 8);
+        xorAll ^= word;
+        sum = uint16_t(sum + word);
+    }
+    const uint16_t good = uint16_t(~xorAll);
+    const struct {
+        const char* name;
+        QByteArray file;
+        bool embedded; // read as the original, else converted from its records
+    } cases[] = {
+        {"in three pieces", WithEmbeddedOriginal(original, int(original.size() / 3) + 4, good),
+         true},
+        {"in one piece, checksum as a sum", WithEmbeddedOriginal(original, 1 << 20, uint16_t(-sum)),
+         true},
+        {"wrong checksum", WithEmbeddedOriginal(original, 64, uint16_t(good ^ 1)), false},
+        {"a piece missing", WithEmbeddedOriginal(original, 64, good, 1), false},
+        {"with a placeable header",
+         WmfBuilder::Placeable(0, 0, 100, 100, 96) + WithEmbeddedOriginal(original, 64, good),
+         false},
+    };
+    for (const auto& c : cases) {
+        QByteArray emf;
+        ASSERT_TRUE(ReadMetafileFile(c.file, &placeable, &emf, &error)) << c.name;
+        EXPECT_EQ(emf == original, c.embedded) << c.name;
+        // The converted picture holds the file's own rectangle.
+        const qsizetype rect = FindRecord(emf, Emr::kRectangle);
+        ASSERT_GE(rect, 0) << c.name;
+        EXPECT_EQ(I32At(emf, rect + 8), c.embedded ? 40 : 10) << c.name;
     }
 }
 

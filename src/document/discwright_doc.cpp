@@ -109,9 +109,11 @@ bool CDiscwrightDoc::OnOpenDocument(const QString& path, QString* error, OnOpenF
     DeleteContents();
     // Each kind of fault once, with how often it occurred.
     m_openNotes.clear();
+    QStringList seen;
     for (const QString& note : content.notes) {
-        if (m_openNotes.contains(note))
+        if (seen.contains(note))
             continue;
+        seen.append(note);
         const qsizetype times = content.notes.count(note);
         m_openNotes.append(times > 1 ? QStringLiteral("%1 (%2 times)").arg(note).arg(times) : note);
     }

@@ -452,7 +452,7 @@ TEST_F(MainWindowTest, AVectorPictureWithoutMetafileHeaderOpensEmptyAndIsSaidOnc
     doc->SetModifiedFlag(false);
     ASSERT_TRUE(frame->Files().OpenPath(path));
     EXPECT_EQ(doc->PathName(), path);
-    const ObjectList& front = doc->GetFace(kFrontFace).Objects();
+    const auto& front = doc->GetFace(kFrontFace).Objects();
     ASSERT_EQ(front.size(), 2u);
     for (const auto& object : front) {
         const auto* vector = dynamic_cast<const CVectorImage*>(object.get());

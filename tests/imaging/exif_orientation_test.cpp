@@ -18,7 +18,7 @@
 namespace {
 
 // Runs an independent tool; false when it fails.
-bool Run(const QString& program, const QStringList& arguments) {
+bool RunTool(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.start(program, arguments);
     return process.waitForFinished(60000) && process.exitStatus() == QProcess::NormalExit &&
@@ -41,9 +41,9 @@ QString MakePhoto(const QTemporaryDir& dir, const QString& name, QSize size, int
     const QString path = dir.filePath(name);
     if (!image.save(path, "JPEG", 95))
         return {};
-    if (!Run(QStringLiteral("exiftool"),
-             {QStringLiteral("-q"), QStringLiteral("-n"), QStringLiteral("-overwrite_original"),
-              QStringLiteral("-Orientation=%1").arg(orientation), path}))
+    if (!RunTool(QStringLiteral("exiftool"),
+                 {QStringLiteral("-q"), QStringLiteral("-n"), QStringLiteral("-overwrite_original"),
+                  QStringLiteral("-Orientation=%1").arg(orientation), path}))
         return {};
     return path;
 }
@@ -99,11 +99,11 @@ TEST(ExifOrientation, JpegTurnsLosslesslyLikeJpegtran) {
                 continue;
             }
             const QString reference = dir.filePath(QStringLiteral("ref.jpg"));
-            ASSERT_TRUE(Run(QStringLiteral("jpegtran"),
-                            kJpegtran[orientation] +
-                                QStringList{QStringLiteral("-trim"), QStringLiteral("-copy"),
-                                            QStringLiteral("all"), QStringLiteral("-outfile"),
-                                            reference, photo}));
+            ASSERT_TRUE(RunTool(QStringLiteral("jpegtran"),
+                                kJpegtran[orientation] +
+                                    QStringList{QStringLiteral("-trim"), QStringLiteral("-copy"),
+                                                QStringLiteral("all"), QStringLiteral("-outfile"),
+                                                reference, photo}));
             const QImage want = Decode(Read(reference));
             const QImage got = Decode(upright);
             ASSERT_FALSE(want.isNull());

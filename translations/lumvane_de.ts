@@ -1272,6 +1272,50 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     </message>
 </context>
 <context>
+    <name>DiscTrayAlignmentBox</name>
+    <message>
+        <source>Disc Tray</source>
+        <translation>Disc-Fach</translation>
+    </message>
+    <message>
+        <source>Print Disc Tray Alignment...</source>
+        <translation>Disc-Fach-Ausrichtung drucken...</translation>
+    </message>
+    <message>
+        <source>Prints circles and scales on a disc in the printer&apos;s tray, to read how far the print lands from the disc&apos;s centre</source>
+        <translation>Druckt Kreise und Skalen auf eine Disc im Fach des Druckers, um abzulesen, wie weit der Druck von der Mitte der Disc abweicht</translation>
+    </message>
+    <message>
+        <source>Moves every disc printed in this printer&apos;s tray: positive values move the print right and down. Add the numbers the alignment print shows at the disc&apos;s centre.</source>
+        <translation>Verschiebt jede im Fach dieses Druckers bedruckte Disc: positive Werte verschieben den Druck nach rechts und unten. Addieren Sie die Zahlen, die der Ausrichtungsdruck in der Mitte der Disc zeigt.</translation>
+    </message>
+    <message>
+        <source>Printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>Horizontal</source>
+        <translation>Horizontal</translation>
+    </message>
+    <message>
+        <source>Vertical</source>
+        <translation>Vertikal</translation>
+    </message>
+</context>
+<context>
+    <name>DiscTrayJob</name>
+    <message>
+        <source>Disc Tray Alignment
+%1, correction %2 mm right, %3 mm down</source>
+        <translation>Disc-Fach-Ausrichtung
+%1, Korrektur %2 mm rechts, %3 mm unten</translation>
+    </message>
+    <message>
+        <source>Disc Tray Alignment</source>
+        <translation>Disc-Fach-Ausrichtung</translation>
+    </message>
+</context>
+<context>
     <name>DropHandler</name>
     <message>
         <source>Can not open file %1</source>
@@ -1552,6 +1596,10 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
         <source>Label stock:</source>
         <translation>Etikettenbogen:</translation>
     </message>
+    <message>
+        <source>%1 (disc tray)</source>
+        <translation>%1 (Disc-Fach)</translation>
+    </message>
 </context>
 <context>
     <name>LayoutFile</name>
@@ -1707,6 +1755,18 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
         <source>Print Calibration Sheet</source>
         <translation>Kalibrierbogen drucken</translation>
     </message>
+    <message>
+        <source>Untitled</source>
+        <translation>Unbenannt</translation>
+    </message>
+    <message>
+        <source>Disc Tray Alignment</source>
+        <translation>Disc-Fach-Ausrichtung</translation>
+    </message>
+    <message>
+        <source>Job %1 was sent to the disc tray of %2. Read on the scales where the disc&apos;s centre lies, and add those numbers to the correction.</source>
+        <translation>Auftrag %1 wurde an das Disc-Fach von %2 gesendet. Lesen Sie auf den Skalen ab, wo die Mitte der Disc liegt, und addieren Sie diese Zahlen zur Korrektur.</translation>
+    </message>
 </context>
 <context>
     <name>PrintDialog</name>
@@ -1787,6 +1847,34 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
         <comment>sheets, labels</comment>
         <translation>%1, %2</translation>
     </message>
+    <message>
+        <source>Printer with disc tray</source>
+        <translation>Drucker mit Disc-Fach</translation>
+    </message>
+    <message>
+        <source>Discs</source>
+        <translation>Discs</translation>
+    </message>
+    <message>
+        <source>No printer here has a disc tray for this disc. Choose a stock for sheets, or set up the printer&apos;s queue with its driver.</source>
+        <translation>Kein Drucker hier hat ein Disc-Fach für diese Disc. Wählen Sie ein Etikett für Bögen, oder richten Sie die Warteschlange des Druckers mit seinem Treiber ein.</translation>
+    </message>
+    <message>
+        <source>%1 has no disc tray; the disc goes to one of the printers that have one. The other kinds print on %1.</source>
+        <translation>%1 hat kein Disc-Fach; die Disc geht an einen der Drucker, die eines haben. Die anderen Arten werden auf %1 gedruckt.</translation>
+    </message>
+    <message>
+        <source>Each disc is one page of one job; put a disc in the tray for each.</source>
+        <translation>Jede Disc ist eine Seite eines Auftrags; legen Sie für jede eine Disc in das Fach.</translation>
+    </message>
+    <message>
+        <source>The inside face will not be printed with this stock.</source>
+        <translation>Die Innenseite wird mit diesem Etikett nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>Print the inside face on a second sheet</source>
+        <translation>Die Innenseite auf einem zweiten Bogen drucken</translation>
+    </message>
 </context>
 <context>
     <name>PrinterOutput</name>
@@ -1797,6 +1885,18 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     <message>
         <source>The printer &quot;%1&quot; could not start printing.</source>
         <translation>Der Drucker „%1“ konnte den Druck nicht beginnen.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; could not start page %2 of %3.</source>
+        <translation>Der Drucker „%1“ konnte Seite %2 von %3 nicht beginnen.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; failed on page %2 of %3.</source>
+        <translation>Der Drucker „%1“ ist bei Seite %2 von %3 gescheitert.</translation>
+    </message>
+    <message>
+        <source>The printer &quot;%1&quot; did not take the job of %2 pages. %3</source>
+        <translation>Der Drucker „%1“ hat den Auftrag mit %2 Seiten nicht angenommen. %3</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "discwright_doc.h"
 #include "face_renderer.h"
+#include "labelstock/disc_tray_stock.h"
 #include "objects/image.h"
 #include "platform/device_context.h"
 #include "platform/region.h"
@@ -9,6 +10,16 @@
 namespace {
 // The stock's label outlines in the print preview.
 constexpr ColourRef kOutlineColour = Rgb(200, 200, 200);
+
+// The stock's hole centred in label `r`, moved like the print, in device pixels.
+CRegion HoleRegion(const CDeviceContext& dc, const StockRect& r, const LabelStock& stock, int ox,
+                   int oy) {
+    const int cx = r.left + r.Width() / 2, cy = r.top + r.Height() / 2;
+    const int hl = cx - stock.holeWidth / 2, ht = cy - stock.holeHeight / 2;
+    const QRect hole =
+        dc.DeviceRect(hl - ox, -ht - oy, hl + stock.holeWidth - ox, -ht - stock.holeHeight - oy);
+    return CRegion::Ellipse(hole.left(), hole.top(), hole.right() + 1, hole.bottom() + 1);
+}
 } // namespace
 
 PrintPagePainter::PrintPagePainter(CDiscwrightDoc& doc, const PrintSettings& settings)
@@ -38,9 +49,13 @@ void PrintPagePainter::PaintKind(CDeviceContext& dc, StockKind kind) {
     LabelStock& stock = StockOfKind(m_doc, kind);
     stock.printedInThisJob = 1;
     const bool disc = kind == StockKind::Disc;
-    // The alignment in hundredths of a millimetre.
-    const int ox = 100 * m_settings.offsetX, oy = 100 * m_settings.offsetY;
-    const int ew = 100 * m_settings.expandWidth, eh = 100 * m_settings.expandHeight;
+    const bool tray = disc && IsDiscTrayStock(stock);
+    // The alignment in hundredths of a millimetre. A disc in the tray has its
+    // own correction (tenths, positive right and down) and is never stretched.
+    const int ox = tray ? -10 * m_job.trayCorrectionX : 100 * m_settings.offsetX;
+    const int oy = tray ? 10 * m_job.trayCorrectionY : 100 * m_settings.offsetY;
+    const int ew = tray ? 0 : 100 * m_settings.expandWidth;
+    const int eh = tray ? 0 : 100 * m_settings.expandHeight;
     const QPoint origin(ox, oy);
     for (int slot : UsableSlots(stock)) {
         const StockRect& r = stock.labels[size_t(slot)].stockRect;
@@ -49,10 +64,15 @@ void PrintPagePainter::PaintKind(CDeviceContext& dc, StockKind kind) {
         const int rr = r.right + ew / 2, b = -r.bottom - eh / 2;
         const QRect clipRect = dc.DeviceRect(l - ox, t - oy, rr - ox, b - oy);
         const QRect edges(clipRect.left(), clipRect.top(), clipRect.width(), clipRect.height());
-        const CRegion clip = disc ? CRegion::Ellipse(edges.left(), edges.top(), edges.right() + 1,
-                                                     edges.bottom() + 1)
-                                  : CRegion::Rectangle(edges.left(), edges.top(), edges.right() + 1,
-                                                       edges.bottom() + 1);
+        CRegion clip = disc ? CRegion::Ellipse(edges.left(), edges.top(), edges.right() + 1,
+                                               edges.bottom() + 1)
+                            : CRegion::Rectangle(edges.left(), edges.top(), edges.right() + 1,
+                                                 edges.bottom() + 1);
+        // On a sheet the hole is paper and may take ink; in the tray it is the
+        // tray itself, so the hole is cut out, centred in the label.
+        if (tray && stock.holeWidth > 0 && stock.holeHeight > 0)
+            clip = CRegion::Combined(clip, HoleRegion(dc, r, stock, ox, oy),
+                                     CRegion::Combine::Difference);
         dc.SelectClipRegion(&clip);
         PrintLabelFace(dc, origin, r, FaceOfSlot(m_doc, kind, slot));
         dc.SelectClipRegion(nullptr);
@@ -97,7 +117,10 @@ void PrintPagePainter::PaintKind(CDeviceContext& dc, StockKind kind) {
 void PrintPagePainter::PrintLabelFace(CDeviceContext& dc, QPoint origin, const StockRect& label,
                                       int faceId) {
     Face& face = m_doc.GetFace(faceId);
-    const int ew = 100 * m_settings.expandWidth, eh = 100 * m_settings.expandHeight;
+    // The tray's disc is never stretched (its face's kind is the disc's).
+    const bool tray = faceId == kDiscFace && IsDiscTrayStock(m_doc.DiscStock());
+    const int ew = tray ? 0 : 100 * m_settings.expandWidth;
+    const int eh = tray ? 0 : 100 * m_settings.expandHeight;
     const int w = label.Width(), h = label.Height();
     RenderContext context = dc.Context();
     context.printScaleX = w != 0 ? float(w + ew) / float(w) : 1.0f;

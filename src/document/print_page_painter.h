@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print_plan.h"
+#include "print_job.h"
 
 class CDeviceContext;
 class CDiscwrightDoc;
@@ -22,6 +22,8 @@ public:
     // Also draws each stock label's outline in light grey over the print, as
     // the print preview shows the sheet.
     void SetLabelOutlines(bool on) { m_labelOutlines = on; }
+    // The job's disc tray correction (for disc-tray stocks).
+    void SetJobOptions(const PrintJobOptions& job) { m_job = job; }
 
     void PaintPage(CDeviceContext& dc, const PrintPage& page);
     // Prints every usable label of one kind.
@@ -35,5 +37,6 @@ private:
 
     CDiscwrightDoc& m_doc;
     PrintSettings m_settings;
+    PrintJobOptions m_job;
     bool m_labelOutlines = false;
 };

@@ -23,8 +23,13 @@ void SetSheetPageLayout(QPagedPaintDevice& device, const CDiscwrightDoc& doc,
 
 bool MakeLabelPdf(CDiscwrightDoc& doc, const PrintSettings& settings, QByteArray* pdf,
                   QString* error, bool keepJpegFiles) {
+    return MakeLabelPdf(doc, settings, PrintJobOptions(), pdf, error, keepJpegFiles);
+}
+
+bool MakeLabelPdf(CDiscwrightDoc& doc, const PrintSettings& settings, const PrintJobOptions& job,
+                  QByteArray* pdf, QString* error, bool keepJpegFiles) {
     PrepareLabelPositions(doc);
-    const std::vector<PrintPage> pages = PlanPrintPages(doc);
+    const std::vector<PrintPage> pages = PlanJobPages(doc, job);
     if (pages.empty()) {
         *error = QStringLiteral("nothing to print: no face kind is chosen for printing");
         return false;
@@ -50,12 +55,15 @@ bool MakeLabelPdf(CDiscwrightDoc& doc, const PrintSettings& settings, QByteArray
         dc.SetMapMode(MapMode::HiMetric);
         dc.SetPrinting(true);
         PrintPagePainter painter(doc, settings);
-        for (size_t i = 0; i < pages.size(); ++i) {
+        painter.SetJobOptions(job);
+        const size_t total = pages.size() * size_t(std::max(1, job.copies));
+        for (size_t i = 0; i < total; ++i) {
+            const PrintPage& page = pages[i % pages.size()];
             if (i > 0) {
-                SetSheetPageLayout(writer, doc, pages[i]);
+                SetSheetPageLayout(writer, doc, page);
                 writer.newPage();
             }
-            painter.PaintPage(dc, pages[i]);
+            painter.PaintPage(dc, page);
         }
     }
     buffer.close();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "print_plan.h"
+#include "print_job.h"
 
 #include <QByteArray>
 #include <QString>
@@ -24,6 +24,10 @@ inline constexpr int kPdfResolution = 1200;
 // `error` set when the job has no page or the PDF cannot be made.
 bool MakeLabelPdf(CDiscwrightDoc& doc, const PrintSettings& settings, QByteArray* pdf,
                   QString* error, bool keepJpegFiles = true);
+// The same for one job: its pages (PlanJobPages) `job.copies` times, a disc
+// tray's disc moved by the job's correction.
+bool MakeLabelPdf(CDiscwrightDoc& doc, const PrintSettings& settings, const PrintJobOptions& job,
+                  QByteArray* pdf, QString* error, bool keepJpegFiles = true);
 
 // The same, written to `path` through a temporary file (never half-written).
 bool WriteLabelPdf(CDiscwrightDoc& doc, const PrintSettings& settings, const QString& path,

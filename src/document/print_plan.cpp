@@ -1,6 +1,7 @@
 #include "print_plan.h"
 
 #include "discwright_doc.h"
+#include "print_job.h"
 
 #include <algorithm>
 #include <array>
@@ -14,7 +15,8 @@ LabelStock& StockOfKind(CDiscwrightDoc& doc, StockKind kind) {
     case StockKind::Back:
         break;
     }
-    return doc.BackStock();
+    // The inside face's own sheet (print_job.h) is one of the front stock.
+    return int(kind) == kInsideSheetKind ? doc.FrontStock() : doc.BackStock();
 }
 
 const LabelStock& StockOfKind(const CDiscwrightDoc& doc, StockKind kind) {
@@ -109,6 +111,8 @@ int FaceOfSlot(const CDiscwrightDoc& doc, StockKind kind, int slot) {
     case StockKind::Front:
         break;
     }
+    if (int(kind) == kInsideSheetKind)
+        return kInsideFace;
     const LabelStock& front = StockOfKind(doc, StockKind::Front);
     return slot > 0 && front.labels[0].source == kFrontKind ? kInsideFace : kFrontFace;
 }

@@ -265,6 +265,10 @@ void EmfPlayer::ArcFigure(const RecordView& r, uint32_t type) {
     const QPointF start(r.I32(24), r.I32(28)), end(r.I32(32), r.I32(36));
     QPointF last;
     QPainterPath path = ArcPath(box.normalized(), start, end, true, &last);
+    // A box without width or height holds no arc: there is nothing to draw
+    // and no start point to draw a line or a pie's sides to.
+    if (path.elementCount() == 0)
+        return;
     switch (type) {
     case Emr::kArc:
         Figure(path, false, true);

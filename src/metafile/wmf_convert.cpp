@@ -45,7 +45,15 @@ bool WmfConverter::Record(const RecordView& r, uint16_t function) {
     const auto it = kHandlers.find(function);
     // Records without an enhanced counterpart (escapes, flood fills, ...)
     // are left out.
-    return it == kHandlers.end() || (this->*it->second)(r, function);
+    if (it == kHandlers.end())
+        return true;
+    const Handler handler = it->second;
+    // The first drawing record fixes the window the frame comes from.
+    if ((handler == &WmfConverter::FigureRecord && function != Wmf::kMoveTo) ||
+        handler == &WmfConverter::TextRecord || handler == &WmfConverter::BitmapRecord ||
+        (handler == &WmfConverter::RegionRecord && function != Wmf::kCreateRegion))
+        m_drawn = true;
+    return (this->*handler)(r, function);
 }
 
 // Colours, modes, the window and the save stack.
@@ -86,8 +94,8 @@ bool WmfConverter::StateRecord(const RecordView& r, uint16_t function) {
         if (!Need(2))
             break;
         m_windowOrg = {P(1), P(0)};
-        if (!m_haveWindowOrg)
-            m_firstOrg = m_windowOrg;
+        if (!m_haveWindowOrg || !m_drawn)
+            m_frameOrg = m_windowOrg;
         m_haveWindowOrg = true;
         m_out.TwoI32(Emr::kSetWindowOrgEx, m_windowOrg.x(), m_windowOrg.y());
         break;
@@ -95,8 +103,8 @@ bool WmfConverter::StateRecord(const RecordView& r, uint16_t function) {
         if (!Need(2))
             break;
         m_windowExt = {P(1), P(0)};
-        if (!m_haveWindowExt)
-            m_firstExt = m_windowExt;
+        if (!m_haveWindowExt || !m_drawn)
+            m_frameExt = m_windowExt;
         m_haveWindowExt = true;
         m_out.TwoI32(Emr::kSetWindowExtEx, m_windowExt.x(), m_windowExt.y());
         break;
@@ -195,16 +203,17 @@ bool WmfConverter::Run(QByteArray* emf, QString* error) {
         return false;
     }
 
-    // The window: the placeable header's box, else the metafile's own first
-    // window, else what the records draw.
+    // The window: the placeable header's box, else the metafile's own window
+    // (the one set before the first drawing record), else what the records
+    // draw.
     const PlaceableHeader& ph = m_wmf.placeable;
     QPoint org, ext;
     if (ph.Present() && ph.Right() != ph.Left() && ph.Bottom() != ph.Top()) {
         org = {ph.Left(), ph.Top()};
         ext = {ph.Right() - ph.Left(), ph.Bottom() - ph.Top()};
-    } else if (m_haveWindowExt && m_firstExt.x() != 0 && m_firstExt.y() != 0) {
-        org = m_firstOrg;
-        ext = m_firstExt;
+    } else if (m_haveWindowExt && m_frameExt.x() != 0 && m_frameExt.y() != 0) {
+        org = m_frameOrg;
+        ext = m_frameExt;
     } else if (m_minX <= m_maxX && m_minY <= m_maxY) {
         org = {m_minX, m_minY};
         ext = {std::max(1, m_maxX - m_minX), std::max(1, m_maxY - m_minY)};

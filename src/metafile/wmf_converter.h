@@ -77,5 +77,9 @@ private:
     bool m_haveWindowOrg = false, m_haveWindowExt = false;
     QPoint m_windowOrg{0, 0};
     QPoint m_windowExt{1, 1};
-    QPoint m_firstOrg{0, 0}, m_firstExt{0, 0};
+    // The window the picture's frame comes from: the last one set before the
+    // first drawing record (a window set again before anything is drawn
+    // replaces the earlier one), else the first one set after it.
+    QPoint m_frameOrg{0, 0}, m_frameExt{0, 0};
+    bool m_drawn = false;
 };

@@ -366,6 +366,16 @@ TEST(EmfPlayer, HostileRecordsAreSkippedAndNothingElseBreaks) {
                  w.PutU32(v);
              w.End();
          }},
+        {"arc-to and pie on a box of no size",
+         [](EmfWriter& w) {
+             for (uint32_t type : {Emr::kArcTo, Emr::kPie}) {
+                 w.Begin(type);
+                 w.PutRect(5, 5, 5, 5);
+                 w.PutPoint({10, 0});
+                 w.PutPoint({0, 10});
+                 w.End();
+             }
+         }},
         {"restore past the bottom of the stack",
          [](EmfWriter& w) { w.OneU32(Emr::kRestoreDc, uint32_t(-1000)); }},
     };

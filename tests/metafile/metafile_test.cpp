@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <vector>
 
 namespace {
@@ -165,6 +166,37 @@ TEST(WindowsMetafileConvert, WritesHeaderFrameRecordsAndEnd) {
     QByteArray again;
     ASSERT_TRUE(ReadEnhancedMetafile(emf, &again, nullptr, &error));
     EXPECT_EQ(again, emf);
+}
+
+TEST(WindowsMetafileConvert, WithoutPlaceableHeaderTheFrameIsTheWindowSetBeforeDrawing) {
+    const auto window = [](WmfBuilder& b, int width, int height) {
+        b.Record(0x020B, {0, 0}).Record(0x020C, {height, width}); // SETWINDOWORG, SETWINDOWEXT
+    };
+    const auto rectangle = [](WmfBuilder& b) { b.Record(0x041B, {90, 90, 10, 10}); };
+    const struct {
+        const char* name;
+        std::function<void(WmfBuilder&)> records;
+    } cases[] = {
+        {"a default window replaced before drawing",
+         [&](WmfBuilder& b) { window(b, 100, 100), window(b, 960, 480), rectangle(b); }},
+        {"a window set again after drawing",
+         [&](WmfBuilder& b) { window(b, 960, 480), rectangle(b), window(b, 100, 100); }},
+        {"a window set only after drawing",
+         [&](WmfBuilder& b) { rectangle(b), window(b, 960, 480); }},
+    };
+    for (const auto& c : cases) {
+        WmfBuilder b;
+        c.records(b);
+        WindowsMetafile wmf;
+        wmf.bytes = b.End().Metafile();
+        QByteArray emf;
+        QString error;
+        ASSERT_TRUE(ConvertWindowsMetafile(wmf, &emf, &error)) << c.name;
+        // 960 by 480 units, one unit a pixel at 96 dots per inch.
+        const EmfHeader h = ParseEmfHeader(emf);
+        EXPECT_EQ(h.frame.right - h.frame.left + 1, 960 * 2540 / 96) << c.name;
+        EXPECT_EQ(h.frame.bottom - h.frame.top + 1, 480 * 2540 / 96) << c.name;
+    }
 }
 
 TEST(WindowsMetafileConvert, DamagedRecords) {

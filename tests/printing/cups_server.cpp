@@ -83,6 +83,7 @@ bool CupsServer::Start(QString* why) {
     const QByteArray conf =
         "Listen 127.0.0.1:" + QByteArray::number(m_port) +
         "\nLogLevel warn\nBrowsing Off\nWebInterface No\nDefaultAuthType None\n"
+        "PreserveJobFiles Yes\n"
         "<Location />\n  Order allow,deny\n  Allow all\n</Location>\n"
         "<Policy default>\n  <Limit All>\n    Order deny,allow\n  </Limit>\n</Policy>\n";
     const QByteArray files = "User lp\nGroup lp\nSystemGroup root\nFileDevice Yes\n"
@@ -132,6 +133,23 @@ bool CupsServer::Start(QString* why) {
         return false;
     }
     return true;
+}
+
+bool CupsServer::AddHeldQueue(const QString& name, const QString& model, QString* why) {
+    QString output;
+    if (Run(QStringLiteral("lpadmin"),
+            {QStringLiteral("-h"), Address(), QStringLiteral("-p"), name, QStringLiteral("-v"),
+             QStringLiteral("file:///dev/null"), QStringLiteral("-m"), model},
+            &output) != 0 ||
+        Run(QStringLiteral("cupsaccept"), {QStringLiteral("-h"), Address(), name}, &output) != 0) {
+        *why = QStringLiteral("queue %1 (%2) could not be added: %3").arg(name, model, output);
+        return false;
+    }
+    return true;
+}
+
+QString CupsServer::JobDocument(int id) const {
+    return m_dir.filePath(QStringLiteral("spool/d%1-001").arg(id, 5, 10, QLatin1Char('0')));
 }
 
 QByteArray CupsServer::WaitForJob(int timeoutMs) const {

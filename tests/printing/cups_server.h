@@ -21,6 +21,14 @@ public:
     // Waits until the queue has written a job; its bytes, or empty on timeout.
     QByteArray WaitForJob(int timeoutMs = 60000) const;
 
+    // Adds queue `name` with driver `model` (an lpinfo -m name) on a device
+    // that discards its output. The queue accepts jobs but is stopped, so
+    // each job stays on the server with its options and the document it
+    // received (the server also keeps the files of finished jobs).
+    bool AddHeldQueue(const QString& name, const QString& model, QString* why);
+    // The document job `id` received (the server's spool file).
+    QString JobDocument(int id) const;
+
 private:
     QTemporaryDir m_dir;
     QProcess m_cupsd;

@@ -1,5 +1,8 @@
 #include "print_test_support.h"
 
+#include "document/print_job.h"
+#include "labelstock/disc_tray_stock.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -96,6 +99,63 @@ TEST_F(PrintPlan, LabelChoiceFromTheCommandLine) {
         EXPECT_FALSE(error.isEmpty());
     }
     EXPECT_EQ(UsableSlots(doc->DiscStock()), (std::vector<int>{0, 1}));
+}
+
+} // namespace
+
+namespace {
+
+// Front stocks with one label have no room for the inside face: the plan
+// leaves it out unless asked for a second sheet of the stock.
+TEST_F(PrintPlan, InsideFaceOnASecondSheetOfASingleLabelStock) {
+    PrintJobOptions secondSheet;
+    secondSheet.insideOnSecondSheet = true;
+    for (const char* name : {"Zweckform J8435A.ini", "Neato 69143.ini"}) {
+        SCOPED_TRACE(name);
+        ReadLabelStock(doc->FrontStock(),
+                       program.File(QStringLiteral("label stock/front inside/") + name));
+        PrepareLabelPositions(*doc);
+        SetPrinted(true, true, true);
+        EXPECT_TRUE(InsideFaceLeftOut(*doc));
+        EXPECT_EQ(PlanPrintPages(*doc), (std::vector<PrintPage>{{K::Disc}, {K::Front}, {K::Back}}));
+        EXPECT_EQ(PlanJobPages(*doc, secondSheet),
+                  (std::vector<PrintPage>{{K::Disc}, {K::Front}, {kInsideSheet}, {K::Back}}));
+        EXPECT_EQ(&StockOfKind(*doc, kInsideSheet), &doc->FrontStock());
+        for (int slot : UsableSlots(doc->FrontStock()))
+            EXPECT_EQ(FaceOfSlot(*doc, kInsideSheet, slot), kInsideFace);
+        SetPrinted(true, false, true);
+        EXPECT_FALSE(InsideFaceLeftOut(*doc));
+    }
+    // The plain-paper stock has a label for each: nothing is left out.
+    ReadLabelStock(doc->FrontStock(),
+                   program.File(QStringLiteral("label stock/front inside/Plain Paper (A4).ini")));
+    PrepareLabelPositions(*doc);
+    SetPrinted(false, true, false);
+    EXPECT_FALSE(InsideFaceLeftOut(*doc));
+    EXPECT_EQ(PlanJobPages(*doc, secondSheet), (std::vector<PrintPage>{{K::Front}}));
+}
+
+// A disc-tray disc is a job of its own; the other kinds go on paper.
+TEST_F(PrintPlan, DiscTrayStockSplitsTheJobByFeed) {
+    ReadLabelStock(doc->DiscStock(), program.File(QStringLiteral(
+                                         "label stock/disc/Disc tray 120 mm printable disc.ini")));
+    PrepareLabelPositions(*doc);
+    ASSERT_TRUE(IsDiscTrayStock(doc->DiscStock()));
+    EXPECT_EQ(doc->DiscStock().paperWidth, 11606);
+    EXPECT_EQ(doc->DiscStock().holeWidth, 2200);
+    SetPrinted(true, true, false);
+    EXPECT_TRUE(PrintsOnDiscTray(*doc));
+    const PrintFlags all = KeepOneFeed(*doc, true);
+    EXPECT_EQ(PlanPrintPages(*doc), (std::vector<PrintPage>{{K::Disc}}));
+    RestorePrintFlags(*doc, all);
+    KeepOneFeed(*doc, false);
+    EXPECT_EQ(PlanPrintPages(*doc), (std::vector<PrintPage>{{K::Front}}));
+    RestorePrintFlags(*doc, all);
+    // A paper stock is never the tray's.
+    ReadLabelStock(doc->DiscStock(),
+                   program.File(QStringLiteral("label stock/disc/plain paper(A4).ini")));
+    EXPECT_FALSE(IsDiscTrayStock(doc->DiscStock()));
+    EXPECT_FALSE(PrintsOnDiscTray(*doc));
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "app/main_window_fixture.h"
 
 #include "app/printing/calibration_sheet.h"
+#include "app/printing/disc_tray_alignment_box.h"
 #include "app/printing/label_stock_dialog.h"
 #include "app/printing/label_stock_preview.h"
 #include "app/printing/print_commands.h"
@@ -16,9 +17,13 @@
 #include "view/command_ids.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QTabBar>
@@ -57,7 +62,7 @@ TEST_F(PrintingWindow, ChooserListsEveryShippedStockAndFiltersByMakerOrNumber) {
         dialog->KindList()->setCurrentRow(kind);
         total += dialog->StockList()->count();
     }
-    EXPECT_EQ(total, 95);
+    EXPECT_EQ(total, 97);
     dialog->KindList()->setCurrentRow(0);
     // The current stock starts selected, with its size in millimetres.
     ASSERT_NE(dialog->StockList()->currentItem(), nullptr);
@@ -248,6 +253,138 @@ TEST_F(PrintingWindow, CalibrationSheetMarksEveryLabelsCentreAndEdges) {
         EXPECT_TRUE(darkNear(105 + 3, top + 120));
     }
     EXPECT_FALSE(darkNear(20, 150)); // nothing between the labels
+}
+
+// A kind switch whose filter leaves one stock chooses it, as a click does:
+// the highlighted entry is the one OK takes.
+TEST_F(PrintingWindow, ChooserTakesTheSingleMatchLeftAfterAKindSwitch) {
+    LabelStockDialog* dialog = MakeChooser();
+    dialog->KindList()->setCurrentRow(1);
+    dialog->Filter()->setText(QStringLiteral("avery 8676"));
+    EXPECT_EQ(dialog->ChosenPath(1), doc->FrontStock().path); // no front stock matches
+    dialog->KindList()->setCurrentRow(0);
+    ASSERT_NE(dialog->StockList()->currentItem(), nullptr);
+    EXPECT_EQ(dialog->StockList()->currentItem()->data(Qt::UserRole).toString(),
+              Stock("disc/Avery 8676.ini"));
+    EXPECT_EQ(dialog->ChosenPath(0), Stock("disc/Avery 8676.ini"));
+    dialog->accept();
+    frame->Printing().ApplyLabelStocks(dialog->ChosenPath(0), dialog->ChosenPath(1),
+                                       dialog->ChosenPath(2));
+    EXPECT_EQ(doc->DiscStock().path, Stock("disc/Avery 8676.ini"));
+    // Disc-tray stocks say so in the list.
+    dialog->Filter()->setText(QStringLiteral("tray 120"));
+    EXPECT_EQ(dialog->StockList()->currentItem()->text(),
+              QStringLiteral("Disc tray: 120 mm printable disc - 116.1 x 116.1 mm (disc tray)"));
+}
+
+// The sheet of a kind that is not printed (grey) stands out from the
+// control's darker ground.
+TEST_F(PrintingWindow, GreySheetShowsOnTheDarkGround) {
+    doc->BackStock().printThisKind = 0;
+    LabelStockPreview preview;
+    preview.SetClickable(true);
+    preview.resize(200, 260);
+    preview.ShowLabelStock(doc->BackStock().path, &doc->BackStock());
+    const QImage image = preview.grab().toImage();
+    EXPECT_EQ(QColor(image.pixel(2, 2)), QColor(64, 64, 64));
+    const QPoint inSheet = preview.SheetRect().topLeft() + QPoint(3, 3);
+    EXPECT_EQ(QColor(image.pixel(inSheet)), QColor(128, 128, 128));
+}
+
+// Values outside the arrows' range are kept as the file and the user give
+// them; only the arrows stop at -100 ... 100.
+TEST_F(PrintingWindow, AlignmentFieldsKeepValuesBeyondTheArrows) {
+    WriteTextFile(settings->m_settingsFile.Path(), "[Print]\nOffset_X=150\nOffset_Y=-250\n");
+    settings->LoadSettings();
+    {
+        SettingsDialog dialog(*settings);
+        EXPECT_EQ(dialog.OffsetX()->value(), 150);
+        EXPECT_EQ(dialog.OffsetY()->value(), -250);
+        dialog.ExpandWidth()->setValue(99);
+        dialog.ExpandWidth()->stepBy(5);
+        EXPECT_EQ(dialog.ExpandWidth()->value(), 100);
+        dialog.ExpandHeight()->findChild<QLineEdit*>()->setText(QStringLiteral("300"));
+        dialog.ExpandHeight()->interpretText();
+        dialog.accept();
+    }
+    EXPECT_EQ(settings->m_printOffsetX, 150);
+    EXPECT_EQ(settings->m_printOffsetY, -250);
+    EXPECT_EQ(settings->m_printExpandHeight, 300);
+    const QString file = QString::fromUtf8(ReadWholeFile(settings->m_settingsFile.Path()));
+    EXPECT_TRUE(file.contains(QStringLiteral("Offset_X=150")));
+    EXPECT_TRUE(file.contains(QStringLiteral("Expand Height=300")));
+}
+
+// Each queue keeps its own disc tray correction in its own section.
+TEST_F(PrintingWindow, TrayCorrectionIsKeptPerQueue) {
+    {
+        SettingsDialog dialog(*settings, nullptr,
+                              {QStringLiteral("r220"), QStringLiteral("ip7200")});
+        DiscTrayAlignmentBox* box = dialog.TrayAlignment();
+        EXPECT_EQ(box->Queue()->currentText(), QStringLiteral("r220"));
+        box->Horizontal()->setValue(0.7);
+        box->Vertical()->setValue(-0.4);
+        box->Queue()->setCurrentIndex(1);
+        EXPECT_EQ(box->Horizontal()->value(), 0.0);
+        box->Vertical()->setValue(1.2);
+        dialog.accept();
+    }
+    const TrayCorrections saved = LoadTrayCorrections(settings->m_settingsFile.Path());
+    EXPECT_EQ(TrayCorrectionOf(saved, QStringLiteral("r220")), (TrayCorrection{7, -4}));
+    EXPECT_EQ(TrayCorrectionOf(saved, QStringLiteral("ip7200")), (TrayCorrection{0, 12}));
+    EXPECT_EQ(TrayCorrectionOf(saved, QStringLiteral("other")), (TrayCorrection{0, 0}));
+    const QString file = QString::fromUtf8(ReadWholeFile(settings->m_settingsFile.Path()));
+    EXPECT_TRUE(file.contains(QStringLiteral("[Disc Tray r220]\nHorizontal=7\nVertical=-4\n")))
+        << file.toStdString();
+    // Saving the settings again (the window's close) keeps the sections.
+    ASSERT_TRUE(settings->SaveSettings());
+    EXPECT_EQ(LoadTrayCorrections(settings->m_settingsFile.Path()), saved);
+    SettingsDialog again(*settings, nullptr, {QStringLiteral("r220")});
+    EXPECT_EQ(again.TrayAlignment()->Horizontal()->value(), 0.7);
+}
+
+// A disc-tray stock has no positions to choose but a number of discs and
+// the printers with a tray; a queue without one is named.
+TEST_F(PrintingWindow, PrintDialogForTheDiscTray) {
+    frame->Printing().ApplyLabelStocks(Stock("disc/Disc tray 120 mm printable disc.ini"),
+                                       doc->FrontStock().path, doc->BackStock().path);
+    PrintDialog dialog(*doc, *settings, nullptr, QStringLiteral("q"), {QStringLiteral("r220")});
+    dialog.show();
+    EXPECT_TRUE(dialog.Copies()->isVisible());
+    EXPECT_FALSE(dialog.Preview()->Clickable());
+    EXPECT_EQ(dialog.TrayQueue(), QStringLiteral("r220"));
+    EXPECT_TRUE(dialog.TrayNote()->text().startsWith(QStringLiteral("q has no disc tray")));
+    dialog.Copies()->setValue(10);
+    EXPECT_EQ(dialog.DiscCount(), 10);
+    dialog.Tabs()->setCurrentIndex(1);
+    EXPECT_FALSE(dialog.Copies()->isVisible());
+    EXPECT_TRUE(dialog.Preview()->Clickable());
+    PrintDialog none(*doc, *settings, nullptr, QStringLiteral("q"), {});
+    for (QPushButton* button : none.findChildren<QPushButton*>()) {
+        if (button->text() == QStringLiteral("Next")) {
+            EXPECT_FALSE(button->isEnabled()); // no printer here has a tray
+        }
+    }
+}
+
+// A front stock with a single label: the dialog says the inside face is
+// left out and offers a second sheet, off by default.
+TEST_F(PrintingWindow, PrintDialogOffersTheInsideOnASecondSheet) {
+    frame->Printing().ApplyLabelStocks(
+        doc->DiscStock().path, Stock("front inside/Zweckform J8435A.ini"), doc->BackStock().path);
+    PrintDialog dialog(*doc, *settings);
+    dialog.show();
+    EXPECT_FALSE(dialog.InsideNote()->isVisible()); // the disc tab
+    dialog.Tabs()->setCurrentIndex(1);
+    EXPECT_TRUE(dialog.InsideNote()->isVisible());
+    EXPECT_EQ(dialog.InsideNote()->text(),
+              QStringLiteral("The inside face will not be printed with this stock."));
+    EXPECT_FALSE(dialog.InsideSecondSheet()->isChecked());
+    EXPECT_FALSE(dialog.InsideOnSecondSheet());
+    dialog.InsideSecondSheet()->click();
+    EXPECT_TRUE(dialog.InsideOnSecondSheet());
+    EXPECT_EQ(dialog.findChild<QLabel*>(QStringLiteral("PageSummary"))->text().left(8),
+              QStringLiteral("4 sheets"));
 }
 
 } // namespace

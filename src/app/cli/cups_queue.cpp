@@ -35,3 +35,17 @@ bool PrintPdfToQueue(const QByteArray& pdf, const QString& queue, const QString&
     }
     return true;
 }
+
+bool ForgetCupsError() {
+    // Any request that succeeds sets the last error to "OK".
+    cups_dest_t* dests = nullptr;
+    cupsFreeDests(cupsGetDests2(CUPS_HTTP_DEFAULT, &dests), dests);
+    return cupsLastError() <= IPP_STATUS_OK_CONFLICTING;
+}
+
+bool CupsRefusedLastJob(QString* reason) {
+    if (cupsLastError() <= IPP_STATUS_OK_CONFLICTING)
+        return false;
+    *reason = QString::fromUtf8(cupsLastErrorString());
+    return true;
+}

@@ -6,6 +6,7 @@
 
 #include "app/app_settings.h"
 #include "cups_queue.h"
+#include "disc_tray_job.h"
 #include "document/discwright_doc.h"
 #include "document/print_pdf.h"
 
@@ -19,7 +20,7 @@ namespace {
 
 const QString kUsage = QStringLiteral(
     "usage: lumvane print FILE.dwp (--pdf OUT.pdf | --printer NAME) [--kinds disc,front,back] "
-    "[--labels disc=1,2] [--no-border] [--fold-lines]");
+    "[--labels disc=1,2] [--no-border] [--fold-lines] [--copies N]");
 
 // Chooses the printed kinds from "disc,front,back" (any of them).
 bool ApplyKinds(CDiscwrightDoc& doc, const QString& list, QString* error) {
@@ -45,7 +46,7 @@ bool ApplyKinds(CDiscwrightDoc& doc, const QString& list, QString* error) {
 } // namespace
 
 int PrintProject(const QString& input, const QString& pdfPath, const QString& printer,
-                 const std::function<bool(CDiscwrightDoc&, QString*)>& choose) {
+                 const std::function<bool(CDiscwrightDoc&, QString*)>& choose, int copies) {
     const AppSettings settings = ProgramSettings();
     CDiscwrightDoc doc(settings.ForDocument());
     QString error;
@@ -72,12 +73,25 @@ int PrintProject(const QString& input, const QString& pdfPath, const QString& pr
             return ReportFailure(QStringLiteral("%1: %2").arg(input, error));
         return 0;
     }
+    const QString title = QFileInfo(input).fileName();
+    if (PrintsOnDiscTray(doc)) {
+        // A queue without the tray is refused before any job is sent.
+        DiscTray tray;
+        if (!FindDiscTray(printer, DiscTrayPaperMm(doc), &tray, &error))
+            return ReportFailure(error);
+        int job = 0;
+        if (!SendDiscTrayJob(doc, settings, tray, title, copies, &job, &error))
+            return ReportFailure(QStringLiteral("%1: %2").arg(input, error));
+        KeepOneFeed(doc, false);
+        if (!AnyKindPrinted(doc))
+            return 0;
+    }
     QByteArray pdf;
     if (!MakeLabelPdf(doc, settings.ForPrinting(), &pdf, &error))
         return ReportFailure(QStringLiteral("%1: %2").arg(input, error));
     const LabelStock& sheet = StockOfKind(doc, PlanPrintPages(doc).front().front());
     const QSizeF paper(sheet.paperWidth / 100.0, sheet.paperHeight / 100.0);
-    if (!PrintPdfToQueue(pdf, printer, QFileInfo(input).fileName(), paper, &error))
+    if (!PrintPdfToQueue(pdf, printer, title, paper, &error))
         return ReportFailure(QStringLiteral("%1: %2").arg(input, error));
     return 0;
 }
@@ -93,8 +107,9 @@ int RunPrint(const QStringList& args) {
     const QCommandLineOption labelsOption(QStringLiteral("labels"), QString(), QStringLiteral("L"));
     const QCommandLineOption noBorderOption(QStringLiteral("no-border"));
     const QCommandLineOption foldLinesOption(QStringLiteral("fold-lines"));
-    parser.addOptions(
-        {pdfOption, printerOption, kindsOption, labelsOption, noBorderOption, foldLinesOption});
+    const QCommandLineOption copiesOption(QStringLiteral("copies"), QString(), QStringLiteral("N"));
+    parser.addOptions({pdfOption, printerOption, kindsOption, labelsOption, noBorderOption,
+                       foldLinesOption, copiesOption});
     if (!ParseVerbArguments(parser, args, kUsage))
         return 1;
     const QStringList files = parser.positionalArguments();
@@ -105,21 +120,33 @@ int RunPrint(const QStringList& args) {
     const QStringList labels = parser.values(labelsOption);
     const bool noBorder = parser.isSet(noBorderOption);
     const bool foldLines = parser.isSet(foldLinesOption);
-    return PrintProject(files.front(), pdf, printer, [&](CDiscwrightDoc& doc, QString* error) {
-        if (parser.isSet(kindsOption) && !ApplyKinds(doc, kinds, error))
-            return false;
-        for (const QString& choice : labels)
-            if (!SelectLabelsFromText(doc, choice, error))
+    int copies = 1;
+    if (parser.isSet(copiesOption)) {
+        bool ok = false;
+        copies = parser.value(copiesOption).toInt(&ok);
+        if (!ok || copies < 1 || copies > 999)
+            return ReportFailure(
+                QStringLiteral("--copies wants a number of discs from 1 to 999, not \"%1\"")
+                    .arg(parser.value(copiesOption)));
+    }
+    return PrintProject(
+        files.front(), pdf, printer,
+        [&](CDiscwrightDoc& doc, QString* error) {
+            if (parser.isSet(kindsOption) && !ApplyKinds(doc, kinds, error))
                 return false;
-        for (int k = 0; k < kStockKindCount; ++k) {
-            LabelStock& stock = StockOfKind(doc, StockKind(k));
-            if (noBorder)
-                stock.printBorder = 0;
-            if (foldLines)
-                stock.printFoldLines = 1;
-        }
-        return true;
-    });
+            for (const QString& choice : labels)
+                if (!SelectLabelsFromText(doc, choice, error))
+                    return false;
+            for (int k = 0; k < kStockKindCount; ++k) {
+                LabelStock& stock = StockOfKind(doc, StockKind(k));
+                if (noBorder)
+                    stock.printBorder = 0;
+                if (foldLines)
+                    stock.printFoldLines = 1;
+            }
+            return true;
+        },
+        copies);
 }
 
 } // namespace
@@ -128,5 +155,5 @@ extern const Verb kPrintVerb;
 const Verb kPrintVerb = {
     QStringLiteral("print"),
     QStringLiteral("print FILE.dwp (--pdf OUT.pdf | --printer NAME) [--kinds disc,front,back] "
-                   "[--labels disc=1,2] [--no-border] [--fold-lines]"),
+                   "[--labels disc=1,2] [--no-border] [--fold-lines] [--copies N]"),
     QStringLiteral("print a project's label sheets to a PDF file or a printer queue"), RunPrint};

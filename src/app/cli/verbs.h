@@ -53,6 +53,8 @@ int FaceArgument(const QString& name);
 
 // Prints project `input` headless with the settings' defaults: to the PDF
 // file `pdfPath`, or else to the CUPS queue `printer`; `choose` may change
-// the records' choices (kinds, labels) first. Exit status; messages on stderr.
+// the records' choices (kinds, labels) first. A disc on a disc-tray stock
+// goes to the queue's tray as a job of its own, `copies` discs; the other
+// kinds follow as a second job on paper. Exit status; messages on stderr.
 int PrintProject(const QString& input, const QString& pdfPath, const QString& printer,
-                 const std::function<bool(CDiscwrightDoc&, QString*)>& choose = {});
+                 const std::function<bool(CDiscwrightDoc&, QString*)>& choose = {}, int copies = 1);

@@ -1,9 +1,11 @@
 #include "label_stock_dialog.h"
 
 #include "label_stock_preview.h"
+#include "labelstock/disc_tray_stock.h"
 #include "labelstock/label_stock_library.h"
 #include "platform/ini_document.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QLabel>
@@ -28,7 +30,12 @@ QString StockListText(const QString& path, const QString& kind) {
     auto mm = [](int v) {
         return v % 100 == 0 ? QString::number(v / 100) : QString::number(v / 100.0, 'f', 1);
     };
-    return QStringLiteral("%1 - %2 x %3 mm").arg(name, mm(probe.labelWidth), mm(probe.labelHeight));
+    const QString text =
+        QStringLiteral("%1 - %2 x %3 mm").arg(name, mm(probe.labelWidth), mm(probe.labelHeight));
+    // Printed straight onto a disc in the printer's tray, not on a sheet.
+    return IsDiscTrayStock(probe)
+               ? QCoreApplication::translate("LabelStockDialog", "%1 (disc tray)").arg(text)
+               : text;
 }
 
 LabelStockDialog::LabelStockDialog(const QStringList& dataFolders,
@@ -91,18 +98,24 @@ int LabelStockDialog::Kind() const {
 void LabelStockDialog::FillStockList() {
     const int kind = Kind();
     const QString current = m_records[size_t(kind)].path;
-    const QSignalBlocker block(m_stocks);
-    m_stocks->clear();
-    QListWidgetItem* match = nullptr;
-    for (const QString& path : ListLabelStocks(LabelStockFolders(m_dataFolders, *kKinds[kind]))) {
-        auto* item = new QListWidgetItem(StockListText(path, *kKinds[kind]), m_stocks);
-        item->setData(Qt::UserRole, path);
-        item->setToolTip(path);
-        // The first entry whose path begins with the record's path.
-        if (!match && !current.isEmpty() && path.startsWith(current))
-            match = item;
+    {
+        // Refilling is no choice of the user's; the record keeps its stock.
+        const QSignalBlocker block(m_stocks);
+        m_stocks->clear();
+        QListWidgetItem* match = nullptr;
+        for (const QString& path :
+             ListLabelStocks(LabelStockFolders(m_dataFolders, *kKinds[kind]))) {
+            auto* item = new QListWidgetItem(StockListText(path, *kKinds[kind]), m_stocks);
+            item->setData(Qt::UserRole, path);
+            item->setToolTip(path);
+            // The first entry whose path begins with the record's path.
+            if (!match && !current.isEmpty() && path.startsWith(current))
+                match = item;
+        }
+        m_stocks->setCurrentItem(match);
     }
-    m_stocks->setCurrentItem(match);
+    // Outside the blocker: a filter that leaves one entry chooses it, and
+    // the record must take that choice as it does a click.
     ApplyFilter();
 }
 

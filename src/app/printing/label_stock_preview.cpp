@@ -10,6 +10,9 @@ constexpr int kSheetMargin = 12; // pixels above and below the sheet
 const QColor kBlue(0, 128, 192);
 const QColor kLightGrey(192, 192, 192);
 const QColor kGrey(128, 128, 128);
+// The control's ground, darker than the grey sheet of a kind not printed so
+// that sheet still shows.
+const QColor kDarkGrey(64, 64, 64);
 } // namespace
 
 LabelStockPreview::LabelStockPreview(QWidget* parent) : QWidget(parent) {
@@ -73,7 +76,7 @@ void LabelStockPreview::UpdatePreviewRects() {
 
 void LabelStockPreview::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::darkGray);
+    painter.fillRect(rect(), kDarkGrey);
     UpdatePreviewRects();
     const QRect sheet = SheetRect();
     const bool greySheet = m_clickable && m_record && m_record->printThisKind == 0;

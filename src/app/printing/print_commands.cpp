@@ -1,12 +1,14 @@
 #include "print_commands.h"
 
 #include "app/app_settings.h"
+#include "app/cli/disc_tray_job.h"
 #include "app/settings/settings_dialog.h"
 #include "app/window/command_router.h"
 #include "calibration_sheet.h"
 #include "document/discwright_doc.h"
 #include "document/print_pdf.h"
 #include "label_stock_dialog.h"
+#include "labelstock/disc_tray_stock.h"
 #include "print_dialog.h"
 #include "printer_output.h"
 #include "view/command_ids.h"
@@ -19,6 +21,11 @@
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
+
+namespace {
+// The drivers' page for 120 mm discs, which the alignment print uses.
+const QSizeF kDiscTrayPageMm(116.06, 116.06);
+} // namespace
 
 PrintCommands::PrintCommands(CDiscwrightDoc& doc, CDiscwrightView& view, AppSettings& settings,
                              QWidget* window)
@@ -54,12 +61,42 @@ void PrintCommands::ShowPreview(QWidget* parent) {
 }
 
 void PrintCommands::Print() {
-    PrintDialog dialog(m_doc, m_settings, m_window);
+    // The queues are asked only when the disc stock needs a tray.
+    const QStringList trayQueues = IsDiscTrayStock(m_doc.DiscStock())
+                                       ? QueuesWithDiscTray(DiscTrayPaperMm(m_doc))
+                                       : QStringList();
+    PrintDialog dialog(m_doc, m_settings, m_window, m_printer->printerName(), trayQueues);
     connect(&dialog, &PrintDialog::PreviewRequested, this, [&] { ShowPreview(&dialog); });
     if (dialog.exec() != QDialog::Accepted)
         return;
+    PrintJobOptions job;
+    job.insideOnSecondSheet = dialog.InsideOnSecondSheet();
     PrepareLabelPositions(m_doc);
-    const std::vector<PrintPage> pages = PlanPrintPages(m_doc);
+    QString error;
+    if (PrintsOnDiscTray(m_doc)) {
+        // Qt's printer dialog cannot choose the tray: the disc goes as a job
+        // of its own through the same path as the command line.
+        DiscTray tray;
+        int trayJob = 0;
+        const QString title =
+            m_doc.PathName().isEmpty() ? tr("Untitled") : QFileInfo(m_doc.PathName()).fileName();
+        if (!FindDiscTray(dialog.TrayQueue(), DiscTrayPaperMm(m_doc), &tray, &error) ||
+            !SendDiscTrayJob(m_doc, m_settings, tray, title, dialog.DiscCount(), &trayJob,
+                             &error)) {
+            ReportError(error);
+            return;
+        }
+        const PrintFlags flags = KeepOneFeed(m_doc, false);
+        if (AnyKindPrinted(m_doc))
+            PrintOnPaper(job);
+        RestorePrintFlags(m_doc, flags);
+        return;
+    }
+    PrintOnPaper(job);
+}
+
+void PrintCommands::PrintOnPaper(const PrintJobOptions& job) {
+    const std::vector<PrintPage> pages = PlanJobPages(m_doc, job);
     if (pages.empty())
         return;
     SetPrinterSheet(*m_printer, m_doc, pages.front());
@@ -70,7 +107,7 @@ void PrintCommands::Print() {
     if (printDialog.exec() != QDialog::Accepted)
         return;
     QString error;
-    if (!PrintJobOnPrinter(m_doc, m_settings.ForPrinting(), *m_printer, false, &error))
+    if (!PrintJobOnPrinter(m_doc, m_settings.ForPrinting(), *m_printer, false, &error, job))
         ReportError(error);
 }
 
@@ -138,10 +175,32 @@ void PrintCommands::ApplyLabelStocks(const QString& disc, const QString& front,
 }
 
 void PrintCommands::Settings() {
-    SettingsDialog dialog(m_settings, m_window);
+    SettingsDialog dialog(m_settings, m_window, QueuesWithDiscTray(kDiscTrayPageMm));
     connect(&dialog, &SettingsDialog::CalibrationRequested, this,
             [this] { PrintCalibrationSheet(); });
+    connect(&dialog, &SettingsDialog::TrayAlignmentRequested, this,
+            [this, &dialog](const QString& queue, TrayCorrection correction) {
+                PrintTrayAlignment(queue, correction, &dialog);
+            });
     dialog.exec();
+}
+
+void PrintCommands::PrintTrayAlignment(const QString& queue, const TrayCorrection& correction,
+                                       QWidget* parent) {
+    DiscTray tray;
+    QString error;
+    int job = 0;
+    if (!FindDiscTray(queue, kDiscTrayPageMm, &tray, &error) ||
+        !SendDiscTrayAlignment(tray, correction, &job, &error)) {
+        QMessageBox::warning(parent, QStringLiteral("Lumvane"), error);
+        return;
+    }
+    QMessageBox::information(
+        parent, tr("Disc Tray Alignment"),
+        tr("Job %1 was sent to the disc tray of %2. Read on the scales where the disc's centre "
+           "lies, and add those numbers to the correction.")
+            .arg(job)
+            .arg(queue));
 }
 
 void PrintCommands::PrintCalibrationSheet() {

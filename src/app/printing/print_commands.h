@@ -10,7 +10,9 @@ class CommandRouter;
 class QPrinter;
 class QWidget;
 struct AppSettings;
+struct PrintJobOptions;
 struct PrintSettings;
+struct TrayCorrection;
 
 // The window's printing and label stock commands: "Print..." (the Print
 // dialog, then the printer dialog, then the sheets), "Print Preview...",
@@ -39,6 +41,9 @@ public:
     void Settings();
     // Prints the calibration sheet for the disc stock on the session's printer.
     void PrintCalibrationSheet();
+    // Prints the "Disc Tray Alignment" on the disc tray of `queue`.
+    void PrintTrayAlignment(const QString& queue, const TrayCorrection& correction,
+                            QWidget* parent);
 
     QPrinter& Printer() { return *m_printer; }
 
@@ -48,6 +53,8 @@ Q_SIGNALS:
 
 private:
     void ShowPreview(QWidget* parent);
+    // The kinds printed on paper: the printer dialog, then the sheets.
+    void PrintOnPaper(const PrintJobOptions& job);
     void ReportError(const QString& text);
 
     CDiscwrightDoc& m_doc;

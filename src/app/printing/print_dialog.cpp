@@ -2,19 +2,24 @@
 
 #include "app/app_settings.h"
 #include "document/discwright_doc.h"
-#include "document/print_plan.h"
+#include "document/print_job.h"
 #include "label_stock_preview.h"
+#include "labelstock/disc_tray_stock.h"
 
 #include <QCheckBox>
+#include <QComboBox>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTabBar>
 #include <QVBoxLayout>
 
-PrintDialog::PrintDialog(CDiscwrightDoc& doc, const AppSettings& settings, QWidget* parent)
-    : QDialog(parent), m_doc(doc) {
+PrintDialog::PrintDialog(CDiscwrightDoc& doc, const AppSettings& settings, QWidget* parent,
+                         const QString& printer, const QStringList& trayQueues)
+    : QDialog(parent), m_doc(doc), m_printer(printer) {
     setWindowTitle(tr("Print"));
     setObjectName(QStringLiteral("PrintDialog"));
     m_tabs = new QTabBar(this);
@@ -39,6 +44,44 @@ PrintDialog::PrintDialog(CDiscwrightDoc& doc, const AppSettings& settings, QWidg
     auto* hint = new QLabel(
         tr("Click on labels to use(The labels displayed in blue will be printed)"), this);
     hint->setWordWrap(true);
+    m_hint = hint;
+
+    // The disc tray: which printer, how many discs.
+    m_trayBox = new QWidget(this);
+    m_trayPrinter = new QComboBox(m_trayBox);
+    m_trayPrinter->setObjectName(QStringLiteral("TrayPrinter"));
+    m_trayPrinter->addItems(trayQueues);
+    if (const int at = trayQueues.indexOf(printer); at >= 0)
+        m_trayPrinter->setCurrentIndex(at);
+    m_copies = new QSpinBox(m_trayBox);
+    m_copies->setObjectName(QStringLiteral("Copies"));
+    m_copies->setRange(1, 999);
+    m_trayNote = new QLabel(m_trayBox);
+    m_trayNote->setObjectName(QStringLiteral("TrayNote"));
+    m_trayNote->setWordWrap(true);
+    auto* trayForm = new QFormLayout(m_trayBox);
+    trayForm->setContentsMargins(0, 0, 0, 0);
+    trayForm->addRow(tr("Printer with disc tray"), m_trayPrinter);
+    trayForm->addRow(tr("Discs"), m_copies);
+    trayForm->addRow(m_trayNote);
+    if (trayQueues.isEmpty())
+        m_trayNote->setText(tr("No printer here has a disc tray for this disc. Choose a stock "
+                               "for sheets, or set up the printer's queue with its driver."));
+    else if (!printer.isEmpty() && !trayQueues.contains(printer))
+        m_trayNote->setText(tr("%1 has no disc tray; the disc goes to one of the printers "
+                               "that have one. The other kinds print on %1.")
+                                .arg(printer));
+    else
+        m_trayNote->setText(tr("Each disc is one page of one job; put a disc in the tray for "
+                               "each."));
+
+    // A front stock with one label has no room for the inside face.
+    m_insideNote = new QLabel(tr("The inside face will not be printed with this stock."), this);
+    m_insideNote->setObjectName(QStringLiteral("InsideNote"));
+    m_insideNote->setWordWrap(true);
+    m_insideSheet = new QCheckBox(tr("Print the inside face on a second sheet"), this);
+    m_insideSheet->setObjectName(QStringLiteral("InsideSecondSheet"));
+    connect(m_insideSheet, &QCheckBox::clicked, this, &PrintDialog::UpdateSummary);
 
     auto* buttons = new QDialogButtonBox(this);
     m_next = buttons->addButton(tr("Next"), QDialogButtonBox::AcceptRole);
@@ -57,6 +100,10 @@ PrintDialog::PrintDialog(CDiscwrightDoc& doc, const AppSettings& settings, QWidg
     side->addSpacing(8);
     side->addWidget(m_foldLines);
     side->addWidget(m_border);
+    side->addSpacing(8);
+    side->addWidget(m_trayBox);
+    side->addWidget(m_insideNote);
+    side->addWidget(m_insideSheet);
     side->addStretch(1);
     side->addWidget(m_summary);
     auto* body = new QHBoxLayout;
@@ -102,6 +149,31 @@ void PrintDialog::ShowTab(int kind) {
     UpdateSummary();
 }
 
+void PrintDialog::UpdateTrayAndInside() {
+    const int kind = m_tabs->currentIndex();
+    const bool tray = kind == int(StockKind::Disc) && IsDiscTrayStock(m_doc.DiscStock());
+    // A tray holds one disc: there are no positions to choose.
+    m_preview->SetClickable(!tray);
+    m_hint->setVisible(!tray);
+    m_trayBox->setVisible(tray);
+    m_trayBox->setEnabled(m_doc.DiscStock().printThisKind != 0);
+    const bool insideLeftOut = kind == int(StockKind::Front) && InsideFaceLeftOut(m_doc);
+    m_insideNote->setVisible(insideLeftOut);
+    m_insideSheet->setVisible(insideLeftOut);
+}
+
+QString PrintDialog::TrayQueue() const {
+    return m_trayPrinter->currentText();
+}
+
+int PrintDialog::DiscCount() const {
+    return m_copies->value();
+}
+
+bool PrintDialog::InsideOnSecondSheet() const {
+    return m_insideSheet->isChecked() && InsideFaceLeftOut(m_doc);
+}
+
 void PrintDialog::BoxClicked() {
     for (int k = 0; k < kStockKindCount; ++k)
         StockOfKind(m_doc, StockKind(k)).printThisKind = m_printBoxes[size_t(k)]->isChecked();
@@ -113,7 +185,10 @@ void PrintDialog::BoxClicked() {
 }
 
 void PrintDialog::UpdateSummary() {
-    const size_t pages = PlanPrintPages(m_doc).size();
+    UpdateTrayAndInside();
+    PrintJobOptions job;
+    job.insideOnSecondSheet = InsideOnSecondSheet();
+    const size_t pages = PlanJobPages(m_doc, job).size();
     int labels = 0;
     for (int k = 0; k < kStockKindCount; ++k) {
         const LabelStock& stock = StockOfKind(m_doc, StockKind(k));
@@ -124,5 +199,6 @@ void PrintDialog::UpdateSummary() {
     const QString labelCount = labels == 1 ? tr("1 label") : tr("%1 labels").arg(labels);
     m_summary->setText(pages == 0 ? tr("Nothing to print")
                                   : tr("%1, %2", "sheets, labels").arg(sheetCount, labelCount));
-    m_next->setEnabled(pages != 0);
+    // A tray disc needs a printer with a tray.
+    m_next->setEnabled(pages != 0 && (!PrintsOnDiscTray(m_doc) || m_trayPrinter->count() > 0));
 }

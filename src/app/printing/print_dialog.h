@@ -1,13 +1,16 @@
 #pragma once
 
 #include <QDialog>
+#include <QStringList>
 
 #include <array>
 
 class CDiscwrightDoc;
 class LabelStockPreview;
 class QCheckBox;
+class QComboBox;
 class QLabel;
+class QSpinBox;
 class QPushButton;
 class QTabBar;
 struct AppSettings;
@@ -18,10 +21,19 @@ struct AppSettings;
 // the print and border choices from the settings' defaults; it changes only
 // the project's records. "Next" goes on to the printer, "Preview..." shows
 // the sheets as they will print.
+//
+// A disc on a disc-tray stock has no positions to choose: the Disc tab
+// offers the printers whose queues have a disc tray and how many discs to
+// print. A front stock without a label for the inside face says so and
+// offers to print the inside on a second sheet.
 class PrintDialog : public QDialog {
     Q_OBJECT
 public:
-    PrintDialog(CDiscwrightDoc& doc, const AppSettings& settings, QWidget* parent = nullptr);
+    // `printer`: the session's printer, preferred for the disc tray when it
+    // has one; `trayQueues`: the queues that have a disc tray for the disc
+    // stock (asked of the print server only when the stock needs a tray).
+    PrintDialog(CDiscwrightDoc& doc, const AppSettings& settings, QWidget* parent = nullptr,
+                const QString& printer = {}, const QStringList& trayQueues = {});
 
     // The current tab: 0 disc, 1 front/inside, 2 back.
     void ShowTab(int kind);
@@ -30,6 +42,15 @@ public:
     QCheckBox* PrintBox(int kind) const { return m_printBoxes[size_t(kind)]; }
     QCheckBox* BorderBox() const { return m_border; }
     QCheckBox* FoldLinesBox() const { return m_foldLines; }
+    QComboBox* TrayPrinter() const { return m_trayPrinter; }
+    QSpinBox* Copies() const { return m_copies; }
+    QLabel* TrayNote() const { return m_trayNote; }
+    QCheckBox* InsideSecondSheet() const { return m_insideSheet; }
+    QLabel* InsideNote() const { return m_insideNote; }
+    // The choices the job takes beside the records.
+    QString TrayQueue() const;
+    int DiscCount() const;
+    bool InsideOnSecondSheet() const;
 
 Q_SIGNALS:
     // "Preview..." was pressed: show the sheets with the current choices.
@@ -38,6 +59,7 @@ Q_SIGNALS:
 private:
     void BoxClicked();
     void UpdateSummary();
+    void UpdateTrayAndInside();
 
     CDiscwrightDoc& m_doc;
     QTabBar* m_tabs = nullptr;
@@ -48,4 +70,12 @@ private:
     QCheckBox* m_foldLines = nullptr;
     QCheckBox* m_border = nullptr;
     QPushButton* m_next = nullptr;
+    QLabel* m_hint = nullptr;
+    QWidget* m_trayBox = nullptr;
+    QComboBox* m_trayPrinter = nullptr;
+    QSpinBox* m_copies = nullptr;
+    QLabel* m_trayNote = nullptr;
+    QString m_printer;
+    QCheckBox* m_insideSheet = nullptr;
+    QLabel* m_insideNote = nullptr;
 };

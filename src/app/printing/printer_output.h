@@ -1,6 +1,6 @@
 #pragma once
 
-#include "document/print_plan.h"
+#include "document/print_job.h"
 
 class CDiscwrightDoc;
 class QPrinter;
@@ -11,8 +11,11 @@ class QPrinter;
 // as a custom size. The print preview passes its own printer and asks for the
 // label outlines. False when there is nothing to print or the printer cannot
 // start (`error` says which).
+// `job` adds the inside face's own sheet when asked for. Failures after the
+// job started (a page, the printer's error state, a job the print server
+// refuses) are failures too, and `error` says which page or job.
 bool PrintJobOnPrinter(CDiscwrightDoc& doc, const PrintSettings& settings, QPrinter& printer,
-                       bool labelOutlines, QString* error);
+                       bool labelOutlines, QString* error, const PrintJobOptions& job = {});
 
 // Sets the printer's page to the sheet of the page's first stock: a paper
 // size the printer offers when one matches within half a millimetre, a custom

@@ -1,6 +1,8 @@
 #include "settings_dialog.h"
 
+#include "alignment_spin_box.h"
 #include "app/app_settings.h"
+#include "app/printing/disc_tray_alignment_box.h"
 #include "toolkit/colour_button.h"
 
 #include <QCheckBox>
@@ -22,9 +24,7 @@
 namespace {
 
 QSpinBox* MillimetreBox(QWidget* parent, int value) {
-    auto* box = new QSpinBox(parent);
-    box->setRange(-100, 100);
-    box->setSuffix(QStringLiteral(" mm"));
+    auto* box = new AlignmentSpinBox(parent);
     box->setValue(value);
     return box;
 }
@@ -38,8 +38,9 @@ QLineEdit* PortEdit(QWidget* parent, int value) {
 
 } // namespace
 
-SettingsDialog::SettingsDialog(AppSettings& settings, QWidget* parent)
-    : QDialog(parent), m_settings(settings) {
+SettingsDialog::SettingsDialog(AppSettings& settings, QWidget* parent,
+                               const QStringList& trayQueues)
+    : QDialog(parent), m_settings(settings), m_trayQueues(trayQueues) {
     setWindowTitle(tr("Settings..."));
     setObjectName(QStringLiteral("SettingsDialog"));
     m_pages = new QTabWidget(this);
@@ -85,12 +86,17 @@ QWidget* SettingsDialog::BuildAlignmentPage() {
         tr("Prints rulers and cross-hairs on the disc label stock, to read how far the printer "
            "is off"));
     connect(m_calibration, &QPushButton::clicked, this, &SettingsDialog::CalibrationRequested);
+    m_tray = new DiscTrayAlignmentBox(LoadTrayCorrections(m_settings.m_settingsFile.Path()),
+                                      m_trayQueues, page);
+    connect(m_tray, &DiscTrayAlignmentBox::AlignmentRequested, this,
+            &SettingsDialog::TrayAlignmentRequested);
     auto* groups = new QHBoxLayout;
     groups->addWidget(offset);
     groups->addWidget(expand);
     auto* layout = new QVBoxLayout(page);
     layout->addLayout(groups);
     layout->addWidget(m_calibration, 0, Qt::AlignLeft);
+    layout->addWidget(m_tray);
     layout->addStretch(1);
     return page;
 }
@@ -229,5 +235,8 @@ void SettingsDialog::accept() {
     }
     // Written at once, so a crash later loses nothing of what was confirmed.
     m_settings.SaveSettings();
+    // The disc trays' corrections live in sections of their own in the file.
+    if (m_shown[kAlignmentPage])
+        SaveTrayCorrections(m_settings.m_settingsFile.Path(), m_tray->Corrections(), nullptr);
     QDialog::accept();
 }

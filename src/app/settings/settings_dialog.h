@@ -1,10 +1,14 @@
 #pragma once
 
+#include "document/print_tray_alignment.h"
+
 #include <QDialog>
+#include <QStringList>
 
 #include <array>
 
 class ColourButton;
+class DiscTrayAlignmentBox;
 class QCheckBox;
 class QLineEdit;
 class QPushButton;
@@ -22,7 +26,10 @@ struct AppSettings;
 class SettingsDialog : public QDialog {
     Q_OBJECT
 public:
-    SettingsDialog(AppSettings& settings, QWidget* parent = nullptr);
+    // `trayQueues`: the printer queues with a disc tray, offered for the
+    // tray's correction.
+    SettingsDialog(AppSettings& settings, QWidget* parent = nullptr,
+                   const QStringList& trayQueues = {});
 
     enum Page { kAlignmentPage = 0, kInternetPage = 1, kDefaultPage = 2 };
     QTabWidget* Pages() const { return m_pages; }
@@ -33,6 +40,7 @@ public:
     QSpinBox* ExpandHeight() const { return m_alignment[2]; }
     QSpinBox* ExpandWidth() const { return m_alignment[3]; }
     QPushButton* CalibrationButton() const { return m_calibration; }
+    DiscTrayAlignmentBox* TrayAlignment() const { return m_tray; }
     // Page 2
     QCheckBox* UseProxy() const { return m_useProxy; }
     QLineEdit* ProxyServer() const { return m_proxyServer; }
@@ -56,6 +64,8 @@ public:
 Q_SIGNALS:
     // "Print Calibration Sheet..." was pressed.
     void CalibrationRequested();
+    // "Print Disc Tray Alignment..." was pressed for `queue`.
+    void TrayAlignmentRequested(const QString& queue, TrayCorrection correction);
 
 private:
     QWidget* BuildAlignmentPage();
@@ -71,6 +81,8 @@ private:
     std::array<bool, 3> m_shown{};
     std::array<QSpinBox*, 4> m_alignment{};
     QPushButton* m_calibration = nullptr;
+    QStringList m_trayQueues;
+    DiscTrayAlignmentBox* m_tray = nullptr;
     QCheckBox* m_useProxy = nullptr;
     QLineEdit* m_proxyServer = nullptr;
     QLineEdit* m_proxyPort = nullptr;

@@ -152,14 +152,6 @@ void MakeFront(Face& face, Style style, const Theme& theme) {
             style == kDiamond ? theme.ink : theme.base, theme, false);
 }
 
-QString TrackLines(const QString& pattern, int count) {
-    QStringList lines;
-    for (int i = 1; i <= count; ++i)
-        lines << QString(pattern).replace(QStringLiteral("NN"),
-                                          QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0')));
-    return lines.join(QStringLiteral("\r\n"));
-}
-
 void MakeInside(Face& face, Style style, const Theme& theme) {
     const int w = face.m_width, h = face.m_height;
     // A quiet panel for the list, decorated at the top.
@@ -167,9 +159,9 @@ void MakeInside(Face& face, Style style, const Theme& theme) {
     Decorate(face, style, theme, 0, 0, w, h * 28 / 100);
     AddText(face, 600, h * 9 / 100, w - 600, h * 19 / 100, QStringLiteral("<albumtitle>"), 700,
             MiddleInk(style, theme) == theme.base ? theme.base : theme.ink, theme, true);
-    AddText(face, 1200, h * 33 / 100, w - 1200, h - 800,
-            TrackLines(QStringLiteral("NN.  <artistNN>  -  <titleNN>"), 12), 340, Rgb(30, 30, 30),
-            theme, false, CText::kLeft);
+    // The list fits itself into the panel, whatever the number of tracks.
+    AddText(face, 1200, h * 33 / 100, w - 1200, h - 800, QStringLiteral("<tracklist>"), 420,
+            Rgb(30, 30, 30), theme, false, CText::kLeft);
 }
 
 void MakeBack(Face& face, Style style, const Theme& theme) {
@@ -182,15 +174,8 @@ void MakeBack(Face& face, Style style, const Theme& theme) {
     const quint32 ink = MiddleInk(style, theme) == theme.base ? theme.base : theme.ink;
     AddText(face, spine + 600, h * 6 / 100, w - spine - 600, h * 15 / 100,
             QStringLiteral("<albumartist>  -  <albumtitle>"), 550, ink, theme, true);
-    QString tracks;
-    for (int i = 1; i <= 14; ++i) {
-        const QString n = QStringLiteral("%1").arg(i, 2, 10, QLatin1Char('0'));
-        tracks += QStringLiteral("%1.  <title%1>\t<playtime%1>").arg(n);
-        if (i < 14)
-            tracks += QStringLiteral("\r\n");
-    }
-    AddText(face, spine + 1500, h * 27 / 100, w - spine - 1500, h - 600, tracks, 360,
-            Rgb(30, 30, 30), theme, false, CText::kLeft);
+    AddText(face, spine + 1500, h * 27 / 100, w - spine - 1500, h - 600,
+            QStringLiteral("<tracklist>"), 400, Rgb(30, 30, 30), theme, false, CText::kLeft);
     // The spines read upward on the left and downward on the right.
     AddText(face, 100, 600, spine - 100, h - 600, QStringLiteral("<albumartist>  -  <albumtitle>"),
             420, theme.ink, theme, true, CText::kCentre, 90);
@@ -220,6 +205,10 @@ int main(int argc, char** argv) {
     settings.backStockPath = stocks + QStringLiteral("back/Plain Paper(A4).ini");
     CDiscwrightDoc doc(settings);
     doc.OnNewDocument();
+    // Twelve sample tracks, so the thumbnails show where the track list goes.
+    for (int i = 1; i <= 12; ++i)
+        doc.Album().tracks.push_back({QString(), QStringLiteral("Track %1").arg(i),
+                                      QStringLiteral("3:%1").arg(i * 4, 2, 10, QLatin1Char('0'))});
 
     void (*const makers[])(Face&, Style, const Theme&) = {MakeDisc, MakeFront, MakeInside,
                                                           MakeBack};

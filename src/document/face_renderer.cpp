@@ -38,6 +38,7 @@ RenderContext MakeRenderContext(const CDiscwrightDoc& doc, float zoom) {
     context.expandPlaceholders = [&doc](const QString& text) {
         return doc.ExpandPlaceholders(text);
     };
+    context.album = &doc.Album();
     return context;
 }
 

@@ -2,6 +2,7 @@
 
 #include "base_object.h"
 #include "platform/logfont.h"
+#include "track_list_layout.h"
 
 #include <QString>
 
@@ -38,6 +39,12 @@ public:
     LOGFONTA m_font;     // lfHeight in logical units at zoom 1
     int m_rotation = 0;  // 0, 90, 180 or 270
     int m_alignment = 0; // kLeft, kCentre or kRight
+
+private:
+    // A text holding the whole track list is laid out to fit its rectangle
+    // (scaled device coordinates as given); false for any other text.
+    bool DrawTrackList(CDeviceContext& dc, int left, int top, int right, int bottom);
+    TrackListLayoutCache m_trackListLayout;
 };
 
 // Arial in the given logical height, character set 1, normal weight: what new

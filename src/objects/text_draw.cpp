@@ -48,7 +48,9 @@ void CText::Draw(CDeviceContext& dc, int dx, int dy) {
     const DeviceFont oldFont =
         dc.SelectFont(CreateObjectFont(dc, m_font, ScaleCoordinate(m_font.lfHeight, fy), 10));
 
-    if (m_rotation % 360 == 0) {
+    if (DrawTrackList(dc, left, top, right, bottom)) {
+        // Laid out as a block that fits its rectangle (track_list_layout.h).
+    } else if (m_rotation % 360 == 0) {
         dc.DrawText(text, left, top, right, bottom, DrawFlags());
     } else {
         // Turned counter-clockwise by the stored angle about the rectangle's

@@ -11,6 +11,8 @@
 
 #include <functional>
 
+struct AlbumData;
+
 // Pictures as drawn on a page device (printer, PDF, preview), made once per
 // job: every label that shows a picture draws the same QImage, so a PDF holds
 // each picture once however many labels show it. Keyed by the picture's pixel
@@ -37,6 +39,9 @@ struct RenderContext {
     UnitConversion canvas;
     // Replaces placeholders in a text at paint time; empty shows texts as stored.
     std::function<QString(const QString&)> expandPlaceholders;
+    // The album behind that expansion, for text blocks that lay out the whole
+    // track list themselves; null where texts show as stored. Opaque here.
+    const AlbumData* album = nullptr;
     // Advanced by the view's animation timer; moves the selection frames' dashes.
     unsigned animationStep = 0;
     // Set while drawing pages (see PageImageStore); null elsewhere.

@@ -1,5 +1,7 @@
 #include "placeholders.h"
 
+#include "track_list.h"
+
 #include <array>
 
 namespace {
@@ -62,6 +64,21 @@ int Atoi(QStringView digits) {
     return negative ? -value : value;
 }
 
+// Keys tried after the six above, each standing for the whole album: the
+// track list block, the album's length and its number of tracks. None of the
+// six is a prefix of them, so texts holding only the six expand as before.
+enum class AlbumExtra { None, TrackList, Length, Count };
+
+AlbumExtra ExtraKey(QStringView inside) {
+    if (StartsWithKey(inside, u"tracklist"))
+        return AlbumExtra::TrackList;
+    if (StartsWithKey(inside, u"albumlength"))
+        return AlbumExtra::Length;
+    if (StartsWithKey(inside, u"trackcount"))
+        return AlbumExtra::Count;
+    return AlbumExtra::None;
+}
+
 // The replacement for the text between the brackets, or null when no key fits.
 const QString* Replacement(QStringView inside, const AlbumData& album) {
     for (const Key& key : kKeys) {
@@ -80,23 +97,55 @@ const QString* Replacement(QStringView inside, const AlbumData& album) {
 
 } // namespace
 
-QString ExpandPlaceholders(const QString& text, const AlbumData& album) {
+std::vector<ExpandedPiece> ExpandPlaceholderPieces(const QString& text, const AlbumData& album) {
+    std::vector<ExpandedPiece> pieces;
     QString s = text;
     qsizetype p = s.indexOf(u'<');
     while (p >= 0 && p + 1 < s.size()) {
         const qsizetype close = s.indexOf(u'>', p);
         if (close < 0)
             break;
-        const QString* value = Replacement(QStringView(s).sliced(p + 1, close - p - 1), album);
-        if (value != nullptr) {
-            const QString inserted = *value;
-            s.replace(p, close - p + 1, inserted);
-            p = s.indexOf(u'<', p + inserted.size());
+        const QStringView inside = QStringView(s).sliced(p + 1, close - p - 1);
+        QString inserted;
+        if (const QString* value = Replacement(inside, album)) {
+            inserted = *value;
         } else {
-            p = s.indexOf(u'<', p + 1);
+            switch (ExtraKey(inside)) {
+            case AlbumExtra::None:
+                p = s.indexOf(u'<', p + 1);
+                continue;
+            case AlbumExtra::TrackList:
+                // The text so far ends a piece; the scan goes on after the
+                // placeholder in what remains.
+                pieces.push_back({s.first(p), false});
+                pieces.push_back({QString(), true});
+                s = s.sliced(close + 1);
+                p = s.indexOf(u'<');
+                continue;
+            case AlbumExtra::Length:
+                inserted = AlbumLength(album);
+                break;
+            case AlbumExtra::Count:
+                inserted = QString::number(album.tracks.size());
+                break;
+            }
         }
+        s.replace(p, close - p + 1, inserted);
+        p = s.indexOf(u'<', p + inserted.size());
     }
-    return s;
+    if (!s.isEmpty() || pieces.empty())
+        pieces.push_back({s, false});
+    return pieces;
+}
+
+QString ExpandPlaceholders(const QString& text, const AlbumData& album) {
+    const std::vector<ExpandedPiece> pieces = ExpandPlaceholderPieces(text, album);
+    if (pieces.size() == 1)
+        return pieces.front().text;
+    QString expanded;
+    for (const ExpandedPiece& piece : pieces)
+        expanded += piece.trackList ? TrackListText(album) : piece.text;
+    return expanded;
 }
 
 std::span<const PlaceholderTemplate> PlaceholderTemplates() {
@@ -108,6 +157,9 @@ std::span<const PlaceholderTemplate> PlaceholderTemplates() {
         {32833, "<albumtitle>", "<albumtitle>"},
         {32834, "<albumartist>", "<albumartist>"},
         {32835, "<albumtime>", "<albumtime>"},
+        {32890, "<tracklist>", "<tracklist>"},
+        {32891, "<albumlength>", "<albumlength>"},
+        {32892, "<trackcount>", "<trackcount>"},
     };
     return kTemplates;
 }

@@ -53,7 +53,11 @@ protected:
 
 TEST_F(TextPanelsTest, TrackMenuReplacesTheWholeText) {
     TextControls& controls = *bar.m_textPanel->m_controls;
-    ASSERT_EQ(controls.m_trackMenu->actions().size(), 7);
+    // The seven line templates, then the whole-album entries.
+    ASSERT_EQ(controls.m_trackMenu->actions().size(), 10);
+    EXPECT_EQ(controls.m_trackMenu->actions()[7]->text(), "<tracklist>");
+    EXPECT_EQ(controls.m_trackMenu->actions()[8]->text(), "<albumlength>");
+    EXPECT_EQ(controls.m_trackMenu->actions()[9]->text(), "<trackcount>");
     EXPECT_EQ(controls.m_trackButton->toolTip(), "Insert Track Information");
 
     CText* text = NewText();
@@ -66,6 +70,8 @@ TEST_F(TextPanelsTest, TrackMenuReplacesTheWholeText) {
     EXPECT_EQ(text->m_text, "<artist01>  <title01>");
     EXPECT_EQ(controls.m_text->text(), "<artist01>  <title01>");
     EXPECT_EQ(NewUndoSteps(), 1);
+    TrackAction(controls, 32890)->trigger();
+    EXPECT_EQ(text->m_text, "<tracklist>");
 
     CCirText* cir = NewCirText();
     bar.ShowProperties(cir);

@@ -21,7 +21,7 @@ packages=(
   libcdio-dev libtag1-dev fonts-liberation2
   libgtest-dev libgmock-dev libbenchmark-dev
   libcups2-dev cups cups-client poppler-utils ghostscript printer-driver-gutenprint
-  libexif-dev libimage-exiftool-perl
+  libexif-dev libimage-exiftool-perl libturbojpeg0-dev libjpeg-turbo-progs librsvg2-bin
   xvfb xdotool imagemagick
   qt6-l10n-tools qt6-tools-dev qt6-tools-dev-tools qt6-translations-l10n
   desktop-file-utils appstream shared-mime-info xdg-utils libfile-mimeinfo-perl lintian dpkg-dev file

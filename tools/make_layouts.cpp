@@ -79,7 +79,7 @@ void AddText(Face& face, int l, int t, int r, int b, const QString& text, int he
 void AddCircleText(Face& face, const QString& text, double radius, double angle, int height,
                    quint32 colour, const Theme& theme, int inverse) {
     auto object =
-        std::make_unique<CCirText>(QPoint(face.m_width / 2, -face.m_height / 2), radius, angle,
+        std::make_unique<CCirText>(QPoint(face.Width() / 2, -face.Height() / 2), radius, angle,
                                    colour, text, 1, inverse, UnitConversion{}, 1.0f);
     object->m_font.SetFaceName(QString::fromLatin1(theme.font));
     object->m_font.lfHeight = height;
@@ -126,7 +126,7 @@ quint32 MiddleInk(Style style, const Theme& theme) {
 }
 
 void MakeDisc(Face& face, Style style, const Theme& theme) {
-    const int w = face.m_width, h = face.m_height;
+    const int w = face.Width(), h = face.Height();
     Decorate(face, style, theme, 0, 0, w, h);
     const quint32 ink = MiddleInk(style, theme);
     AddText(face, 2500, 3000, w - 2500, 4400, QStringLiteral("<albumtitle>"), 800, ink, theme,
@@ -141,7 +141,7 @@ void MakeDisc(Face& face, Style style, const Theme& theme) {
 }
 
 void MakeFront(Face& face, Style style, const Theme& theme) {
-    const int w = face.m_width, h = face.m_height;
+    const int w = face.Width(), h = face.Height();
     Decorate(face, style, theme, 0, 0, w, h);
     const quint32 ink = MiddleInk(style, theme);
     AddText(face, 800, h * 36 / 100, w - 800, h * 50 / 100, QStringLiteral("<albumtitle>"), 1000,
@@ -153,7 +153,7 @@ void MakeFront(Face& face, Style style, const Theme& theme) {
 }
 
 void MakeInside(Face& face, Style style, const Theme& theme) {
-    const int w = face.m_width, h = face.m_height;
+    const int w = face.Width(), h = face.Height();
     // A quiet panel for the list, decorated at the top.
     AddShape(face, 0, 0, w, h, CShape::kRectangle, theme.soft, theme.soft);
     Decorate(face, style, theme, 0, 0, w, h * 28 / 100);
@@ -165,7 +165,7 @@ void MakeInside(Face& face, Style style, const Theme& theme) {
 }
 
 void MakeBack(Face& face, Style style, const Theme& theme) {
-    const int w = face.m_width, h = face.m_height;
+    const int w = face.Width(), h = face.Height();
     constexpr int spine = 800; // the fold lines lie 8 mm inside each edge
     AddShape(face, 0, 0, w, h, CShape::kRectangle, theme.soft, theme.soft);
     AddShape(face, 0, 0, spine, h, CShape::kRectangle, theme.base, theme.base);

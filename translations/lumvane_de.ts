@@ -429,10 +429,6 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
         <translation>CD bei MusicBrainz nachschlagen</translation>
     </message>
     <message>
-        <source>Use as front cover</source>
-        <translation>Als Bild der Vorderseite verwenden</translation>
-    </message>
-    <message>
         <source>Music files (*.mp3 *.flac *.ogg *.oga *.opus *.m4a *.mp4 *.aac *.wav *.aiff *.aif *.wma *.ape *.pls *.m3u)</source>
         <translation>Musikdateien (*.mp3 *.flac *.ogg *.oga *.opus *.m4a *.mp4 *.aac *.wav *.aiff *.aif *.wma *.ape *.pls *.m3u)</translation>
     </message>
@@ -458,15 +454,24 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     </message>
     <message numerus="yes">
         <source>Only the first %n file(s) were imported.</source>
-        <translation><numerusform>Nur %n Datei wurde importiert.</numerusform><numerusform>Nur die ersten %n Dateien wurden importiert.</numerusform></translation>
+        <translation>
+            <numerusform>Nur %n Datei wurde importiert.</numerusform>
+            <numerusform>Nur die ersten %n Dateien wurden importiert.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>The import was cancelled: %n track(s) read.</source>
-        <translation><numerusform>Der Import wurde abgebrochen: %n Titel gelesen.</numerusform><numerusform>Der Import wurde abgebrochen: %n Titel gelesen.</numerusform></translation>
+        <translation>
+            <numerusform>Der Import wurde abgebrochen: %n Titel gelesen.</numerusform>
+            <numerusform>Der Import wurde abgebrochen: %n Titel gelesen.</numerusform>
+        </translation>
     </message>
     <message numerus="yes">
         <source>%n track(s) from music files.</source>
-        <translation><numerusform>%n Titel aus Musikdateien.</numerusform><numerusform>%n Titel aus Musikdateien.</numerusform></translation>
+        <translation>
+            <numerusform>%n Titel aus Musikdateien.</numerusform>
+            <numerusform>%n Titel aus Musikdateien.</numerusform>
+        </translation>
     </message>
     <message>
         <source>Front cover from the Cover Art Archive</source>
@@ -475,6 +480,10 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     <message>
         <source>Titles from the disc&apos;s CD-TEXT. Press &quot;%1&quot; again to ask the CDDB server.</source>
         <translation>Titel aus dem CD-TEXT der CD. Drücken Sie erneut „%1“, um den CDDB-Server zu fragen.</translation>
+    </message>
+    <message>
+        <source>A play time reads m:ss, mm:ss or h:mm:ss, such as 4:05 or 1:02:30.</source>
+        <translation>Eine Spielzeit lautet m:ss, mm:ss oder h:mm:ss, etwa 4:05 oder 1:02:30.</translation>
     </message>
 </context>
 <context>
@@ -1252,6 +1261,17 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
     </message>
 </context>
 <context>
+    <name>CoverChoice</name>
+    <message>
+        <source>Use as front cover</source>
+        <translation>Als Bild der Vorderseite verwenden</translation>
+    </message>
+    <message>
+        <source>%1 × %2 pixels</source>
+        <translation>%1 × %2 Pixel</translation>
+    </message>
+</context>
+<context>
     <name>DiscTrayAlignmentBox</name>
     <message>
         <source>Disc Tray</source>
@@ -1325,6 +1345,26 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
         <source>The layout cannot be inserted.
 %1</source>
         <translation>Das Layout kann nicht eingefügt werden.
+%1</translation>
+    </message>
+    <message>
+        <source>Export Layout</source>
+        <translation>Layout exportieren</translation>
+    </message>
+    <message>
+        <source>Replace the layout %1?</source>
+        <translation>Das Layout %1 ersetzen?</translation>
+    </message>
+    <message>
+        <source>&quot;%1&quot; is a layout that comes with Lumvane and stays as it is. Your layout was saved beside it as:
+%2</source>
+        <translation>„%1“ ist ein Layout, das mit Lumvane geliefert wird, und bleibt unverändert. Ihr Layout wurde daneben gespeichert als:
+%2</translation>
+    </message>
+    <message>
+        <source>These faces hold no objects, so their layouts are empty and show blank thumbnails:
+%1</source>
+        <translation>Diese Seiten enthalten keine Objekte; ihre Layouts sind daher leer und zeigen leere Vorschaubilder:
 %1</translation>
     </message>
 </context>
@@ -1437,6 +1477,10 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
         <source>Layout &amp;Name:</source>
         <translation>Layout&amp;name:</translation>
     </message>
+    <message>
+        <source>A layout name is a file name: it may not contain &quot;/&quot; or start with &quot;.&quot;.</source>
+        <translation>Ein Layoutname ist ein Dateiname: Er darf kein „/“ enthalten und nicht mit „.“ beginnen.</translation>
+    </message>
 </context>
 <context>
     <name>FaceExport</name>
@@ -1497,6 +1541,10 @@ Etiketten für CDs und DVDs und Cover für ihre Hüllen.</translation>
 %2</source>
         <translation>„%1“ konnte nicht geöffnet werden.
 %2</translation>
+    </message>
+    <message>
+        <source>%1 was opened, but parts of it could not be read and are left empty.</source>
+        <translation>%1 wurde geöffnet, aber Teile davon konnten nicht gelesen werden und bleiben leer.</translation>
     </message>
 </context>
 <context>
@@ -2246,17 +2294,6 @@ Der Eintrag „help“ in %2 nennt die Seite des Handbuchs.</translation>
     <message>
         <source>Set as &amp;Background Image</source>
         <translation>Als &amp;Hintergrundbild festlegen</translation>
-    </message>
-</context>
-<context>
-    <name>CoverChoice</name>
-    <message>
-        <source>Use as front cover</source>
-        <translation>Als Bild der Vorderseite verwenden</translation>
-    </message>
-    <message>
-        <source>%1 × %2 pixels</source>
-        <translation>%1 × %2 Pixel</translation>
     </message>
 </context>
 </TS>

@@ -146,17 +146,23 @@ void CDiscwrightApp::OfferTipOfTheDay() {
 void CDiscwrightApp::OpenOrReport(const QString& path) {
     QString error;
     CDiscwrightDoc::OpenError kind = CDiscwrightDoc::OpenError::kNone;
-    if (m_doc->OnOpenDocument(path, &error, CDiscwrightDoc::OnOpenFailure::kEmpty, &kind)) {
+    const bool opened =
+        m_doc->OnOpenDocument(path, &error, CDiscwrightDoc::OnOpenFailure::kEmpty, &kind);
+    if (opened) {
         m_frame->Files().AddRecent(path);
         m_frame->UpdateTitle();
         m_frame->UpdateFaceInformation();
-        return;
+        // A project read with parts left empty is said once.
+        if (m_doc->OpenNotes().isEmpty())
+            return;
+    } else {
+        m_doc->OnNewDocument();
+        m_frame->UpdateTitle();
     }
-    m_doc->OnNewDocument();
-    m_frame->UpdateTitle();
     // Window-modal and not blocking, so the window is usable behind it.
     const OpenFailureMessage message =
-        DescribeOpenFailure(path, error, kind == CDiscwrightDoc::OpenError::kNotAProject);
+        opened ? DescribeOpenNotes(path, m_doc->OpenNotes())
+               : DescribeOpenFailure(path, error, kind == CDiscwrightDoc::OpenError::kNotAProject);
     auto* box = new QMessageBox(QMessageBox::Warning, QStringLiteral("Lumvane"), message.text,
                                 QMessageBox::Ok, m_frame.get());
     box->setDetailedText(message.details);

@@ -24,9 +24,10 @@
 #include <QMimeData>
 #include <QProgressDialog>
 #include <QPushButton>
-#include <QRegularExpressionValidator>
+#include <QRegularExpression>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QToolTip>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -84,38 +85,64 @@ QTableWidgetItem* Cell(const QString& text, bool editable,
     return item;
 }
 
+// m:ss or mm:ss with any number of minutes, or h:mm:ss.
 const QRegularExpression& PlayTimePattern() {
-    static const QRegularExpression pattern(QStringLiteral("[0-9]{1,2}:[0-5][0-9]"));
+    static const QRegularExpression pattern(
+        QStringLiteral("^(?:[0-9]+:[0-5][0-9]|[0-9]+:[0-5][0-9]:[0-5][0-9])$"));
     return pattern;
 }
 
-// Edits artist, title and play time in place. A play time must read m:ss or
-// mm:ss: the editor takes nothing else, and one left unfinished keeps the
-// cell's previous time.
+// Edits artist, title and play time in place. A play time that is no time is
+// refused with a message at the field: Enter and Tab leave the editor open
+// on it, and leaving it otherwise keeps the cell's previous time.
 class TrackCellDelegate : public QStyledItemDelegate {
 public:
-    using QStyledItemDelegate::QStyledItemDelegate;
+    using Refuse = std::function<void(QWidget* field)>;
+    TrackCellDelegate(QObject* parent, Refuse refuse)
+        : QStyledItemDelegate(parent), m_refuse(std::move(refuse)) {}
 
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override {
         QWidget* editor = QStyledItemDelegate::createEditor(parent, option, index);
         if (auto* line = qobject_cast<QLineEdit*>(editor)) {
             line->setMaxLength(kMaxCellText);
-            if (index.column() == CTrackInfoDialog::kPlayTimeColumn)
-                line->setValidator(new QRegularExpressionValidator(PlayTimePattern(), line));
+            line->setProperty("playTime", index.column() == CTrackInfoDialog::kPlayTimeColumn);
         }
         return editor;
     }
 
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override {
-        if (index.column() == CTrackInfoDialog::kPlayTimeColumn) {
-            const auto* line = qobject_cast<QLineEdit*>(editor);
-            if (line == nullptr || !line->hasAcceptableInput())
-                return;
+        if (index.column() == CTrackInfoDialog::kPlayTimeColumn && !Acceptable(editor)) {
+            m_refuse(editor);
+            return;
         }
         QStyledItemDelegate::setModelData(editor, model, index);
     }
+
+    // Whether `editor` holds what its cell may take.
+    static bool Acceptable(const QWidget* editor) {
+        const auto* line = qobject_cast<const QLineEdit*>(editor);
+        return line == nullptr || !line->property("playTime").toBool() ||
+               PlayTimePattern().match(line->text().trimmed()).hasMatch();
+    }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* editor = qobject_cast<QWidget*>(object);
+        if (editor != nullptr && event->type() == QEvent::KeyPress && !Acceptable(editor)) {
+            const int key = static_cast<QKeyEvent*>(event)->key();
+            if (key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Tab ||
+                key == Qt::Key_Backtab) {
+                m_refuse(editor);
+                return true;
+            }
+        }
+        return QStyledItemDelegate::eventFilter(object, event);
+    }
+
+private:
+    Refuse m_refuse;
 };
 
 QString CellText(const QTableWidget* list, int row, int column) {
@@ -151,7 +178,8 @@ CTrackInfoDialog::CTrackInfoDialog(CDiscwrightDoc& doc, const CddbSettings& cddb
     // Double-click, F2 or Enter edits a cell; a typed key does not, so that
     // keys keep moving through the rows.
     m_list->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed);
-    m_list->setItemDelegate(new TrackCellDelegate(m_list));
+    m_list->setItemDelegate(
+        new TrackCellDelegate(m_list, [this](QWidget* field) { RefusePlayTime(field); }));
     m_list->installEventFilter(this);
     m_list->setWordWrap(false);
     const int widths[] = {30, 110, 200, 80};
@@ -488,13 +516,30 @@ void CTrackInfoDialog::ShowMessage(const QString& text) {
         QMessageBox::information(this, QApplication::applicationName(), text);
 }
 
+void CTrackInfoDialog::RefusePlayTime(QWidget* field) {
+    const QString text = tr("A play time reads m:ss, mm:ss or h:mm:ss, such as 4:05 or 1:02:30.");
+    if (m_message) {
+        m_message(text);
+        return;
+    }
+    // At the field, where the eye is, and gone with the next key.
+    QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), text, field);
+}
+
 void CTrackInfoDialog::accept() {
     if (m_lookup->Running())
         return; // the lookup's rows are still to come
-    // A cell still being edited keeps what was typed into it.
+    // A cell still being edited keeps what was typed into it; a play time
+    // that is no time keeps the dialog open on it.
     const QModelIndex current = m_list->currentIndex();
-    if (QWidget* editor = current.isValid() ? m_list->indexWidget(current) : nullptr)
+    if (QWidget* editor = current.isValid() ? m_list->indexWidget(current) : nullptr) {
+        if (!TrackCellDelegate::Acceptable(editor)) {
+            RefusePlayTime(editor);
+            editor->setFocus();
+            return;
+        }
         m_list->itemDelegate()->setModelData(editor, m_list->model(), current);
+    }
     {
         // The album and the cover are one edit: placeholders on every face show it.
         auto edit = m_doc.Edit();

@@ -108,6 +108,8 @@ private:
     void StartLookup(int source);
     void OnLookupFinished(const TrackLookupOutcome& outcome);
     void ShowMessage(const QString& text);
+    // Says at `field` that what it holds is no play time.
+    void RefusePlayTime(QWidget* field);
     void SetStatus(const QString& text);
 
     CDiscwrightDoc& m_doc;

@@ -114,6 +114,16 @@ bool CDiscwrightDoc::OnOpenDocument(const QString& path, QString* error, OnOpenF
     }
     ReplaceScope replacing(*this);
     DeleteContents();
+    // Each kind of fault once, with how often it occurred.
+    m_openNotes.clear();
+    QStringList seen;
+    for (const QString& note : content.notes) {
+        if (seen.contains(note))
+            continue;
+        seen.append(note);
+        const qsizetype times = content.notes.count(note);
+        m_openNotes.append(times > 1 ? QStringLiteral("%1 (%2 times)").arg(note).arg(times) : note);
+    }
     Adopt(content, true);
     m_pathName = path;
     SetModifiedFlag(false);

@@ -60,6 +60,10 @@ public:
     // at which byte), and `kind` which of the two it was.
     bool OnOpenDocument(const QString& path, QString* error,
                         OnOpenFailure onFailure = OnOpenFailure::kEmpty, OpenError* kind = nullptr);
+    // What the last successful Open got past and left empty (a vector picture
+    // without a metafile...), one line per kind of fault with how often it
+    // occurred; empty when the whole project was read.
+    const QStringList& OpenNotes() const { return m_openNotes; }
     // Save: writes the project to `path` through a temporary file, so a failed
     // save leaves the old file intact; `error` names the file and the cause.
     bool OnSaveDocument(const QString& path, QString* error);
@@ -173,6 +177,7 @@ private:
     int m_activeFace = kDiscFace;
     int m_modified = 0;
     QString m_pathName;
+    QStringList m_openNotes;
     // Background pictures an undo step replaced, kept so that a later step
     // back to them reuses them instead of decoding their records again.
     std::vector<std::unique_ptr<CImage>> m_spareBackgrounds;

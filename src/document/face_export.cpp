@@ -131,10 +131,17 @@ bool ExportFaceImage(CDiscwrightDoc& doc, int faceId, const QString& path,
                       .arg(options.dpi);
         return false;
     }
+    // The chosen resolution goes into the file (PNG pHYs, JFIF density), so
+    // a print shop reads the face at its real size.
+    const int dpi = std::clamp(options.dpi, kMinExportDpi, kMaxExportDpi);
     if (options.format == FaceImageFormat::kPng) {
+        QImage stamped = image;
+        const int perMetre = int(std::lround(dpi / 0.0254));
+        stamped.setDotsPerMeterX(perMetre);
+        stamped.setDotsPerMeterY(perMetre);
         QByteArray bytes;
         QBuffer buffer(&bytes);
-        if (!buffer.open(QIODevice::WriteOnly) || !image.save(&buffer, "PNG")) {
+        if (!buffer.open(QIODevice::WriteOnly) || !stamped.save(&buffer, "PNG")) {
             message = QCoreApplication::translate("FaceExport", "the %1 face cannot be encoded")
                           .arg(FaceName(faceId));
             return false;
@@ -148,6 +155,7 @@ bool ExportFaceImage(CDiscwrightDoc& doc, int faceId, const QString& path,
         return false;
     }
     raster.Info().jpegQuality = 100;
+    raster.SetDpi(dpi, dpi);
     std::vector<uint8_t> bytes;
     if (!raster.EncodeTo(bytes, kFormatJpeg)) {
         message = QCoreApplication::translate("FaceExport", "the %1 face cannot be encoded")

@@ -11,6 +11,7 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QPainter>
 
 #include <algorithm>
@@ -18,6 +19,11 @@
 namespace {
 
 constexpr int kThumbnailSide = 120;
+
+bool UserLayoutExists(int faceId, const QString& name) {
+    return QFileInfo::exists(LayoutFilePath(faceId, name)) ||
+           QFileInfo::exists(LayoutThumbnailPath(faceId, name));
+}
 
 } // namespace
 
@@ -90,10 +96,53 @@ QImage LayoutThumbnailImage(CDiscwrightDoc& doc, int faceId) {
     return thumbnail;
 }
 
+bool IsLayoutName(const QString& name) {
+    return !name.isEmpty() && !name.contains(QLatin1Char('/')) &&
+           !name.startsWith(QLatin1Char('.')) && !name.contains(QChar(0));
+}
+
+bool IsShippedLayout(int faceId, const QString& name) {
+    // Installed, the user's folder is apart from the shipped ones and a
+    // user's layout of the same name only hides the shipped one in the list.
+    if (!CurrentPlaces().portable)
+        return false;
+    const QString relative = LayoutSubfolder(faceId) + QLatin1Char('/') + name;
+    return ShippedLayoutNames().contains(relative.mid(QStringLiteral("layouts/").size()));
+}
+
+QString FreeLayoutName(int faceId, const QString& name) {
+    for (int n = 2;; ++n) {
+        const QString candidate = QStringLiteral("%1 %2").arg(name).arg(n);
+        if (!IsShippedLayout(faceId, candidate) && !UserLayoutExists(faceId, candidate))
+            return candidate;
+    }
+}
+
+std::vector<LayoutExportTarget> PlanLayoutExport(const CDiscwrightDoc& doc, const QString& name,
+                                                 std::span<const int> faceIds) {
+    std::vector<LayoutExportTarget> plan;
+    for (int faceId : faceIds) {
+        LayoutExportTarget target;
+        target.faceId = faceId;
+        target.name = name;
+        target.empty = doc.GetFace(faceId).Objects().empty();
+        if (IsShippedLayout(faceId, name)) {
+            target.name = FreeLayoutName(faceId, name);
+            target.renamed = true;
+        } else {
+            target.replaces = UserLayoutExists(faceId, name);
+        }
+        plan.push_back(std::move(target));
+    }
+    return plan;
+}
+
 bool ExportLayout(CDiscwrightDoc& doc, int faceId, const QString& name, QString* error) {
     const QString path = LayoutFilePath(faceId, name);
     QString why;
-    if (!QDir().mkpath(LayoutFolder(faceId)))
+    if (!IsLayoutName(name))
+        why = QStringLiteral("\"%1\" is no file name").arg(name);
+    else if (!QDir().mkpath(LayoutFolder(faceId)))
         why = QStringLiteral("%1: the folder cannot be created").arg(LayoutFolder(faceId));
     else if (WriteLayoutFile(doc.GetFace(faceId), path, &why))
         return true;
@@ -102,7 +151,7 @@ bool ExportLayout(CDiscwrightDoc& doc, int faceId, const QString& name, QString*
 }
 
 bool ExportLayoutThumbnail(CDiscwrightDoc& doc, int faceId, const QString& name) {
-    if (!QDir().mkpath(LayoutFolder(faceId)))
+    if (!IsLayoutName(name) || !QDir().mkpath(LayoutFolder(faceId)))
         return false;
     CRasterImage raster;
     if (!raster.LoadFromQImage(LayoutThumbnailImage(doc, faceId)))

@@ -5,6 +5,9 @@
 #include <QImage>
 #include <QString>
 
+#include <span>
+#include <vector>
+
 class CDiscwrightDoc;
 class Face;
 
@@ -40,8 +43,36 @@ QImage LayoutThumbnailImage(CDiscwrightDoc& doc, int faceId);
 // size), centred.
 QRect LayoutThumbnailPlacement(QSize size);
 
+// Whether `name` can name a layout: a file name in the layout folder, so not
+// empty, without "/" and not starting with "." (no hidden file, no way out
+// of the folder).
+bool IsLayoutName(const QString& name);
+// Whether the user's layout folder of the face holds Lumvane's own layout of
+// `name`: in the portable layout, where shipped and new layouts share the
+// program folder, one of the layouts Lumvane was built with.
+bool IsShippedLayout(int faceId, const QString& name);
+// "disk/Berry Band" and so on: the layouts in the data folder Lumvane was
+// built with (made by the build from data/layouts).
+const QStringList& ShippedLayoutNames();
+// `name` + " 2", " 3"... : the first name that is neither shipped nor taken
+// by a layout or thumbnail in the user's layout folder of the face.
+QString FreeLayoutName(int faceId, const QString& name);
+
+// What exporting `name` writes for one face. A shipped layout is never
+// replaced: the face's layout gets a free name instead.
+struct LayoutExportTarget {
+    int faceId = 0;
+    QString name;          // the name written
+    bool renamed = false;  // `name` is a free one beside a shipped layout
+    bool replaces = false; // the user's own layout of that name is there
+    bool empty = false;    // the face holds no objects
+};
+std::vector<LayoutExportTarget> PlanLayoutExport(const CDiscwrightDoc& doc, const QString& name,
+                                                 std::span<const int> faceIds);
+
 // Writes face `faceId`'s layout file under `name`, creating the folder. False
-// with `error` "Export layout file error!" and the cause after it.
+// with `error` "Export layout file error!" and the cause after it (also for
+// a name that is no layout name).
 bool ExportLayout(CDiscwrightDoc& doc, int faceId, const QString& name, QString* error);
 // Writes the thumbnail (JPEG, quality 100), creating the folder; false when
 // it could not be written.

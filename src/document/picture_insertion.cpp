@@ -12,6 +12,10 @@ void Place(CBaseObject& picture, const PicturePlacement& placement, const Face& 
     using Rule = PicturePlacement::Rule;
     switch (placement.rule) {
     case Rule::kRectangle:
+        // A vector picture takes its natural size whatever box was dragged:
+        // one larger than the face is fitted into it, as a clicked one is.
+        if (dynamic_cast<CVectorImage*>(&picture) != nullptr)
+            KeepNewPictureInFace(picture, face.Width(), face.Height());
         break;
     case Rule::kAtPoint:
         PlaceNewPicture(picture, placement.at, face.Width(), face.Height());

@@ -75,6 +75,7 @@ void ReadProject(Archive& ar, ProjectContent& content, const BackgroundReader& r
     content.album.year = ar.ReadString();
     for (QString& path : content.stockPaths)
         path = ar.ReadString();
+    content.notes = ar.Notes();
 }
 
 void WriteProject(Archive& ar, const ProjectContent& content) {

@@ -6,6 +6,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -40,6 +41,8 @@ struct ProjectContent {
     std::array<ProjectFace, kFaceCount> faces;
     AlbumData album;
     std::array<QString, 3> stockPaths; // disc, front and inside, back
+    // Faults the reader got past (parts left empty), one line each.
+    QStringList notes;
 };
 
 // Reads the background picture record of face `faceId`; may instead set

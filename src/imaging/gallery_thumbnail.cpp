@@ -1,13 +1,19 @@
 #include "imaging/gallery_thumbnail.h"
 
+#include "imaging/exif_orientation.h"
 #include "imaging/exif_thumbnail.h"
 #include "imaging/image_codec.h"
 #include "imaging/jpeg_frame.h"
 #include "imaging/raster_image.h"
+#include "metafile/emf_player.h"
+#include "metafile/emf_recorder.h"
+#include "metafile/metafile.h"
+#include "platform/file_reading.h"
 
 #include <QFile>
 #include <QPainter>
 
+#include <algorithm>
 #include <cstdint>
 #include <span>
 
@@ -43,6 +49,33 @@ QImage Compose(const QImage& picture, QSize fit, QSize box) {
     return out;
 }
 
+// An SVG drawing as it is placed: recorded into an enhanced metafile, then
+// played into the fitted size on white.
+QImage SvgThumbnail(const QString& path, QSize box) {
+    constexpr qint64 kSvgFileLimit = 64 * 1024 * 1024;
+    QByteArray svg, emf;
+    QString error;
+    if (!ReadFileBounded(path, kSvgFileLimit, &svg, &error) ||
+        !RecordSvgAsMetafile(svg, &emf, &error))
+        return {};
+    // The frame is in hundredths of a millimetre; pixels at 96 per inch.
+    const EmfHeader header = ParseEmfHeader(emf);
+    const QSize natural(
+        int(std::clamp<int64_t>((header.frame.Width() + 1) * 96 / 2540, 1, 65535)),
+        int(std::clamp<int64_t>((header.frame.Height() + 1) * 96 / 2540, 1, 65535)));
+    const QSize fit = FitThumbnailSize(natural, box);
+    QImage out(box, QImage::Format_RGB32);
+    out.fill(Qt::white);
+    if (fit.isEmpty())
+        return out;
+    QPainter painter(&out);
+    painter.setRenderHint(QPainter::Antialiasing);
+    PlayEnhMetaFile(painter, emf,
+                    QRectF(box.width() / 2 - fit.width() / 2, box.height() / 2 - fit.height() / 2,
+                           fit.width(), fit.height()));
+    return out;
+}
+
 } // namespace
 
 QSize FitThumbnailSize(QSize picture, QSize box) {
@@ -69,15 +102,27 @@ QImage MakeGalleryThumbnail(const QString& path, QSize box) {
     t_lastSource = ThumbnailSource::kNone;
     if (box.isEmpty())
         return {};
+    if (path.endsWith(QLatin1String(".svg"), Qt::CaseInsensitive)) {
+        QImage svg = SvgThumbnail(path, box);
+        if (!svg.isNull())
+            t_lastSource = ThumbnailSource::kDecode;
+        return svg;
+    }
     const int format = ImageFormatFromExtension(path);
     if (format < 0)
         return {};
-    QSize original;
+    QSize original; // as stored
+    // A photo shows the way up its EXIF orientation says, as when it is placed.
+    int orientation = 1;
+    const auto upright = [&orientation](QSize size) {
+        return OrientationTurnsSides(orientation) ? size.transposed() : size;
+    };
     if (format == kFormatJpeg) {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
             return {};
         const QByteArray head = file.read(kExifHeadSize);
+        orientation = JpegOrientation(head);
         if (const auto frame = ReadJpegFrame(head)) {
             original = QSize(frame->width, frame->height);
             const QSize fit = FitThumbnailSize(original, box);
@@ -87,7 +132,8 @@ QImage MakeGalleryThumbnail(const QString& path, QSize box) {
                 small.Width() >= fit.width() && small.Height() >= fit.height() &&
                 SameShape(QSize(small.Width(), small.Height()), original)) {
                 t_lastSource = ThumbnailSource::kExif;
-                return Compose(small.ToQImage(), fit, box);
+                return Compose(OrientedImage(small.ToQImage(), orientation),
+                               FitThumbnailSize(upright(original), box), box);
             }
         }
     }
@@ -100,5 +146,6 @@ QImage MakeGalleryThumbnail(const QString& path, QSize box) {
     if (!original.isValid())
         original = QSize(image.Width(), image.Height());
     t_lastSource = ThumbnailSource::kDecode;
-    return Compose(image.ToQImage(), FitThumbnailSize(original, box), box);
+    return Compose(OrientedImage(image.ToQImage(), orientation),
+                   FitThumbnailSize(upright(original), box), box);
 }

@@ -14,7 +14,8 @@ QSize FitThumbnailSize(QSize picture, QSize box);
 // `box` with the picture drawn fitted (FitThumbnailSize) and centred. JPEG
 // photos come from their EXIF thumbnail when it is at least as large as the
 // fitted size and of the same shape, else from a decode at 1/8, 1/4 or 1/2 of
-// their size; other formats are decoded whole. A null image when the file is
+// their size; SVG drawings are drawn as they are placed (recorded into an
+// enhanced metafile); other formats are decoded whole. A null image when the file is
 // no picture Lumvane reads (the format comes from the file name's extension).
 // Safe to call from any thread.
 QImage MakeGalleryThumbnail(const QString& path, QSize box);

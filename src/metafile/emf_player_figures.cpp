@@ -145,11 +145,23 @@ void EmfPlayer::Poly(const RecordView& r, uint32_t type) {
     if (to) {
         m_s.current = path.currentPosition();
         if (m_inPath) {
-            // Continues the figure being built.
+            // Continues the figure being built, element by element: joining
+            // whole paths would drop a figure's opening move (after MOVETOEX)
+            // and tie the figure to the one before it.
             const QPainterPath device = Full().map(path);
             if (m_path.elementCount() == 0)
                 m_path.moveTo(device.elementAt(0));
-            m_path.connectPath(device);
+            else if (m_path.currentPosition() != QPointF(device.elementAt(0)))
+                m_path.lineTo(device.elementAt(0));
+            for (int e = 1; e < device.elementCount(); ++e) {
+                const QPainterPath::Element element = device.elementAt(e);
+                if (element.isCurveTo() && e + 2 < device.elementCount()) {
+                    m_path.cubicTo(element, device.elementAt(e + 1), device.elementAt(e + 2));
+                    e += 2;
+                } else {
+                    m_path.lineTo(element);
+                }
+            }
             return;
         }
     }

@@ -8,8 +8,11 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPainterPathStroker>
+#include <QRegularExpression>
 #include <QSvgRenderer>
+#include <QXmlStreamReader>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -337,6 +340,55 @@ int EmfRecordingDevice::metric(PaintDeviceMetric metric) const {
     }
 }
 
+QSizeF SvgNaturalSize(QByteArrayView svg) {
+    QXmlStreamReader xml(svg.toByteArray());
+    while (!xml.atEnd() && !xml.isStartElement())
+        xml.readNext();
+    if (!xml.isStartElement() || xml.name() != QLatin1String("svg"))
+        return {};
+    const QXmlStreamAttributes attributes = xml.attributes();
+    // CSS units: 96 pixels to the inch.
+    const auto length = [](QStringView text) -> double {
+        static const struct {
+            const char* unit;
+            double pixels;
+        } kUnits[] = {{"px", 1.0},         {"in", 96.0},        {"cm", 96.0 / 2.54},
+                      {"mm", 96.0 / 25.4}, {"pt", 96.0 / 72.0}, {"pc", 16.0}};
+        text = text.trimmed();
+        double scale = 1.0;
+        for (const auto& u : kUnits) {
+            if (text.endsWith(QLatin1String(u.unit), Qt::CaseInsensitive)) {
+                text.chop(2);
+                scale = u.pixels;
+                break;
+            }
+        }
+        bool ok = false;
+        const double value = text.trimmed().toDouble(&ok);
+        return ok && value > 0 && std::isfinite(value) ? value * scale : 0.0;
+    };
+    double width = length(attributes.value(QLatin1String("width")));
+    double height = length(attributes.value(QLatin1String("height")));
+    // A missing (or relative) size comes from the view box, in pixels, in
+    // the view box's proportions when one side is given.
+    const QList<QStringView> box =
+        attributes.value(QLatin1String("viewBox"))
+            .split(QRegularExpression(QStringLiteral("[\\s,]+")), Qt::SkipEmptyParts);
+    const double boxWidth = box.size() == 4 ? box[2].toDouble() : 0.0;
+    const double boxHeight = box.size() == 4 ? box[3].toDouble() : 0.0;
+    if (boxWidth > 0 && boxHeight > 0) {
+        if (width <= 0 && height <= 0) {
+            width = boxWidth;
+            height = boxHeight;
+        } else if (width <= 0) {
+            width = height * boxWidth / boxHeight;
+        } else if (height <= 0) {
+            height = width * boxHeight / boxWidth;
+        }
+    }
+    return width > 0 && height > 0 ? QSizeF(width, height) : QSizeF();
+}
+
 bool RecordSvgAsMetafile(QByteArrayView svg, QByteArray* emf, QString* error) {
     QSvgRenderer renderer(svg.toByteArray());
     if (!renderer.isValid()) {
@@ -344,7 +396,12 @@ bool RecordSvgAsMetafile(QByteArrayView svg, QByteArray* emf, QString* error) {
             *error = QStringLiteral("not an SVG drawing Lumvane can read");
         return false;
     }
-    QSize size = renderer.defaultSize();
+    // The SVG renderer's own default size takes 90 pixels to the inch for
+    // absolute units, which would shrink every drawing to 15/16 of its size.
+    const QSizeF natural = SvgNaturalSize(svg);
+    QSize size = natural.isValid() ? QSize(int(std::min(std::lround(natural.width()), 1L << 30)),
+                                           int(std::min(std::lround(natural.height()), 1L << 30)))
+                                   : renderer.defaultSize();
     if (size.isEmpty())
         size = QSize(100, 100);
     // Drawings beyond 20,000 pixels on a side are recorded at that size.

@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QPaintDevice>
 #include <QSize>
+#include <QSizeF>
 
 #include <memory>
 
@@ -35,3 +36,7 @@ private:
 // Reads an SVG drawing and records it into an enhanced metafile at its
 // natural size; false with `error` set when Qt's SVG renderer cannot read it.
 bool RecordSvgAsMetafile(QByteArrayView svg, QByteArray* emf, QString* error);
+// The natural size of an SVG drawing in pixels at 96 to the inch (CSS
+// units), from its root element's width, height and view box; invalid when
+// it states none.
+QSizeF SvgNaturalSize(QByteArrayView svg);

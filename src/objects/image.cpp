@@ -2,6 +2,7 @@
 
 #include "picture_pixel_cache.h"
 
+#include "imaging/exif_orientation.h"
 #include "imaging/image_codec.h"
 #include "imaging/image_data_block.h"
 #include "imaging/raster_image.h"
@@ -98,14 +99,25 @@ bool CImage::LoadFileBytes(const QByteArray& bytes) {
 }
 
 bool CImage::LoadBytes(const QByteArray& bytes, int format) {
+    // A photo is placed the way up its EXIF orientation says: a JPEG file is
+    // turned losslessly and kept as JPEG; when that fails, its pixels turn.
+    QByteArray data = bytes;
+    int turnPixels = 1;
+    if (format == kFormatJpeg) {
+        const int orientation = JpegOrientation(bytes);
+        if (orientation != 1 && !UprightJpeg(bytes, &data))
+            turnPixels = orientation;
+    }
     auto image = std::make_shared<CRasterImage>();
-    if (!image->DecodeFrom(Bytes(bytes), format))
+    if (!image->DecodeFrom(Bytes(data), format))
+        return false;
+    if (turnPixels != 1 && !OrientPixels(*image, turnPixels))
         return false;
     m_image = std::move(image);
     m_encodedRecord.clear();
     ForgetSource();
-    if (format == kFormatJpeg || format == kFormatPng)
-        m_source = {bytes, 0, bytes.size(), format};
+    if ((format == kFormatJpeg || format == kFormatPng) && turnPixels == 1)
+        m_source = {data, 0, data.size(), format};
     return true;
 }
 

@@ -69,3 +69,17 @@ void ClampToFace(CBaseObject& picture, int faceWidth, int faceHeight) {
         picture.SetY(0);
     }
 }
+
+void KeepNewPictureInFace(CBaseObject& picture, int faceWidth, int faceHeight) {
+    const int width = picture.Width();
+    const int depth = -picture.Height();
+    if (width <= 0 || depth <= 0 || faceWidth <= 0 || faceHeight <= 0 ||
+        (width <= faceWidth && depth <= faceHeight))
+        return;
+    FitPicture(picture, faceWidth, faceHeight);
+    const int newWidth = picture.Width();
+    const int newDepth = -picture.Height();
+    // y runs 0 .. -height on a face.
+    picture.SetX(std::clamp(picture.X(), 0, std::max(0, faceWidth - newWidth)));
+    picture.SetY(std::clamp(picture.Y(), std::min(0, newDepth - faceHeight), 0));
+}

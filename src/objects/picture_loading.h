@@ -31,3 +31,9 @@ void PlaceNewPicture(CBaseObject& picture, QPoint at, int faceWidth, int faceHei
 // Clamps each side of a picture to the face's (`faceWidth` × `faceHeight`
 // units); a picture as large as the face then moves to its top-left corner.
 void ClampToFace(CBaseObject& picture, int faceWidth, int faceHeight);
+
+// Keeps a picture that has just taken its natural size inside a face
+// `faceWidth` × `faceHeight` units large: a picture larger than the face is
+// scaled down, keeping its proportions, to fit inside it, and moved as little
+// as needed to lie on it; one that fits stays as it is.
+void KeepNewPictureInFace(CBaseObject& picture, int faceWidth, int faceHeight);

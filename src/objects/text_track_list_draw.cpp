@@ -21,8 +21,8 @@ bool CText::DrawTrackList(CDeviceContext& dc, int left, int top, int right, int 
     TrackListLayoutInput input;
     input.lines = TrackBlockLines(pieces, *album);
     input.font = m_font;
-    input.width = std::abs(static_cast<double>(quarter ? m_height : m_width));
-    input.height = std::abs(static_cast<double>(quarter ? m_width : m_height));
+    input.width = std::abs(static_cast<double>(quarter ? Height() : Width()));
+    input.height = std::abs(static_cast<double>(quarter ? Width() : Height()));
     input.alignment = m_alignment;
     const TrackListLayout& layout = m_trackListLayout.Get(std::move(input));
 

@@ -164,10 +164,15 @@ void CVectorImage::Serialize(Archive& ar) {
         ar.Fail(QStringLiteral("vector picture (CVectorImage) metafile of %1 bytes is cut short")
                     .arg(size));
     const QByteArrayView bytes = ar.ReadBytes(qint64(size));
-    if (size != 0 && !LooksLikeEnhancedMetafile(bytes))
-        ar.Fail(QStringLiteral("vector picture (CVectorImage) holds no enhanced metafile"));
-    // Kept byte for byte; the player checks every record when it draws.
-    m_emf = bytes.toByteArray();
+    // A picture that holds no enhanced metafile costs only itself: it stays
+    // empty and the rest of the project still opens.
+    if (size != 0 && !LooksLikeEnhancedMetafile(bytes)) {
+        ar.Note(QStringLiteral("a vector picture holds no enhanced metafile and is left empty"));
+        m_emf.clear();
+    } else {
+        // Kept byte for byte; the player checks every record when it draws.
+        m_emf = bytes.toByteArray();
+    }
     m_framedByEnhancedHeader = !m_placeable.Present();
     m_keepAspectRatio = 1;
     m_cache = QImage();

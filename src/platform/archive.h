@@ -5,6 +5,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 #include <algorithm>
 #include <cstdint>
@@ -66,6 +67,10 @@ public:
     qint64 Offset() const { return IsStoring() ? m_flushed + m_block->size() : m_pos; }
     bool AtEnd() const { return IsLoading() && m_pos >= m_data.size(); }
     [[noreturn]] void Fail(const QString& what) const;
+    // Loading: a fault the reader got past (a part left empty); the reader
+    // goes on and the caller may tell the user afterwards.
+    void Note(const QString& what) { m_notes.append(what); }
+    const QStringList& Notes() const { return m_notes; }
 
     void WriteByte(quint8 v) { m_block->append(char(v)); }
     void WriteWord(quint16 v);
@@ -126,4 +131,5 @@ private:
     // Entry i-1 of the load table: a class, or null for an object.
     std::vector<const ArchiveClass*> m_loadTable;
     quint32 m_nextIndex = 1;
+    QStringList m_notes;
 };

@@ -44,3 +44,20 @@ TEST(ExportLayoutDialog, AllFacesCheckedAndOkNeedsAName) {
     dialog.accept();
     EXPECT_EQ(dialog.result(), QDialog::Accepted);
 }
+
+TEST(ExportLayoutDialog, RefusesNamesThatAreNoFileNamesWithOneMessage) {
+    ExportLayoutDialog dialog;
+    QStringList told;
+    dialog.SetInform([&told](const QString& text) { told << text; });
+    for (const char* name : {"../x", "a/b", ".hidden"}) {
+        dialog.NameEdit().setText(QString::fromLatin1(name));
+        dialog.accept();
+        EXPECT_NE(dialog.result(), QDialog::Accepted) << name;
+    }
+    EXPECT_EQ(told, QStringList(3, QStringLiteral("A layout name is a file name: it may not "
+                                                  "contain \"/\" or start with \".\".")));
+    dialog.NameEdit().setText(QStringLiteral("x.y"));
+    dialog.accept();
+    EXPECT_EQ(dialog.result(), QDialog::Accepted);
+    EXPECT_EQ(ExportLayoutDialog::FaceCaption(kFrontFace), QStringLiteral("CD Jewel Case Front"));
+}

@@ -87,6 +87,36 @@ TEST_F(HelpLinksTest, HelpCommandsOpenTheSupportFileTargets) {
     EXPECT_EQ(recorder.urls.size(), 3);
 }
 
+// Link values typed without a scheme open as a browser would open them,
+// not as local files that do not exist.
+TEST_F(HelpLinksTest, LinksWithoutASchemeBecomeWebOrMailAddresses) {
+    const struct {
+        const char* value;
+        const char* url;
+    } cases[] = {
+        {"www.labels.example", "https://www.labels.example"},
+        {"labels.example/help?page=2", "https://labels.example/help?page=2"},
+        {"help@labels.example", "mailto:help@labels.example"},
+        {"  desk@labels.example  ", "mailto:desk@labels.example"},
+        {"labels.example/@team", "https://labels.example/@team"},
+        {"http://labels.example", "http://labels.example"},
+        {"mailto:help@labels.example", "mailto:help@labels.example"},
+        {"/usr/share/doc/lumvane/index.html", "file:///usr/share/doc/lumvane/index.html"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(SupportLinks::LinkUrl(QString::fromLatin1(c.value)), QUrl(c.url)) << c.value;
+    EXPECT_FALSE(SupportLinks::LinkUrl(QStringLiteral("  ")).isValid());
+
+    WriteSupport("[support]\nhomepage=www.labels.example\nmailto=help@labels.example\n");
+    Action(CommandId::kHelpHomePage)->trigger();
+    Action(CommandId::kHelpTechSupport)->trigger();
+    AboutBox box;
+    emit box.HomePageLink()->linkActivated(QStringLiteral("#"));
+    EXPECT_EQ(recorder.urls,
+              QList<QUrl>({QUrl("https://www.labels.example"), QUrl("mailto:help@labels.example"),
+                           QUrl("https://www.labels.example")}));
+}
+
 TEST_F(HelpLinksTest, ManualFallsBackToOwnWindowWhenTheDesktopCannotOpenIt) {
     // A handler without the named slot makes the desktop's open fail.
     QDesktopServices::setUrlHandler(QStringLiteral("file"), &recorder, "NoSuchSlot");

@@ -9,6 +9,7 @@
 #include "app/window/start_folders.h"
 #include "objects/picture_loading.h"
 #include "objects/shape.h"
+#include "objects/vector_image.h"
 #include "support/small_filesystem.h"
 #include "view/command_ids.h"
 #include "view/discwright_view.h"
@@ -427,4 +428,48 @@ TEST_F(MainWindowTest, SaveOntoAFullDiskKeepsTheOldFileAndTheModifiedProject) {
     EXPECT_TRUE(doc->IsModified());
     EXPECT_EQ(ReadWholeFile(path), old);
     EXPECT_EQ(fs.Entries(), QStringList{QStringLiteral("cover.dwp")});
+}
+
+// A vector picture whose metafile lost its enhanced-metafile header costs
+// only itself: the project opens, the picture is empty, and one message
+// names the fault once with how often it occurred.
+TEST_F(MainWindowTest, AVectorPictureWithoutMetafileHeaderOpensEmptyAndIsSaidOnce) {
+    const QByteArray emf = ReadWholeFile(QStringLiteral(LUMVANE_TEST_DATA_DIR) +
+                                         QStringLiteral("/metafiles/chart_gnuplot.emf"));
+    for (int i = 0; i < 2; ++i) {
+        auto picture = std::make_unique<CVectorImage>(0, 0, 0, 0);
+        ASSERT_TRUE(picture->LoadMetafileBytes(emf));
+        doc->GetFace(kFrontFace).AppendObject(std::move(picture));
+    }
+    AddRectangle(1000, -1000, 2000, 2000);
+    const QString path = FilePath(QStringLiteral("pictures.dwp"));
+    ASSERT_TRUE(doc->OnSaveDocument(path, nullptr));
+    // Break the header record's type of both stored metafiles (the type is
+    // 40 bytes before the " EMF" signature).
+    QByteArray bytes = ReadWholeFile(path);
+    int broken = 0;
+    for (qsizetype at = bytes.indexOf(" EMF"); at >= 40; at = bytes.indexOf(" EMF", at + 4)) {
+        bytes[at - 40] = 0x7F;
+        ++broken;
+    }
+    ASSERT_EQ(broken, 2);
+    WriteTextFile(path, bytes);
+
+    doc->SetModifiedFlag(false);
+    ASSERT_TRUE(frame->Files().OpenPath(path));
+    EXPECT_EQ(doc->PathName(), path);
+    const auto& front = doc->GetFace(kFrontFace).Objects();
+    ASSERT_EQ(front.size(), 2u);
+    for (const auto& object : front) {
+        const auto* vector = dynamic_cast<const CVectorImage*>(object.get());
+        ASSERT_NE(vector, nullptr);
+        EXPECT_FALSE(vector->HasMetafile());
+    }
+    EXPECT_EQ(doc->GetFace(kDiscFace).Objects().size(), 1u);
+    ASSERT_EQ(prompts.errors.size(), 1);
+    EXPECT_EQ(prompts.errors.front(), QStringLiteral("pictures.dwp was opened, but parts of it "
+                                                     "could not be read and are left empty."));
+    EXPECT_EQ(prompts.errorDetails.front(),
+              QStringLiteral("a vector picture holds no enhanced metafile and is left empty "
+                             "(2 times)"));
 }

@@ -356,24 +356,35 @@ TEST_F(TrackDialogTest, RowsAreTypedInPlace) {
     QCoreApplication::processEvents();
     EXPECT_FALSE(list->item(0, 0)->flags() & Qt::ItemIsEditable);
 
-    // A double-click edits too; a play time is m:ss or mm:ss, anything else is
-    // refused and the cell keeps its time.
+    // A double-click edits too; a play time is m:ss or mm:ss (any number of
+    // minutes) or h:mm:ss. Anything else is refused with a message, the
+    // editor stays open on it, and the cell keeps its time.
     struct Case {
         const char* typed;
         const char* kept;
+        bool refused;
     };
-    // The editor takes the keys one by one: a third minute digit or a tens
-    // digit of seconds above 5 is not taken.
-    const Case cases[] = {{"7:59", "7:59"}, {"12:34", "12:34"}, {"123:45", "12:45"},
-                          {"4:5", "12:45"}, {"4:60", "12:45"},  {"abc", "12:45"}};
+    const Case cases[] = {
+        {"7:59", "7:59", false},       {"12:34", "12:34", false},    {"123:45", "123:45", false},
+        {"1:02:30", "1:02:30", false}, {"4:5", "1:02:30", true},     {"4:60", "1:02:30", true},
+        {"abc", "1:02:30", true},      {"1:60:00", "1:02:30", true}, {"12:45", "12:45", false}};
+    const QString refusal =
+        QStringLiteral("A play time reads m:ss, mm:ss or h:mm:ss, such as 4:05 or 1:02:30.");
     for (const Case& c : cases) {
+        m_messages.clear();
         list->setCurrentCell(1, CTrackInfoDialog::kPlayTimeColumn);
         const QRect cell = list->visualItemRect(list->item(1, CTrackInfoDialog::kPlayTimeColumn));
         // A user's double-click arrives as a click, then the double-click.
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, cell.center());
         TypeIntoCell(*dialog, QString::fromLatin1(c.typed));
-        if (CellEditor(*dialog) != nullptr) { // Enter leaves an unfinished time open
+        EXPECT_EQ(CellEditor(*dialog) != nullptr, c.refused) << c.typed;
+        EXPECT_EQ(m_messages, c.refused ? QStringList{refusal} : QStringList()) << c.typed;
+        if (c.refused) {
+            // OK does not take it either, and the dialog stays.
+            dialog->accept();
+            EXPECT_TRUE(dialog->isVisible());
+            EXPECT_EQ(m_messages.size(), 2);
             QTest::keyClick(CellEditor(*dialog), Qt::Key_Escape);
             QCoreApplication::processEvents();
         }
@@ -390,6 +401,23 @@ TEST_F(TrackDialogTest, RowsAreTypedInPlace) {
                                               {"A2 & Co", "T2", "12:45"},
                                               {"Nina", QStringLiteral(u"Café Song"), "4:05"}};
     EXPECT_EQ(m_doc.Album().tracks, expected);
+}
+
+// Adding rows one after another (each Add leaves its artist being typed)
+// and pressing Delete removes the last new row, not the first track.
+TEST_F(TrackDialogTest, DeleteAfterSeveralAddsRemovesTheNewRow) {
+    auto dialog = Dialog();
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    for (int i = 0; i < 3; ++i) {
+        Click(*dialog, CTrackInfoDialog::kAddButton);
+        QCoreApplication::processEvents();
+    }
+    ASSERT_EQ(dialog->TrackList()->rowCount(), 5);
+    Click(*dialog, CTrackInfoDialog::kDeleteButton);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(Column(*dialog, 1), QStringList({"A1", "A2", "", ""}));
+    EXPECT_EQ(Column(*dialog, 0), QStringList({"1", "2", "3", "4"}));
 }
 
 TEST_F(TrackDialogTest, DroppedFolderFillsRowsAlbumAndCoverFromTags) {

@@ -3,6 +3,7 @@
 #include "support/test_support.h"
 
 #include <QDir>
+#include <QFile>
 #include <QImage>
 #include <QtEndian>
 
@@ -140,4 +141,70 @@ TEST(LayoutFile, ExportWritesLayoutAndThumbnailIntoEachFaceFolder) {
     EXPECT_FALSE(ExportLayout(doc, kFrontFace, QStringLiteral("Blocked"), &error));
     EXPECT_TRUE(error.startsWith(QStringLiteral("Export layout file error!")));
     qunsetenv("LUMVANE_HOME");
+}
+
+// A layout name is a file name in the layout folder: a path that climbs out
+// of it, or a hidden file, is refused and nothing is written.
+TEST(LayoutFile, NamesArePlainFileNames) {
+    const struct {
+        const char* name;
+        bool ok;
+    } cases[] = {{"Mine", true},    {"Berry Band 2", true}, {"a.b", true},
+                 {"", false},       {"../x", false},        {"sub/x", false},
+                 {"/tmp/x", false}, {".hidden", false},     {"..", false},
+                 {".", false}};
+    for (const auto& c : cases)
+        EXPECT_EQ(IsLayoutName(QString::fromLatin1(c.name)), c.ok) << c.name;
+
+    const TempProgramFolder program;
+    const ScopedEnvironment home{{"LUMVANE_HOME", program.Path()}};
+    CDiscwrightDoc doc(program.DefaultStocks());
+    QString error;
+    EXPECT_FALSE(ExportLayout(doc, kDiscFace, QStringLiteral("../x"), &error));
+    EXPECT_TRUE(error.startsWith(QStringLiteral("Export layout file error!")));
+    EXPECT_FALSE(ExportLayoutThumbnail(doc, kDiscFace, QStringLiteral("../x")));
+    EXPECT_FALSE(QFile::exists(program.File(QStringLiteral("layouts/x.lay"))));
+    EXPECT_FALSE(QFile::exists(program.File(QStringLiteral("layouts/x.jpg"))));
+}
+
+// In the portable layout the shipped layouts live in the user's folder: a
+// shipped name gets a free name, the user's own name is marked as replaced,
+// and faces without objects are marked empty.
+TEST(LayoutFile, ExportPlanKeepsShippedLayoutsAndMarksReplacedAndEmptyFaces) {
+    const TempProgramFolder program;
+    const ScopedEnvironment home{{"LUMVANE_HOME", program.Path()}};
+    CDiscwrightDoc doc(program.DefaultStocks());
+    doc.GetFace(kFrontFace)
+        .AppendObject(std::make_unique<CShape>(0, 0, 1000, -1000, CShape::kRectangle, 0xFF, 0));
+    ASSERT_TRUE(QFile::exists(program.File(QStringLiteral("layouts/disk/Berry Band.lay"))));
+    EXPECT_TRUE(IsShippedLayout(kDiscFace, QStringLiteral("Berry Band")));
+    EXPECT_FALSE(IsShippedLayout(kBackFace, QStringLiteral("Berry Band")));
+    // "Berry Band 2" is taken by a thumbnail of the user's.
+    WriteTextFile(program.File(QStringLiteral("layouts/disk/Berry Band 2.jpg")), "x");
+    EXPECT_EQ(FreeLayoutName(kDiscFace, QStringLiteral("Berry Band")),
+              QStringLiteral("Berry Band 3"));
+
+    // The front already has a user's "Berry Band"; the back has none.
+    WriteTextFile(program.File(QStringLiteral("layouts/front/Berry Band.lay")), "mine");
+    WriteTextFile(program.File(QStringLiteral("layouts/back/Forest Frame.lay")), "mine");
+    const int faces[] = {kBackFace, kDiscFace, kFrontFace};
+    const auto plan = PlanLayoutExport(doc, QStringLiteral("Berry Band"), faces);
+    ASSERT_EQ(plan.size(), 3u);
+    EXPECT_EQ(plan[0].faceId, kBackFace);
+    EXPECT_EQ(plan[0].name, QStringLiteral("Berry Band"));
+    EXPECT_FALSE(plan[0].renamed || plan[0].replaces);
+    EXPECT_TRUE(plan[0].empty);
+    EXPECT_EQ(plan[1].name, QStringLiteral("Berry Band 3"));
+    EXPECT_TRUE(plan[1].renamed);
+    EXPECT_FALSE(plan[1].replaces);
+    // "front/Berry Band" is shipped too, so it is never replaced either.
+    EXPECT_TRUE(plan[2].renamed);
+    EXPECT_FALSE(plan[2].empty);
+    const int back[] = {kBackFace};
+    const auto own = PlanLayoutExport(doc, QStringLiteral("Forest Frame"), back);
+    EXPECT_TRUE(own[0].renamed); // shipped for the back too
+    WriteTextFile(program.File(QStringLiteral("layouts/back/Mine.lay")), "mine");
+    const auto mine = PlanLayoutExport(doc, QStringLiteral("Mine"), back);
+    EXPECT_TRUE(mine[0].replaces);
+    EXPECT_FALSE(mine[0].renamed);
 }

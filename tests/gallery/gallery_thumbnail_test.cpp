@@ -126,3 +126,33 @@ TEST(ExifThumbnail, GarbageAndPlainFilesHaveNone) {
                     .isEmpty());
     EXPECT_TRUE(ExifThumbnail(QByteArrayView("GIF89a......")).isEmpty());
 }
+
+// An SVG stamp gets a thumbnail like any picture: a 200 x 100 mm drawing
+// (red left half, blue right half) fitted into 64 x 64 is 64 x 32, centred.
+TEST(GalleryThumbnail, SvgDrawingsGetAThumbnail) {
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("band.svg"));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("<svg xmlns='http://www.w3.org/2000/svg' width='200mm' height='100mm' "
+               "viewBox='0 0 200 100'><rect width='100' height='100' fill='#ff0000'/>"
+               "<rect x='100' width='100' height='100' fill='#0000ff'/></svg>");
+    file.close();
+    const QImage thumb = MakeGalleryThumbnail(path, QSize(64, 64));
+    ASSERT_FALSE(thumb.isNull());
+    EXPECT_EQ(thumb.size(), QSize(64, 64));
+    EXPECT_EQ(QColor(thumb.pixel(32, 4)), QColor(Qt::white));  // above the drawing
+    EXPECT_EQ(QColor(thumb.pixel(32, 60)), QColor(Qt::white)); // below it
+    const QColor left(thumb.pixel(12, 32)), right(thumb.pixel(52, 32));
+    EXPECT_GT(left.red(), 200);
+    EXPECT_LT(left.blue(), 60);
+    EXPECT_GT(right.blue(), 200);
+    EXPECT_LT(right.red(), 60);
+
+    // A file named .svg that is no drawing gives nothing.
+    QFile bad(dir.filePath(QStringLiteral("bad.svg")));
+    ASSERT_TRUE(bad.open(QIODevice::WriteOnly));
+    bad.write("not a drawing");
+    bad.close();
+    EXPECT_TRUE(MakeGalleryThumbnail(bad.fileName(), QSize(64, 64)).isNull());
+}

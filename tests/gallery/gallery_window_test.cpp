@@ -1,5 +1,6 @@
 #include "gallery_fixtures.h"
 
+#include "app/export/export_commands.h"
 #include "app/gallery/art_gallery.h"
 #include "app/gallery/image_browser.h"
 #include "app/gallery/stamp_drop.h"
@@ -8,15 +9,21 @@
 #include "document/layout_file.h"
 #include "metafile/emf_recorder.h"
 #include "objects/image.h"
+#include "objects/shape.h"
 #include "objects/vector_image.h"
 #include "view/discwright_view.h"
 
+#include <QApplication>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -335,4 +342,102 @@ TEST_F(InstalledGalleryTest, UserAndShippedLayoutsAreListedTogetherAndOnlyTheUse
 
     // New layouts go to the user's folder.
     EXPECT_EQ(LayoutFilePath(kDiscFace, QStringLiteral("new")), User("layouts/disk/new.lay"));
+}
+
+// Exporting under the name of a shipped layout keeps the shipped one and
+// saves beside it under a free name; the user's own layout is replaced only
+// after a question; the message names free names and empty faces.
+TEST_F(GalleryWindowTest, ExportAsLayoutsNeverReplacesShippedLayoutsAndAsksForTheUsers) {
+    const QString shipped = program.File("layouts/front/Berry Band.lay");
+    const QByteArray shippedBytes = ReadWholeFile(shipped);
+    ASSERT_FALSE(shippedBytes.isEmpty());
+    doc->GetFace(kFrontFace)
+        .AppendObject(std::make_unique<CShape>(0, 0, 2000, -2000, CShape::kRectangle, 0xFF, 0));
+    QStringList asked, told;
+    bool answer = false;
+    const LayoutExportPrompts prompts{[&](const QString& text) {
+                                          asked << text;
+                                          return answer;
+                                      },
+                                      [&](const QString& text) { told << text; }};
+    const int faces[] = {kFrontFace, kInsideFace};
+    const QString name = QStringLiteral("Berry Band");
+    ASSERT_TRUE(ExportLayouts(frame.get(), *frame->View(), gallery, name, faces, prompts));
+    EXPECT_TRUE(asked.isEmpty());
+    EXPECT_EQ(ReadWholeFile(shipped), shippedBytes);
+    ObjectList objects;
+    QString error;
+    ASSERT_TRUE(ReadLayoutFile(program.File("layouts/front/Berry Band 2.lay"), objects, &error));
+    EXPECT_EQ(objects.size(), 1u);
+    EXPECT_TRUE(QFile::exists(program.File("layouts/front/Berry Band 2.jpg")));
+    ASSERT_TRUE(ReadLayoutFile(program.File("layouts/inside/Berry Band.lay"), objects, &error));
+    EXPECT_TRUE(objects.empty());
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_EQ(told[0], QStringLiteral("\"Berry Band\" is a layout that comes with Lumvane and "
+                                      "stays as it is. Your layout was saved beside it as:\n"
+                                      "CD Jewel Case Front: Berry Band 2\n\n"
+                                      "These faces hold no objects, so their layouts are empty "
+                                      "and show blank thumbnails:\nCD Jewel Case Inside"));
+
+    // Now the inside's "Berry Band" is the user's: asked before it goes.
+    doc->GetFace(kInsideFace)
+        .AppendObject(std::make_unique<CShape>(0, 0, 2000, -2000, CShape::kEllipse, 0xFF, 0));
+    const int inside[] = {kInsideFace};
+    const QString path = program.File("layouts/inside/Berry Band.lay");
+    const QByteArray before = ReadWholeFile(path);
+    EXPECT_FALSE(ExportLayouts(frame.get(), *frame->View(), gallery, name, inside, prompts));
+    EXPECT_EQ(asked, QStringList{"Replace the layout Berry Band?"});
+    EXPECT_EQ(ReadWholeFile(path), before);
+    answer = true;
+    EXPECT_TRUE(ExportLayouts(frame.get(), *frame->View(), gallery, name, inside, prompts));
+    EXPECT_EQ(asked.size(), 2);
+    ASSERT_TRUE(ReadLayoutFile(path, objects, &error));
+    EXPECT_EQ(objects.size(), 1u);
+    WaitAll();
+}
+
+// The Layouts list's menu opens from the keyboard too (Menu key and
+// Shift+F10), at the list's top-left corner.
+TEST_F(GalleryWindowTest, LayoutMenuOpensFromTheKeyboard) {
+    ThumbnailList& layouts = gallery->List(ArtGallery::kLayoutsTab);
+    layouts.setCurrentRow(0);
+    layouts.setFocus();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return layouts.hasFocus(); }));
+    // The desktop turns the Menu key into a keyboard menu request for the
+    // focused list; Shift+F10 arrives as a key.
+    for (const bool menuKey : {true, false}) {
+        QStringList shown;
+        QPoint at;
+        QTimer::singleShot(200, [&] {
+            if (auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget())) {
+                for (QAction* action : menu->actions())
+                    shown << action->text();
+                at = menu->pos();
+                menu->close();
+            }
+        });
+        if (menuKey) {
+            QContextMenuEvent request(QContextMenuEvent::Keyboard, QPoint(0, 0), QPoint(0, 0));
+            QApplication::sendEvent(&layouts, &request);
+        } else {
+            QTest::keyClick(layouts.window()->windowHandle(), Qt::Key_F10, Qt::ShiftModifier);
+        }
+        QTest::qWait(400);
+        EXPECT_EQ(shown, QStringList({"Insert Layout", "Delete Layout"})) << menuKey;
+        EXPECT_EQ(at, layouts.viewport()->mapToGlobal(QPoint(5, 5))) << menuKey;
+    }
+}
+
+// SVG stamps are listed with their thumbnails.
+TEST_F(GalleryWindowTest, SvgStampsShowInTheStampsList) {
+    WriteTextFile(program.File("logo/star.svg"),
+                  "<svg xmlns='http://www.w3.org/2000/svg' width='20mm' height='20mm'>"
+                  "<circle cx='10mm' cy='10mm' r='9mm' fill='gold'/></svg>");
+    ThumbnailList& stamps = gallery->List(ArtGallery::kStampsTab);
+    stamps.Reload();
+    WaitAll();
+    QStringList paths;
+    for (int row = 0; row < stamps.count(); ++row)
+        paths << ThumbnailList::ItemPath(stamps.item(row));
+    EXPECT_EQ(paths, QStringList({program.File("logo/stamp.png"), program.File("logo/star.svg")}));
 }

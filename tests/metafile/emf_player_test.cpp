@@ -119,10 +119,68 @@ INSTANTIATE_TEST_SUITE_P(
         ReferenceCase{"badge.svg",
                       "badge_svg",
                       {},
-                      "SVG gradient and half-transparent fill as bitmap patches, curve, outline"}),
+                      "SVG gradient and half-transparent fill as bitmap patches, curve, outline"},
+        ReferenceCase{"text.svg", "text_svg", {}, "SVG text as glyph outlines"},
+        ReferenceCase{"label_mm.svg", "label_mm_svg", {}, "SVG text on a filled background"}),
     [](const testing::TestParamInfo<ReferenceCase>& info) {
         return std::string(info.param.reference);
     });
+
+// SVG sizes are CSS lengths at 96 pixels to the inch, as librsvg takes them:
+// the recorded drawing has librsvg's pixel size, and text letters are filled
+// with their own colour only (no stray light polygons through them).
+TEST(EmfRecorder, SvgTakesLibrsvgsSizeAndTextKeepsItsColours) {
+    for (const char* name : {"text.svg", "label_mm.svg"}) {
+        QFile file(DataFile(QLatin1String(name)));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        const QByteArray svg = file.readAll();
+        QByteArray emf;
+        QString error;
+        ASSERT_TRUE(RecordSvgAsMetafile(svg, &emf, &error)) << error.toStdString();
+        const QString base = QLatin1String(name).chopped(4);
+        const QImage reference(DataFile(QStringLiteral("ref_%1_svg_1x.png").arg(base)));
+        ASSERT_FALSE(reference.isNull());
+        const EmfHeader header = ParseEmfHeader(emf);
+        EXPECT_EQ(header.bounds.Width() + 1, reference.width()) << name;
+        EXPECT_EQ(header.bounds.Height() + 1, reference.height()) << name;
+    }
+    const struct {
+        const char* size; // width and height attributes
+        QSizeF pixels;
+    } cases[] = {
+        {"width='200mm' height='100mm'", {755.9055, 377.9528}},
+        {"width='2in' height='1in'", {192, 96}},
+        {"width='72pt' height='36pt'", {96, 48}},
+        {"width='5cm' height='2.54cm'", {188.9764, 96}},
+        {"width='300' height='150px'", {300, 150}},
+        {"viewBox='0 0 40 20'", {40, 20}},
+        {"width='100mm' viewBox='0 0 40 20'", {377.9528, 188.9764}},
+        {"width='100%' height='100%' viewBox='0 0 40 20'", {40, 20}},
+    };
+    for (const auto& c : cases) {
+        const QByteArray svg = QByteArray("<svg xmlns='http://www.w3.org/2000/svg' ") + c.size +
+                               "><rect width='10' height='10'/></svg>";
+        const QSizeF got = SvgNaturalSize(svg);
+        EXPECT_NEAR(got.width(), c.pixels.width(), 0.01) << c.size;
+        EXPECT_NEAR(got.height(), c.pixels.height(), 0.01) << c.size;
+    }
+
+    // Yellow letters on blue: every pixel is blue, yellow or a blend of the
+    // two, never near white.
+    QFile file(DataFile(QStringLiteral("label_mm.svg")));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    QByteArray emf;
+    QString error;
+    ASSERT_TRUE(RecordSvgAsMetafile(file.readAll(), &emf, &error));
+    for (int zoom : {1, 2, 4}) {
+        const QImage played = Play(emf, QSize(227, 76) * zoom);
+        int white = 0;
+        for (int y = 1; y < played.height() - 1; ++y)
+            for (int x = 1; x < played.width() - 1; ++x)
+                white += qBlue(played.pixel(x, y)) > 200 && qRed(played.pixel(x, y)) > 200;
+        EXPECT_EQ(white, 0) << "zoom " << zoom;
+    }
+}
 
 TEST(EmfRecorder, PlainFillsArePathsAndGradientsArePatches) {
     QFile file(DataFile(QStringLiteral("badge.svg")));

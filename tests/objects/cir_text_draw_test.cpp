@@ -43,7 +43,9 @@ TEST(CirTextDraw, ALargerFontGrowsAboutTheMiddleOfTheBox) {
     PaintObject(text, AtZoom(1.0f));
     const QPointF before = Middle(text);
     const int widthBefore = text.m_textWidth;
-    text.Font().lfHeight *= 2;
+    LOGFONTA taller = text.Font();
+    taller.lfHeight *= 2;
+    text.SetFont(taller);
     PaintObject(text, AtZoom(1.0f));
     EXPECT_GT(text.m_textWidth, widthBefore);
     EXPECT_NEAR(Middle(text).x(), before.x(), 2);

@@ -9,7 +9,9 @@ namespace {
 struct TestText : CText {
     TestText(const QString& text, int left, int top, int right, int bottom)
         : CText(left, top, right, bottom, 0x000000, text, UnitConversion{}) {
-        m_font.lfHeight = 500;
+        LOGFONTA font = Font();
+        font.lfHeight = 500;
+        SetFont(font);
     }
 };
 int Px(int units) {
@@ -75,7 +77,11 @@ TEST(TextDraw, AmpersandAndAlignment) {
 
 TEST(TextDraw, AFontThatCannotBeMadeFallsBackToArial) {
     TestText text(QStringLiteral("fallback"), 0, 0, 8000, -2000);
-    text.Font().lfFaceName.fill('x'); // no terminator
+    {
+        LOGFONTA unterminated = text.Font();
+        unterminated.lfFaceName.fill('x'); // no terminator
+        text.SetFont(unterminated);
+    }
     {
         LOGFONTA font = text.Font();
         font.lfWeight = 700;

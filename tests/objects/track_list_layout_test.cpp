@@ -127,7 +127,9 @@ namespace {
 struct TrackListText : CText {
     TrackListText(const QString& text, int left, int top, int right, int bottom, int font)
         : CText(left, top, right, bottom, 0x000000, text, UnitConversion{}) {
-        m_font.lfHeight = font;
+        LOGFONTA chosen = Font();
+        chosen.lfHeight = font;
+        SetFont(chosen);
     }
 };
 

@@ -50,8 +50,8 @@ TEST_F(PropertyBarTest, EachKindShowsItsValuesInItsPanel) {
     EXPECT_FALSE(bar.m_emptyPanel->isVisibleTo(&bar));
     const PositionFields& pos = *bar.m_textPanel->m_position;
     // Millimetres with two decimals; the object stores hundredths.
-    EXPECT_EQ(pos.X()->text(), "1.00 mm");
-    EXPECT_EQ(pos.Y()->text(), "2.00 mm");
+    EXPECT_EQ(pos.m_x->text(), "1.00 mm");
+    EXPECT_EQ(pos.m_y->text(), "2.00 mm");
     EXPECT_EQ(pos.m_w->text(), "10.00 mm");
     EXPECT_EQ(pos.m_h->text(), "5.00 mm");
     EXPECT_EQ(bar.m_textPanel->m_controls->m_text->text(), "Hello");
@@ -70,7 +70,7 @@ TEST_F(PropertyBarTest, EachKindShowsItsValuesInItsPanel) {
     }
     {
         LOGFONTA font = other->Font();
-        font.SetFaceName(QStringLiteral("No Such Face"));   // not installed
+        font.SetFaceName(QStringLiteral("No Such Face")); // not installed
         other->SetFont(font);
     }
     bar.ShowProperties(other);

@@ -197,6 +197,40 @@ TEST_F(EditingTest, PictureToolPlacesAReadablePicture) {
     EXPECT_GE(fitted.Y() + fitted.Height(), -faceHeight);
 }
 
+// A vector picture takes its natural size whatever box is dragged; a
+// 200 x 100 mm drawing dragged on the 120 mm disc is fitted into the face,
+// keeping its proportions, instead of reaching far over its edges.
+TEST_F(EditingTest, DraggedVectorPictureLargerThanTheFaceIsFittedIntoIt) {
+    QTemporaryDir folder;
+    chosenFile = folder.filePath(QStringLiteral("wide.svg"));
+    WriteTextFile(chosenFile, "<svg xmlns='http://www.w3.org/2000/svg' width='200mm' "
+                              "height='100mm'><rect width='100%' height='100%' fill='red'/></svg>");
+    view.OnCommand(CommandId::kToolImage);
+    Drag({40, 40}, {140, 100});
+    ASSERT_EQ(ActiveFace().Objects().size(), 1u);
+    const CBaseObject& fitted = *ActiveFace().Objects()[0];
+    const int faceWidth = ActiveFace().Width(), faceHeight = ActiveFace().Height();
+    EXPECT_EQ(fitted.Width(), faceWidth);
+    EXPECT_NEAR(double(fitted.Width()) / -fitted.Height(), 2.0, 0.01);
+    EXPECT_GE(fitted.X(), 0);
+    EXPECT_LE(fitted.Y(), 0);
+    EXPECT_LE(fitted.X() + fitted.Width(), faceWidth);
+    EXPECT_GE(fitted.Y() + fitted.Height(), -faceHeight);
+    EXPECT_EQ(Selection(), std::vector<CBaseObject*>{ActiveFace().Objects()[0].get()});
+
+    // One that fits keeps its natural size where the drag began.
+    chosenFile = folder.filePath(QStringLiteral("small.svg"));
+    WriteTextFile(chosenFile, "<svg xmlns='http://www.w3.org/2000/svg' width='40mm' "
+                              "height='20mm'><rect width='100%' height='100%' fill='red'/></svg>");
+    view.OnCommand(CommandId::kToolImage);
+    Drag({40, 40}, {140, 100});
+    ASSERT_EQ(ActiveFace().Objects().size(), 2u);
+    const CBaseObject& small = *ActiveFace().Objects()[1];
+    EXPECT_EQ(QPoint(small.X(), small.Y()), QPoint(1058, -1058));
+    EXPECT_NEAR(small.Width(), 4000, 30);
+    EXPECT_NEAR(-small.Height(), 2000, 30);
+}
+
 TEST_F(EditingTest, CircularTextCommandCentresANewTextOnTheFace) {
     CShape* shape = AddShape(1000, -1000, 1000, -1000);
     Select({shape});

@@ -5,8 +5,11 @@
 
 #include <QDir>
 #include <QImage>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
+
+#include <cmath>
 
 namespace {
 
@@ -137,6 +140,39 @@ TEST_F(FaceExportTest, PrintResolutionAndTransparentPng) {
     EXPECT_EQ(FaceImagePath(QStringLiteral("/out/"), QStringLiteral("c"), kInsideFace,
                             FaceImageFormat::kPng),
               QStringLiteral("/out/c__INSIDE.png"));
+}
+
+// The file states the chosen resolution, read from its bytes: the JFIF
+// density (units 1 = dots per inch, then x and y, big-endian) and the PNG
+// pHYs chunk (pixels per metre, unit 1).
+TEST_F(FaceExportTest, FilesStateTheChosenResolution) {
+    for (int dpi : {96, 300, 1200}) {
+        for (FaceImageFormat format : {FaceImageFormat::kJpeg, FaceImageFormat::kPng}) {
+            FaceExportOptions options;
+            options.dpi = dpi;
+            options.format = format;
+            const QString file =
+                FaceImagePath(program.Path(), QStringLiteral("res"), kFrontFace, format);
+            QString error;
+            ASSERT_TRUE(ExportFaceImage(doc, kFrontFace, file, options, &error))
+                << error.toStdString();
+            const QByteArray bytes = ReadWholeFile(file);
+            if (format == FaceImageFormat::kJpeg) {
+                const qsizetype jfif = bytes.indexOf(QByteArray("JFIF\0", 5));
+                ASSERT_EQ(jfif, 6) << dpi;
+                EXPECT_EQ(quint8(bytes[jfif + 7]), 1) << dpi;
+                EXPECT_EQ(qFromBigEndian<quint16>(bytes.constData() + jfif + 8), dpi);
+                EXPECT_EQ(qFromBigEndian<quint16>(bytes.constData() + jfif + 10), dpi);
+            } else {
+                const qsizetype phys = bytes.indexOf("pHYs");
+                ASSERT_GT(phys, 0) << dpi;
+                const quint32 perMetre = qFromBigEndian<quint32>(bytes.constData() + phys + 4);
+                EXPECT_EQ(perMetre, quint32(std::lround(dpi / 0.0254))) << dpi;
+                EXPECT_EQ(qFromBigEndian<quint32>(bytes.constData() + phys + 8), perMetre);
+                EXPECT_EQ(quint8(bytes[phys + 12]), 1) << dpi;
+            }
+        }
+    }
 }
 
 TEST_F(FaceExportTest, VerbRejectsBadArgumentsOnOneLine) {

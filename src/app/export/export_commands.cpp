@@ -17,6 +17,9 @@
 #include <QStandardPaths>
 #include <QStringList>
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 // The wait cursor while faces are drawn and written.
@@ -67,18 +70,42 @@ void RunExportCoverAsImages(QWidget* parent, CDiscwrightView& view) {
 }
 
 void RunExportAsLayouts(QWidget* parent, CDiscwrightView& view, ArtGallery* gallery) {
+    const QString title = QCoreApplication::translate("ExportCommands", "Export Layout");
+    const LayoutExportPrompts prompts{
+        [parent, title](const QString& text) {
+            return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No,
+                                         QMessageBox::No) == QMessageBox::Yes;
+        },
+        [parent, title](const QString& text) { QMessageBox::information(parent, title, text); }};
     ExportLayoutDialog dialog(parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return;
+    while (dialog.exec() == QDialog::Accepted) {
+        std::vector<int> faceIds;
+        for (int faceId : kExportFaceOrder) {
+            if (dialog.IsFaceChecked(faceId))
+                faceIds.push_back(faceId);
+        }
+        if (ExportLayouts(parent, view, gallery, dialog.LayoutName(), faceIds, prompts))
+            return;
+    }
+}
+
+bool ExportLayouts(QWidget* parent, CDiscwrightView& view, ArtGallery* gallery, const QString& name,
+                   std::span<const int> faceIds, const LayoutExportPrompts& prompts) {
     CDiscwrightDoc& doc = view.Document();
+    const std::vector<LayoutExportTarget> plan = PlanLayoutExport(doc, name, faceIds);
+    const bool replaces =
+        std::any_of(plan.begin(), plan.end(), [](const auto& t) { return t.replaces; });
+    if (replaces &&
+        !(prompts.ask &&
+          prompts.ask(
+              QCoreApplication::translate("ExportCommands", "Replace the layout %1?").arg(name))))
+        return false;
     {
         const WaitCursor wait;
-        for (int faceId : kExportFaceOrder) {
-            if (!dialog.IsFaceChecked(faceId))
-                continue;
-            ExportLayoutThumbnail(doc, faceId, dialog.LayoutName());
+        for (const LayoutExportTarget& target : plan) {
+            ExportLayoutThumbnail(doc, target.faceId, target.name);
             QString error;
-            if (!ExportLayout(doc, faceId, dialog.LayoutName(), &error))
+            if (!ExportLayout(doc, target.faceId, target.name, &error))
                 QMessageBox::warning(parent, QApplication::applicationName(), error);
         }
     }
@@ -87,6 +114,32 @@ void RunExportAsLayouts(QWidget* parent, CDiscwrightView& view, ArtGallery* gall
     view.RefreshFaceCanvas();
     if (gallery)
         gallery->List(ArtGallery::kLayoutsTab).Load(LayoutFolders(doc.ActiveFaceId()));
+
+    // What the user would not guess: a name taken by Lumvane's own layout,
+    // and faces whose layouts hold nothing.
+    QStringList renamed, empty;
+    for (const LayoutExportTarget& target : plan) {
+        const QString face = ExportLayoutDialog::FaceCaption(target.faceId);
+        if (target.renamed)
+            renamed << QStringLiteral("%1: %2").arg(face, target.name);
+        if (target.empty)
+            empty << face;
+    }
+    QStringList parts;
+    if (!renamed.isEmpty())
+        parts << QCoreApplication::translate("ExportCommands",
+                                             "\"%1\" is a layout that comes with Lumvane and "
+                                             "stays as it is. Your layout was saved beside it as:"
+                                             "\n%2")
+                     .arg(name, renamed.join(QLatin1Char('\n')));
+    if (!empty.isEmpty())
+        parts << QCoreApplication::translate("ExportCommands",
+                                             "These faces hold no objects, so their layouts are "
+                                             "empty and show blank thumbnails:\n%1")
+                     .arg(empty.join(QLatin1Char('\n')));
+    if (!parts.isEmpty() && prompts.inform)
+        prompts.inform(parts.join(QStringLiteral("\n\n")));
+    return true;
 }
 
 void InsertLayoutFromGallery(QWidget* parent, CDiscwrightView& view, const QString& path) {

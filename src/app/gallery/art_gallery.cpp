@@ -57,6 +57,9 @@ ArtGallery::ArtGallery(CDiscwrightView& view, QWidget* parent)
 
     ThumbnailList& layouts = List(kLayoutsTab);
     layouts.viewport()->installEventFilter(this);
+    // The keyboard's menu request (Menu key, Shift+F10) goes to the list, not
+    // to its viewport.
+    layouts.installEventFilter(this);
     connect(&layouts, &QListWidget::itemDoubleClicked, this, [this](QListWidgetItem* item) {
         if (m_insertLayout && item)
             m_insertLayout(LayoutPathOf(ThumbnailList::ItemPath(item)));
@@ -163,12 +166,22 @@ bool ArtGallery::eventFilter(QObject* watched, QEvent* event) {
             return true;
         }
     }
-    if (watched == List(kLayoutsTab).viewport() && event->type() == QEvent::ContextMenu) {
+    ThumbnailList& layouts = List(kLayoutsTab);
+    if ((watched == layouts.viewport() || watched == &layouts) &&
+        event->type() == QEvent::ContextMenu) {
         auto* request = static_cast<QContextMenuEvent*>(event);
         // From the keyboard the menu opens near the list's top-left corner.
-        ShowLayoutMenu(request->reason() == QContextMenuEvent::Keyboard ? QPoint(5, 5)
-                                                                        : request->pos());
+        ShowLayoutMenu(request->reason() == QContextMenuEvent::Keyboard || watched == &layouts
+                           ? QPoint(5, 5)
+                           : request->pos());
         return true;
+    }
+    if (watched == &layouts && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_F10 && key->modifiers() == Qt::ShiftModifier) {
+            ShowLayoutMenu(QPoint(5, 5));
+            return true;
+        }
     }
     return QWidget::eventFilter(watched, event);
 }

@@ -35,14 +35,44 @@ QString ManualPath() {
     return found.isEmpty() ? places.dataFolders.constLast() + QLatin1Char('/') + relative : found;
 }
 
+namespace {
+
+// A scheme of two or more letters ("https:", "mailto:", "file:") marks a
+// URL; a one-letter one would be a drive.
+bool HasScheme(const QString& text) {
+    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
+    return scheme.match(text).hasMatch();
+}
+
+} // namespace
+
 bool Open(const QString& text) {
     if (text.trimmed().isEmpty())
         return false;
-    // A scheme of two or more letters ("https:", "mailto:", "file:") marks a
-    // URL; a one-letter one would be a drive, and a plain path is a file.
-    static const QRegularExpression scheme(QStringLiteral("^[A-Za-z][A-Za-z0-9+.-]+:"));
-    const QUrl url =
-        scheme.match(text).hasMatch() ? QUrl(text, QUrl::TolerantMode) : QUrl::fromLocalFile(text);
+    // A plain path is a file.
+    const QUrl url = HasScheme(text) ? QUrl(text, QUrl::TolerantMode) : QUrl::fromLocalFile(text);
+    return url.isValid() && QDesktopServices::openUrl(url);
+}
+
+QUrl LinkUrl(const QString& text) {
+    const QString value = text.trimmed();
+    if (value.isEmpty())
+        return {};
+    if (HasScheme(value))
+        return QUrl(value, QUrl::TolerantMode);
+    if (value.startsWith(QLatin1Char('/')))
+        return QUrl::fromLocalFile(value);
+    // An "@" before any "/" is an address, not a host ("user@host/path" is
+    // no e-mail address, "example.com/@team" no mailbox).
+    const qsizetype at = value.indexOf(QLatin1Char('@'));
+    const qsizetype slash = value.indexOf(QLatin1Char('/'));
+    if (at > 0 && (slash < 0 || at < slash))
+        return QUrl(QStringLiteral("mailto:") + value, QUrl::TolerantMode);
+    return QUrl(QStringLiteral("https://") + value, QUrl::TolerantMode);
+}
+
+bool OpenLink(const QString& text) {
+    const QUrl url = LinkUrl(text);
     return url.isValid() && QDesktopServices::openUrl(url);
 }
 
@@ -62,11 +92,11 @@ void OpenManual(QWidget* parent) {
 }
 
 void OpenTechSupport() {
-    Open(Value(QStringLiteral("mailto")));
+    OpenLink(Value(QStringLiteral("mailto")));
 }
 
 void OpenHomePage() {
-    Open(Value(QStringLiteral("homepage")));
+    OpenLink(Value(QStringLiteral("homepage")));
 }
 
 } // namespace SupportLinks

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QUrl>
 
 class QWidget;
 
@@ -24,6 +25,15 @@ QString ManualPath();
 // "mailto:"...) as it is, anything else as a local file. False when the
 // desktop could not open it (no handler, empty text).
 bool Open(const QString& text);
+
+// What a link value of the support file points at, as a browser reads what
+// is typed into its address bar: a value with a scheme as it is, a bare
+// e-mail address ("help@example.com") as "mailto:", an absolute path as a
+// local file, anything else ("www.example.com") as an "https://" address.
+// An invalid URL for an empty value.
+QUrl LinkUrl(const QString& text);
+// Opens a link value (see LinkUrl); false when the desktop could not.
+bool OpenLink(const QString& text);
 
 // The help commands. Contents falls back to Lumvane's own manual window
 // when the desktop has no browser for the file, and says so when the file

@@ -18,7 +18,8 @@ QLabel* MakeLink(const QString& caption, const QString& target, QWidget* parent)
         new QLabel(QStringLiteral("<a href=\"#\">%1</a>").arg(caption.toHtmlEscaped()), parent);
     link->setTextInteractionFlags(Qt::LinksAccessibleByMouse | Qt::LinksAccessibleByKeyboard);
     link->setToolTip(target);
-    QObject::connect(link, &QLabel::linkActivated, link, [target] { SupportLinks::Open(target); });
+    QObject::connect(link, &QLabel::linkActivated, link,
+                     [target] { SupportLinks::OpenLink(target); });
     return link;
 }
 

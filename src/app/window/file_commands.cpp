@@ -83,6 +83,10 @@ bool FileCommands::Load(const QString& path) {
     RememberDialogFolder(DialogKind::kProject, path);
     AddRecent(path);
     Q_EMIT DocumentReplaced();
+    if (!m_doc.OpenNotes().isEmpty()) {
+        const OpenFailureMessage message = DescribeOpenNotes(path, m_doc.OpenNotes());
+        ShowError(message.text, message.details);
+    }
     return true;
 }
 
@@ -130,6 +134,10 @@ bool FileCommands::SaveTo(const QString& path) {
     RememberDialogFolder(DialogKind::kProject, path);
     AddRecent(path);
     Q_EMIT DocumentReplaced();
+    if (!m_doc.OpenNotes().isEmpty()) {
+        const OpenFailureMessage message = DescribeOpenNotes(path, m_doc.OpenNotes());
+        ShowError(message.text, message.details);
+    }
     return true;
 }
 

@@ -50,6 +50,14 @@ FilePrompts FilePrompts::Interactive() {
     return prompts;
 }
 
+OpenFailureMessage DescribeOpenNotes(const QString& path, const QStringList& notes) {
+    return {QCoreApplication::translate("FilePrompts",
+                                        "%1 was opened, but parts of it could not be read "
+                                        "and are left empty.")
+                .arg(QFileInfo(path).fileName()),
+            notes.join(QLatin1Char('\n'))};
+}
+
 OpenFailureMessage DescribeOpenFailure(const QString& path, const QString& error,
                                        bool notAProject) {
     if (notAProject)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 #include <functional>
 
@@ -34,6 +35,9 @@ struct OpenFailureMessage {
     QString details;
 };
 OpenFailureMessage DescribeOpenFailure(const QString& path, const QString& error, bool notAProject);
+// The one message after an Open that left parts of the project empty: what
+// happened, and the parts in the details.
+OpenFailureMessage DescribeOpenNotes(const QString& path, const QStringList& notes);
 
 // The file dialogs' filter for projects, in the user's language.
 QString ProjectFilter();

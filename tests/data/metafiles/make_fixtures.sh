@@ -32,3 +32,11 @@ for f in logo badge; do
   inkscape "$f.svg" --export-type=png --export-dpi=192 --export-background=white \
     --export-background-opacity=1 --export-filename="ref_${f}_svg_2x.png"
 done
+
+# SVG text (text.svg; label_mm.svg, sized in millimetres) against librsvg's
+# rendering of the SVG (Debian 12: librsvg2-bin), at 96 dots per inch and
+# twice that.
+for f in text label_mm; do
+  rsvg-convert -b white "$f.svg" -o "ref_${f}_svg_1x.png"
+  rsvg-convert -b white -z 2 "$f.svg" -o "ref_${f}_svg_2x.png"
+done

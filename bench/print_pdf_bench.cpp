@@ -7,27 +7,16 @@
 
 #include "document/discwright_doc.h"
 #include "document/print_pdf.h"
+#include "gui_application.h"
 #include "objects/image.h"
 #include "objects/text.h"
 #include "synthetic_photo.h"
 
 #include <QFile>
-#include <QGuiApplication>
 
 #include <benchmark/benchmark.h>
 
 namespace {
-
-void EnsureGuiApplication() {
-    static std::unique_ptr<QGuiApplication> app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "bench";
-        static char* argv[] = {name, nullptr};
-        return std::make_unique<QGuiApplication>(argc, argv);
-    }();
-}
 
 std::unique_ptr<CDiscwrightDoc> DiscSheet() {
     const QString stocks = QStringLiteral(LUMVANE_SOURCE_DATA) + QStringLiteral("/label stock/");

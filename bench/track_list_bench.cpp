@@ -8,24 +8,11 @@
 #include "platform/device_context.h"
 #include "tracks/placeholders.h"
 
-#include <QGuiApplication>
+#include "gui_application.h"
 
 #include <benchmark/benchmark.h>
 
-#include <memory>
-
 namespace {
-
-void EnsureGuiApplication() {
-    static std::unique_ptr<QGuiApplication> app = [] {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "bench";
-        static char* argv[] = {name, nullptr};
-        return std::make_unique<QGuiApplication>(argc, argv);
-    }();
-}
 
 AlbumData NinetyNineTracks(int titleLength) {
     AlbumData album = AlbumData::Defaults();
